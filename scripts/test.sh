@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Builds Zentrope and runs every test: the suite, the core again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzz targets for a
+# bounded time. Started as root (as CI is), it installs what is missing and then
+# runs everything as an unprivileged user, since permission failures never
+# happen to root.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+TOP=$(pwd)
+
+if [ "$(id -u)" -eq 0 ]; then
+  bash scripts/install-deps.sh
+  if [ -z "${ZENTROPE_ALLOW_ROOT:-}" ]; then
+    id zentrope-test >/dev/null 2>&1 || useradd --create-home --shell /bin/bash zentrope-test
+    chown -R zentrope-test: "$TOP"
+    exec runuser -u zentrope-test -- env HOME=/home/zentrope-test USER=zentrope-test \
+      PATH="$PATH" CI="${CI:-}" FUZZ_SECONDS="${FUZZ_SECONDS:-}" bash "$TOP/scripts/test.sh"
+  fi
+else
+  bash scripts/install-deps.sh
+fi
+
+JOBS=$(nproc)
+unset XDG_RUNTIME_DIR || true
+
+echo "== build and test"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$JOBS"
+ctest --test-dir build --output-on-failure -j "$JOBS" --timeout 600
+
+echo "== core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZENTROPE_SANITIZE=address,undefined \
+  -DZENTROPE_BUILD_APP=OFF -DZENTROPE_BUILD_BENCH=OFF
+cmake --build build-asan -j "$JOBS"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+LSAN_OPTIONS=suppressions="$TOP/tests/lsan.supp":print_suppressions=0 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-asan --output-on-failure -j "$JOBS" --timeout 900
+
+echo "== fuzz targets"
+CXX=clang++-14 CC=clang-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DZENTROPE_FUZZ=ON -DZENTROPE_BUILD_APP=OFF -DZENTROPE_BUILD_TESTS=OFF -DZENTROPE_BUILD_BENCH=OFF
+cmake --build build-fuzz -j "$JOBS"
+bash scripts/fuzz.sh build-fuzz "${FUZZ_SECONDS:-60}"

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QDialog>
+
+namespace zentrope {
+
+class TDlgNewEnvelopeSize : public QDialog {
+    Q_OBJECT
+public:
+    explicit TDlgNewEnvelopeSize(QWidget *parent = nullptr);
+
+};
+
+} // namespace zentrope

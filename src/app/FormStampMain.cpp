@@ -1,0 +1,696 @@
+#include "app/FormStampMain.h"
+
+#include "app/Application.h"
+#include "app/Controls.h"
+#include "app/Guard.h"
+#include "app/Scale.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+// The pictures live in the widgets library, which a static link does not
+// register by itself.
+static void initAssets()
+{
+    static const bool done = [] {
+        Q_INIT_RESOURCE(assets);
+        return true;
+    }();
+    (void)done;
+}
+
+namespace zentrope {
+
+void SetHelpContext(QObject *object, int context)
+{
+    if (object)
+        object->setProperty("helpContext", context);
+}
+
+int HelpContext(const QObject *object)
+{
+    return object ? object->property("helpContext").toInt() : 0;
+}
+
+namespace {
+
+QFont windowFont(int pixelHeight)
+{
+    QFont f = QApplication::font();
+    f.setPixelSize(Scale::dp(pixelHeight));
+    return f;
+}
+
+QIcon glyph(const char *name)
+{
+    return QIcon(QStringLiteral(":/zentrope/icons/%1.svg").arg(QLatin1String(name)));
+}
+
+// The stamp: a 64 x 64 picture drawn from its vector source.
+QImage stampPicture()
+{
+    QImage img(64, 64, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::white);
+    QSvgRenderer svg(QStringLiteral(":/zentrope/icons/stamp.svg"));
+    QPainter p(&img);
+    svg.render(&p, QRectF(0, 0, 64, 64));
+    return img;
+}
+
+} // namespace
+
+template <typename Signal, typename Sender, typename Handler>
+void TFormStampMain::Wire(Sender *sender, Signal signal, Handler handler)
+{
+    connect(sender, signal, this, Guard([this, sender, handler] { (this->*handler)(sender); }));
+}
+
+TFormStampMain::TFormStampMain(QWidget *parent) : QMainWindow(parent)
+{
+    initAssets();
+    setObjectName(QStringLiteral("FormStampMain"));
+    setWindowTitle(QStringLiteral("Zentrope"));
+    setWindowIcon(glyph("zentrope"));
+    setFont(windowFont(18));
+    resize(Scale::dp(QSize(722, 458)));
+    CreateControls();
+    CreateMenus();
+    CreateDialogComponents();
+    WireHandlers();
+    FormCreate(this);
+}
+
+TFormStampMain::~TFormStampMain()
+{
+    // FormDestroy has normally run in the shutdown sequence already.
+    if (!m_destroyed)
+        Guarded([this] { FormDestroy(this); });
+}
+
+void TFormStampMain::CreateControls()
+{
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("CentralWidget"));
+    central->setAutoFillBackground(true);
+    QPalette pal = central->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    central->setPalette(pal);
+    auto *v = new QVBoxLayout(central);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(0);
+    setCentralWidget(central);
+
+    const QFont small = windowFont(15);
+    const auto named = [](QWidget *w, const char *name) {
+        w->setObjectName(QString::fromLatin1(name));
+        return w;
+    };
+    const auto button = [&](QWidget *bar, const char *name, int x, const QString &hint) {
+        auto *b = new QToolButton(bar);
+        named(b, name);
+        b->setGeometry(Scale::dp(x), Scale::dp(5), Scale::dp(30), Scale::dp(30));
+        b->setAutoRaise(true);
+        b->setToolTip(hint);
+        b->setStatusTip(hint);
+        b->setFont(small);
+        b->setIconSize(Scale::dp(QSize(22, 22)));
+        return b;
+    };
+
+    PanelStandardToolbar = new QFrame(central);
+    named(PanelStandardToolbar, "PanelStandardToolbar");
+    PanelStandardToolbar->setFixedHeight(Scale::dp(40));
+    PanelStandardToolbar->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    SpeedButtonFileNew = button(PanelStandardToolbar, "SpeedButtonFileNew", 5, QStringLiteral("Start a new envelope"));
+    SpeedButtonFileOpen = button(PanelStandardToolbar, "SpeedButtonFileOpen", 35, QStringLiteral("Open a file"));
+    SpeedButtonFileSave = button(PanelStandardToolbar, "SpeedButtonFileSave", 65, QStringLiteral("Save current file"));
+    SpeedButtonCut = button(PanelStandardToolbar, "SpeedButtonCut", 105, QStringLiteral("Cut selected text to clipboard"));
+    SpeedButtonCopy = button(PanelStandardToolbar, "SpeedButtonCopy", 135, QStringLiteral("Copy selected text to clipboard"));
+    SpeedButtonPaste = button(PanelStandardToolbar, "SpeedButtonPaste", 165, QStringLiteral("Paste text from clipboard"));
+    SpeedButtonPrint = button(PanelStandardToolbar, "SpeedButtonPrint", 205, QStringLiteral("Print envelope"));
+    SpeedButtonReturnAddresses = button(PanelStandardToolbar, "SpeedButtonReturnAddresses", 235, QStringLiteral("Change return addresses"));
+    SpeedButtonFileNew->setIcon(glyph("new"));
+    SpeedButtonFileOpen->setIcon(glyph("open"));
+    SpeedButtonFileSave->setIcon(glyph("save"));
+    SpeedButtonCut->setIcon(glyph("cut"));
+    SpeedButtonCopy->setIcon(glyph("copy"));
+    SpeedButtonPaste->setIcon(glyph("paste"));
+    SpeedButtonPrint->setIcon(glyph("print"));
+    SpeedButtonReturnAddresses->setIcon(glyph("returnaddresses"));
+    ComboBoxReturnAddress = new QComboBox(PanelStandardToolbar);
+    named(ComboBoxReturnAddress, "ComboBoxReturnAddress");
+    ComboBoxReturnAddress->setGeometry(Scale::dp(270), Scale::dp(8), Scale::dp(150), ComboBoxReturnAddress->sizeHint().height());
+    ComboBoxReturnAddress->setToolTip(QStringLiteral("Current return address"));
+    ComboBoxReturnAddress->setStatusTip(QStringLiteral("Current return address"));
+    ComboBoxReturnAddress->setFont(small);
+    SpeedButtonSize = button(PanelStandardToolbar, "SpeedButtonSize", 430, QStringLiteral("Change envelope sizes"));
+    SpeedButtonSize->setIcon(glyph("size"));
+    ComboBoxEnvelopeSize = new QComboBox(PanelStandardToolbar);
+    named(ComboBoxEnvelopeSize, "ComboBoxEnvelopeSize");
+    ComboBoxEnvelopeSize->setGeometry(Scale::dp(465), Scale::dp(8), Scale::dp(150), ComboBoxEnvelopeSize->sizeHint().height());
+    ComboBoxEnvelopeSize->addItems({QStringLiteral("Business"), QStringLiteral("Greeting Card"), QStringLiteral("Small")});
+    ComboBoxEnvelopeSize->setToolTip(QStringLiteral("Current envelope size"));
+    ComboBoxEnvelopeSize->setStatusTip(QStringLiteral("Current envelope size"));
+    ComboBoxEnvelopeSize->setFont(small);
+    setTabOrder(ComboBoxReturnAddress, ComboBoxEnvelopeSize);
+    v->addWidget(PanelStandardToolbar);
+
+    PanelFormatToolbar = new QFrame(central);
+    named(PanelFormatToolbar, "PanelFormatToolbar");
+    PanelFormatToolbar->setFixedHeight(Scale::dp(40));
+    PanelFormatToolbar->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    ComboBoxFontName = new QComboBox(PanelFormatToolbar);
+    named(ComboBoxFontName, "ComboBoxFontName");
+    ComboBoxFontName->setGeometry(Scale::dp(8), Scale::dp(8), Scale::dp(201), ComboBoxFontName->sizeHint().height());
+    ComboBoxFontName->setToolTip(QStringLiteral("Current font"));
+    ComboBoxFontName->setStatusTip(QStringLiteral("Current font"));
+    ComboBoxFontName->setFont(small);
+    ComboBoxFontSize = new QComboBox(PanelFormatToolbar);
+    named(ComboBoxFontSize, "ComboBoxFontSize");
+    ComboBoxFontSize->setGeometry(Scale::dp(224), Scale::dp(8), Scale::dp(65), ComboBoxFontSize->sizeHint().height());
+    for (int s = 5; s <= 20; ++s)
+        ComboBoxFontSize->addItem(QString::number(s));
+    ComboBoxFontSize->setFont(small);
+    setTabOrder(ComboBoxFontName, ComboBoxFontSize);
+    const auto toggle = [&](const char *name, int x, const char *caption, const char *hint, int style) {
+        QToolButton *b = button(PanelFormatToolbar, name, x, QString::fromLatin1(hint));
+        b->setCheckable(true);
+        b->setText(QString::fromLatin1(caption));
+        QFont f = windowFont(18);
+        f.setBold(style == 0);
+        f.setItalic(style == 1);
+        f.setUnderline(style == 2);
+        b->setFont(f);
+        QPalette p = b->palette();
+        p.setColor(QPalette::ButtonText, QColor(0, 0, 128));
+        b->setPalette(p);
+        return b;
+    };
+    SpeedButtonBold = toggle("SpeedButtonBold", 307, "B", "bold", 0);
+    SpeedButtonItalic = toggle("SpeedButtonItalic", 337, "i", "italic", 1);
+    SpeedButtonUnderline = toggle("SpeedButtonUnderline", 367, "U", "underline", 2);
+    v->addWidget(PanelFormatToolbar);
+
+    PanelEnvelope = new ResizePanel(central);
+    named(PanelEnvelope, "PanelEnvelope");
+    PanelEnvelope->setFrameStyle(QFrame::NoFrame);
+    PanelEnvelope->setAutoFillBackground(true);
+    QPalette envPal = PanelEnvelope->palette();
+    envPal.setColor(QPalette::Window, QApplication::palette().color(QPalette::Base));
+    PanelEnvelope->setPalette(envPal);
+    v->addWidget(PanelEnvelope, 1);
+
+    ImageReturnAddress = new ImageControl(PanelEnvelope);
+    named(ImageReturnAddress, "ImageReturnAddress");
+    ImageReturnAddress->setGeometry(Scale::dp(8, 8, 96, 96));
+    ImageReturnAddress->setToolTip(QStringLiteral("Graphic (right click for options)"));
+    ImageReturnAddress->setStatusTip(QStringLiteral("Graphic (right click for options)"));
+    ImageReturnAddress->setVisible(false);
+
+    MemoReturnAddress = new MemoControl(PanelEnvelope);
+    named(MemoReturnAddress, "MemoReturnAddress");
+    MemoReturnAddress->setGeometry(Scale::dp(113, 5, 432, 100));
+    MemoReturnAddress->setReadOnly(true);
+    MemoReturnAddress->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    MemoReturnAddress->setFocusPolicy(Qt::ClickFocus);
+    MemoReturnAddress->setFrameStyle(QFrame::NoFrame);
+    MemoReturnAddress->setToolTip(QStringLiteral("Return Address (right click for options)"));
+    MemoReturnAddress->setStatusTip(QStringLiteral("Return Address (right click for options)"));
+    MemoReturnAddress->setPlainText(QString());
+    MemoReturnAddress->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    ImageZipBarCode = new ImageControl(PanelEnvelope);
+    named(ImageZipBarCode, "ImageZipBarCode");
+    ImageZipBarCode->setGeometry(Scale::dp(109, 113, 468, 40));
+    ImageZipBarCode->setToolTip(QStringLiteral("Postal Bar Code"));
+    ImageZipBarCode->setStatusTip(QStringLiteral("Postal Bar Code"));
+
+    MemoAddress = new MemoControl(PanelEnvelope);
+    named(MemoAddress, "MemoAddress");
+    MemoAddress->setGeometry(Scale::dp(184, 168, 449, 113));
+    MemoAddress->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    MemoAddress->setLineWrapMode(QPlainTextEdit::NoWrap);
+    MemoAddress->setToolTip(QStringLiteral("Destination Address (right click for options)"));
+    MemoAddress->setStatusTip(QStringLiteral("Destination Address (right click for options)"));
+    MemoAddress->setContextMenuPolicy(Qt::CustomContextMenu);
+    {
+        // The selection stays visible when the box loses the focus.
+        QPalette p = MemoAddress->palette();
+        p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
+        p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Active, QPalette::HighlightedText));
+        MemoAddress->setPalette(p);
+    }
+
+    ImageStamp = new ImageControl(PanelEnvelope);
+    named(ImageStamp, "ImageStamp");
+    ImageStamp->setGeometry(Scale::dp(552, 8, 80, 80));
+    ImageStamp->setStretch(false);
+    ImageStamp->setPicture(stampPicture());
+    ImageStamp->setToolTip(QStringLiteral("Click here to print an envelope."));
+    ImageStamp->setStatusTip(QStringLiteral("Click here to print an envelope."));
+    ImageStamp->setCursor(Qt::PointingHandCursor);
+
+    MemoShellNew = new MemoControl(PanelEnvelope);
+    named(MemoShellNew, "MemoShellNew");
+    MemoShellNew->setGeometry(Scale::dp(64, 240, 97, 65));
+    MemoShellNew->setPlainText(QStringLiteral(" "));
+    MemoShellNew->setVisible(false);
+    setTabOrder(MemoAddress, MemoShellNew);
+
+    PanelBottom = new QFrame(central);
+    named(PanelBottom, "PanelBottom");
+    PanelBottom->setFixedHeight(Scale::dp(25));
+    PanelBottom->setFrameStyle(QFrame::NoFrame);
+    auto *h = new QHBoxLayout(PanelBottom);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->setSpacing(0);
+    PanelModified = new StatusPanel(QStringLiteral(" Modified"), PanelBottom);
+    named(PanelModified, "PanelModified");
+    PanelModified->setFixedWidth(Scale::dp(81));
+    PanelModified->setToolTip(QStringLiteral("Indicates if the file was modified since it was last saved."));
+    PanelModified->setStatusTip(PanelModified->toolTip());
+    PanelWhichAddress = new StatusPanel(QStringLiteral(" Address"), PanelBottom);
+    named(PanelWhichAddress, "PanelWhichAddress");
+    PanelWhichAddress->setFixedWidth(Scale::dp(128));
+    PanelWhichAddress->setToolTip(QStringLiteral("Indicates which address is selected for formatting"));
+    PanelWhichAddress->setStatusTip(PanelWhichAddress->toolTip());
+    PanelHints = new StatusPanel(QStringLiteral(" Hint"), PanelBottom);
+    named(PanelHints, "PanelHints");
+    for (StatusPanel *p : {PanelModified, PanelWhichAddress, PanelHints})
+        p->setFont(small);
+    h->addWidget(PanelModified);
+    h->addWidget(PanelWhichAddress);
+    h->addWidget(PanelHints, 1);
+    v->addWidget(PanelBottom);
+}
+
+void TFormStampMain::CreateMenus()
+{
+    ZentropeMainMenu = new QMenuBar(this);
+    ZentropeMainMenu->setObjectName(QStringLiteral("ZentropeMainMenu"));
+    setMenuBar(ZentropeMainMenu);
+    const auto menu = [&](QMenu *parentMenu, const char *name, const QString &caption) {
+        QMenu *m = parentMenu ? parentMenu->addMenu(caption) : ZentropeMainMenu->addMenu(caption);
+        m->setObjectName(QString::fromLatin1(name));
+        m->menuAction()->setObjectName(QString::fromLatin1(name));
+        m->setToolTipsVisible(false);
+        return m;
+    };
+    const auto item = [&](QMenu *m, const char *name, const QString &caption, const QKeySequence &key = {},
+                          const QString &hint = {}) {
+        QAction *a = m->addAction(caption);
+        a->setObjectName(QString::fromLatin1(name));
+        if (!key.isEmpty())
+            a->setShortcut(key);
+        a->setStatusTip(hint);
+        return a;
+    };
+    const auto separator = [&](QMenu *m, const char *name) {
+        QAction *a = m->addSeparator();
+        a->setObjectName(QString::fromLatin1(name));
+        return a;
+    };
+
+    FileMenu = menu(nullptr, "FileMenu", QStringLiteral("&File"));
+    FileNew = item(FileMenu, "FileNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), QStringLiteral("Open a new Zentrope file"));
+    FileOpen = item(FileMenu, "FileOpen", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O), QStringLiteral("Open an existing Zentrope or text file"));
+    FileSave = item(FileMenu, "FileSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), QStringLiteral("Save the current file"));
+    FileSaveAs = item(FileMenu, "FileSaveAs", QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::Key_A), QStringLiteral("Save the current file with a new name"));
+    FileClose = item(FileMenu, "FileClose", QStringLiteral("&Close"), QKeySequence(Qt::CTRL | Qt::Key_F4), QStringLiteral("Close the current address file."));
+    N8 = separator(FileMenu, "N8");
+    FilePrintEnvelope = item(FileMenu, "FilePrintEnvelope", QStringLiteral("&Print Envelope..."), QKeySequence(Qt::CTRL | Qt::Key_P), QStringLiteral("Print an envelope"));
+    FilePrintTest = item(FileMenu, "FilePrintTest", QStringLiteral("Print &Test Envelope..."), {}, QStringLiteral("Print an envelope with a border to help configure the printer."));
+    FilePrintSetup = item(FileMenu, "FilePrintSetup", QStringLiteral("P&rint Setup..."), {}, QStringLiteral("Setup the printer"));
+    N1 = separator(FileMenu, "N1");
+    FileExit = item(FileMenu, "FileExit", QStringLiteral("E&xit"), QKeySequence(Qt::ALT | Qt::Key_F4));
+    FileOldFileBreak = separator(FileMenu, "FileOldFileBreak");
+
+    EditMenu = menu(nullptr, "EditMenu", QStringLiteral("&Edit"));
+    EditCut = item(EditMenu, "EditCut", QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X), QStringLiteral("Cut the current selection to the clipboard."));
+    EditCopy = item(EditMenu, "EditCopy", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), QStringLiteral("Copy the current selection to the clipboard"));
+    EditPaste = item(EditMenu, "EditPaste", QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V), QStringLiteral("Paste text from the clipboard"));
+    EditDelete = item(EditMenu, "EditDelete", QStringLiteral("&Delete"), QKeySequence(Qt::Key_Delete), QStringLiteral("Delete the selected text"));
+    EditClear = item(EditMenu, "EditClear", QStringLiteral("C&lear"), {}, QStringLiteral("Clear the current address"));
+    N4 = separator(EditMenu, "N4");
+    EditSelectAll = item(EditMenu, "EditSelectAll", QStringLiteral("Select &All"), {}, QStringLiteral("Select all text"));
+
+    OptionsMenu = menu(nullptr, "OptionsMenu", QStringLiteral("&Options"));
+    OptionsReturnAddresses = item(OptionsMenu, "OptionsReturnAddresses", QStringLiteral("&Return Addresses..."), {}, QStringLiteral("Define the list of return addresses"));
+    OptionsEnvelope = item(OptionsMenu, "OptionsEnvelope", QStringLiteral("&Envelope Sizes..."), {}, QStringLiteral("Define the list of envelopes"));
+    FontsMenu = menu(OptionsMenu, "FontsMenu", QStringLiteral("&Fonts"));
+    OptionsFontReturnAddress = item(FontsMenu, "OptionsFontReturnAddress", QStringLiteral("&Return Address..."), {}, QStringLiteral("Change the font of the return address"));
+    OptionsFontAddress = item(FontsMenu, "OptionsFontAddress", QStringLiteral("&Destination Address..."), {}, QStringLiteral("Change the font of the address"));
+    N5 = separator(OptionsMenu, "N5");
+    OptionsGraphic = item(OptionsMenu, "OptionsGraphic", QStringLiteral("&Select Graphic..."), {}, QStringLiteral("Select a graphic for the upper left corner of the envelope"));
+    OptionsUpdateGraphic = item(OptionsMenu, "OptionsUpdateGraphic", QStringLiteral("&Update Graphic"), {}, QStringLiteral("Read the graphic from disk again"));
+    OptionsClearGraphic = item(OptionsMenu, "OptionsClearGraphic", QStringLiteral("&Clear Graphic"), {}, QStringLiteral("Remove the graphic from the envelope"));
+    OptionsEditGraphic = item(OptionsMenu, "OptionsEditGraphic", QStringLiteral("Edit &Graphic..."), {}, QStringLiteral("Edit the graphic"));
+    N3 = separator(OptionsMenu, "N3");
+    OptionsShowHints = item(OptionsMenu, "OptionsShowHints", QStringLiteral("Show &Hints"), {}, QStringLiteral("Check this to show popup hints"));
+    OptionsBarCode = item(OptionsMenu, "OptionsBarCode", QStringLiteral("&Print Postal Bar Code"), {}, QStringLiteral("Check this box to print the postal bar code on the letter"));
+    OptionsFontToolbar = item(OptionsMenu, "OptionsFontToolbar", QStringLiteral("Show Font Toolbar"));
+    for (QAction *a : {OptionsShowHints, OptionsBarCode, OptionsFontToolbar})
+        a->setCheckable(true);
+
+    HelpMenu = menu(nullptr, "HelpMenu", QStringLiteral("&Help"));
+    HelpContents = item(HelpMenu, "HelpContents", QStringLiteral("&Contents"), QKeySequence(Qt::CTRL | Qt::Key_F1));
+    HelpOverview = item(HelpMenu, "HelpOverview", QStringLiteral("&Overview"), QKeySequence(Qt::ALT | Qt::Key_F1));
+    HelpSearch = item(HelpMenu, "HelpSearch", QStringLiteral("Topic &Search..."), QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    N6 = separator(HelpMenu, "N6");
+    HelpSupport = item(HelpMenu, "HelpSupport", QStringLiteral("S&upport"));
+    HelpWarranty = item(HelpMenu, "HelpWarranty", QStringLiteral("&Warranty"));
+    HelpLicense = item(HelpMenu, "HelpLicense", QStringLiteral("&License"));
+    HelpProducts = item(HelpMenu, "HelpProducts", QStringLiteral("&Product Information"));
+    N7 = separator(HelpMenu, "N7");
+    HelpAbout = item(HelpMenu, "HelpAbout", QStringLiteral("&About Zentrope..."));
+
+    PopupMenuReturnAddress = new QMenu(this);
+    PopupMenuReturnAddress->setObjectName(QStringLiteral("PopupMenuReturnAddress"));
+    M_EditReturnAddresses = item(PopupMenuReturnAddress, "M_EditReturnAddresses", QStringLiteral("Edit Return Addresses..."));
+    FontReturnAddress = item(PopupMenuReturnAddress, "FontReturnAddress", QStringLiteral("Font..."));
+    PopupMenuAddress = new QMenu(this);
+    PopupMenuAddress->setObjectName(QStringLiteral("PopupMenuAddress"));
+    M_Cut = item(PopupMenuAddress, "M_Cut", QStringLiteral("Cut"));
+    M_Copy = item(PopupMenuAddress, "M_Copy", QStringLiteral("Copy"));
+    M_Paste = item(PopupMenuAddress, "M_Paste", QStringLiteral("Paste"));
+    M_Delete = item(PopupMenuAddress, "M_Delete", QStringLiteral("&Delete"));
+    N9 = separator(PopupMenuAddress, "N9");
+    M_Font = item(PopupMenuAddress, "M_Font", QStringLiteral("Font..."));
+    PopupMenuGraphic = new QMenu(this);
+    PopupMenuGraphic->setObjectName(QStringLiteral("PopupMenuGraphic"));
+    M_SelectGraphic = item(PopupMenuGraphic, "M_SelectGraphic", QStringLiteral("Select..."));
+    M_UpdateGraphic = item(PopupMenuGraphic, "M_UpdateGraphic", QStringLiteral("Update"));
+    M_ClearGraphic = item(PopupMenuGraphic, "M_ClearGraphic", QStringLiteral("Clear"));
+    M_EditGraphic = item(PopupMenuGraphic, "M_EditGraphic", QStringLiteral("Edit..."));
+    ImageReturnAddress->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    // The menu's shortcuts win over the address boxes' own key bindings.
+    QList<QKeySequence> keys;
+    for (QAction *a : findChildren<QAction *>())
+        if (!a->shortcut().isEmpty())
+            keys << a->shortcut();
+    MemoAddress->setYieldedShortcuts(keys);
+    MemoReturnAddress->setYieldedShortcuts(keys);
+}
+
+void TFormStampMain::CreateDialogComponents()
+{
+    const auto dialog = [&](const char *name, QFileDialog::AcceptMode mode) {
+        auto *d = new QFileDialog(this);
+        d->setObjectName(QString::fromLatin1(name));
+        d->setOption(QFileDialog::DontUseNativeDialog);
+        d->setAcceptMode(mode);
+        return d;
+    };
+    OpenFileDialog = dialog("OpenFileDialog", QFileDialog::AcceptOpen);
+    OpenFileDialog->setDefaultSuffix(QStringLiteral("ENV"));
+    OpenFileDialog->setNameFilters({QStringLiteral("Zentrope files (*.ENV *.env)"),
+                                    QStringLiteral("Text files (*.TXT *.txt)"), QStringLiteral("All files (*)")});
+    OpenFileDialog->setWindowTitle(QStringLiteral("Open Zentrope File"));
+    OpenFileDialog->setFileMode(QFileDialog::ExistingFile);
+    SaveFileDialog = dialog("SaveFileDialog", QFileDialog::AcceptSave);
+    SaveFileDialog->setDefaultSuffix(QStringLiteral("ENV"));
+    SaveFileDialog->setNameFilters({QStringLiteral("Zentrope file (*.ENV *.env)"),
+                                    QStringLiteral("Text file (*.TXT *.txt)"), QStringLiteral("All files (*)")});
+    SaveFileDialog->setFileMode(QFileDialog::AnyFile);
+    SelectBitmapDialog = dialog("SelectBitmapDialog", QFileDialog::AcceptOpen);
+    SelectBitmapDialog->setDefaultSuffix(QStringLiteral("BMP"));
+    SelectBitmapDialog->setNameFilters({QStringLiteral("Graphic (BMP, ICO, WMF) (*.BMP *.ICO *.WMF *.bmp *.ico *.wmf)")});
+    SelectBitmapDialog->setWindowTitle(QStringLiteral("Select Return Address Bitmap"));
+    SelectBitmapDialog->setFileMode(QFileDialog::ExistingFile);
+}
+
+void TFormStampMain::WireHandlers()
+{
+    using F = TFormStampMain;
+    const auto click = [&](QAction *a, void (F::*h)(QObject *)) { Wire(a, &QAction::triggered, h); };
+    const auto press = [&](QToolButton *b, void (F::*h)(QObject *)) { Wire(b, &QToolButton::clicked, h); };
+
+    for (QMenu *m : {FileMenu, EditMenu, OptionsMenu, HelpMenu})
+        Wire(m, &QMenu::aboutToShow, &F::UpdateMenu);
+    click(FileNew, &F::FileNewClick);
+    click(FileOpen, &F::FileOpenClick);
+    click(FileSave, &F::FileSaveClick);
+    click(FileSaveAs, &F::FileSaveAsClick);
+    click(FileClose, &F::FileNewClick);
+    click(FilePrintEnvelope, &F::FilePrintEnvelopeClick);
+    click(FilePrintTest, &F::FilePrintTestClick);
+    click(FilePrintSetup, &F::FilePrintSetupClick);
+    click(FileExit, &F::FileExitClick);
+    click(EditCut, &F::EditCutClick);
+    click(EditCopy, &F::EditCopyClick);
+    click(EditPaste, &F::EditPasteClick);
+    click(EditDelete, &F::EditDeleteClick);
+    click(EditClear, &F::EditClearClick);
+    click(EditSelectAll, &F::EditSelectAllClick);
+    click(OptionsReturnAddresses, &F::OptionsReturnAddressesClick);
+    click(OptionsEnvelope, &F::OptionsEnvelopeClick);
+    click(OptionsFontReturnAddress, &F::OptionsFontReturnAddressClick);
+    click(OptionsFontAddress, &F::OptionsFontAddressClick);
+    click(OptionsGraphic, &F::OptionsGraphicClick);
+    click(OptionsUpdateGraphic, &F::OptionsUpdateGraphicClick);
+    click(OptionsClearGraphic, &F::OptionsClearGraphicClick);
+    click(OptionsEditGraphic, &F::OptionsEditGraphicClick);
+    click(OptionsShowHints, &F::OptionsShowHintsClick);
+    click(OptionsBarCode, &F::OptionsBarCodeClick);
+    click(OptionsFontToolbar, &F::OptionsFontToolbarClick);
+    click(HelpContents, &F::HelpContentsClick);
+    click(HelpOverview, &F::HelpOverviewClick);
+    click(HelpSearch, &F::HelpSearchClick);
+    click(HelpSupport, &F::HelpSupportClick);
+    click(HelpWarranty, &F::HelpWarrantyClick);
+    click(HelpLicense, &F::HelpLicenseClick);
+    click(HelpProducts, &F::HelpProductsClick);
+    click(HelpAbout, &F::HelpAboutClick);
+    click(M_EditReturnAddresses, &F::OptionsReturnAddressesClick);
+    click(FontReturnAddress, &F::OptionsFontReturnAddressClick);
+    click(M_Cut, &F::EditCutClick);
+    click(M_Copy, &F::EditCopyClick);
+    click(M_Paste, &F::EditPasteClick);
+    click(M_Delete, &F::EditDeleteClick);
+    click(M_Font, &F::OptionsFontAddressClick);
+    click(M_SelectGraphic, &F::OptionsGraphicClick);
+    click(M_UpdateGraphic, &F::OptionsUpdateGraphicClick);
+    click(M_ClearGraphic, &F::OptionsClearGraphicClick);
+    click(M_EditGraphic, &F::OptionsEditGraphicClick);
+
+    press(SpeedButtonFileNew, &F::FileNewClick);
+    press(SpeedButtonFileOpen, &F::FileOpenClick);
+    press(SpeedButtonFileSave, &F::FileSaveClick);
+    press(SpeedButtonCut, &F::EditCutClick);
+    press(SpeedButtonCopy, &F::EditCopyClick);
+    press(SpeedButtonPaste, &F::EditPasteClick);
+    press(SpeedButtonPrint, &F::SpeedButtonPrintClick);
+    press(SpeedButtonReturnAddresses, &F::OptionsReturnAddressesClick);
+    press(SpeedButtonSize, &F::OptionsEnvelopeClick);
+    press(SpeedButtonBold, &F::SpeedButtonBoldClick);
+    press(SpeedButtonItalic, &F::SpeedButtonItalicClick);
+    press(SpeedButtonUnderline, &F::SpeedButtonUnderlineClick);
+
+    // A combo box's "change" is the user's choice (activated), never a refill.
+    connect(ComboBoxReturnAddress, &QComboBox::activated, this, Guard([this] {
+                AddressFocusNone(ComboBoxReturnAddress);
+                ComboBoxReturnAddressChange(ComboBoxReturnAddress);
+            }));
+    Wire(ComboBoxEnvelopeSize, &QComboBox::activated, &F::AddressFocusNone);
+    Wire(ComboBoxFontName, &QComboBox::activated, &F::ComboBoxFontNameChange);
+    Wire(ComboBoxFontSize, &QComboBox::activated, &F::ComboBoxFontSizeChange);
+
+    Wire(PanelEnvelope, &ResizePanel::resized, &F::PanelEnvelopeResize);
+    Wire(ImageReturnAddress, &ImageControl::doubleClicked, &F::OptionsGraphicClick);
+    Wire(ImageStamp, &ImageControl::clicked, &F::FilePrintEnvelopeClick);
+    Wire(MemoReturnAddress, &MemoControl::textChanged, &F::MemoReturnAddressChange);
+    Wire(MemoReturnAddress, &MemoControl::clicked, &F::MemoReturnAddressClick);
+    Wire(MemoReturnAddress, &MemoControl::doubleClicked, &F::OptionsReturnAddressesClick);
+    Wire(MemoAddress, &MemoControl::textChanged, &F::MemoAddressChange);
+    Wire(MemoAddress, &MemoControl::clicked, &F::MemoAddressClick);
+    Wire(MemoAddress, &MemoControl::mouseReleased, &F::MemoAddressMouseUp);
+
+    const auto popup = [this](QWidget *w, QMenu *m) {
+        connect(w, &QWidget::customContextMenuRequested, this,
+                [w, m](const QPoint &pos) { m->popup(w->mapToGlobal(pos)); });
+    };
+    popup(MemoReturnAddress, PopupMenuReturnAddress);
+    popup(MemoAddress, PopupMenuAddress);
+    popup(ImageReturnAddress, PopupMenuGraphic);
+}
+
+void TFormStampMain::AssignHelpContexts()
+{
+    const auto set = [](int ctx, std::initializer_list<QObject *> objects) {
+        for (QObject *o : objects)
+            SetHelpContext(o, ctx);
+    };
+    set(20000, {this, MemoReturnAddress, MemoAddress, ComboBoxEnvelopeSize, ComboBoxReturnAddress,
+                PopupMenuAddress, M_UpdateGraphic, SelectBitmapDialog});
+    set(20030, {FileMenu, FileNew, FileOpen, FileSave, FileSaveAs, FileClose, FilePrintEnvelope,
+                FilePrintTest, FilePrintSetup, FileExit, OpenFileDialog, SaveFileDialog});
+    set(20031, {EditMenu, EditCut, EditCopy, EditPaste, EditDelete, EditClear, EditSelectAll, M_Cut,
+                M_Copy, M_Paste, M_Delete});
+    set(20032, {OptionsMenu, OptionsReturnAddresses, OptionsEnvelope, OptionsFontReturnAddress,
+                OptionsFontAddress, OptionsGraphic, OptionsUpdateGraphic, OptionsClearGraphic,
+                OptionsEditGraphic, OptionsFontToolbar, PopupMenuReturnAddress, M_EditReturnAddresses,
+                FontReturnAddress, M_Font, PopupMenuGraphic, M_SelectGraphic, M_ClearGraphic,
+                M_EditGraphic});
+    set(9998, {HelpMenu, HelpContents, HelpSearch, HelpAbout});
+    set(9994, {HelpOverview});
+    set(9997, {HelpSupport});
+    set(9999, {HelpWarranty});
+    set(9995, {HelpProducts});
+    set(9992, {HelpLicense});
+    // The print dialogs are made when printing; they take these contexts then.
+    setProperty("printDialogHelpContext", 20000);
+    setProperty("printerSetupDialogHelpContext", 20060);
+}
+
+void TFormStampMain::FormCreate(QObject *)
+{
+    TestPrint = false;
+    InLayout = false;
+    AddressFileName.clear();
+    PrintLines.clear();
+    ActiveAddress = aaDestination;
+
+    GraphicFileName = SettingsFile->ReadString(QStringLiteral("Options"), QStringLiteral("GraphFile"), QString());
+    if (!GraphicFileName.isEmpty()) {
+        Guarded([this] { LoadGraphic(); });
+        GraphicLoaded = true;
+    } else {
+        GraphicLoaded = false;
+    }
+    MemoAddress->clear();
+    MemoAddress->setModified(false);
+
+    PrintBarCode = SettingsFile->ReadBool(QStringLiteral("Options"), QStringLiteral("PrintBarCode"), true);
+    OptionsBarCode->setChecked(PrintBarCode);
+    PanelFormatToolbar->setVisible(SettingsFile->ReadBool(QStringLiteral("Options"), QStringLiteral("FormatToolbar"), true));
+
+    Application.ShowHint = SettingsFile->ReadBool(QStringLiteral("Options"), QStringLiteral("ShowHints"), true);
+    OptionsShowHints->setChecked(Application.ShowHint);
+    ApplyHintSettings();
+
+    SetAddressFont(MemoAddress, [] {
+        FontDescription f;
+        f.PixelsPerInch = static_cast<int>(Scale::screenDpi());
+        SettingsFile->ReadFont(QStringLiteral("EnvelopeFont"), f);
+        return f;
+    }());
+    SetAddressFont(MemoReturnAddress, [] {
+        FontDescription f;
+        f.PixelsPerInch = static_cast<int>(Scale::screenDpi());
+        SettingsFile->ReadFont(QStringLiteral("ReturnAddressFont"), f);
+        return f;
+    }());
+
+    Guarded([this] { LoadPrinterSettings(); });
+
+    // Window position: the stored sides over the current bounds.
+    IniRect r{x(), y(), x() + width(), y() + height()};
+    bool minimized = false, maximized = false;
+    SettingsFile->ReadRect(QStringLiteral("Position"), r, minimized, maximized);
+    move(x(), r.Top);
+    move(r.Left, y());
+    resize(width(), r.Bottom - r.Top);
+    resize(r.Right - r.Left, height());
+    if (minimized)
+        setWindowState(windowState() | Qt::WindowMinimized);
+    if (maximized)
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+    m_created = true;
+
+    setAcceptDrops(true);
+    Guarded([this] { RegisterFileType(); });
+    Guarded([this] { InitRecentFiles(); });
+    AssignHelpContexts();
+    VersionText = QStringLiteral("Version 6.0a");
+    Guarded([this] { FillFontNames(); });
+}
+
+void TFormStampMain::FormActivate(QObject *)
+{
+    FillReturnAddressCombo();
+    ShowReturnAddress();
+    UpdateEnvelopeSizeCombo();
+}
+
+void TFormStampMain::FormCloseQuery(QObject *, bool &CanClose)
+{
+    SettingsFile->WriteInteger(QStringLiteral("Options"), QStringLiteral("Size"), ComboBoxEnvelopeSize->currentIndex());
+    CanClose = QuerySaveChanges();
+}
+
+void TFormStampMain::FormDestroy(QObject *)
+{
+    if (m_destroyed)
+        return;
+    m_destroyed = true;
+    SavePosition();
+    ReleaseRecentFiles();
+    PrintLines.clear();
+    SettingsFile.reset();
+}
+
+void TFormStampMain::FileExitClick(QObject *)
+{
+    close();
+}
+
+void TFormStampMain::SavePosition()
+{
+    // Until FormCreate has read the stored position, a layout pass must not
+    // overwrite it with the window's first, provisional bounds.
+    if (!SettingsFile || !m_created)
+        return;
+    const QRect g = geometry();
+    SettingsFile->WriteRect(QStringLiteral("Position"), IniRect{g.x(), g.y(), g.x() + g.width(), g.y() + g.height()},
+                            isMinimized(), isMaximized());
+}
+
+void TFormStampMain::closeEvent(QCloseEvent *e)
+{
+    bool canClose = true;
+    bool failed = true;
+    Guarded([&] {
+        FormCloseQuery(this, canClose);
+        failed = false;
+    });
+    if (failed || !canClose) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    emit closed();
+}
+
+void TFormStampMain::resizeEvent(QResizeEvent *e)
+{
+    QMainWindow::resizeEvent(e);
+    Guarded([this] { FormResize(this); });
+}
+
+void TFormStampMain::moveEvent(QMoveEvent *e)
+{
+    QMainWindow::moveEvent(e);
+}
+
+bool TFormStampMain::event(QEvent *e)
+{
+    if (e->type() == QEvent::StatusTip) {
+        auto *tip = static_cast<QStatusTipEvent *>(e);
+        Guarded([&] { ShowHint(tip->tip()); });
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+} // namespace zentrope

@@ -1,0 +1,254 @@
+#pragma once
+
+#include "settings/QevIniFile.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <memory>
+#include <utility>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QFileDialog;
+class QFrame;
+class QMenu;
+class QMenuBar;
+class QToolButton;
+
+namespace zentrope {
+
+class ImageControl;
+class MemoControl;
+class ResizePanel;
+class StatusPanel;
+
+enum TActiveAddress : unsigned char { aaReturn = 0, aaDestination = 1, aaNone = 2 };
+
+// The main window: the envelope being composed, with its menus, toolbars and
+// status panels. Its handlers are grouped in one source file per concern
+// (FormStampMain*.cpp).
+class TFormStampMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TFormStampMain(QWidget *parent = nullptr);
+    ~TFormStampMain() override;
+
+    // --- Controls (objectName = the member's name) -------------------------------------------
+    QMenuBar *ZentropeMainMenu = nullptr;
+    QFrame *PanelStandardToolbar = nullptr;
+    QToolButton *SpeedButtonFileNew = nullptr;
+    QToolButton *SpeedButtonFileOpen = nullptr;
+    QToolButton *SpeedButtonFileSave = nullptr;
+    QToolButton *SpeedButtonCut = nullptr;
+    QToolButton *SpeedButtonCopy = nullptr;
+    QToolButton *SpeedButtonPaste = nullptr;
+    QToolButton *SpeedButtonPrint = nullptr;
+    QToolButton *SpeedButtonReturnAddresses = nullptr;
+    QComboBox *ComboBoxReturnAddress = nullptr;
+    QToolButton *SpeedButtonSize = nullptr;
+    QComboBox *ComboBoxEnvelopeSize = nullptr;
+    QFrame *PanelFormatToolbar = nullptr;
+    QComboBox *ComboBoxFontName = nullptr;
+    QComboBox *ComboBoxFontSize = nullptr;
+    QToolButton *SpeedButtonBold = nullptr;
+    QToolButton *SpeedButtonItalic = nullptr;
+    QToolButton *SpeedButtonUnderline = nullptr;
+    QFrame *PanelBottom = nullptr;
+    StatusPanel *PanelModified = nullptr;
+    StatusPanel *PanelWhichAddress = nullptr;
+    StatusPanel *PanelHints = nullptr;
+    ResizePanel *PanelEnvelope = nullptr;
+    ImageControl *ImageReturnAddress = nullptr;
+    MemoControl *MemoReturnAddress = nullptr;
+    ImageControl *ImageZipBarCode = nullptr;
+    MemoControl *MemoAddress = nullptr;
+    ImageControl *ImageStamp = nullptr;
+    MemoControl *MemoShellNew = nullptr;
+
+    // Menus and their items.
+    QMenu *FileMenu = nullptr;
+    QAction *FileNew = nullptr, *FileOpen = nullptr, *FileSave = nullptr, *FileSaveAs = nullptr,
+            *FileClose = nullptr, *N8 = nullptr, *FilePrintEnvelope = nullptr, *FilePrintTest = nullptr,
+            *FilePrintSetup = nullptr, *N1 = nullptr, *FileExit = nullptr, *FileOldFileBreak = nullptr;
+    QMenu *EditMenu = nullptr;
+    QAction *EditCut = nullptr, *EditCopy = nullptr, *EditPaste = nullptr, *EditDelete = nullptr,
+            *EditClear = nullptr, *N4 = nullptr, *EditSelectAll = nullptr;
+    QMenu *OptionsMenu = nullptr;
+    QAction *OptionsReturnAddresses = nullptr, *OptionsEnvelope = nullptr;
+    QMenu *FontsMenu = nullptr;
+    QAction *OptionsFontReturnAddress = nullptr, *OptionsFontAddress = nullptr, *N5 = nullptr,
+            *OptionsGraphic = nullptr, *OptionsUpdateGraphic = nullptr, *OptionsClearGraphic = nullptr,
+            *OptionsEditGraphic = nullptr, *N3 = nullptr, *OptionsShowHints = nullptr,
+            *OptionsBarCode = nullptr, *OptionsFontToolbar = nullptr;
+    QMenu *HelpMenu = nullptr;
+    QAction *HelpContents = nullptr, *HelpOverview = nullptr, *HelpSearch = nullptr, *N6 = nullptr,
+            *HelpSupport = nullptr, *HelpWarranty = nullptr, *HelpLicense = nullptr,
+            *HelpProducts = nullptr, *N7 = nullptr, *HelpAbout = nullptr;
+    // Pop-up menus.
+    QMenu *PopupMenuReturnAddress = nullptr;
+    QAction *M_EditReturnAddresses = nullptr, *FontReturnAddress = nullptr;
+    QMenu *PopupMenuAddress = nullptr;
+    QAction *M_Cut = nullptr, *M_Copy = nullptr, *M_Paste = nullptr, *M_Delete = nullptr, *N9 = nullptr,
+            *M_Font = nullptr;
+    QMenu *PopupMenuGraphic = nullptr;
+    QAction *M_SelectGraphic = nullptr, *M_UpdateGraphic = nullptr, *M_ClearGraphic = nullptr,
+            *M_EditGraphic = nullptr;
+    // Dialog components, set up once; shown through the prompt layer.
+    QFileDialog *OpenFileDialog = nullptr;
+    QFileDialog *SaveFileDialog = nullptr;
+    QFileDialog *SelectBitmapDialog = nullptr;
+
+    // --- Private state shared across the window's concerns -------------------------------------
+    QString AddressFileName;
+    bool AddressFileReadOnly = false;
+    QString GraphicFileName;
+    bool GraphicLoaded = false;
+    QString GraphicExtension;
+    bool PrintBarCode = true;
+    bool TestPrint = false;
+    bool InLayout = false;
+    QStringList PrintLines;
+    int EnvelopeCount = 0;
+    // (index of the first line, number of lines) per envelope; grows as needed.
+    std::vector<std::pair<int, int>> EnvelopeRanges;
+    TActiveAddress ActiveAddress = aaDestination;
+    QString VersionText;
+
+    // --- Lifecycle -----------------------------------------------------------------------------
+    void FormCreate(QObject *Sender);
+    void FormActivate(QObject *Sender);
+    void FormCloseQuery(QObject *Sender, bool &CanClose);
+    void FormDestroy(QObject *Sender);
+    void FileExitClick(QObject *Sender);
+    void SavePosition();
+
+    // --- Command state, status panels and hints -----------------------------------------------
+    void UpdateMenu(QObject *Sender);
+    void MemoAddressClick(QObject *Sender);
+    void MemoReturnAddressClick(QObject *Sender);
+    void AddressFocusNone(QObject *Sender);
+    void MemoAddressMouseUp(QObject *Sender);
+    void MemoReturnAddressChange(QObject *Sender);
+    void EditCutClick(QObject *Sender);
+    void EditCopyClick(QObject *Sender);
+    void EditPasteClick(QObject *Sender);
+    void EditDeleteClick(QObject *Sender);
+    void EditSelectAllClick(QObject *Sender);
+    void EditClearClick(QObject *Sender);
+    void ShowHint(const QString &hint);
+    void OptionsShowHintsClick(QObject *Sender);
+    void OptionsFontToolbarClick(QObject *Sender);
+
+    // --- Envelope preview layout ---------------------------------------------------------------
+    void FormResize(QObject *Sender);
+    void PanelEnvelopeResize(QObject *Sender);
+
+    // --- Address fonts and formatting toolbar -------------------------------------------------
+    void FillFontNames();
+    void ComboBoxFontNameChange(QObject *Sender);
+    void ComboBoxFontSizeChange(QObject *Sender);
+    void SpeedButtonBoldClick(QObject *Sender);
+    void SpeedButtonItalicClick(QObject *Sender);
+    void SpeedButtonUnderlineClick(QObject *Sender);
+    void OptionsFontAddressClick(QObject *Sender);
+    void OptionsFontReturnAddressClick(QObject *Sender);
+    // The font of an address box as the settings file stores it, and back.
+    FontDescription AddressFont(MemoControl *memo) const;
+    void SetAddressFont(MemoControl *memo, const FontDescription &font);
+
+    // --- Corner graphic ------------------------------------------------------------------------
+    void LoadGraphic();
+    void OptionsGraphicClick(QObject *Sender);
+    void OptionsUpdateGraphicClick(QObject *Sender);
+    void OptionsClearGraphicClick(QObject *Sender);
+    void OptionsEditGraphicClick(QObject *Sender);
+
+    // --- Help commands -------------------------------------------------------------------------
+    void HelpContentsClick(QObject *Sender);
+    void HelpOverviewClick(QObject *Sender);
+    void HelpSearchClick(QObject *Sender);
+    void HelpSupportClick(QObject *Sender);
+    void HelpWarrantyClick(QObject *Sender);
+    void HelpLicenseClick(QObject *Sender);
+    void HelpProductsClick(QObject *Sender);
+    void HelpAboutClick(QObject *Sender);
+    // The two help requests: show topic n; run the macro "search()".
+    static void ShowHelpTopic(int topic);
+    static void ShowHelpSearch();
+
+    // --- Envelope sizes and return addresses ---------------------------------------------------
+    void UpdateEnvelopeSizeCombo();
+    void FillReturnAddressCombo();
+    void ShowReturnAddress();
+    void ComboBoxReturnAddressChange(QObject *Sender);
+    void OptionsEnvelopeClick(QObject *Sender);
+    void OptionsReturnAddressesClick(QObject *Sender);
+
+    // --- Postal bar code preview ---------------------------------------------------------------
+    void MemoAddressChange(QObject *Sender);
+    void OptionsBarCodeClick(QObject *Sender);
+
+    // --- Printing ------------------------------------------------------------------------------
+    void FilePrintEnvelopeClick(QObject *Sender);
+    void FilePrintTestClick(QObject *Sender);
+    void SpeedButtonPrintClick(QObject *Sender);
+    void FilePrintSetupClick(QObject *Sender);
+    void CollectPrintLines(bool SelectionOnly);
+    void SplitEnvelopes();
+    void PrintEnvelopes(int Copies, int First, int Last);
+    void LoadPrinterSettings();
+    void SavePrinterSettings();
+
+    // --- Address documents and recent files ----------------------------------------------------
+    bool QuerySaveChanges();
+    void FileNewClick(QObject *Sender);
+    void NewAddressFile();
+    void FileOpenClick(QObject *Sender);
+    void OpenAddressFile(QObject *Sender, const QString &FileName, bool ReadOnly);
+    void FileSaveClick(QObject *Sender);
+    void FileSaveAsClick(QObject *Sender);
+    void FileOpenOldClick(QObject *Sender);
+
+    // --- Command line, dropped files, registration ---------------------------------------------
+    void RunCommandLine(const QStringList &Arguments);
+    void WMDropFiles(const QStringList &Files);
+    void RegisterFileType();
+
+    // Pop-up hints on or off, with their colour and delay.
+    void ApplyHintSettings();
+    // The recent files list in the File menu and the file dialogs' histories.
+    void InitRecentFiles();
+    void ReleaseRecentFiles();
+
+signals:
+    // The window has closed for good; the program's loop ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void moveEvent(QMoveEvent *e) override;
+    bool event(QEvent *e) override;
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void CreateDialogComponents();
+    void AssignHelpContexts();
+    void WireHandlers();
+    // Connects an action or button signal to a handler, inside the error guard.
+    template <typename Signal, typename Sender, typename Handler>
+    void Wire(Sender *sender, Signal signal, Handler handler);
+
+    bool m_created = false;   // FormCreate has read the stored position
+    bool m_destroyed = false; // FormDestroy has run
+};
+
+// Helper for the help contexts: the topic number kept on a control, action or dialog.
+void SetHelpContext(QObject *object, int context);
+int HelpContext(const QObject *object);
+
+} // namespace zentrope

@@ -1,0 +1,165 @@
+#include "settings/QevIniFile.h"
+
+#include "core/Units.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <algorithm>
+
+namespace zentrope {
+
+std::unique_ptr<TQevIniFile> SettingsFile;
+
+void FontDescription::SetSize(int points)
+{
+    Size = points;
+    Height = -static_cast<int>(roundHalfEven(points * double(PixelsPerInch) / 72.0));
+}
+
+void FontDescription::SetHeight(int pixels)
+{
+    Height = pixels;
+    Size = -static_cast<int>(roundHalfEven(pixels * 72.0 / double(PixelsPerInch)));
+}
+
+void TStringList::Add(const QString &s)
+{
+    if (!Sorted) {
+        Items.append(s);
+        return;
+    }
+    const auto at = std::upper_bound(Items.begin(), Items.end(), s, [](const QString &a, const QString &b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    Items.insert(at, s);
+}
+
+void TQevIniFile::ReadFont(const QString &section, FontDescription &font) const
+{
+    font.SetHeight(ReadInteger(section, QStringLiteral("FontHeight"), -17));
+    const QString name = ReadString(section, QStringLiteral("FontName"), QStringLiteral("Arial"));
+    if (!name.isEmpty())
+        font.Name = name;
+    font.SetSize(ReadInteger(section, QStringLiteral("FontSize"), 10));
+    font.Color = ReadInteger(section, QStringLiteral("FontColor"), 0);
+    font.Bold = ReadBool(section, QStringLiteral("FontBold"), false);
+    font.Italic = ReadBool(section, QStringLiteral("FontItalic"), false);
+    font.Underline = ReadBool(section, QStringLiteral("FontUnderline"), false);
+    font.StrikeOut = ReadBool(section, QStringLiteral("FontStrikeout"), false);
+}
+
+void TQevIniFile::WriteFont(const QString &section, const FontDescription &font)
+{
+    WriteInteger(section, QStringLiteral("FontHeight"), font.Height);
+    WriteString(section, QStringLiteral("FontName"), font.Name);
+    WriteInteger(section, QStringLiteral("FontSize"), font.Size);
+    WriteInteger(section, QStringLiteral("FontColor"), font.Color);
+    WriteBool(section, QStringLiteral("FontBold"), font.Bold);
+    WriteBool(section, QStringLiteral("FontItalic"), font.Italic);
+    WriteBool(section, QStringLiteral("FontUnderline"), font.Underline);
+    WriteBool(section, QStringLiteral("FontStrikeout"), font.StrikeOut);
+}
+
+void TQevIniFile::ReadRect(const QString &section, IniRect &rect, bool &minimized, bool &maximized) const
+{
+    rect.Top = ReadInteger(section, QStringLiteral("Top"), rect.Top);
+    rect.Left = ReadInteger(section, QStringLiteral("Left"), rect.Left);
+    rect.Bottom = ReadInteger(section, QStringLiteral("Bottom"), rect.Bottom);
+    rect.Right = ReadInteger(section, QStringLiteral("Right"), rect.Right);
+    minimized = ReadBool(section, QStringLiteral("Minimized"), minimized);
+    maximized = ReadBool(section, QStringLiteral("Maximized"), maximized);
+}
+
+void TQevIniFile::WriteRect(const QString &section, const IniRect &rect, bool minimized, bool maximized)
+{
+    WriteInteger(section, QStringLiteral("Top"), rect.Top);
+    WriteInteger(section, QStringLiteral("Left"), rect.Left);
+    WriteInteger(section, QStringLiteral("Bottom"), rect.Bottom);
+    WriteInteger(section, QStringLiteral("Right"), rect.Right);
+    WriteBool(section, QStringLiteral("Minimized"), minimized);
+    WriteBool(section, QStringLiteral("Maximized"), maximized);
+}
+
+namespace {
+QString itemKey(const QString &prefix, int i)
+{
+    return prefix + QLatin1Char('_') + QString::number(i);
+}
+} // namespace
+
+void TQevIniFile::ReadTStrings(const QString &section, const QString &prefix, QStringList &list) const
+{
+    list.clear();
+    const int count = ReadInteger(section, prefix + QStringLiteral("_Count"), 0);
+    for (int i = 0; i < count; ++i)
+        list.append(ReadString(section, itemKey(prefix, i), QString()));
+}
+
+void TQevIniFile::WriteTStrings(const QString &section, const QString &prefix, const QStringList &list)
+{
+    WriteInteger(section, prefix + QStringLiteral("_Count"), static_cast<int32_t>(list.size()));
+    for (int i = 0; i < list.size(); ++i)
+        WriteString(section, itemKey(prefix, i), list[i]);
+}
+
+void TQevIniFile::ReadTStringList(const QString &section, const QString &prefix, TStringList &list) const
+{
+    list.Clear();
+    const int count = ReadInteger(section, prefix + QStringLiteral("_Count"), 0);
+    for (int i = 0; i < count; ++i)
+        list.Add(ReadString(section, itemKey(prefix, i), QString()));
+}
+
+void TQevIniFile::WriteTStringList(const QString &section, const QString &prefix, const TStringList &list)
+{
+    WriteTStrings(section, prefix, list.Items);
+}
+
+void TQevIniFile::ReadFormPos(const QString &section, FormPosition &window) const
+{
+    window.SetLeft(ReadInteger(section, QStringLiteral("Left"), window.Left()));
+    window.SetTop(ReadInteger(section, QStringLiteral("Top"), window.Top()));
+    window.SetHeight(ReadInteger(section, QStringLiteral("Height"), window.Height()));
+    window.SetWidth(ReadInteger(section, QStringLiteral("Width"), window.Width()));
+    const int state = ReadInteger(section, QStringLiteral("State"), window.WindowState());
+    if (state >= 0 && state <= 2)
+        window.SetWindowState(static_cast<FormPosition::State>(state));
+}
+
+void TQevIniFile::WriteFormPos(const QString &section, const FormPosition &window)
+{
+    WriteInteger(section, QStringLiteral("Left"), window.Left());
+    WriteInteger(section, QStringLiteral("Top"), window.Top());
+    WriteInteger(section, QStringLiteral("Height"), window.Height());
+    WriteInteger(section, QStringLiteral("Width"), window.Width());
+    WriteInteger(section, QStringLiteral("State"), window.WindowState());
+}
+
+double TQevIniFile::ReadReal(const QString &section, const QString &key, double def) const
+{
+    const auto d = static_cast<int32_t>(roundHalfEven(def * 1000.0));
+    return ReadInteger(section, key, d) / 1000.0;
+}
+
+void TQevIniFile::WriteReal(const QString &section, const QString &key, double value)
+{
+    // Values outside the storable range are clamped rather than wrapped.
+    const double scaled = std::clamp(double(roundHalfEven(value * 1000.0)), -2147483648.0, 2147483647.0);
+    WriteInteger(section, key, static_cast<int32_t>(scaled));
+}
+
+QString SettingsFilePath(const QString &programDir)
+{
+    const QString beside = QDir(programDir).absoluteFilePath(QStringLiteral("zentrope.ini"));
+    const QFileInfo file(beside);
+    const QFileInfo dir(programDir);
+    if (file.exists() ? file.isWritable() && dir.isWritable() : dir.isWritable())
+        return beside;
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty())
+        config = QDir::homePath() + QStringLiteral("/.config");
+    return config + QStringLiteral("/zentrope/zentrope.ini");
+}
+
+} // namespace zentrope

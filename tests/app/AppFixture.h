@@ -1,0 +1,99 @@
+#pragma once
+
+#include "app/Application.h"
+#include "app/FormStampMain.h"
+#include "app/Prompt.h"
+#include "app/Scale.h"
+#include "settings/QevIniFile.h"
+#include "support/TestEnv.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace zentrope::test {
+
+// Builds the real program in-process against a settings file in a fresh
+// folder, at the design resolution, with every dialog answered by the script.
+class AppFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Scale::setFixedDpi(120);
+        Prompt::reset();
+        Prompt::setScripted(true);
+        dir = freshDir(QStringLiteral("app"));
+        iniPath = dir + QStringLiteral("/zentrope.ini");
+    }
+
+    void TearDown() override
+    {
+        if (session)
+            session->Shutdown();
+        session.reset();
+        EXPECT_EQ(Prompt::unexpected(), 0) << "a dialog came up that the test did not expect";
+        EXPECT_EQ(Prompt::pending(), 0) << "an expected dialog did not come up";
+        Prompt::reset();
+        Prompt::setScripted(false);
+    }
+
+    // Starts the program (hidden windows, command line); shows the main window
+    // and activates it as the loop would, unless told not to.
+    TFormStampMain *start(const QStringList &args = {}, bool show = true)
+    {
+        session = std::make_unique<ZentropeSession>();
+        session->Start(StartOptions{args, dir + QStringLiteral("/zentrope"), iniPath});
+        main = session->MainWindow();
+        if (show) {
+            main->show();
+            QApplication::processEvents();
+            main->FormActivate(main);
+        }
+        return main;
+    }
+
+    void shutdown()
+    {
+        session->Shutdown();
+        session.reset();
+        main = nullptr;
+    }
+
+    template <typename T = QAction>
+    T *find(const char *name)
+    {
+        T *o = main->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(o, nullptr) << "no " << name;
+        return o;
+    }
+
+    QString ini(const QString &section, const QString &key, const QString &def = QStringLiteral("<absent>"))
+    {
+        return TIniFile(iniPath).ReadString(section, key, def);
+    }
+
+    // Answers the next message box with a button; checks its text when given.
+    static void answerMessage(int button, const QString &expectText = {})
+    {
+        Prompt::push([button, expectText](QDialog &d) {
+            auto *m = qobject_cast<MessageDialog *>(&d);
+            EXPECT_NE(m, nullptr) << "expected a message box, got " << d.objectName().toStdString();
+            if (m && !expectText.isNull()) {
+                EXPECT_EQ(m->text().toStdString(), expectText.toStdString());
+            }
+            return button;
+        });
+    }
+
+    QString dir;
+    QString iniPath;
+    std::unique_ptr<ZentropeSession> session;
+    TFormStampMain *main = nullptr;
+};
+
+} // namespace zentrope::test

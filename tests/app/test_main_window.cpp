@@ -1,0 +1,75 @@
+#include "AppFixture.h"
+
+#include "app/Controls.h"
+
+#include <QComboBox>
+#include <QFrame>
+
+using namespace zentrope;
+using namespace zentrope::test;
+
+using MainWindowTest = AppFixture;
+
+TEST_F(MainWindowTest, FirstRunShowsDefaultsAndStoresPosition)
+{
+    start();
+    EXPECT_TRUE(find<QAction>("OptionsBarCode")->isChecked());
+    EXPECT_TRUE(find<QAction>("OptionsShowHints")->isChecked());
+    EXPECT_FALSE(find<QFrame>("PanelFormatToolbar")->isHidden());
+    for (const char *memo : {"MemoAddress", "MemoReturnAddress"}) {
+        const QFont f = find<MemoControl>(memo)->font();
+        EXPECT_EQ(f.family(), QStringLiteral("Arial"));
+        EXPECT_EQ(f.pointSize(), 10);
+        EXPECT_FALSE(f.bold() || f.italic() || f.underline() || f.strikeOut());
+        EXPECT_EQ(find<MemoControl>(memo)->palette().color(QPalette::Text), QColor(Qt::black));
+    }
+    EXPECT_TRUE(main->GraphicFileName.isEmpty());
+    EXPECT_FALSE(main->GraphicLoaded);
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Zentrope"));
+    main->resize(800, 500);
+    QApplication::processEvents();
+    EXPECT_TRUE(QFile::exists(iniPath));
+    EXPECT_EQ(ini("Position", "Right").toInt() - ini("Position", "Left").toInt(), 800);
+}
+
+TEST_F(MainWindowTest, StoredPositionRestoresBoundsAndState)
+{
+    {
+        TQevIniFile s(iniPath);
+        s.WriteInteger("Position", "Minimized", 1);
+        s.WriteInteger("Position", "Maximized", 1);
+    }
+    start({}, false);
+    EXPECT_TRUE(main->windowState() & Qt::WindowMaximized);
+    EXPECT_FALSE(main->windowState() & Qt::WindowMinimized);
+    shutdown();
+
+    QFile::remove(iniPath);
+    start({}, false);
+    const QRect before = main->geometry();
+    shutdown();
+    QFile::remove(iniPath);
+    TQevIniFile(iniPath).WriteInteger("Position", "Left", before.x() + 37);
+    start({}, false);
+    // The left side moves; top, right and bottom keep their values.
+    EXPECT_EQ(main->x(), before.x() + 37);
+    EXPECT_EQ(main->y(), before.y());
+    EXPECT_EQ(main->x() + main->width(), before.x() + before.width());
+    EXPECT_EQ(main->height(), before.height());
+}
+
+TEST_F(MainWindowTest, CloseWritesSizeAndShutdownWritesPositionLast)
+{
+    start();
+    find<QComboBox>("ComboBoxEnvelopeSize")->setCurrentIndex(-1);
+    main->close();
+    EXPECT_EQ(ini("Options", "Size"), QStringLiteral("-1"));
+    shutdown();
+    // Position is the last section written at shutdown.
+    QFile f(iniPath);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(f.readAll());
+    const QStringList sections = text.split('\n').filter(QRegularExpression("^\\["));
+    ASSERT_FALSE(sections.isEmpty());
+    EXPECT_TRUE(text.contains("[Position]"));
+}

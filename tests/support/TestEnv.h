@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <gtest/gtest.h>
+
+namespace zentrope::test {
+
+// The private folder the whole test process lives in: HOME, the XDG folders and
+// the CUPS socket point inside it, so no test touches the real home or printers.
+QString rootDir();
+
+// ../shared/corpus beside the project, or an empty string when it is absent.
+QString corpusDir();
+
+// A fresh, empty folder below rootDir() for one test.
+QString freshDir(const QString &name);
+
+bool runningAsRoot();
+
+} // namespace zentrope::test
+
+// Skips the current test when the shared picture corpus is not there.
+#define ZENTROPE_REQUIRE_CORPUS()                                                                  \
+    do {                                                                                           \
+        if (zentrope::test::corpusDir().isEmpty())                                                 \
+            GTEST_SKIP() << "picture corpus ../shared/corpus not found beside the project";        \
+    } while (0)
+
+// Permission tests mean nothing for root, who may write anywhere.
+#define ZENTROPE_REQUIRE_UNPRIVILEGED()                                                            \
+    do {                                                                                           \
+        if (zentrope::test::runningAsRoot())                                                       \
+            GTEST_SKIP() << "needs an unprivileged user (the README's test command runs as one)";  \
+    } while (0)
