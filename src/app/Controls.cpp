@@ -132,6 +132,12 @@ void ImageControl::mouseDoubleClickEvent(QMouseEvent *e)
         emit doubleClicked();
 }
 
+void PickerCombo::showPopup()
+{
+    emit popupOpened();
+    QComboBox::showPopup();
+}
+
 StatusPanel::StatusPanel(const QString &caption, QWidget *parent) : QLabel(caption, parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);

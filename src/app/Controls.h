@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QComboBox>
 #include <QFrame>
 #include <QImage>
 #include <QKeySequence>
@@ -70,6 +71,16 @@ private:
     QImage m_picture;
     bool m_stretch = true;
     std::function<void(QPainter &, const QRect &)> m_painter;
+};
+
+// A drop-down list that reports the opening of its list.
+class PickerCombo : public QComboBox {
+    Q_OBJECT
+public:
+    using QComboBox::QComboBox;
+    void showPopup() override;
+signals:
+    void popupOpened();
 };
 
 // A lowered status panel with a caption.

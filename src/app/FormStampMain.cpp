@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QSvgRenderer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -147,7 +148,7 @@ void TFormStampMain::CreateControls()
     SpeedButtonPaste->setIcon(glyph("paste"));
     SpeedButtonPrint->setIcon(glyph("print"));
     SpeedButtonReturnAddresses->setIcon(glyph("returnaddresses"));
-    ComboBoxReturnAddress = new QComboBox(PanelStandardToolbar);
+    ComboBoxReturnAddress = new PickerCombo(PanelStandardToolbar);
     named(ComboBoxReturnAddress, "ComboBoxReturnAddress");
     ComboBoxReturnAddress->setGeometry(Scale::dp(270), Scale::dp(8), Scale::dp(150), ComboBoxReturnAddress->sizeHint().height());
     ComboBoxReturnAddress->setToolTip(QStringLiteral("Current return address"));
@@ -155,7 +156,7 @@ void TFormStampMain::CreateControls()
     ComboBoxReturnAddress->setFont(small);
     SpeedButtonSize = button(PanelStandardToolbar, "SpeedButtonSize", 430, QStringLiteral("Change envelope sizes"));
     SpeedButtonSize->setIcon(glyph("size"));
-    ComboBoxEnvelopeSize = new QComboBox(PanelStandardToolbar);
+    ComboBoxEnvelopeSize = new PickerCombo(PanelStandardToolbar);
     named(ComboBoxEnvelopeSize, "ComboBoxEnvelopeSize");
     ComboBoxEnvelopeSize->setGeometry(Scale::dp(465), Scale::dp(8), Scale::dp(150), ComboBoxEnvelopeSize->sizeHint().height());
     ComboBoxEnvelopeSize->addItems({QStringLiteral("Business"), QStringLiteral("Greeting Card"), QStringLiteral("Small")});
@@ -503,6 +504,8 @@ void TFormStampMain::WireHandlers()
                 ComboBoxReturnAddressChange(ComboBoxReturnAddress);
             }));
     Wire(ComboBoxEnvelopeSize, &QComboBox::activated, &F::AddressFocusNone);
+    Wire(static_cast<PickerCombo *>(ComboBoxEnvelopeSize), &PickerCombo::popupOpened, &F::AddressFocusNone);
+    Wire(static_cast<PickerCombo *>(ComboBoxReturnAddress), &PickerCombo::popupOpened, &F::AddressFocusNone);
     Wire(ComboBoxFontName, &QComboBox::activated, &F::ComboBoxFontNameChange);
     Wire(ComboBoxFontSize, &QComboBox::activated, &F::ComboBoxFontSizeChange);
 
@@ -568,8 +571,12 @@ void TFormStampMain::FormCreate(QObject *)
     } else {
         GraphicLoaded = false;
     }
-    MemoAddress->clear();
-    MemoAddress->setModified(false);
+    {
+        // Emptying the box is no edit: the command state waits for its first occasion.
+        const QSignalBlocker quiet(MemoAddress);
+        MemoAddress->clear();
+        MemoAddress->setModified(false);
+    }
 
     PrintBarCode = SettingsFile->ReadBool(QStringLiteral("Options"), QStringLiteral("PrintBarCode"), true);
     OptionsBarCode->setChecked(PrintBarCode);

@@ -1,0 +1,84 @@
+#include "AppFixture.h"
+
+#include "app/Controls.h"
+
+#include <QFrame>
+
+using namespace zentrope;
+using namespace zentrope::test;
+
+namespace {
+
+class LayoutTest : public AppFixture {
+protected:
+    // Resizes the window so that the envelope panel's inner size is W x H.
+    void panelSize(int W, int H)
+    {
+        QWidget *panel = find<QWidget>("PanelEnvelope");
+        for (int i = 0; i < 3; ++i) {
+            const QSize inner = panel->contentsRect().size();
+            main->resize(main->width() + W - inner.width(), main->height() + H - inner.height());
+            QApplication::processEvents();
+        }
+        ASSERT_EQ(panel->contentsRect().size(), QSize(W, H));
+    }
+    QRect geo(const char *name) { return find<QWidget>(name)->geometry(); }
+};
+
+} // namespace
+
+TEST_F(LayoutTest, WorkedExampleWithAndWithoutGraphic)
+{
+    start();
+    panelSize(714, 307);
+    EXPECT_EQ(geo("ImageZipBarCode"), QRect(184, 113, 522, 40));
+    EXPECT_EQ(geo("MemoAddress"), QRect(184, 153, 522, 146));
+    EXPECT_EQ(geo("ImageStamp").left(), 626);
+    EXPECT_EQ(geo("MemoReturnAddress"), QRect(0, 5, 618, 108));
+
+    main->GraphicFileName = QStringLiteral("/logo.bmp");
+    main->FormResize(main);
+    EXPECT_EQ(geo("MemoReturnAddress"), QRect(112, 5, 506, 108));
+    EXPECT_EQ(geo("MemoAddress"), QRect(184, 153, 522, 146));
+    main->GraphicFileName.clear();
+}
+
+TEST_F(LayoutTest, HidingTheFormatToolbarGrowsTheBoxes)
+{
+    start();
+    panelSize(714, 307);
+    find<QAction>("OptionsFontToolbar")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(find<QWidget>("PanelEnvelope")->contentsRect().height(), 347);
+    EXPECT_EQ(geo("MemoAddress"), QRect(184, 173, 522, 166));
+    EXPECT_EQ(geo("ImageZipBarCode").top(), 133);
+    EXPECT_EQ(geo("MemoReturnAddress").height(), 128);
+}
+
+TEST_F(LayoutTest, EveryPassStoresThePositionAndNestedPassesDoNothing)
+{
+    start();
+    panelSize(600, 301);
+    EXPECT_EQ(geo("MemoAddress").top(), 150); // an odd height truncates
+    const QRect g = main->geometry();
+    EXPECT_EQ(ini("Position", "Left").toInt(), g.x());
+    EXPECT_EQ(ini("Position", "Right").toInt(), g.x() + g.width());
+    EXPECT_EQ(ini("Position", "Bottom").toInt(), g.y() + g.height());
+
+    // A panel resize while a pass runs does not start a second pass.
+    main->InLayout = true;
+    const QRect before = geo("MemoAddress");
+    main->PanelEnvelopeResize(main);
+    EXPECT_EQ(geo("MemoAddress"), before);
+    main->InLayout = false;
+}
+
+TEST_F(LayoutTest, TooSmallPanelGivesEmptyBoxesWithoutFailing)
+{
+    start();
+    // Smaller than the window allows: the panel itself is resized.
+    find<QWidget>("PanelEnvelope")->resize(150, 12);
+    EXPECT_EQ(geo("MemoAddress").width(), 0);
+    EXPECT_EQ(geo("MemoAddress").height(), 0);
+    EXPECT_EQ(find<QWidget>("MemoAddress")->property("layoutWidth").toInt(), 150 - 184 - 8);
+}
