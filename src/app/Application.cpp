@@ -59,6 +59,10 @@ void ZentropeSession::Start(const StartOptions &options)
     Application.HelpFile = QStringLiteral("zentrope.hlp");
     QGuiApplication::setApplicationDisplayName(QString());
     Prompt::helpHandler() = [](int topic) { TFormStampMain::ShowHelpTopic(topic); };
+    Prompt::afterModalHandler() = [] {
+        if (FormStampMain && FormStampMain->isVisible())
+            Guarded([] { FormStampMain->FormActivate(FormStampMain); });
+    };
 
     Windows &w = *m_windows;
     w.main = std::make_unique<TFormStampMain>();
@@ -100,6 +104,7 @@ void ZentropeSession::Shutdown()
     if (!m_started)
         return;
     m_started = false;
+    Prompt::afterModalHandler() = nullptr;
     Windows &w = *m_windows;
     // The catalogs are saved here, in the order their dialogs would be
     // destroyed, since nothing may throw from a destructor.

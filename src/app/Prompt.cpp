@@ -35,11 +35,22 @@ QString captionOf(Prompt::Kind kind)
 }
 } // namespace
 
+namespace {
+// Closing a modal dialog gives the focus back to the main window, which then
+// refreshes what the dialog may have changed.
+int reactivated(int result)
+{
+    if (auto &h = Prompt::afterModalHandler())
+        h();
+    return result;
+}
+} // namespace
+
 int Prompt::exec(QDialog &dialog)
 {
     Script &s = script();
     if (!s.on)
-        return dialog.exec();
+        return reactivated(dialog.exec());
     if (s.answers.empty()) {
         ++s.unexpected;
         qWarning("Prompt: unexpected dialog \"%s\"", qPrintable(dialog.windowTitle()));
@@ -54,7 +65,7 @@ int Prompt::exec(QDialog &dialog)
     dialog.hide();
     dialog.setWindowModality(modality);
     dialog.setResult(result);
-    return result;
+    return reactivated(result);
 }
 
 void Prompt::setScripted(bool on) { script().on = on; }
@@ -66,6 +77,12 @@ void Prompt::reset()
 {
     script().answers.clear();
     script().unexpected = 0;
+}
+
+std::function<void()> &Prompt::afterModalHandler()
+{
+    static std::function<void()> handler;
+    return handler;
 }
 
 std::function<void(int)> &Prompt::helpHandler()

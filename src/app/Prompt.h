@@ -42,6 +42,8 @@ public:
 
     // Where help requests go (the help window, once there is one).
     static std::function<void(int)> &helpHandler();
+    // Runs after every modal dialog has closed: the main window is active again.
+    static std::function<void()> &afterModalHandler();
 };
 
 // The message dialog itself: an icon, the text and a row of buttons, with the

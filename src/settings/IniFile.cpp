@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -21,16 +22,24 @@ struct IniText {
     QStringList lines;
     bool crlf = false;
     bool cp1252 = false;
+    bool bom = false;
     bool trailingNewline = true;
+    bool readable = true; // false when the file exists but could not be read
 };
 
 IniText load(const QString &path)
 {
     IniText t;
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    if (!f.open(QIODevice::ReadOnly)) {
+        t.readable = !f.exists();
         return t;
+    }
     const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        t.readable = false;
+        return t;
+    }
     QString text;
     if (isValidUtf8(bytes)) {
         text = QString::fromUtf8(bytes);
@@ -38,8 +47,10 @@ IniText load(const QString &path)
         text = decodeCp1252(bytes);
         t.cp1252 = true;
     }
-    if (text.startsWith(QChar(0xFEFF)))
+    if (!t.cp1252 && text.startsWith(QChar(0xFEFF))) {
         text.remove(0, 1);
+        t.bom = true;
+    }
     const qsizetype firstLf = text.indexOf(QLatin1Char('\n'));
     t.crlf = firstLf > 0 && text.at(firstLf - 1) == QLatin1Char('\r');
     t.trailingNewline = text.isEmpty() || text.endsWith(QLatin1Char('\n'));
@@ -52,6 +63,24 @@ IniText load(const QString &path)
     return t;
 }
 
+// The blanks the profile functions trim: the C locale's white space, so that a
+// no-break space or another Unicode blank inside a value survives a read.
+bool isBlank(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == ' ' || u == '\t' || u == '\r' || u == '\n' || u == '\v' || u == '\f';
+}
+
+QString trimBlanks(const QString &s)
+{
+    qsizetype b = 0, e = s.size();
+    while (b < e && isBlank(s[b]))
+        ++b;
+    while (e > b && isBlank(s[e - 1]))
+        --e;
+    return s.mid(b, e - b);
+}
+
 bool isComment(const QString &trimmed)
 {
     return trimmed.startsWith(QLatin1Char(';'));
@@ -60,25 +89,28 @@ bool isComment(const QString &trimmed)
 // The section name of a "[name]" line, or a null string for any other line.
 QString sectionName(const QString &line)
 {
-    const QString t = line.trimmed();
+    const QString t = trimBlanks(line);
     if (!t.startsWith(QLatin1Char('[')))
         return {};
     const qsizetype close = t.indexOf(QLatin1Char(']'));
     if (close < 0)
         return {};
-    return t.mid(1, close - 1).trimmed();
+    QString name = trimBlanks(t.mid(1, close - 1));
+    if (name.isNull())
+        name = QLatin1String(""); // "[]" is a header too, of the empty name
+    return name;
 }
 
 bool keyOf(const QString &line, QString &key, QString &value)
 {
-    const QString t = line.trimmed();
+    const QString t = trimBlanks(line);
     if (t.isEmpty() || isComment(t) || t.startsWith(QLatin1Char('[')))
         return false;
     const qsizetype eq = t.indexOf(QLatin1Char('='));
     if (eq < 0)
         return false;
-    key = t.left(eq).trimmed();
-    value = t.mid(eq + 1).trimmed();
+    key = trimBlanks(t.left(eq));
+    value = trimBlanks(t.mid(eq + 1));
     return true;
 }
 
@@ -114,27 +146,68 @@ QString unquote(const QString &v)
     return v;
 }
 
+// The first MaxValueLength characters, a surrogate pair counting as one.
+QString cutToReadLimit(const QString &s)
+{
+    if (s.size() <= TIniFile::MaxValueLength)
+        return s;
+    qsizetype i = 0;
+    for (int n = 0; n < TIniFile::MaxValueLength && i < s.size(); ++n)
+        i += (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate()) ? 2 : 1;
+    return s.left(i);
+}
+
 bool hasLineBreak(const QString &s)
 {
     return s.contains(QLatin1Char('\n')) || s.contains(QLatin1Char('\r')) || s.contains(QChar(0));
 }
 
-// Serialises writers of one settings file, across processes too.
+// Names that cannot be one INI line, or would read back as something else: a
+// section name with "]" ends its header early; a key with "=" would shadow
+// another key, and one starting with "[" or ";" reads as a header or a comment.
+bool validSection(const QString &trimmed)
+{
+    return !trimmed.isEmpty() && !hasLineBreak(trimmed) && !trimmed.contains(QLatin1Char(']'));
+}
+
+bool validKey(const QString &trimmed)
+{
+    return !trimmed.isEmpty() && !hasLineBreak(trimmed) && !trimmed.contains(QLatin1Char('=')) &&
+           !trimmed.startsWith(QLatin1Char('[')) && !trimmed.startsWith(QLatin1Char(';'));
+}
+
+[[noreturn]] void writeError(const QString &path)
+{
+    throw ZentropeError(QStringLiteral("Unable to write to %1").arg(path));
+}
+
+// Serialises writers of one settings file, across processes too. The lock lives
+// in a file of its own because each write replaces the settings file's inode.
 class FileLock {
 public:
     explicit FileLock(const QString &path)
     {
         const QByteArray lockPath = QFile::encodeName(path + QStringLiteral(".lock"));
         m_fd = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (m_fd >= 0)
-            while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
-            }
+        if (m_fd < 0) // another user's lock file still serves for a shared lock
+            m_fd = ::open(lockPath.constData(), O_RDONLY | O_CLOEXEC);
+        if (m_fd < 0)
+            return;
+        int rc;
+        while ((rc = ::flock(m_fd, LOCK_EX)) != 0 && errno == EINTR) {
+        }
+        if (rc != 0) {
+            ::close(m_fd);
+            m_fd = -1;
+        }
     }
     ~FileLock()
     {
         if (m_fd >= 0)
             ::close(m_fd); // closing releases the lock
     }
+    FileLock(const FileLock &) = delete;
+    FileLock &operator=(const FileLock &) = delete;
     bool ok() const { return m_fd >= 0; }
 
 private:
@@ -144,27 +217,33 @@ private:
 template <typename Change>
 void modify(const QString &path, Change change)
 {
-    const auto fail = [&] {
-        throw ZentropeError(QStringLiteral("Unable to write to %1").arg(path));
-    };
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath()))
-        fail();
+        writeError(path);
     FileLock lock(path);
     if (!lock.ok())
-        fail();
+        writeError(path);
     IniText t = load(path);
+    if (!t.readable)
+        writeError(path); // rewriting a file we cannot read would lose its keys
     if (!change(t))
         return; // nothing to change: the file stays as it is
-    QString text = t.lines.join(t.crlf ? QStringLiteral("\r\n") : QStringLiteral("\n"));
+    const QString eol = t.crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    QString text = t.lines.join(eol);
     if (!t.lines.isEmpty() && t.trailingNewline)
-        text += t.crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
-    const QByteArray bytes =
-        t.cp1252 && fitsCp1252(text) ? encodeCp1252(text) : text.toUtf8();
+        text += eol;
+    QByteArray bytes;
+    if (t.cp1252 && fitsCp1252(text)) {
+        bytes = encodeCp1252(text);
+    } else {
+        if (t.bom)
+            bytes = QByteArrayLiteral("\xEF\xBB\xBF");
+        bytes += text.toUtf8();
+    }
     QSaveFile out(path);
     out.setDirectWriteFallback(false);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        fail();
+        writeError(path);
 }
 
 } // namespace
@@ -178,15 +257,15 @@ bool ParseIniInteger(const QString &input, int32_t &value)
     while (i < s.size() && s[i] == QLatin1Char(' '))
         ++i;
     if (i < s.size() && s[i] == QLatin1Char('$')) {
-        ++i;
-        if (i >= s.size())
+        if (++i >= s.size())
             return false;
         uint64_t v = 0;
         for (; i < s.size(); ++i) {
-            const int d = QChar(s[i]).isDigit() && s[i].unicode() < 128 ? s[i].unicode() - '0'
-                          : (s[i] >= QLatin1Char('a') && s[i] <= QLatin1Char('f')) ? s[i].unicode() - 'a' + 10
-                          : (s[i] >= QLatin1Char('A') && s[i] <= QLatin1Char('F')) ? s[i].unicode() - 'A' + 10
-                                                                                  : -1;
+            const char16_t c = s[i].unicode();
+            const int d = (c >= '0' && c <= '9')   ? c - '0'
+                          : (c >= 'a' && c <= 'f') ? c - 'a' + 10
+                          : (c >= 'A' && c <= 'F') ? c - 'A' + 10
+                                                   : -1;
             if (d < 0)
                 return false;
             v = v * 16 + d;
@@ -205,9 +284,10 @@ bool ParseIniInteger(const QString &input, int32_t &value)
         return false;
     int64_t v = 0;
     for (; i < s.size(); ++i) {
-        if (s[i] < QLatin1Char('0') || s[i] > QLatin1Char('9'))
+        const char16_t c = s[i].unicode();
+        if (c < '0' || c > '9')
             return false;
-        v = v * 10 + (s[i].unicode() - '0');
+        v = v * 10 + (c - '0');
         if (v > 2147483648LL)
             return false;
     }
@@ -223,50 +303,56 @@ TIniFile::TIniFile(QString fileName) : m_fileName(std::move(fileName)) {}
 
 QString TIniFile::ReadString(const QString &section, const QString &key, const QString &def) const
 {
+    const QString name = trimBlanks(key);
     const IniText t = load(m_fileName);
-    const auto [begin, end] = findSection(t, section);
-    QString result = def;
-    if (begin >= 0) {
-        for (int i = begin + 1; i < end; ++i) {
-            QString k, v;
-            if (keyOf(t.lines[i], k, v) && sameName(k, key)) {
-                result = unquote(v);
-                break;
-            }
-        }
+    const auto [begin, end] = findSection(t, trimBlanks(section));
+    for (int i = begin + 1; begin >= 0 && i < end; ++i) {
+        QString k, v;
+        if (keyOf(t.lines[i], k, v) && sameName(k, name))
+            return cutToReadLimit(unquote(v));
     }
-    return result.left(MaxValueLength);
+    return cutToReadLimit(def);
 }
 
 QStringList TIniFile::ReadSectionKeys(const QString &section) const
 {
-    const IniText t = load(m_fileName);
-    const auto [begin, end] = findSection(t, section);
     QStringList keys;
+    for (const auto &kv : ReadSectionValues(section))
+        keys << kv.first;
+    return keys;
+}
+
+QList<std::pair<QString, QString>> TIniFile::ReadSectionValues(const QString &section) const
+{
+    const IniText t = load(m_fileName);
+    const auto [begin, end] = findSection(t, trimBlanks(section));
+    QList<std::pair<QString, QString>> values;
     for (int i = begin + 1; begin >= 0 && i < end; ++i) {
         QString k, v;
         if (keyOf(t.lines[i], k, v))
-            keys << k;
+            values.append({k, cutToReadLimit(unquote(v))});
     }
-    return keys;
+    return values;
 }
 
 void TIniFile::WriteString(const QString &section, const QString &key, const QString &value)
 {
-    if (hasLineBreak(section) || hasLineBreak(key) || hasLineBreak(value) || key.trimmed().isEmpty())
-        throw ZentropeError(QStringLiteral("Unable to write to %1").arg(m_fileName));
+    const QString sec = trimBlanks(section);
+    const QString name = trimBlanks(key);
+    if (!validSection(sec) || !validKey(name) || hasLineBreak(value))
+        writeError(m_fileName);
     modify(m_fileName, [&](IniText &t) {
-        const QString line = key + QLatin1Char('=') + value;
-        auto [begin, end] = findSection(t, section);
+        const QString line = name + QLatin1Char('=') + value;
+        auto [begin, end] = findSection(t, sec);
         if (begin < 0) {
-            if (!t.lines.isEmpty() && !t.lines.last().trimmed().isEmpty())
+            if (!t.lines.isEmpty() && !trimBlanks(t.lines.last()).isEmpty())
                 t.lines << QString();
-            t.lines << QLatin1Char('[') + section + QLatin1Char(']') << line;
+            t.lines << QLatin1Char('[') + sec + QLatin1Char(']') << line;
             return true;
         }
         for (int i = begin + 1; i < end; ++i) {
             QString k, v;
-            if (keyOf(t.lines[i], k, v) && sameName(k, key)) {
+            if (keyOf(t.lines[i], k, v) && sameName(k, name)) {
                 if (t.lines[i] == line)
                     return false;
                 t.lines[i] = line;
@@ -275,7 +361,7 @@ void TIniFile::WriteString(const QString &section, const QString &key, const QSt
         }
         // A new key goes after the last non-blank line of its section.
         int at = end;
-        while (at > begin + 1 && t.lines[at - 1].trimmed().isEmpty())
+        while (at > begin + 1 && trimBlanks(t.lines[at - 1]).isEmpty())
             --at;
         t.lines.insert(at, line);
         return true;
@@ -305,11 +391,12 @@ void TIniFile::WriteBool(const QString &section, const QString &key, bool value)
 
 void TIniFile::EraseSection(const QString &section)
 {
-    if (hasLineBreak(section))
-        throw ZentropeError(QStringLiteral("Unable to write to %1").arg(m_fileName));
+    const QString sec = trimBlanks(section);
+    if (!validSection(sec))
+        writeError(m_fileName);
     modify(m_fileName, [&](IniText &t) {
         bool changed = false;
-        for (auto [begin, end] = findSection(t, section); begin >= 0; std::tie(begin, end) = findSection(t, section)) {
+        for (auto [begin, end] = findSection(t, sec); begin >= 0; std::tie(begin, end) = findSection(t, sec)) {
             // Blank lines that separated the section from the next one go too.
             t.lines.erase(t.lines.begin() + begin, t.lines.begin() + end);
             changed = true;

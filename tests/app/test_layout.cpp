@@ -82,3 +82,17 @@ TEST_F(LayoutTest, TooSmallPanelGivesEmptyBoxesWithoutFailing)
     EXPECT_EQ(geo("MemoAddress").height(), 0);
     EXPECT_EQ(find<QWidget>("MemoAddress")->property("layoutWidth").toInt(), 150 - 184 - 8);
 }
+
+TEST_F(LayoutTest, StoredPositionSurvivesAnEarlyLayoutPass)
+{
+    {
+        // A hidden format toolbar grows the panel while the window is still
+        // being created; that must not overwrite the stored position.
+        TQevIniFile s(iniPath);
+        s.WriteBool("Options", "FormatToolbar", false);
+        s.WriteRect("Position", IniRect{30, 40, 30 + 700, 40 + 450}, false, false);
+    }
+    start();
+    EXPECT_EQ(main->geometry(), QRect(30, 40, 700, 450));
+    EXPECT_EQ(ini("Position", "Right"), QStringLiteral("730"));
+}
