@@ -8,7 +8,7 @@ SECONDS_EACH=${2:-60}
 shopt -s nullglob
 status=0
 for fuzzer in "$BUILD"/fuzz/fuzz_*; do
-  [ -x "$fuzzer" ] || continue
+  [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
   name=$(basename "$fuzzer")
   work=$(mktemp -d)
   seeds=()

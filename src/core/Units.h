@@ -8,7 +8,11 @@ namespace zentrope {
 
 // Rounds to the nearest integer, halves to the even neighbour (banker's rounding),
 // the rounding every unit conversion of the program uses.
+// NaN gives 0; values beyond the 64-bit range saturate.
 int64_t roundHalfEven(double value);
+
+// Saturates to the range of int.
+int clampToInt(int64_t value);
 
 // Inches to device units at the given resolution, rounded halves to even.
 int inchesToDots(double inches, int dotsPerInch);

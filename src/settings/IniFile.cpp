@@ -6,11 +6,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QStringDecoder>
 
+#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zentrope {
@@ -40,16 +42,14 @@ IniText load(const QString &path)
         t.readable = false;
         return t;
     }
-    QString text;
-    if (isValidUtf8(bytes)) {
-        text = QString::fromUtf8(bytes);
-    } else {
+    // One decoding pass tells UTF-8 from Windows-1252; it also drops a leading mark.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError()) {
         text = decodeCp1252(bytes);
         t.cp1252 = true;
-    }
-    if (!t.cp1252 && text.startsWith(QChar(0xFEFF))) {
-        text.remove(0, 1);
-        t.bom = true;
+    } else {
+        t.bom = bytes.startsWith("\xEF\xBB\xBF");
     }
     const qsizetype firstLf = text.indexOf(QLatin1Char('\n'));
     t.crlf = firstLf > 0 && text.at(firstLf - 1) == QLatin1Char('\r');
@@ -86,19 +86,17 @@ bool isComment(const QString &trimmed)
     return trimmed.startsWith(QLatin1Char(';'));
 }
 
-// The section name of a "[name]" line, or a null string for any other line.
-QString sectionName(const QString &line)
+// Whether the line is a "[name]" header, and its name ("[]" has the empty one).
+bool sectionName(const QString &line, QString &name)
 {
     const QString t = trimBlanks(line);
     if (!t.startsWith(QLatin1Char('[')))
-        return {};
+        return false;
     const qsizetype close = t.indexOf(QLatin1Char(']'));
     if (close < 0)
-        return {};
-    QString name = trimBlanks(t.mid(1, close - 1));
-    if (name.isNull())
-        name = QLatin1String(""); // "[]" is a header too, of the empty name
-    return name;
+        return false;
+    name = trimBlanks(t.mid(1, close - 1));
+    return true;
 }
 
 bool keyOf(const QString &line, QString &key, QString &value)
@@ -125,8 +123,8 @@ std::pair<int, int> findSection(const IniText &t, const QString &section)
 {
     int begin = -1;
     for (int i = 0; i < t.lines.size(); ++i) {
-        const QString name = sectionName(t.lines[i]);
-        if (name.isNull())
+        QString name;
+        if (!sectionName(t.lines[i], name))
             continue;
         if (begin >= 0)
             return {begin, i};
@@ -189,7 +187,7 @@ public:
     {
         const QByteArray lockPath = QFile::encodeName(path + QStringLiteral(".lock"));
         m_fd = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (m_fd < 0) // another user's lock file still serves for a shared lock
+        if (m_fd < 0) // a lock file we may not write (another user's) can still be locked
             m_fd = ::open(lockPath.constData(), O_RDONLY | O_CLOEXEC);
         if (m_fd < 0)
             return;
@@ -214,8 +212,50 @@ private:
     int m_fd = -1;
 };
 
-template <typename Change>
-void modify(const QString &path, Change change)
+// Writes the bytes to a new file beside the target and renames it over the
+// target, so a reader or a crash sees the old file or the new one, never a part.
+// No fsync: the rename is atomic for every process, file systems such as ext4
+// write a replacing file's data out at the rename, and a synchronous flush per
+// settings key would cost milliseconds each. A read-only settings file is not
+// replaced behind the user's back; a symbolic link is followed to its target.
+bool replaceFile(const QString &path, const QByteArray &bytes)
+{
+    QByteArray target = QFile::encodeName(path);
+    struct stat st {};
+    const bool exists = ::lstat(target.constData(), &st) == 0;
+    if (exists && S_ISLNK(st.st_mode)) {
+        const QString resolved = QFileInfo(path).canonicalFilePath();
+        if (resolved.isEmpty())
+            return false; // a dangling link: where it leads cannot be written
+        target = QFile::encodeName(resolved);
+        if (::stat(target.constData(), &st) != 0)
+            return false;
+    }
+    if (exists && (!S_ISREG(st.st_mode) || ::access(target.constData(), W_OK) != 0))
+        return false;
+
+    static std::atomic<unsigned> serial{0};
+    const QByteArray temp =
+        target + ".tmp-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(serial.fetch_add(1));
+    const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    bool ok = !exists || ::fchmod(fd, st.st_mode & 07777) == 0;
+    for (qsizetype done = 0; ok && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        done += n > 0 ? n : 0;
+    }
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temp.constData(), target.constData()) == 0;
+    if (!ok)
+        ::unlink(temp.constData());
+    return ok;
+}
+
+template <typename Change> void modify(const QString &path, Change change)
 {
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath()))
@@ -233,16 +273,17 @@ void modify(const QString &path, Change change)
     if (!t.lines.isEmpty() && t.trailingNewline)
         text += eol;
     QByteArray bytes;
-    if (t.cp1252 && fitsCp1252(text)) {
+    if (t.cp1252 && fitsCp1252(text))
         bytes = encodeCp1252(text);
-    } else {
+    // Windows-1252 bytes that happen to form valid UTF-8 (the invalid ones were
+    // erased) would read back as other text: such a file becomes UTF-8 whole.
+    if (bytes.isEmpty() || isValidUtf8(bytes)) {
+        bytes.clear();
         if (t.bom)
             bytes = QByteArrayLiteral("\xEF\xBB\xBF");
         bytes += text.toUtf8();
     }
-    QSaveFile out(path);
-    out.setDirectWriteFallback(false);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+    if (!replaceFile(path, bytes))
         writeError(path);
 }
 
@@ -299,7 +340,9 @@ bool ParseIniInteger(const QString &input, int32_t &value)
     return true;
 }
 
-TIniFile::TIniFile(QString fileName) : m_fileName(std::move(fileName)) {}
+TIniFile::TIniFile(QString fileName) : m_fileName(std::move(fileName))
+{
+}
 
 QString TIniFile::ReadString(const QString &section, const QString &key, const QString &def) const
 {
@@ -396,7 +439,8 @@ void TIniFile::EraseSection(const QString &section)
         writeError(m_fileName);
     modify(m_fileName, [&](IniText &t) {
         bool changed = false;
-        for (auto [begin, end] = findSection(t, sec); begin >= 0; std::tie(begin, end) = findSection(t, sec)) {
+        for (auto [begin, end] = findSection(t, sec); begin >= 0;
+             std::tie(begin, end) = findSection(t, sec)) {
             // Blank lines that separated the section from the next one go too.
             t.lines.erase(t.lines.begin() + begin, t.lines.begin() + end);
             changed = true;

@@ -4,23 +4,34 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cstdint>
 
 namespace zentrope {
 
 std::unique_ptr<TQevIniFile> SettingsFile;
 
+namespace {
+// A resolution of 0 or less would divide by zero; such a font is laid out as on
+// a common screen.
+double resolution(int pixelsPerInch)
+{
+    return pixelsPerInch > 0 ? pixelsPerInch : 96.0;
+}
+} // namespace
+
 void FontDescription::SetSize(int points)
 {
     Size = points;
-    Height = -static_cast<int>(roundHalfEven(points * double(PixelsPerInch) / 72.0));
+    Height = clampToInt(-roundHalfEven(points * resolution(PixelsPerInch) / 72.0));
 }
 
 void FontDescription::SetHeight(int pixels)
 {
     Height = pixels;
-    Size = -static_cast<int>(roundHalfEven(pixels * 72.0 / double(PixelsPerInch)));
+    Size = clampToInt(-roundHalfEven(pixels * 72.0 / resolution(PixelsPerInch)));
 }
 
 void TStringList::Add(const QString &s)
@@ -86,14 +97,31 @@ QString itemKey(const QString &prefix, int i)
 {
     return prefix + QLatin1Char('_') + QString::number(i);
 }
+
+// The count and the items from one read of the section: a damaged count must
+// not turn into millions of file reads, nor into a list that exhausts memory.
+template <typename AddItem>
+void readList(const TIniFile &ini, const QString &section, const QString &prefix, AddItem add)
+{
+    QHash<QString, QString> values;
+    for (const auto &[key, value] : ini.ReadSectionValues(section)) {
+        const QString k = key.toCaseFolded();
+        if (!values.contains(k)) // the first of two equal keys is the one a read finds
+            values.insert(k, value);
+    }
+    int32_t count = 0;
+    if (!ParseIniInteger(values.value((prefix + QStringLiteral("_Count")).toCaseFolded()), count))
+        count = 0;
+    count = std::min(count, TQevIniFile::MaxListItems);
+    for (int i = 0; i < count; ++i)
+        add(values.value(itemKey(prefix, i).toCaseFolded()));
+}
 } // namespace
 
 void TQevIniFile::ReadTStrings(const QString &section, const QString &prefix, QStringList &list) const
 {
     list.clear();
-    const int count = ReadInteger(section, prefix + QStringLiteral("_Count"), 0);
-    for (int i = 0; i < count; ++i)
-        list.append(ReadString(section, itemKey(prefix, i), QString()));
+    readList(*this, section, prefix, [&](const QString &s) { list.append(s); });
 }
 
 void TQevIniFile::WriteTStrings(const QString &section, const QString &prefix, const QStringList &list)
@@ -106,9 +134,7 @@ void TQevIniFile::WriteTStrings(const QString &section, const QString &prefix, c
 void TQevIniFile::ReadTStringList(const QString &section, const QString &prefix, TStringList &list) const
 {
     list.Clear();
-    const int count = ReadInteger(section, prefix + QStringLiteral("_Count"), 0);
-    for (int i = 0; i < count; ++i)
-        list.Add(ReadString(section, itemKey(prefix, i), QString()));
+    readList(*this, section, prefix, [&](const QString &s) { list.Add(s); });
 }
 
 void TQevIniFile::WriteTStringList(const QString &section, const QString &prefix, const TStringList &list)
@@ -138,14 +164,15 @@ void TQevIniFile::WriteFormPos(const QString &section, const FormPosition &windo
 
 double TQevIniFile::ReadReal(const QString &section, const QString &key, double def) const
 {
-    const auto d = static_cast<int32_t>(roundHalfEven(def * 1000.0));
+    const auto d =
+        static_cast<int32_t>(std::clamp<int64_t>(roundHalfEven(def * 1000.0), INT32_MIN, INT32_MAX));
     return ReadInteger(section, key, d) / 1000.0;
 }
 
 void TQevIniFile::WriteReal(const QString &section, const QString &key, double value)
 {
-    // Values outside the storable range are clamped rather than wrapped.
-    const double scaled = std::clamp(double(roundHalfEven(value * 1000.0)), -2147483648.0, 2147483647.0);
+    // Values outside the storable range are clamped rather than wrapped; NaN is 0.
+    const int64_t scaled = std::clamp<int64_t>(roundHalfEven(value * 1000.0), INT32_MIN, INT32_MAX);
     WriteInteger(section, key, static_cast<int32_t>(scaled));
 }
 
@@ -157,7 +184,7 @@ QString SettingsFilePath(const QString &programDir)
     if (file.exists() ? file.isWritable() && dir.isWritable() : dir.isWritable())
         return beside;
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty())
+    if (config.isEmpty() || QDir::isRelativePath(config)) // relative values are ignored by the XDG rules
         config = QDir::homePath() + QStringLiteral("/.config");
     return config + QStringLiteral("/zentrope/zentrope.ini");
 }

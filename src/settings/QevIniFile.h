@@ -10,19 +10,18 @@ namespace zentrope {
 // A font as the settings file knows it: a plain description without widgets.
 // The window code converts it to and from QFont at the screen's resolution.
 struct FontDescription {
-    int Height = -17;       // pixels; negative for a character height
+    int Height = -17; // pixels; negative for a character height
     QString Name = QStringLiteral("Arial");
-    int Size = 10;          // points
-    int32_t Color = 0;      // red in the lowest byte, then green, then blue
+    int Size = 10;     // points
+    int32_t Color = 0; // red in the lowest byte, then green, then blue
     bool Bold = false;
     bool Italic = false;
     bool Underline = false;
     bool StrikeOut = false;
     int PixelsPerInch = 96; // resolution that ties Size and Height
 
-    void SetSize(int points);  // recomputes Height
+    void SetSize(int points);   // recomputes Height
     void SetHeight(int pixels); // recomputes Size
-    static constexpr int MaxNameLength = 31;
 };
 
 // Sides in screen pixels as the caller gives them (Right = Left + Width).
@@ -76,6 +75,10 @@ public:
     void WriteFormPos(const QString &section, const FormPosition &window);
     double ReadReal(const QString &section, const QString &key, double def) const;
     void WriteReal(const QString &section, const QString &key, double value);
+
+    // A list read gives at most this many items, whatever count a damaged file
+    // claims; the program never writes lists anywhere near as long.
+    static constexpr int32_t MaxListItems = 65536;
 };
 
 // The one process-wide settings store; empty before start-up and after the main
