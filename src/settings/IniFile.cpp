@@ -344,6 +344,12 @@ TIniFile::TIniFile(QString fileName) : m_fileName(std::move(fileName))
 {
 }
 
+std::function<void(const QString &, const QString &)> &TIniFile::WriteObserver()
+{
+    static std::function<void(const QString &, const QString &)> observer;
+    return observer;
+}
+
 QString TIniFile::ReadString(const QString &section, const QString &key, const QString &def) const
 {
     const QString name = trimBlanks(key);
@@ -409,6 +415,8 @@ void TIniFile::WriteString(const QString &section, const QString &key, const QSt
         t.lines.insert(at, line);
         return true;
     });
+    if (auto &observe = WriteObserver())
+        observe(sec, name);
 }
 
 int32_t TIniFile::ReadInteger(const QString &section, const QString &key, int32_t def) const
@@ -447,6 +455,8 @@ void TIniFile::EraseSection(const QString &section)
         }
         return changed;
     });
+    if (auto &observe = WriteObserver())
+        observe(sec, QString());
 }
 
 } // namespace zentrope

@@ -1,0 +1,350 @@
+#include "shell/FileTypeRegistration.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSaveFile>
+
+namespace zentrope {
+
+namespace {
+
+const QString kOpenVerb = QStringLiteral("open");
+
+QString baseName(const FileTypeInfo &info)
+{
+    return info.TypeName.toLower();
+}
+
+// A desktop action's identifier may hold letters, digits and "-" only.
+QString actionId(const QString &verb)
+{
+    QString id;
+    for (const QChar c : verb)
+        if ((c.isLetterOrNumber() && c.unicode() < 128) || c == u'-')
+            id += c;
+    if (!id.isEmpty())
+        id[0] = id[0].toUpper();
+    return id;
+}
+
+// The escapes of a desktop entry's string values. They apply after the Exec
+// quoting, which is why a backslash inside a quoted argument ends up as four.
+QString escapeValue(const QString &value)
+{
+    QString out;
+    out.reserve(value.size());
+    for (int i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        if (c == u'\\')
+            out += QLatin1String("\\\\");
+        else if (c == u'\n')
+            out += QLatin1String("\\n");
+        else if (c == u'\t')
+            out += QLatin1String("\\t");
+        else if (c == u'\r')
+            out += QLatin1String("\\r");
+        else if (c == u' ' && i == 0)
+            out += QLatin1String("\\s");
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString xmlEscaped(const QString &s)
+{
+    return s.toHtmlEscaped();
+}
+
+struct ActionVerb {
+    QString id, caption, command;
+};
+
+QList<ActionVerb> actionVerbs(const TRegCommands &c)
+{
+    QList<ActionVerb> verbs;
+    const int n = qBound(0, c.VerbCount, TRegCommands::MaxVerbs);
+    for (int i = 0; i < n; ++i) {
+        if (c.Verbs[i] == kOpenVerb || actionId(c.Verbs[i]).isEmpty())
+            continue;
+        verbs.append(
+            {actionId(c.Verbs[i]), c.Captions[i].isEmpty() ? c.Verbs[i] : c.Captions[i], c.Commands[i]});
+    }
+    return verbs;
+}
+
+QString openCommand(const TRegCommands &c)
+{
+    const int n = qBound(0, c.VerbCount, TRegCommands::MaxVerbs);
+    for (int i = 0; i < n; ++i)
+        if (c.Verbs[i] == kOpenVerb)
+            return c.Commands[i];
+    return {};
+}
+
+void appendActions(QString &text, const QList<ActionVerb> &verbs, const QString &icon)
+{
+    for (const ActionVerb &v : verbs) {
+        text += QStringLiteral("\n[Desktop Action %1]\n").arg(v.id);
+        text += QStringLiteral("Name=") + escapeValue(v.caption) + u'\n';
+        if (!icon.isEmpty())
+            text += QStringLiteral("Icon=") + escapeValue(icon) + u'\n';
+        text += QStringLiteral("Exec=") + escapeValue(v.command) + u'\n';
+    }
+}
+
+QString actionList(const QList<ActionVerb> &verbs)
+{
+    QString list;
+    for (const ActionVerb &v : verbs)
+        list += v.id + u';';
+    return list;
+}
+
+enum class WriteResult { Unchanged, Written, Failed };
+
+// Writes a file only when its content differs, atomically, so a crash never
+// leaves half an entry for the desktop to read.
+WriteResult writeIfChanged(const QString &path, const QByteArray &content, bool executable = false)
+{
+    const QFileDevice::Permissions exec = QFileDevice::ExeOwner | QFileDevice::ExeUser;
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.size() == content.size() &&
+        existing.readAll() == content) {
+        existing.close();
+        if (executable && (existing.permissions() & exec) != exec) {
+            return existing.setPermissions(existing.permissions() | exec) ? WriteResult::Written
+                                                                          : WriteResult::Failed;
+        }
+        return WriteResult::Unchanged;
+    }
+    existing.close();
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return WriteResult::Failed;
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return WriteResult::Failed;
+    out.write(content);
+    if (!out.commit())
+        return WriteResult::Failed;
+    if (executable) {
+        QFile f(path);
+        f.setPermissions(f.permissions() | exec);
+    }
+    return WriteResult::Written;
+}
+
+// The value of XDG_TEMPLATES_DIR in user-dirs.dirs: "$HOME/..." or an
+// absolute path, in double quotes. Anything else is ignored, as xdg-user-dirs does.
+QString templatesFromUserDirs(const QString &configHome, const QString &home)
+{
+    QFile f(configHome + QStringLiteral("/user-dirs.dirs"));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QString result;
+    while (!f.atEnd()) {
+        const QString line = QString::fromUtf8(f.readLine()).trimmed();
+        if (!line.startsWith(QLatin1String("XDG_TEMPLATES_DIR=")))
+            continue;
+        QString v = line.mid(int(qstrlen("XDG_TEMPLATES_DIR="))).trimmed();
+        if (v.size() < 2 || !v.startsWith(u'"') || !v.endsWith(u'"'))
+            continue;
+        v = v.mid(1, v.size() - 2);
+        QString unescaped;
+        for (int i = 0; i < v.size(); ++i) {
+            if (v[i] == u'\\' && i + 1 < v.size())
+                ++i;
+            unescaped += v[i];
+        }
+        if (unescaped.startsWith(QLatin1String("$HOME")) && (unescaped.size() == 5 || unescaped[5] == u'/'))
+            result = home + unescaped.mid(5);
+        else if (unescaped.startsWith(u'/'))
+            result = unescaped;
+    }
+    return result;
+}
+
+QString xdgHome(const char *var, const QString &fallback)
+{
+    const QString v = qEnvironmentVariable(var);
+    // The base directory specification ignores relative values.
+    return QDir::isAbsolutePath(v) ? v : fallback;
+}
+
+void runTool(const QString &program, const QStringList &args, bool wait)
+{
+    QProcess p;
+    p.setProgram(program);
+    p.setArguments(args);
+    p.setStandardOutputFile(QProcess::nullDevice());
+    p.setStandardErrorFile(QProcess::nullDevice());
+    if (wait) {
+        p.start();
+        if (p.waitForStarted())
+            p.waitForFinished(30000);
+    } else {
+        p.startDetached();
+    }
+}
+
+} // namespace
+
+QString QuoteExecArgument(const QString &arg)
+{
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    QString a = arg;
+    a.replace(u'%', QLatin1String("%%"));
+    bool needsQuotes = a.isEmpty();
+    for (const QChar c : a)
+        needsQuotes = needsQuotes || reserved.contains(c);
+    if (!needsQuotes)
+        return a;
+    QString out = QStringLiteral("\"");
+    for (const QChar c : a) {
+        if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
+            out += u'\\';
+        out += c;
+    }
+    return out + u'"';
+}
+
+QString ExecCommand(const QStringList &arguments)
+{
+    QStringList quoted;
+    for (const QString &a : arguments)
+        quoted << QuoteExecArgument(a);
+    return quoted.join(u' ');
+}
+
+QByteArray DesktopEntryText(const FileTypeInfo &info)
+{
+    const QList<ActionVerb> verbs = actionVerbs(info.Commands);
+    QString t = QStringLiteral("[Desktop Entry]\nType=Application\nVersion=1.4\n");
+    t += QStringLiteral("Name=") + escapeValue(info.TypeName) + u'\n';
+    t += QStringLiteral("Comment=") + escapeValue(info.TypeDescription) + u'\n';
+    t += QStringLiteral("Icon=") + escapeValue(baseName(info)) + u'\n';
+    t += QStringLiteral("Exec=") + escapeValue(openCommand(info.Commands)) + u'\n';
+    t += QStringLiteral("Terminal=false\nCategories=Office;\n");
+    t += QStringLiteral("MimeType=") + info.MimeType + QStringLiteral(";\n");
+    if (!verbs.isEmpty())
+        t += QStringLiteral("Actions=") + actionList(verbs) + u'\n';
+    appendActions(t, verbs, {});
+    return t.toUtf8();
+}
+
+QByteArray ServiceMenuText(const FileTypeInfo &info)
+{
+    const QList<ActionVerb> verbs = actionVerbs(info.Commands);
+    QString t = QStringLiteral("[Desktop Entry]\nType=Service\n");
+    t += QStringLiteral("MimeType=") + info.MimeType + QStringLiteral(";\n");
+    t += QStringLiteral("Actions=") + actionList(verbs) + u'\n';
+    t += QStringLiteral("X-KDE-ServiceTypes=KonqPopupMenu/Plugin\n");
+    appendActions(t, verbs, baseName(info));
+    return t.toUtf8();
+}
+
+QByteArray MimePackageText(const FileTypeInfo &info)
+{
+    // "?*" so that a bare ".env" (an environment file) is not claimed; the
+    // sub-class keeps text editors offered for every file of the type.
+    QString t =
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                       "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n");
+    t += QStringLiteral("  <mime-type type=\"%1\">\n").arg(xmlEscaped(info.MimeType));
+    t += QStringLiteral("    <comment>%1</comment>\n").arg(xmlEscaped(info.TypeDescription));
+    t += QStringLiteral("    <sub-class-of type=\"text/plain\"/>\n");
+    t += QStringLiteral("    <icon name=\"%1\"/>\n").arg(xmlEscaped(baseName(info)));
+    t += QStringLiteral("    <glob pattern=\"?*%1\"/>\n").arg(xmlEscaped(info.Extension.toLower()));
+    t += QStringLiteral("  </mime-type>\n</mime-info>\n");
+    return t.toUtf8();
+}
+
+RegistrationPlaces RegistrationPlaces::fromEnvironment()
+{
+    const QString home = QDir::homePath();
+    RegistrationPlaces p;
+    p.DataHome = xdgHome("XDG_DATA_HOME", home + QStringLiteral("/.local/share"));
+    const QString configHome = xdgHome("XDG_CONFIG_HOME", home + QStringLiteral("/.config"));
+    p.TemplatesDir = templatesFromUserDirs(configHome, home);
+    if (p.TemplatesDir.isEmpty())
+        p.TemplatesDir = home + QStringLiteral("/Templates");
+    // xdg-user-dirs disables a folder by setting it to the home folder itself;
+    // the home folder is no place for a template.
+    if (QDir(p.TemplatesDir) == QDir(home))
+        p.TemplatesDir.clear();
+    return p;
+}
+
+RegistrationOutcome WriteFileTypeRegistration(const FileTypeInfo &info, const RegistrationPlaces &places)
+{
+    RegistrationOutcome o;
+    const QString base = baseName(info);
+    if (base.isEmpty() || places.DataHome.isEmpty())
+        return o;
+    const auto write = [&](const QString &path, const QByteArray &content, bool &changed,
+                           bool executable = false) {
+        switch (writeIfChanged(path, content, executable)) {
+        case WriteResult::Written:
+            changed = true;
+            break;
+        case WriteResult::Failed:
+            o.Failed << path;
+            break;
+        case WriteResult::Unchanged:
+            break;
+        }
+    };
+    const QString data = places.DataHome;
+    write(data + QStringLiteral("/applications/%1.desktop").arg(base), DesktopEntryText(info),
+          o.DesktopChanged);
+    // Dolphin reads its context menu entries from here, and only runs the
+    // executable ones.
+    if (!actionVerbs(info.Commands).isEmpty())
+        write(data + QStringLiteral("/kio/servicemenus/%1.desktop").arg(base), ServiceMenuText(info),
+              o.DesktopChanged, true);
+    write(data + QStringLiteral("/mime/packages/%1.xml").arg(base), MimePackageText(info), o.MimeChanged);
+    if (!info.IconSvg.isEmpty())
+        write(data + QStringLiteral("/icons/hicolor/scalable/apps/%1.svg").arg(base), info.IconSvg,
+              o.IconChanged);
+
+    if (places.TemplatesDir.isEmpty() || !QFileInfo(places.TemplatesDir).isDir())
+        return o;
+    const QString templatePath = places.TemplatesDir + u'/' + info.TypeName + info.Extension;
+    const QFileInfo existing(templatePath);
+    if (existing.exists() || existing.isSymLink())
+        return o; // the user's own template, whatever it holds
+    QByteArray content;
+    for (const QString &line : info.TemplateLines)
+        content += line.toUtf8() + "\r\n";
+    QFile f(templatePath);
+    // NewOnly: a template that appeared meanwhile is still never overwritten.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        o.TemplateNotCreated = templatePath;
+        return o;
+    }
+    if (f.write(content) != content.size() || !f.flush()) {
+        f.close();
+        f.remove();
+        o.TemplateNotCreated = templatePath;
+    }
+    return o;
+}
+
+void RefreshDesktopDatabases(const RegistrationOutcome &outcome, const RegistrationPlaces &places, bool wait)
+{
+    if (places.DataHome.isEmpty())
+        return;
+    const QString mime = places.DataHome + QStringLiteral("/mime");
+    const QString apps = places.DataHome + QStringLiteral("/applications");
+    // A cache that is missing (an earlier refresh that never ran) is made too.
+    if ((outcome.MimeChanged || !QFile::exists(mime + QStringLiteral("/mime.cache"))) &&
+        QFile::exists(mime + QStringLiteral("/packages")))
+        runTool(QStringLiteral("update-mime-database"), {mime}, wait);
+    if ((outcome.DesktopChanged || !QFile::exists(apps + QStringLiteral("/mimeinfo.cache"))) &&
+        QFile::exists(apps))
+        runTool(QStringLiteral("update-desktop-database"), {apps}, wait);
+}
+
+} // namespace zentrope
