@@ -615,7 +615,7 @@ void TFormStampMain::FormCreate(QObject *)
         setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
     m_created = true;
 
-    setAcceptDrops(true);
+    AcceptFileDrops();
     Guarded([this] { RegisterFileType(); });
     Guarded([this] { InitRecentFiles(); });
     AssignHelpContexts();
@@ -658,8 +658,9 @@ void TFormStampMain::SavePosition()
     // overwrite it with the window's first, provisional bounds.
     if (!SettingsFile || !m_created)
         return;
-    const QRect g = geometry();
-    SettingsFile->WriteRect(QStringLiteral("Position"), IniRect{g.x(), g.y(), g.x() + g.width(), g.y() + g.height()},
+    // The frame's position with the inner size, as move() and resize() take them
+    // back, so the window does not drift by its frame at every start.
+    SettingsFile->WriteRect(QStringLiteral("Position"), IniRect{x(), y(), x() + width(), y() + height()},
                             isMinimized(), isMaximized());
 }
 

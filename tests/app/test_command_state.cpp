@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 
 #include "app/Controls.h"
+#include "document/OldFileList.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -30,7 +31,12 @@ protected:
 
 TEST_F(CommandStateTest, PanelsShowDesignCaptionsUntilFirstUpdate)
 {
-    start();
+    // The window alone, before any dialog has filled its pickers: nothing has
+    // asked for the command state yet.
+    SettingsFile = std::make_unique<TQevIniFile>(iniPath);
+    OldFileList = std::make_unique<TOldFileList>();
+    auto window = std::make_unique<TFormStampMain>();
+    main = window.get();
     EXPECT_EQ(caption("PanelModified"), QStringLiteral(" Modified"));
     EXPECT_EQ(caption("PanelWhichAddress"), QStringLiteral(" Address"));
     EXPECT_EQ(caption("PanelHints"), QStringLiteral(" Hint"));
@@ -41,6 +47,10 @@ TEST_F(CommandStateTest, PanelsShowDesignCaptionsUntilFirstUpdate)
     EXPECT_EQ(caption("PanelWhichAddress"), QStringLiteral(" Destination"));
     EXPECT_EQ(find<QToolButton>("SpeedButtonBold")->toolTip(), QStringLiteral("Bold on/off for destination address"));
     EXPECT_EQ(find<QComboBox>("ComboBoxFontSize")->toolTip(), QStringLiteral("Font size for destination address"));
+    window.reset();
+    main = nullptr;
+    OldFileList.reset();
+    EXPECT_EQ(SettingsFile, nullptr); // released by the window's FormDestroy
 }
 
 TEST_F(CommandStateTest, EmptyAddressDisablesTextCommandsAndLastEmptyLineDoesNotCount)

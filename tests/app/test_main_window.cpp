@@ -46,7 +46,7 @@ TEST_F(MainWindowTest, StoredPositionRestoresBoundsAndState)
 
     QFile::remove(iniPath);
     start({}, false);
-    const QRect before = main->geometry();
+    const QRect before = QRect(main->pos(), main->size());
     shutdown();
     QFile::remove(iniPath);
     TQevIniFile(iniPath).WriteInteger("Position", "Left", before.x() + 37);
