@@ -1,0 +1,209 @@
+#include "core/Error.h"
+#include "document/AddressFile.h"
+#include "support/TestEnv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace zentrope;
+using namespace zentrope::test;
+
+namespace {
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return "<unreadable>";
+    return f.readAll();
+}
+
+// The message of the error the call throws, or "<no error>".
+template <typename F>
+std::string errorOf(F &&f)
+{
+    try {
+        f();
+    } catch (const ZentropeError &e) {
+        return e.message().toStdString();
+    }
+    return "<no error>";
+}
+
+// Reads a file and writes the text back as the program does.
+QByteArray roundTrip(const QString &dir, const QByteArray &bytes)
+{
+    const QString path = dir + QStringLiteral("/trip.env");
+    writeBytes(path, bytes);
+    const AddressText doc = ReadAddressFile(path);
+    WriteAddressFile(path, doc.Text, doc.Encoding);
+    return readBytes(path);
+}
+
+} // namespace
+
+TEST(AddressFile, LineBreaksNulAndLastLine)
+{
+    // Every kind of line break is one break; nothing is added after the last line.
+    EXPECT_EQ(DecodeAddressText("a\r\nb\rc\nd").Text, QStringLiteral("a\nb\nc\nd"));
+    EXPECT_EQ(DecodeAddressText("a\r\r\nb\n\r").Text, QStringLiteral("a\n\nb\n\n"));
+    EXPECT_EQ(DecodeAddressText("John\r\n").Text, QStringLiteral("John\n"));
+    // A NUL ends the text.
+    EXPECT_EQ(DecodeAddressText(QByteArray("Jane\r\nDoe\0hidden\r\n", 19)).Text, QStringLiteral("Jane\nDoe"));
+    EXPECT_EQ(DecodeAddressText(QByteArray("\0abc", 4)).Text, QString());
+    EXPECT_EQ(EncodeAddressText(QStringLiteral("a\nb\n\nc"), TextEncoding::Utf8), QByteArray("a\r\nb\r\n\r\nc"));
+    EXPECT_EQ(EncodeAddressText(QString(), TextEncoding::Utf8), QByteArray());
+}
+
+TEST(AddressFile, EncodingsRoundTripByteForByte)
+{
+    const QString dir = freshDir(QStringLiteral("encodings"));
+
+    // Windows-1252 from elsewhere: every byte 0x80..0xFF comes back unchanged.
+    QByteArray cp1252 = "Stra\xdf" "e 5\r\n";
+    for (int b = 0x80; b <= 0xFF; ++b)
+        cp1252.append(char(b));
+    cp1252.append("\r\n");
+    const AddressText doc = DecodeAddressText(cp1252);
+    EXPECT_EQ(doc.Encoding, TextEncoding::Cp1252);
+    EXPECT_TRUE(doc.Text.startsWith(QStringLiteral("Stra\u00dfe 5\n\u20ac")));
+    EXPECT_EQ(roundTrip(dir, cp1252), cp1252);
+
+    // UTF-8, with and without a byte order mark, and plain ASCII.
+    for (const QByteArray &bytes : {QByteArray("M\xc3\xbcller\r\n\xe6\x9d\xb1\xe4\xba\xac\xc2\xa0" "1"),
+                                    QByteArray("\xef\xbb\xbfJ\xc3\xb8rn"), QByteArray("Plain\r\nASCII\r\n")}) {
+        EXPECT_EQ(DecodeAddressText(bytes).Encoding, TextEncoding::Utf8);
+        EXPECT_EQ(roundTrip(dir, bytes), bytes);
+    }
+    EXPECT_EQ(DecodeAddressText("M\xc3\xbcller").Text, QStringLiteral("M\u00fcller"));
+
+    // A 1252 document that gains a character outside 1252 is written as UTF-8;
+    // one that keeps to 1252 stays 8-bit.
+    TextEncoding used = TextEncoding::Utf8;
+    EXPECT_EQ(EncodeAddressText(QStringLiteral("\u20ac \u0141\u00f3d\u017a"), TextEncoding::Cp1252, &used),
+              QByteArray("\xe2\x82\xac \xc5\x81\xc3\xb3\x64\xc5\xba"));
+    EXPECT_EQ(used, TextEncoding::Utf8);
+    EXPECT_EQ(EncodeAddressText(QStringLiteral("\u20ac\u00e9"), TextEncoding::Cp1252, &used), QByteArray("\x80\xe9"));
+    EXPECT_EQ(used, TextEncoding::Cp1252);
+    // New documents are UTF-8 even when every character would fit in 1252.
+    EXPECT_EQ(EncodeAddressText(QStringLiteral("\u00e9"), TextEncoding::Utf8, &used), QByteArray("\xc3\xa9"));
+    const QString path = dir + QStringLiteral("/new.env");
+    const QString typed = QStringLiteral("\u0141\u00f3d\u017a\n\u00a0Nowa 1\n");
+    EXPECT_EQ(WriteAddressFile(path, typed, TextEncoding::Cp1252), TextEncoding::Utf8);
+    EXPECT_EQ(ReadAddressFile(path).Text, typed);
+
+    // LF-only and CR-only files read as the same lines and are saved with CR LF.
+    EXPECT_EQ(roundTrip(dir, "One\nTwo\n\nThree"), QByteArray("One\r\nTwo\r\n\r\nThree"));
+    EXPECT_EQ(roundTrip(dir, "One\rTwo\r"), QByteArray("One\r\nTwo\r\n"));
+}
+
+TEST(AddressFile, ReadFailures)
+{
+    const QString dir = freshDir(QStringLiteral("readfail"));
+    EXPECT_FALSE(AddressFileExists(dir + QStringLiteral("/missing.env")));
+    EXPECT_FALSE(AddressFileExists(dir)); // a folder is no file
+    EXPECT_FALSE(AddressFileExists(QString()));
+    EXPECT_EQ(errorOf([&] { ReadAddressFile(dir); }), "Cannot open file " + dir.toStdString() + ".");
+
+    // At the capacity the text is read whole; one byte more is refused, unless
+    // a NUL ends the text before the limit.
+    const QString big = dir + QStringLiteral("/big.env");
+    QByteArray bytes(AddressFileCapacity, 'x');
+    writeBytes(big, bytes);
+    EXPECT_EQ(ReadAddressFile(big).Text.size(), AddressFileCapacity);
+    bytes.append('y');
+    writeBytes(big, bytes);
+    EXPECT_EQ(errorOf([&] { ReadAddressFile(big); }), "Text exceeds memo capacity.");
+    EXPECT_EQ(errorOf([&] { DecodeAddressText(bytes); }), "Text exceeds memo capacity.");
+    bytes[10] = '\0';
+    writeBytes(big, bytes);
+    EXPECT_EQ(ReadAddressFile(big).Text, QStringLiteral("xxxxxxxxxx"));
+}
+
+TEST(AddressFile, UnreadableFileAndUnwritableFolder)
+{
+    ZENTROPE_REQUIRE_UNPRIVILEGED();
+    const QString dir = freshDir(QStringLiteral("perm"));
+    const QString locked = dir + QStringLiteral("/locked.env");
+    writeBytes(locked, "secret");
+    QFile::setPermissions(locked, QFileDevice::WriteOwner);
+    EXPECT_TRUE(AddressFileExists(locked));
+    EXPECT_EQ(errorOf([&] { ReadAddressFile(locked); }), "Cannot open file " + locked.toStdString() + ".");
+
+    // A read-only file in a writable folder is not replaced behind its back.
+    const QString readOnly = dir + QStringLiteral("/ro.env");
+    writeBytes(readOnly, "old");
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner);
+    EXPECT_TRUE(AddressFileIsReadOnly(readOnly));
+    EXPECT_EQ(errorOf([&] { WriteAddressFile(readOnly, QStringLiteral("new"), TextEncoding::Utf8); }),
+              "Cannot create file " + readOnly.toStdString() + ".");
+    EXPECT_EQ(readBytes(readOnly), QByteArray("old"));
+
+    // A folder that cannot be written: neither a new file nor a replacement.
+    const QString sub = dir + QStringLiteral("/closed");
+    QDir().mkpath(sub);
+    const QString inside = sub + QStringLiteral("/kept.env");
+    writeBytes(inside, "kept");
+    QFile::setPermissions(sub, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    for (const QString &target : {sub + QStringLiteral("/new.env"), inside}) {
+        EXPECT_EQ(errorOf([&] { WriteAddressFile(target, QStringLiteral("x"), TextEncoding::Utf8); }),
+                  "Cannot create file " + target.toStdString() + ".");
+    }
+    EXPECT_EQ(readBytes(inside), QByteArray("kept"));
+    EXPECT_FALSE(QFile::exists(sub + QStringLiteral("/new.env")));
+    EXPECT_EQ(QDir(sub).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    QFile::setPermissions(sub, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+TEST(AddressFile, WriteFailingMidwayKeepsOldFile)
+{
+    const QString dir = freshDir(QStringLiteral("midway"));
+    const QString path = dir + QStringLiteral("/letter.env");
+    writeBytes(path, "Old text\r\n");
+    const QString text(256 * 1024, QLatin1Char('z'));
+
+    // In a child process under a file-size limit, so that the write itself
+    // fails after part of the text reached the disk.
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::close(fds[0]);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{64 * 1024, 64 * 1024};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const std::string msg = errorOf([&] { WriteAddressFile(path, text, TextEncoding::Utf8); });
+        (void)!::write(fds[1], msg.data(), msg.size());
+        ::_exit(0);
+    }
+    ::close(fds[1]);
+    std::string msg;
+    char buf[256];
+    for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;)
+        msg.append(buf, size_t(n));
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(msg, "Stream write error.");
+    EXPECT_EQ(readBytes(path), QByteArray("Old text\r\n"));
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("letter.env")});
+
+    // Without the limit the same write succeeds.
+    WriteAddressFile(path, text, TextEncoding::Utf8);
+    EXPECT_EQ(QFileInfo(path).size(), text.size());
+}

@@ -1,0 +1,92 @@
+#include "document/OldFileList.h"
+#include "settings/QevIniFile.h"
+#include "support/TestEnv.h"
+
+#include <QAction>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace zentrope;
+using namespace zentrope::test;
+
+namespace {
+
+class OldFileListTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        iniPath = freshDir(QStringLiteral("oldfiles")) + QStringLiteral("/zentrope.ini");
+        SettingsFile = std::make_unique<TQevIniFile>(iniPath);
+    }
+    void TearDown() override { SettingsFile.reset(); }
+
+    QString ini(const QString &key) const
+    {
+        return TIniFile(iniPath).ReadString(QStringLiteral("OldFiles"), key, QStringLiteral("<absent>"));
+    }
+
+    QString iniPath;
+};
+
+} // namespace
+
+TEST_F(OldFileListTest, NewestFirstSixAtMostNoDuplicatesCaseKept)
+{
+    TOldFileList list;
+    EXPECT_EQ(list.Count(), 0);
+    for (int i = 1; i <= 7; ++i)
+        list.OpenedFile(QStringLiteral("/home/jane/Letter%1.env").arg(i));
+    ASSERT_EQ(list.Count(), 6);
+    EXPECT_EQ(list.Items.first(), QStringLiteral("/home/jane/Letter7.env"));
+    EXPECT_EQ(list.Items.last(), QStringLiteral("/home/jane/Letter2.env"));
+    EXPECT_EQ(ini("File_Count"), QStringLiteral("6"));
+    EXPECT_EQ(ini("File_0"), QStringLiteral("/home/jane/Letter7.env"));
+
+    // Reopening moves the entry up; another spelling is another file; trailing
+    // blanks and control characters go.
+    list.OpenedFile(QStringLiteral("/home/jane/Letter4.env \t\r"));
+    list.OpenedFile(QStringLiteral("/home/jane/LETTER4.env"));
+    EXPECT_EQ(list.Items.mid(0, 3),
+              (QStringList{QStringLiteral("/home/jane/LETTER4.env"), QStringLiteral("/home/jane/Letter4.env"),
+                           QStringLiteral("/home/jane/Letter7.env")}));
+    EXPECT_EQ(list.Items.count(QStringLiteral("/home/jane/Letter4.env")), 1);
+    EXPECT_EQ(list.Count(), 6);
+
+    // The section is rewritten whole: a later, longer list leaves nothing stale.
+    TIniFile(iniPath).WriteString(QStringLiteral("OldFiles"), QStringLiteral("File_9"), QStringLiteral("stale"));
+    list.OpenedFile(QStringLiteral("/tmp/a&b.env"));
+    EXPECT_EQ(ini("File_9"), QStringLiteral("<absent>"));
+    EXPECT_EQ(ini("File_0"), QStringLiteral("/tmp/a&b.env"));
+
+    // A new list reads what was written, in order.
+    TOldFileList again;
+    EXPECT_EQ(again.Items, list.Items);
+    QStringList copy{QStringLiteral("old")};
+    again.UpdateOtherList(copy);
+    EXPECT_EQ(copy, list.Items);
+}
+
+TEST_F(OldFileListTest, HandEditedSectionIsReadInFullUntilNextOpen)
+{
+    TQevIniFile s(iniPath);
+    s.WriteInteger(QStringLiteral("OldFiles"), QStringLiteral("File_Count"), 8);
+    for (int i = 0; i < 8; ++i)
+        s.WriteString(QStringLiteral("OldFiles"), QStringLiteral("File_%1").arg(i), QStringLiteral("/f%1").arg(i));
+    TOldFileList list;
+    EXPECT_EQ(list.Count(), 8);
+    list.OpenedFile(QStringLiteral("/new"));
+    EXPECT_EQ(list.Items, (QStringList{"/new", "/f0", "/f1", "/f2", "/f3", "/f4"}));
+    EXPECT_EQ(ini("File_6"), QStringLiteral("<absent>"));
+}
+
+TEST_F(OldFileListTest, CaptionsAndClickedNames)
+{
+    EXPECT_EQ(TOldFileList::Caption(0, QStringLiteral("/home/x/aunt.env")), QStringLiteral("&1 /home/x/aunt.env"));
+    EXPECT_EQ(TOldFileList::Caption(11, QStringLiteral("/a&b/c&&d.env")), QStringLiteral("&12 /a&&b/c&&&&d.env"));
+    QAction item(QStringLiteral("&1 /a&&b.env"));
+    item.setData(QStringLiteral("/a&b.env"));
+    EXPECT_EQ(TOldFileList::GetFilename(&item), QStringLiteral("/a&b.env"));
+    QObject notAnItem;
+    EXPECT_EQ(TOldFileList::GetFilename(&notAnItem), QString());
+    EXPECT_EQ(TOldFileList::GetFilename(nullptr), QString());
+}
