@@ -1,14 +1,391 @@
 #include "app/DlgEnvelopeSizes.h"
 
+#include "app/Application.h"
+#include "app/DlgNewEnvelopeSize.h"
+#include "app/FormStampMain.h"
+#include "app/Guard.h"
+#include "app/Prompt.h"
+#include "app/Scale.h"
+#include "settings/QevIniFile.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
 namespace zentrope {
+
+namespace {
+constexpr int HelpTopic = 20048;
+
+template <typename T> T *named(T *w, const char *name)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+void setHint(QWidget *w, const QString &hint)
+{
+    w->setToolTip(hint);
+    w->setStatusTip(hint);
+}
+
+// Resets a busy flag however the block is left.
+struct FlagScope {
+    bool &flag;
+    explicit FlagScope(bool &f) : flag(f) { flag = true; }
+    ~FlagScope() { flag = false; }
+};
+} // namespace
 
 TDlgEnvelopeSizes::TDlgEnvelopeSizes(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("DlgEnvelopeSizes"));
-    setWindowTitle(QStringLiteral("Envelope Sizes"));
+    setWindowTitle(QStringLiteral("Define Envelope Sizes"));
     setModal(true);
+    setFixedSize(Scale::dp(QSize(597, 292)));
+    // Loading fills the main window's picker, which reaches the catalog through
+    // the window reference: it must name this dialog before the load.
+    DlgEnvelopeSizes = this;
+    CreateControls();
+    FormCreate(this);
 }
 
-void TDlgEnvelopeSizes::SaveEnvelopes() {}
+TDlgEnvelopeSizes::~TDlgEnvelopeSizes()
+{
+    if (DlgEnvelopeSizes == this)
+        DlgEnvelopeSizes = nullptr;
+}
+
+void TDlgEnvelopeSizes::CreateControls()
+{
+    LabelSizes = named(new QLabel(QStringLiteral("Envelopes"), this), "LabelSizes");
+    LabelSizes->setGeometry(Scale::dp(8, 8, 220, 20));
+    ListBoxEnvelopes = named(new QListWidget(this), "ListBoxEnvelopes");
+    ListBoxEnvelopes->setGeometry(Scale::dp(8, 28, 220, 150));
+    ListBoxEnvelopes->setSelectionMode(QAbstractItemView::SingleSelection);
+    setHint(ListBoxEnvelopes, QStringLiteral("This is the list of envelopes that you can choose from."));
+    LabelSizes->setBuddy(ListBoxEnvelopes);
+    LabelDefaultSize = named(new QLabel(QStringLiteral("Default Envelope Size"), this), "LabelDefaultSize");
+    LabelDefaultSize->setGeometry(Scale::dp(8, 186, 220, 20));
+    EditDefault = named(new QLineEdit(this), "EditDefault");
+    EditDefault->setGeometry(Scale::dp(8, 206, 220, 28));
+    EditDefault->setReadOnly(true);
+    EditDefault->setFocusPolicy(Qt::NoFocus);
+    setHint(EditDefault, QStringLiteral("This envelope is selected when Zentrope starts."));
+
+    GroupBoxDetails = named(new QGroupBox(this), "GroupBoxDetails");
+    GroupBoxDetails->setGeometry(Scale::dp(240, 8, 349, 100));
+    EditDetailWidth = named(new QLineEdit(GroupBoxDetails), "EditDetailWidth");
+    EditDetailWidth->setGeometry(Scale::dp(12, 36, 80, 28));
+    setHint(EditDetailWidth, QStringLiteral("Width in inches"));
+    LabelX1 = named(new QLabel(QStringLiteral("X"), GroupBoxDetails), "LabelX1");
+    LabelX1->setGeometry(Scale::dp(98, 40, 16, 20));
+    EditDetailHeight = named(new QLineEdit(GroupBoxDetails), "EditDetailHeight");
+    EditDetailHeight->setGeometry(Scale::dp(118, 36, 80, 28));
+    setHint(EditDetailHeight, QStringLiteral("Height in inches"));
+    LabelIndent = named(new QLabel(QStringLiteral("Indent"), GroupBoxDetails), "LabelIndent");
+    LabelIndent->setGeometry(Scale::dp(212, 40, 48, 20));
+    EditDetailIndent = named(new QLineEdit(GroupBoxDetails), "EditDetailIndent");
+    EditDetailIndent->setGeometry(Scale::dp(262, 36, 75, 28));
+    setHint(EditDetailIndent, QStringLiteral("Indent in inches"));
+
+    GroupBoxGraphic =
+        named(new QGroupBox(QStringLiteral("Return Address Graphic Size"), this), "GroupBoxGraphic");
+    GroupBoxGraphic->setGeometry(Scale::dp(240, 120, 349, 100));
+    EditGraphicWidth = named(new QLineEdit(GroupBoxGraphic), "EditGraphicWidth");
+    EditGraphicWidth->setGeometry(Scale::dp(12, 36, 80, 28));
+    setHint(EditGraphicWidth, QStringLiteral("Width of return address graphic in inches"));
+    LabelX2 = named(new QLabel(QStringLiteral("X"), GroupBoxGraphic), "LabelX2");
+    LabelX2->setGeometry(Scale::dp(98, 40, 16, 20));
+    EditGraphicHeight = named(new QLineEdit(GroupBoxGraphic), "EditGraphicHeight");
+    EditGraphicHeight->setGeometry(Scale::dp(118, 36, 80, 28));
+    setHint(EditGraphicHeight, QStringLiteral("Height of return address graphic in inches"));
+
+    auto button = [this](const char *name, const QString &caption, int x) {
+        auto *b = named(new QPushButton(caption, this), name);
+        b->setGeometry(Scale::dp(x, 248, 90, 32));
+        b->setAutoDefault(false);
+        return b;
+    };
+    AddBtn = button("AddBtn", QStringLiteral("Add"), 8);
+    RenameBtn = button("RenameBtn", QStringLiteral("Rename"), 106);
+    SetupBtn = button("SetupBtn", QStringLiteral("Setup"), 106);
+    SetupBtn->hide();
+    DeleteBtn = button("DeleteBtn", QStringLiteral("Delete"), 204);
+    DefaultBtn = button("DefaultBtn", QStringLiteral("Default"), 302);
+    setHint(DefaultBtn, QStringLiteral("Click here to define the highlighed envelope as the default."));
+    OKBtn = button("OKBtn", QStringLiteral("OK"), 400);
+    OKBtn->setDefault(true);
+    HelpBtn = button("HelpBtn", QStringLiteral("&Help"), 498);
+
+    setTabOrder(ListBoxEnvelopes, EditDetailWidth);
+    setTabOrder(EditDetailWidth, EditDetailHeight);
+    setTabOrder(EditDetailHeight, EditDetailIndent);
+    setTabOrder(EditDetailIndent, EditGraphicWidth);
+    setTabOrder(EditGraphicWidth, EditGraphicHeight);
+    setTabOrder(EditGraphicHeight, AddBtn);
+    setTabOrder(AddBtn, RenameBtn);
+    setTabOrder(RenameBtn, SetupBtn);
+    setTabOrder(SetupBtn, DeleteBtn);
+    setTabOrder(DeleteBtn, DefaultBtn);
+    setTabOrder(DefaultBtn, OKBtn);
+    setTabOrder(OKBtn, HelpBtn);
+
+    SetHelpContext(this, HelpTopic);
+    for (QObject *o : std::initializer_list<QObject *>{ListBoxEnvelopes, EditDetailWidth, EditDetailHeight,
+                                                       EditGraphicWidth, EditGraphicHeight, AddBtn, RenameBtn,
+                                                       DeleteBtn, DefaultBtn, OKBtn, HelpBtn})
+        SetHelpContext(o, HelpTopic);
+
+    ListBoxEnvelopes->installEventFilter(this);
+    ListBoxEnvelopes->viewport()->installEventFilter(this);
+    for (QLineEdit *e : {EditDetailWidth, EditDetailHeight, EditDetailIndent}) {
+        // Only the user's edits count; the program's own fills are not changes.
+        connect(e, &QLineEdit::textEdited, this, Guard([this, e] { EditDetailDimensionsChange(e); }));
+        connect(e, &QLineEdit::editingFinished, this, Guard([this, e] { EditDetailDimensionsChange(e); }));
+    }
+    for (QLineEdit *e : {EditGraphicWidth, EditGraphicHeight}) {
+        connect(e, &QLineEdit::textEdited, this, Guard([this, e] { EditGraphicDimensionChange(e); }));
+        connect(e, &QLineEdit::editingFinished, this, Guard([this, e] { EditGraphicDimensionChange(e); }));
+    }
+    connect(AddBtn, &QPushButton::clicked, this, Guard([this] { AddBtnClick(AddBtn); }));
+    connect(RenameBtn, &QPushButton::clicked, this, Guard([this] { RenameBtnClick(RenameBtn); }));
+    connect(SetupBtn, &QPushButton::clicked, this, Guard([this] { SetupBtnClick(SetupBtn); }));
+    connect(DeleteBtn, &QPushButton::clicked, this, Guard([this] { DeleteBtnClick(DeleteBtn); }));
+    connect(DefaultBtn, &QPushButton::clicked, this, Guard([this] { DefaultBtnClick(DefaultBtn); }));
+    connect(OKBtn, &QPushButton::clicked, this, Guard([this] { OKBtnClick(OKBtn); }));
+    connect(HelpBtn, &QPushButton::clicked, this, Guard([] {
+                if (auto &help = Prompt::helpHandler())
+                    help(HelpTopic);
+            }));
+}
+
+void TDlgEnvelopeSizes::FormCreate(QObject *)
+{
+    FUpdating = false;
+    int selected = -1;
+    if (SettingsFile)
+        selected = FCatalog.Load(*SettingsFile);
+    EditGraphicHeight->setText(TEnvelopeDimension::FormatValue(FCatalog.FGraphicY));
+    EditGraphicWidth->setText(TEnvelopeDimension::FormatValue(FCatalog.FGraphicX));
+    FillList(selected);
+    if (FormStampMain)
+        FormStampMain->UpdateEnvelopeSizeCombo();
+    ShowEnvelopeDetails();
+}
+
+void TDlgEnvelopeSizes::FormActivate(QObject *)
+{
+    ShowEnvelopeDetails();
+}
+
+void TDlgEnvelopeSizes::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    Guarded([this] { FormActivate(this); });
+    OKBtn->setFocus();
+}
+
+bool TDlgEnvelopeSizes::eventFilter(QObject *watched, QEvent *e)
+{
+    if (watched == ListBoxEnvelopes && e->type() == QEvent::KeyRelease)
+        Guarded([this] { ListBoxEnvelopesKeyUp(ListBoxEnvelopes); });
+    else if (watched == ListBoxEnvelopes->viewport() && e->type() == QEvent::MouseButtonRelease)
+        Guarded([this] { ListBoxEnvelopesMouseUp(ListBoxEnvelopes); });
+    return QDialog::eventFilter(watched, e);
+}
+
+int TDlgEnvelopeSizes::SelectedIndex() const
+{
+    const int row = ListBoxEnvelopes->currentRow();
+    return FCatalog.IsValidIndex(row) ? row : -1;
+}
+
+void TDlgEnvelopeSizes::FillList(int selected)
+{
+    ListBoxEnvelopes->clear();
+    for (const EnvelopeSize &e : FCatalog.Entries())
+        ListBoxEnvelopes->addItem(e.Name);
+    ListBoxEnvelopes->setCurrentRow(FCatalog.IsValidIndex(selected) ? selected : -1);
+}
+
+void TDlgEnvelopeSizes::ListBoxEnvelopesKeyUp(QObject *)
+{
+    ShowEnvelopeDetails();
+}
+
+void TDlgEnvelopeSizes::ListBoxEnvelopesMouseUp(QObject *)
+{
+    ShowEnvelopeDetails();
+}
+
+void TDlgEnvelopeSizes::ShowEnvelopeDetails()
+{
+    FlagScope updating(FUpdating);
+    const int i = SelectedIndex();
+    const EnvelopeSize *e = FCatalog.At(i);
+    // No selection in a non-empty catalog shows as an empty one rather than
+    // reading past the list.
+    if (!e) {
+        GroupBoxDetails->setTitle(QString());
+        for (QWidget *w : std::initializer_list<QWidget *>{
+                 EditDetailWidth, EditDetailHeight, EditDetailIndent, RenameBtn, DeleteBtn, DefaultBtn})
+            w->setEnabled(false);
+        RenameBtn->show();
+        SetupBtn->hide();
+    } else {
+        GroupBoxDetails->setTitle(QStringLiteral("Dimensions for \"%1\"").arg(e->Name));
+        GroupBoxDetails->show();
+        for (QLineEdit *box : {EditDetailWidth, EditDetailHeight, EditDetailIndent}) {
+            box->show();
+            box->setEnabled(true);
+        }
+        QString width, height, indent;
+        e->Dimension->SetValueForControls(width, height, indent);
+        EditDetailWidth->setText(width);
+        EditDetailHeight->setText(height);
+        EditDetailIndent->setText(indent);
+        if (FormStampMain && i < FormStampMain->ComboBoxEnvelopeSize->count())
+            FormStampMain->ComboBoxEnvelopeSize->setCurrentIndex(i);
+        RenameBtn->setEnabled(true);
+        DeleteBtn->setEnabled(true);
+        DefaultBtn->setEnabled(true);
+        if (e->IsPrinterSetup()) {
+            for (QLineEdit *box : {EditDetailWidth, EditDetailHeight, EditDetailIndent}) {
+                box->clear();
+                box->hide();
+            }
+            RenameBtn->hide();
+            SetupBtn->show();
+            DeleteBtn->setEnabled(false);
+            GroupBoxDetails->hide();
+        } else {
+            RenameBtn->show();
+            SetupBtn->hide();
+        }
+    }
+    const bool graphicSized =
+        FormStampMain && FormStampMain->GraphicLoaded &&
+        FormStampMain->GraphicExtension.compare(QLatin1String("ICO"), Qt::CaseInsensitive) != 0;
+    EditGraphicHeight->setEnabled(graphicSized);
+    EditGraphicWidth->setEnabled(graphicSized);
+    GroupBoxGraphic->setEnabled(graphicSized);
+}
+
+void TDlgEnvelopeSizes::ShowDefaultEnvelope()
+{
+    const EnvelopeSize *e = FCatalog.At(FCatalog.FDefaultIndex);
+    EditDefault->setText(e ? e->Name : QString());
+}
+
+void TDlgEnvelopeSizes::SaveEnvelopes()
+{
+    if (SettingsFile)
+        FCatalog.Save(*SettingsFile);
+}
+
+void TDlgEnvelopeSizes::EditEnvelopeSizes()
+{
+    const int current = FormStampMain ? FormStampMain->ComboBoxEnvelopeSize->currentIndex() : -1;
+    ListBoxEnvelopes->setCurrentRow(FCatalog.IsValidIndex(current) ? current : -1);
+    ShowEnvelopeDetails();
+    ShowDefaultEnvelope();
+    Prompt::exec(*this);
+}
+
+void TDlgEnvelopeSizes::AddBtnClick(QObject *)
+{
+    if (!DlgNewEnvelopeSize)
+        return;
+    DlgNewEnvelopeSize->EditEnvelopeSize->clear();
+    DlgNewEnvelopeSize->setWindowTitle(QStringLiteral("Add Envelope Size"));
+    if (Prompt::exec(*DlgNewEnvelopeSize) != QDialog::Accepted)
+        return;
+    const int at = FCatalog.Add(DlgNewEnvelopeSize->EditEnvelopeSize->text());
+    FillList(at);
+    ShowDefaultEnvelope();
+    if (FormStampMain)
+        FormStampMain->UpdateEnvelopeSizeCombo();
+    ShowEnvelopeDetails();
+    SaveEnvelopes();
+}
+
+void TDlgEnvelopeSizes::RenameBtnClick(QObject *)
+{
+    const int i = SelectedIndex();
+    if (i < 0 || !DlgNewEnvelopeSize)
+        return;
+    DlgNewEnvelopeSize->EditEnvelopeSize->setText(FCatalog.At(i)->Name);
+    DlgNewEnvelopeSize->setWindowTitle(QStringLiteral("Rename Envelope Size"));
+    if (Prompt::exec(*DlgNewEnvelopeSize) != QDialog::Accepted)
+        return;
+    const int at = FCatalog.Rename(i, DlgNewEnvelopeSize->EditEnvelopeSize->text());
+    FillList(at);
+    if (FormStampMain)
+        FormStampMain->UpdateEnvelopeSizeCombo();
+    ShowEnvelopeDetails();
+    SaveEnvelopes();
+    ShowDefaultEnvelope();
+}
+
+void TDlgEnvelopeSizes::DeleteBtnClick(QObject *)
+{
+    const int i = SelectedIndex();
+    if (i < 0 || FCatalog.At(i)->IsPrinterSetup())
+        return;
+    const int answer =
+        Prompt::message(this, Prompt::Kind::Confirmation,
+                        QStringLiteral("Do you want to delete envelope \"%1\"").arg(FCatalog.At(i)->Name),
+                        Prompt::Yes | Prompt::No | Prompt::Help, 0);
+    if (answer != Prompt::Yes)
+        return;
+    FillList(FCatalog.Delete(i));
+    if (FormStampMain)
+        FormStampMain->UpdateEnvelopeSizeCombo();
+    ShowEnvelopeDetails();
+    ShowDefaultEnvelope();
+}
+
+void TDlgEnvelopeSizes::DefaultBtnClick(QObject *)
+{
+    FCatalog.FDefaultIndex = SelectedIndex();
+    ShowDefaultEnvelope();
+}
+
+void TDlgEnvelopeSizes::EditDetailDimensionsChange(QObject *)
+{
+    if (FUpdating)
+        return;
+    if (const EnvelopeSize *e = FCatalog.At(SelectedIndex()); e && !e->IsPrinterSetup())
+        e->Dimension->GetValueFromControls(EditDetailWidth->text(), EditDetailHeight->text(),
+                                           EditDetailIndent->text());
+}
+
+void TDlgEnvelopeSizes::EditGraphicDimensionChange(QObject *)
+{
+    FCatalog.FGraphicX = TEnvelopeDimension::ParseValue(EditGraphicWidth->text());
+    FCatalog.FGraphicY = TEnvelopeDimension::ParseValue(EditGraphicHeight->text());
+}
+
+void TDlgEnvelopeSizes::OKBtnClick(QObject *)
+{
+    if (!(FCatalog.FGraphicX > 0 && FCatalog.FGraphicY > 0)) {
+        FCatalog.FGraphicX = 0;
+        FCatalog.FGraphicY = 0;
+    }
+    EditGraphicWidth->setText(TEnvelopeDimension::FormatValue(FCatalog.FGraphicX));
+    EditGraphicHeight->setText(TEnvelopeDimension::FormatValue(FCatalog.FGraphicY));
+    accept();
+}
+
+void TDlgEnvelopeSizes::SetupBtnClick(QObject *)
+{
+    if (FormStampMain)
+        FormStampMain->FilePrintSetupClick(SetupBtn);
+}
 
 } // namespace zentrope

@@ -1,14 +1,324 @@
 #include "app/DlgReturnAddresses.h"
 
+#include "app/Application.h"
+#include "app/Controls.h"
+#include "app/DlgNewReturnAddress.h"
+#include "app/FormStampMain.h"
+#include "app/Guard.h"
+#include "app/Prompt.h"
+#include "app/Scale.h"
+#include "settings/QevIniFile.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+
 namespace zentrope {
+
+namespace {
+constexpr int HelpTopic = 20038;
+
+template <typename T> T *named(T *w, const char *name)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+void setHint(QWidget *w, const QString &hint)
+{
+    w->setToolTip(hint);
+    w->setStatusTip(hint);
+}
+
+struct FlagScope {
+    bool &flag;
+    explicit FlagScope(bool &f) : flag(f) { flag = true; }
+    ~FlagScope() { flag = false; }
+};
+
+// A memo's lines as a list: a last line break does not start another line.
+QStringList memoLines(const QString &text)
+{
+    if (text.isEmpty())
+        return {};
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+} // namespace
 
 TDlgReturnAddresses::TDlgReturnAddresses(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("DlgReturnAddresses"));
-    setWindowTitle(QStringLiteral("Return Addresses"));
+    setWindowTitle(QStringLiteral("Define Return Addresses"));
     setModal(true);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(Scale::dp(QSize(596, 316)));
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    setFont(bold);
+    // Loading fills the main window's picker, which reaches the catalog through
+    // the window reference: it must name this dialog before the load.
+    DlgReturnAddresses = this;
+    CreateControls();
+    FormCreate(this);
 }
 
-void TDlgReturnAddresses::SaveAddresses() {}
+TDlgReturnAddresses::~TDlgReturnAddresses()
+{
+    if (DlgReturnAddresses == this)
+        DlgReturnAddresses = nullptr;
+}
+
+void TDlgReturnAddresses::CreateControls()
+{
+    LabelReturnAddresses =
+        named(new QLabel(QStringLiteral("Return Addresses"), this), "LabelReturnAddresses");
+    LabelReturnAddresses->setGeometry(Scale::dp(8, 10, 220, 20));
+    ListAddresses = named(new QListWidget(this), "ListAddresses");
+    ListAddresses->setGeometry(Scale::dp(8, 30, 220, 163));
+    ListAddresses->setSelectionMode(QAbstractItemView::SingleSelection);
+    setHint(ListAddresses, QStringLiteral("These are the return addresses that have been defined."));
+    LabelReturnAddresses->setBuddy(ListAddresses);
+    LabelDefaultReturn =
+        named(new QLabel(QStringLiteral("Default Return Address"), this), "LabelDefaultReturn");
+    LabelDefaultReturn->setGeometry(Scale::dp(8, 214, 220, 20));
+    EditDefault = named(new QLineEdit(this), "EditDefault");
+    EditDefault->setGeometry(Scale::dp(8, 234, 220, 30));
+    EditDefault->setReadOnly(true);
+    EditDefault->setFocusPolicy(Qt::NoFocus);
+    setHint(EditDefault, QStringLiteral("This is the return address selected when Zentrope starts."));
+    LabelDetails = named(new QLabel(QStringLiteral("Details"), this), "LabelDetails");
+    LabelDetails->setGeometry(Scale::dp(250, 10, 330, 20));
+    LabelDetails->setTextFormat(Qt::PlainText);
+    MemoDetails = named(new MemoControl(this), "MemoDetails");
+    MemoDetails->setGeometry(Scale::dp(250, 30, 330, 235));
+    setHint(MemoDetails,
+            QStringLiteral("This is the return address for the description highlighted on the left."));
+
+    auto button = [this](const char *name, const QString &caption, int x, QStyle::StandardPixmap glyph) {
+        auto *b = named(new QPushButton(style()->standardIcon(glyph), caption, this), name);
+        b->setGeometry(Scale::dp(x, 276, 90, 32));
+        b->setAutoDefault(false);
+        return b;
+    };
+    AddBtn = button("AddBtn", QStringLiteral("Add"), 8, QStyle::SP_FileDialogNewFolder);
+    setHint(AddBtn, QStringLiteral("Click here to add a new return address."));
+    RenameBtn = button("RenameBtn", QStringLiteral("Rename"), 106, QStyle::SP_FileDialogDetailedView);
+    setHint(RenameBtn,
+            QStringLiteral("Click here to change the description for the highlighted return address."));
+    DeleteBtn = button("DeleteBtn", QStringLiteral("Delete"), 204, QStyle::SP_TrashIcon);
+    setHint(DeleteBtn, QStringLiteral("Click here to remove the highlighted return address."));
+    DefaultBtn = button("DefaultBtn", QStringLiteral("Default"), 302, QStyle::SP_DialogApplyButton);
+    setHint(DefaultBtn, QStringLiteral("Click here to change the default return address"));
+    OKBtn = button("OKBtn", QStringLiteral("OK"), 400, QStyle::SP_DialogOkButton);
+    OKBtn->setDefault(true);
+    HelpBtn = button("HelpBtn", QStringLiteral("Help"), 498, QStyle::SP_DialogHelpButton);
+
+    setTabOrder(OKBtn, HelpBtn);
+    setTabOrder(HelpBtn, ListAddresses);
+    setTabOrder(ListAddresses, MemoDetails);
+    setTabOrder(MemoDetails, EditDefault);
+    setTabOrder(EditDefault, AddBtn);
+    setTabOrder(AddBtn, RenameBtn);
+    setTabOrder(RenameBtn, DeleteBtn);
+    setTabOrder(DeleteBtn, DefaultBtn);
+    MemoDetails->setTabChangesFocus(true);
+
+    ListAddresses->installEventFilter(this);
+    ListAddresses->viewport()->installEventFilter(this);
+    MemoDetails->installEventFilter(this);
+    connect(MemoDetails, &QPlainTextEdit::textChanged, this,
+            Guard([this] { MemoDetailsChange(MemoDetails); }));
+    connect(AddBtn, &QPushButton::clicked, this, Guard([this] { AddBtnClick(AddBtn); }));
+    connect(RenameBtn, &QPushButton::clicked, this, Guard([this] { RenameBtnClick(RenameBtn); }));
+    connect(DeleteBtn, &QPushButton::clicked, this, Guard([this] { DeleteBtnClick(DeleteBtn); }));
+    connect(DefaultBtn, &QPushButton::clicked, this, Guard([this] { DefaultBtnClick(DefaultBtn); }));
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(HelpBtn, &QPushButton::clicked, this, Guard([] {
+                if (auto &help = Prompt::helpHandler())
+                    help(HelpTopic);
+            }));
+}
+
+void TDlgReturnAddresses::FormCreate(QObject *)
+{
+    Updating = false;
+    int selected = -1;
+    if (SettingsFile)
+        selected = FCatalog.Load(*SettingsFile);
+    FillList(selected);
+    if (FormStampMain)
+        FormStampMain->FillReturnAddressCombo();
+    ShowDetails();
+    SetHelpContext(this, HelpTopic);
+    for (QWidget *w : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        SetHelpContext(w, HelpTopic);
+}
+
+void TDlgReturnAddresses::FormActivate(QObject *)
+{
+    ShowDetails();
+}
+
+void TDlgReturnAddresses::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    Guarded([this] { FormActivate(this); });
+}
+
+bool TDlgReturnAddresses::eventFilter(QObject *watched, QEvent *e)
+{
+    if (watched == ListAddresses && e->type() == QEvent::KeyRelease)
+        Guarded([this] { ListAddressesKeyUp(ListAddresses); });
+    else if (watched == ListAddresses->viewport() && e->type() == QEvent::MouseButtonRelease)
+        Guarded([this] { ListAddressesMouseUp(ListAddresses); });
+    else if (watched == MemoDetails && e->type() == QEvent::FocusOut)
+        Guarded([this] { MemoDetailsChange(MemoDetails); });
+    return QDialog::eventFilter(watched, e);
+}
+
+int TDlgReturnAddresses::SelectedIndex() const
+{
+    const int row = ListAddresses->currentRow();
+    return FCatalog.IsValidIndex(row) ? row : -1;
+}
+
+void TDlgReturnAddresses::FillList(int selected)
+{
+    ListAddresses->clear();
+    for (const ReturnAddress &a : FCatalog.Entries())
+        ListAddresses->addItem(a.Description);
+    ListAddresses->setCurrentRow(FCatalog.IsValidIndex(selected) ? selected : -1);
+}
+
+void TDlgReturnAddresses::ListAddressesKeyUp(QObject *)
+{
+    ShowDetails();
+}
+
+void TDlgReturnAddresses::ListAddressesMouseUp(QObject *)
+{
+    ShowDetails();
+}
+
+int TDlgReturnAddresses::ShowCatalog()
+{
+    const int picked = FormStampMain ? FormStampMain->ComboBoxReturnAddress->currentIndex() : -1;
+    ListAddresses->setCurrentRow(FCatalog.IsValidIndex(picked) ? picked : -1);
+    ShowDetails();
+    ShowDefault();
+    return Prompt::exec(*this);
+}
+
+void TDlgReturnAddresses::ShowDetails()
+{
+    FlagScope updating(Updating);
+    MemoDetails->clear();
+    const int p = SelectedIndex();
+    const ReturnAddress *a = FCatalog.At(p);
+    // No selection in a non-empty catalog shows as an empty one rather than
+    // reading past the list.
+    if (!a) {
+        LabelDetails->setText(QStringLiteral(" "));
+        for (QWidget *w : std::initializer_list<QWidget *>{MemoDetails, RenameBtn, DeleteBtn, DefaultBtn})
+            w->setEnabled(false);
+        return;
+    }
+    LabelDetails->setText(QStringLiteral("Return address for \"%1\"").arg(a->Description));
+    MemoDetails->setEnabled(true);
+    MemoDetails->setText(a->Lines.join(QLatin1Char('\n')));
+    if (FormStampMain) {
+        if (p < FormStampMain->ComboBoxReturnAddress->count())
+            FormStampMain->ComboBoxReturnAddress->setCurrentIndex(p);
+        FormStampMain->ShowReturnAddress();
+    }
+    RenameBtn->setEnabled(true);
+    DeleteBtn->setEnabled(true);
+    DefaultBtn->setEnabled(true);
+}
+
+void TDlgReturnAddresses::ShowDefault()
+{
+    const ReturnAddress *a = FCatalog.At(FCatalog.DefaultIndex);
+    EditDefault->setText(a ? a->Description : QString());
+}
+
+void TDlgReturnAddresses::SaveAddresses()
+{
+    if (SettingsFile)
+        FCatalog.Save(*SettingsFile);
+}
+
+void TDlgReturnAddresses::AddBtnClick(QObject *)
+{
+    if (!DlgNewReturnAddress)
+        return;
+    DlgNewReturnAddress->EditReturnAddress->clear();
+    DlgNewReturnAddress->setWindowTitle(QStringLiteral("Add Return Address"));
+    if (Prompt::exec(*DlgNewReturnAddress) != QDialog::Accepted)
+        return;
+    FillList(FCatalog.Add(DlgNewReturnAddress->EditReturnAddress->text()));
+    ShowDefault();
+    ShowDetails();
+    SaveAddresses();
+    if (FormStampMain)
+        FormStampMain->FillReturnAddressCombo();
+}
+
+void TDlgReturnAddresses::RenameBtnClick(QObject *)
+{
+    const int p = SelectedIndex();
+    if (p < 0 || !DlgNewReturnAddress)
+        return;
+    DlgNewReturnAddress->EditReturnAddress->setText(FCatalog.At(p)->Description);
+    DlgNewReturnAddress->setWindowTitle(QStringLiteral("Rename Return Address"));
+    if (Prompt::exec(*DlgNewReturnAddress) != QDialog::Accepted)
+        return;
+    FillList(FCatalog.Rename(p, DlgNewReturnAddress->EditReturnAddress->text()));
+    ShowDetails();
+    SaveAddresses();
+    ShowDefault();
+    if (FormStampMain)
+        FormStampMain->FillReturnAddressCombo();
+}
+
+void TDlgReturnAddresses::DeleteBtnClick(QObject *)
+{
+    const int p = SelectedIndex();
+    if (p < 0)
+        return;
+    const int answer = Prompt::message(
+        this, Prompt::Kind::Confirmation,
+        QStringLiteral("Do you want to delete address \"%1\"").arg(FCatalog.At(p)->Description),
+        Prompt::Yes | Prompt::No | Prompt::Help, HelpTopic);
+    if (answer != Prompt::Yes)
+        return;
+    FillList(FCatalog.Delete(p));
+    if (FormStampMain)
+        FormStampMain->FillReturnAddressCombo();
+    ShowDetails();
+    ShowDefault();
+}
+
+void TDlgReturnAddresses::DefaultBtnClick(QObject *)
+{
+    FCatalog.DefaultIndex = SelectedIndex();
+    ShowDefault();
+}
+
+void TDlgReturnAddresses::MemoDetailsChange(QObject *)
+{
+    if (!Updating)
+        FCatalog.SetLines(SelectedIndex(), memoLines(MemoDetails->text()));
+    if (FormStampMain)
+        FormStampMain->ShowReturnAddress();
+}
 
 } // namespace zentrope

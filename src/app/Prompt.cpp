@@ -36,12 +36,15 @@ QString captionOf(Prompt::Kind kind)
 } // namespace
 
 namespace {
-// Closing a modal dialog gives the focus back to the main window, which then
-// refreshes what the dialog may have changed.
+int g_depth = 0; // modal dialogs open at once (one may open another)
+
+// Closing the last modal dialog gives the focus back to the main window, which
+// then refreshes what the dialog may have changed.
 int reactivated(int result)
 {
-    if (auto &h = Prompt::afterModalHandler())
-        h();
+    if (--g_depth == 0)
+        if (auto &h = Prompt::afterModalHandler())
+            h();
     return result;
 }
 } // namespace
@@ -49,10 +52,12 @@ int reactivated(int result)
 int Prompt::exec(QDialog &dialog)
 {
     Script &s = script();
+    ++g_depth;
     if (!s.on)
         return reactivated(dialog.exec());
     if (s.answers.empty()) {
         ++s.unexpected;
+        --g_depth;
         qWarning("Prompt: unexpected dialog \"%s\"", qPrintable(dialog.windowTitle()));
         return QDialog::Rejected;
     }

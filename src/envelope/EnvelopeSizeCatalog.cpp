@@ -1,0 +1,127 @@
+#include "envelope/EnvelopeSizeCatalog.h"
+
+#include "envelope/Collation.h"
+#include "settings/QevIniFile.h"
+
+#include <algorithm>
+
+namespace zentrope {
+
+namespace {
+QString entryKey(int index)
+{
+    return QStringLiteral("Envelope") + QString::number(index + 1);
+}
+
+TEnvelopeDimension dimension(double width, double height)
+{
+    TEnvelopeDimension d;
+    d.Width = width;
+    d.Height = height;
+    d.Indent = 0.0;
+    return d;
+}
+} // namespace
+
+int TEnvelopeSizeCatalog::Insert(const QString &name, const TEnvelopeDimension &dim)
+{
+    const int at = CatalogInsertPosition(m_entries, name, [](const EnvelopeSize &e) { return e.Name; });
+    m_entries.insert(m_entries.begin() + at, EnvelopeSize{name, std::make_shared<TEnvelopeDimension>(dim)});
+    return at;
+}
+
+void TEnvelopeSizeCatalog::Remove(int index)
+{
+    if (IsValidIndex(index))
+        m_entries.erase(m_entries.begin() + index);
+}
+
+int TEnvelopeSizeCatalog::Load(const TQevIniFile &ini)
+{
+    m_entries.clear();
+    const int count = ini.ReadInteger(Section, QStringLiteral("Count"), 0);
+    FDefaultIndex = ini.ReadInteger(Section, QStringLiteral("Default"), 1) - 1;
+    FGraphicY = ini.ReadReal(Section, QStringLiteral("GraphicY"), 1);
+    FGraphicX = ini.ReadReal(Section, QStringLiteral("GraphicX"), 1);
+    if (FDefaultIndex >= count)
+        FDefaultIndex = 0;
+    const QSet<QString> stored = LowerKeys(ini.ReadSectionKeys(Section));
+    for (int n = 0; n < std::min(count, CatalogMaxCount); ++n) {
+        const QString key = entryKey(n);
+        const QString lower = key.toLower();
+        TEnvelopeDimension d;
+        QString name;
+        if (stored.contains(lower) || stored.contains(lower + QStringLiteral("_width")) ||
+            stored.contains(lower + QStringLiteral("_height")) ||
+            stored.contains(lower + QStringLiteral("_indent"))) {
+            d.ReadINI(ini, Section, key);
+            name = ini.ReadString(Section, key, QString());
+        }
+        Insert(name, d);
+    }
+    int selected = -1;
+    if (FDefaultIndex >= 0)
+        selected = FDefaultIndex;
+    else if (count > 0)
+        selected = 0;
+    if (count == 0) {
+        Insert(QStringLiteral("Printer Setup"), dimension(0, 0));
+        Insert(QStringLiteral("Small"), dimension(6, 3.5));
+        Insert(QStringLiteral("Greeting Card"), dimension(7, 5));
+        selected = Insert(QStringLiteral("Business #10"), dimension(9, 4));
+        FDefaultIndex = selected;
+    }
+    return IsValidIndex(selected) ? selected : -1;
+}
+
+void TEnvelopeSizeCatalog::Save(TQevIniFile &ini) const
+{
+    ini.EraseSection(Section);
+    ini.WriteInteger(Section, QStringLiteral("Count"), Count());
+    ini.WriteReal(Section, QStringLiteral("GraphicX"), FGraphicX);
+    ini.WriteReal(Section, QStringLiteral("GraphicY"), FGraphicY);
+    ini.WriteInteger(Section, QStringLiteral("Default"), FDefaultIndex + 1);
+    for (int i = 0; i < Count(); ++i) {
+        ini.WriteString(Section, entryKey(i), m_entries[i].Name);
+        m_entries[i].Dimension->WriteINI(ini, Section, entryKey(i));
+    }
+}
+
+int TEnvelopeSizeCatalog::Add(const QString &name)
+{
+    const int at = Insert(name, TEnvelopeDimension());
+    if (at <= FDefaultIndex)
+        ++FDefaultIndex;
+    return at;
+}
+
+int TEnvelopeSizeCatalog::Rename(int index, const QString &name)
+{
+    if (!IsValidIndex(index))
+        return -1;
+    const bool wasDefault = index == FDefaultIndex;
+    const TEnvelopeDimension copy = *m_entries[index].Dimension;
+    Remove(index);
+    if (index < FDefaultIndex)
+        --FDefaultIndex;
+    const int at = Insert(name, copy);
+    if (at <= FDefaultIndex)
+        ++FDefaultIndex;
+    if (wasDefault)
+        FDefaultIndex = at;
+    return at;
+}
+
+int TEnvelopeSizeCatalog::Delete(int index)
+{
+    if (!IsValidIndex(index))
+        return -1;
+    Remove(index);
+    if (index == FDefaultIndex)
+        FDefaultIndex = 0;
+    else if (index < FDefaultIndex)
+        --FDefaultIndex;
+    return Count() > 0 ? 0 : -1;
+}
+
+} // namespace zentrope

@@ -1,0 +1,346 @@
+#include "envelope/EnvelopeSizeCatalog.h"
+#include "envelope/ReturnAddressCatalog.h"
+#include "settings/QevIniFile.h"
+#include "support/TestEnv.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace zentrope;
+using namespace zentrope::test;
+
+namespace {
+
+QString iniIn(const char *name)
+{
+    return freshDir(QString::fromLatin1(name)) + QStringLiteral("/zentrope.ini");
+}
+
+QStringList names(const TEnvelopeSizeCatalog &c)
+{
+    QStringList out;
+    for (const EnvelopeSize &e : c.Entries())
+        out << e.Name;
+    return out;
+}
+
+QStringList descriptions(const TReturnAddressCatalog &c)
+{
+    QStringList out;
+    for (const ReturnAddress &a : c.Entries())
+        out << a.Description;
+    return out;
+}
+
+QString defaultName(const TEnvelopeSizeCatalog &c)
+{
+    const EnvelopeSize *e = c.At(c.FDefaultIndex);
+    return e ? e->Name : QStringLiteral("<none>");
+}
+
+QString defaultDescription(const TReturnAddressCatalog &c)
+{
+    const ReturnAddress *a = c.At(c.DefaultIndex);
+    return a ? a->Description : QStringLiteral("<none>");
+}
+
+} // namespace
+
+TEST(EnvelopeSizeCatalogTest, BuiltInSizesAndStoredEdgeCases)
+{
+    const QString path = iniIn("env-load");
+    TQevIniFile ini(path);
+    TEnvelopeSizeCatalog c;
+    EXPECT_EQ(c.Load(ini), 0);
+    EXPECT_EQ(names(c), QStringList({"Business #10", "Greeting Card", "Printer Setup", "Small"}));
+    EXPECT_EQ(c.FDefaultIndex, 0);
+    EXPECT_EQ(c.At(0)->Dimension->Width, 9.0);
+    EXPECT_EQ(c.At(0)->Dimension->Height, 4.0);
+    EXPECT_EQ(c.At(3)->Dimension->Height, 3.5);
+    EXPECT_TRUE(c.At(2)->IsPrinterSetup());
+    EXPECT_EQ(c.FGraphicX, 1.0);
+    EXPECT_EQ(c.FGraphicY, 1.0);
+
+    // A count of 0 rebuilds the built-in sizes whatever else the section holds.
+    ini.WriteInteger("Envelopes", "Count", 0);
+    ini.WriteString("Envelopes", "Envelope1", "Stale");
+    ini.WriteInteger("Envelopes", "Default", 3);
+    EXPECT_EQ(c.Load(ini), 0);
+    EXPECT_EQ(c.Count(), 4);
+    EXPECT_EQ(defaultName(c), "Business #10");
+
+    // A negative count is an empty catalog, without the built-in sizes.
+    ini.WriteInteger("Envelopes", "Count", -2);
+    EXPECT_EQ(c.Load(ini), -1);
+    EXPECT_EQ(c.Count(), 0);
+    EXPECT_EQ(c.At(c.FDefaultIndex), nullptr);
+
+    // Default 0: no default, the first size is selected.
+    ini.EraseSection("Envelopes");
+    ini.WriteInteger("Envelopes", "Count", 3);
+    ini.WriteString("Envelopes", "Envelope1", "b");
+    ini.WriteString("Envelopes", "Envelope2", "A");
+    ini.WriteInteger("Envelopes", "Envelope2_Width", 8125);
+    ini.WriteInteger("Envelopes", "Default", 0);
+    EXPECT_EQ(c.Load(ini), 0);
+    EXPECT_EQ(c.FDefaultIndex, -1);
+    // Envelope3 has no keys: an empty name (sorting first) with the default dimension.
+    EXPECT_EQ(names(c), QStringList({"", "A", "b"}));
+    EXPECT_EQ(c.At(0)->Dimension->Width, 6.0);
+    EXPECT_EQ(c.At(1)->Dimension->Width, 8.125);
+
+    // Default beyond the count makes the first size the default.
+    ini.WriteInteger("Envelopes", "Default", 9);
+    EXPECT_EQ(c.Load(ini), 0);
+    EXPECT_EQ(c.FDefaultIndex, 0);
+    // A default naming a later entry selects it.
+    ini.WriteInteger("Envelopes", "Default", 3);
+    EXPECT_EQ(c.Load(ini), 2);
+}
+
+TEST(EnvelopeSizeCatalogTest, IndexesFollowAddRenameAndDelete)
+{
+    TEnvelopeSizeCatalog c;
+    TQevIniFile ini(iniIn("env-index"));
+    c.Load(ini); // Business #10 (default), Greeting Card, Printer Setup, Small
+
+    EXPECT_EQ(c.Add("aaa"), 0); // before the default: the default moves down
+    EXPECT_EQ(c.FDefaultIndex, 1);
+    EXPECT_EQ(c.Add("Zeta"), 5); // after it: no change
+    EXPECT_EQ(c.FDefaultIndex, 1);
+    EXPECT_EQ(c.At(5)->Dimension->Width, 6.0);
+
+    // Renaming the default keeps it the default at its new place, with its size.
+    EXPECT_EQ(c.Rename(1, "Tiny"), 4);
+    EXPECT_EQ(defaultName(c), "Tiny");
+    EXPECT_EQ(c.At(4)->Dimension->Width, 9.0);
+    // A neighbour before the default moving behind it, and one behind moving before.
+    EXPECT_EQ(c.Rename(0, "zz"), 5);
+    EXPECT_EQ(defaultName(c), "Tiny");
+    EXPECT_EQ(c.Rename(4, "A"), 0);
+    EXPECT_EQ(defaultName(c), "Tiny");
+    EXPECT_EQ(names(c), QStringList({"A", "Greeting Card", "Printer Setup", "Small", "Tiny", "zz"}));
+
+    // Renaming to "Printer Setup" makes the entry special; letter case counts.
+    EXPECT_EQ(c.Rename(5, "Printer Setup"), 3);
+    EXPECT_TRUE(c.At(3)->IsPrinterSetup());
+    EXPECT_FALSE(EnvelopeSize::IsPrinterSetupName("printer setup"));
+
+    // Delete before the default, then the default itself.
+    EXPECT_EQ(c.Delete(0), 0);
+    EXPECT_EQ(defaultName(c), "Tiny");
+    EXPECT_EQ(c.Delete(c.FDefaultIndex), 0);
+    EXPECT_EQ(c.FDefaultIndex, 0);
+    EXPECT_EQ(c.Delete(99), -1);
+    EXPECT_EQ(c.Rename(-1, "x"), -1);
+
+    // Deleting every size: no default; the next Add then has none either.
+    while (c.Count() > 0)
+        c.Delete(c.Count() - 1);
+    EXPECT_EQ(c.Delete(0), -1);
+    EXPECT_EQ(c.Add("Only"), 0);
+    EXPECT_EQ(c.At(c.FDefaultIndex), nullptr);
+}
+
+TEST(EnvelopeSizeCatalogTest, EqualNamesAndSaveRoundTrip)
+{
+    TEnvelopeSizeCatalog c;
+    TQevIniFile ini(iniIn("env-save"));
+    c.Load(ini);
+    // A new entry among equal names (ignoring case) goes after them.
+    EXPECT_EQ(c.Add("small"), 4);
+    EXPECT_EQ(c.Add("SMALL"), 5);
+    EXPECT_EQ(c.Add("Small"), 6);
+    EXPECT_EQ(names(c).mid(3), QStringList({"Small", "small", "SMALL", "Small"}));
+    c.At(5)->Dimension->Width = 9.5;
+    c.At(5)->Dimension->Indent = -0.25;
+    c.FGraphicX = 1.125;
+    c.FGraphicY = 0;
+    c.FDefaultIndex = 5;
+    c.Save(ini);
+    EXPECT_EQ(ini.ReadString("Envelopes", "Envelope6", ""), "SMALL");
+    EXPECT_EQ(ini.ReadString("Envelopes", "Envelope6_Width", ""), "9500");
+    EXPECT_EQ(ini.ReadString("Envelopes", "Envelope6_Indent", ""), "-250");
+
+    // Reloading keeps the order of equal names, the default and the selection.
+    TEnvelopeSizeCatalog back;
+    EXPECT_EQ(back.Load(ini), 5);
+    EXPECT_EQ(names(back), names(c));
+    EXPECT_EQ(back.At(5)->Dimension->Width, 9.5);
+    EXPECT_EQ(back.At(5)->Dimension->Indent, -0.25);
+    EXPECT_EQ(back.FGraphicX, 1.125);
+    EXPECT_EQ(back.FGraphicY, 0.0);
+
+    // Saving is whole: keys of entries that are gone disappear.
+    back.Delete(6);
+    back.Delete(5);
+    back.Save(ini);
+    EXPECT_EQ(ini.ReadString("Envelopes", "Envelope6", "<absent>"), "<absent>");
+    EXPECT_EQ(ini.ReadSectionKeys("Envelopes").size(), 4 + 5 * 4);
+}
+
+TEST(ReturnAddressCatalogTest, LoadEdgeCasesAndSavedSection)
+{
+    const QString path = iniIn("ra-load");
+    TQevIniFile ini(path);
+    TReturnAddressCatalog c;
+    EXPECT_EQ(c.Load(ini), 0);
+    ASSERT_EQ(c.Count(), 1);
+    EXPECT_EQ(c.At(0)->Description, "home");
+    EXPECT_EQ(c.At(0)->Lines, QStringList({"Your Name", "123 Main St.", "Somewhere, XX 98765"}));
+    EXPECT_EQ(c.DefaultIndex, 0);
+    c.Save(ini);
+    EXPECT_EQ(ini.ReadSectionKeys("ReturnAddresses"),
+              QStringList({"Count", "Default", "Description1", "Address1_Count", "Address1_0", "Address1_1",
+                           "Address1_2"}));
+
+    // A count beyond the stored entries gives empty ones; Default 0 means none.
+    ini.WriteInteger("ReturnAddresses", "Count", 3);
+    ini.WriteInteger("ReturnAddresses", "Default", 0);
+    EXPECT_EQ(c.Load(ini), 0);
+    EXPECT_EQ(descriptions(c), QStringList({"", "", "home"}));
+    EXPECT_TRUE(c.At(0)->Lines.isEmpty());
+    EXPECT_EQ(c.At(c.DefaultIndex), nullptr);
+    ini.WriteInteger("ReturnAddresses", "Default", 4);
+    c.Load(ini);
+    EXPECT_EQ(c.DefaultIndex, 0);
+    ini.WriteInteger("ReturnAddresses", "Count", -1);
+    EXPECT_EQ(c.Load(ini), -1);
+    EXPECT_EQ(c.Count(), 0);
+}
+
+// A damaged count must not stall the start-up: the load stops at the most a
+// list box holds, and entries that are stored are still read.
+TEST(CatalogLoadTest, HugeStoredCountsLoadQuickly)
+{
+    TQevIniFile ini(iniIn("huge"));
+    ini.WriteInteger("Envelopes", "Count", 2000000000);
+    ini.WriteString("Envelopes", "envelope7", "Seven");
+    ini.WriteInteger("Envelopes", "Envelope9_Height", 2500);
+    ini.WriteInteger("ReturnAddresses", "Count", 2000000000);
+    ini.WriteString("ReturnAddresses", "Description3", "Three");
+    ini.WriteTStrings("ReturnAddresses", "Address2", {"Line"});
+
+    TEnvelopeSizeCatalog env;
+    env.Load(ini);
+    EXPECT_EQ(env.Count(), 32767);
+    EXPECT_EQ(env.At(env.Count() - 1)->Name, "Seven");
+    int shorter = 0;
+    for (const EnvelopeSize &e : env.Entries())
+        shorter += e.Dimension->Height == 2.5;
+    EXPECT_EQ(shorter, 1);
+
+    TReturnAddressCatalog ra;
+    ra.Load(ini);
+    EXPECT_EQ(ra.Count(), 32767);
+    EXPECT_EQ(ra.At(ra.Count() - 1)->Description, "Three");
+    int withLines = 0;
+    for (const ReturnAddress &a : ra.Entries())
+        withLines += a.Lines == QStringList({"Line"});
+    EXPECT_EQ(withLines, 1);
+}
+
+TEST(ReturnAddressCatalogTest, IndexesFollowAddRenameAndDelete)
+{
+    TReturnAddressCatalog c;
+    c.Load(TQevIniFile(iniIn("ra-index")));
+    EXPECT_EQ(c.Add("Work"), 1);
+    EXPECT_EQ(c.DefaultIndex, 0);
+    EXPECT_EQ(c.Add("Aunt"), 0);
+    EXPECT_EQ(c.DefaultIndex, 1);
+    EXPECT_EQ(defaultDescription(c), "home");
+
+    // Renaming the default carries its lines and its default role.
+    EXPECT_EQ(c.Rename(1, "zHome"), 2);
+    EXPECT_EQ(defaultDescription(c), "zHome");
+    EXPECT_EQ(c.At(2)->Lines.size(), 3);
+    EXPECT_EQ(c.Rename(0, "Xmas"), 1); // a neighbour moving past the default's old place
+    EXPECT_EQ(defaultDescription(c), "zHome");
+    EXPECT_EQ(descriptions(c), QStringList({"Work", "Xmas", "zHome"}));
+
+    EXPECT_EQ(c.Delete(2), 0); // the default: the first becomes the default
+    EXPECT_EQ(defaultDescription(c), "Work");
+    c.DefaultIndex = 1;
+    EXPECT_EQ(c.Delete(0), 0); // before the default
+    EXPECT_EQ(defaultDescription(c), "Xmas");
+
+    // Deleting the last entry, then Add: one entry and no default, stored as 2;
+    // the next load makes that entry the default.
+    EXPECT_EQ(c.Delete(0), -1);
+    EXPECT_EQ(c.Count(), 0);
+    EXPECT_EQ(c.Add("Office"), 0);
+    EXPECT_EQ(c.At(c.DefaultIndex), nullptr);
+    TQevIniFile ini(iniIn("ra-last"));
+    c.Save(ini);
+    EXPECT_EQ(ini.ReadInteger("ReturnAddresses", "Default", 0), 2);
+    EXPECT_EQ(ini.ReadInteger("ReturnAddresses", "Count", 0), 1);
+    TReturnAddressCatalog back;
+    EXPECT_EQ(back.Load(ini), 0);
+    EXPECT_EQ(back.DefaultIndex, 0);
+}
+
+// Any sequence of adds, renames and deletes keeps both catalogs sorted and the
+// default on the same entry (or on the first one after the default is deleted).
+TEST(CatalogInvariantTest, RandomEditsKeepOrderAndDefault)
+{
+    std::mt19937 rng(20240611);
+    const QStringList pool = {"", "a", "A", "b", "Home", "home", "Printer Setup", "small", "Zed", "#10", "é"};
+    TEnvelopeSizeCatalog env;
+    TReturnAddressCatalog ra;
+    env.Load(TQevIniFile(iniIn("inv")));
+    ra.Load(TQevIniFile(iniIn("inv2")));
+    double nextTag = 1;
+    // The indent tags an envelope entry; rename copies it, so it names the entry.
+    for (const EnvelopeSize &e : env.Entries())
+        e.Dimension->Indent = nextTag++;
+    ra.SetLines(0, {QString::number(nextTag++)});
+
+    auto envTag = [&](int i) { return env.At(i) ? env.At(i)->Dimension->Indent : -1.0; };
+    auto raTag = [&](int i) {
+        return ra.At(i) && !ra.At(i)->Lines.isEmpty() ? ra.At(i)->Lines[0] : QString();
+    };
+
+    for (int step = 0; step < 600; ++step) {
+        const QString name = pool[std::uniform_int_distribution<int>(0, pool.size() - 1)(rng)];
+        const int op = std::uniform_int_distribution<int>(0, 3)(rng);
+        const double envDefault = envTag(env.FDefaultIndex);
+        const QString raDefault = raTag(ra.DefaultIndex);
+        const int envPick = env.Count() ? std::uniform_int_distribution<int>(0, env.Count() - 1)(rng) : -1;
+        const int raPick = ra.Count() ? std::uniform_int_distribution<int>(0, ra.Count() - 1)(rng) : -1;
+        const bool envPickedDefault = envPick == env.FDefaultIndex;
+        const bool raPickedDefault = raPick == ra.DefaultIndex;
+        if (op <= 1) {
+            const int at = env.Add(name);
+            env.At(at)->Dimension->Indent = nextTag++;
+            const int q = ra.Add(name);
+            ra.SetLines(q, {QString::number(nextTag++)});
+            EXPECT_EQ(envTag(env.FDefaultIndex), envDefault);
+            EXPECT_EQ(raTag(ra.DefaultIndex), raDefault);
+        } else if (op == 2 && envPick >= 0 && raPick >= 0) {
+            const double renamed = envTag(envPick);
+            EXPECT_EQ(envTag(env.Rename(envPick, name)), renamed);
+            const QString raRenamed = raTag(raPick);
+            EXPECT_EQ(raTag(ra.Rename(raPick, name)), raRenamed);
+            EXPECT_EQ(envTag(env.FDefaultIndex), envPickedDefault ? renamed : envDefault);
+            EXPECT_EQ(raTag(ra.DefaultIndex), raPickedDefault ? raRenamed : raDefault);
+        } else if (op == 3 && envPick >= 0 && raPick >= 0 && env.Count() > 3) {
+            env.Delete(envPick);
+            ra.Delete(raPick);
+            if (envPickedDefault)
+                EXPECT_EQ(env.FDefaultIndex, 0);
+            else
+                EXPECT_EQ(envTag(env.FDefaultIndex), envDefault);
+            if (raPickedDefault)
+                EXPECT_EQ(ra.DefaultIndex, 0);
+            else
+                EXPECT_EQ(raTag(ra.DefaultIndex), raDefault);
+        }
+        for (int i = 1; i < env.Count(); ++i)
+            ASSERT_LE(env.At(i - 1)->Name.compare(env.At(i)->Name, Qt::CaseInsensitive), 0) << step;
+        for (int i = 1; i < ra.Count(); ++i)
+            ASSERT_LE(ra.At(i - 1)->Description.compare(ra.At(i)->Description, Qt::CaseInsensitive), 0)
+                << step;
+        if (HasFailure())
+            break;
+    }
+}
