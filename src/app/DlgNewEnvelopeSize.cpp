@@ -1,72 +1,12 @@
 #include "app/DlgNewEnvelopeSize.h"
 
-#include "app/FormStampMain.h"
-#include "app/Guard.h"
-#include "app/Prompt.h"
-#include "app/Scale.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-
 namespace zentrope {
 
-namespace {
-constexpr int HelpTopic = 20046;
-}
-
-TDlgNewEnvelopeSize::TDlgNewEnvelopeSize(QWidget *parent) : QDialog(parent)
+TDlgNewEnvelopeSize::TDlgNewEnvelopeSize(QWidget *parent)
+    : NameDialog(parent, {"DlgNewEnvelopeSize", QStringLiteral("New Envelope Size"), "EditEnvelopeSize",
+                          QStringLiteral("Enter a description for the envelope"), 20046, true})
 {
-    setObjectName(QStringLiteral("DlgNewEnvelopeSize"));
-    setWindowTitle(QStringLiteral("New Envelope Size"));
-    setModal(true);
-    setFixedSize(Scale::dp(QSize(306, 110)));
-
-    LabelDescription = new QLabel(QStringLiteral("Description:"), this);
-    LabelDescription->setObjectName(QStringLiteral("LabelDescription"));
-    LabelDescription->setGeometry(Scale::dp(9, 9, 288, 18));
-    EditEnvelopeSize = new QLineEdit(this);
-    EditEnvelopeSize->setObjectName(QStringLiteral("EditEnvelopeSize"));
-    EditEnvelopeSize->setGeometry(Scale::dp(9, 28, 288, 30));
-    EditEnvelopeSize->setToolTip(QStringLiteral("Enter a description for the envelope"));
-    EditEnvelopeSize->setStatusTip(EditEnvelopeSize->toolTip());
-    LabelDescription->setBuddy(EditEnvelopeSize);
-    auto button = [this](const char *name, const QString &caption, int x) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(Scale::dp(x, 70, 90, 32));
-        b->setAutoDefault(false);
-        return b;
-    };
-    OKBtn = button("OKBtn", QStringLiteral("OK"), 9);
-    OKBtn->setDefault(true);
-    CancelBtn = button("CancelBtn", QStringLiteral("Cancel"), 108);
-    HelpBtn = button("HelpBtn", QStringLiteral("Help"), 207);
-    setTabOrder(EditEnvelopeSize, OKBtn);
-    setTabOrder(OKBtn, CancelBtn);
-    setTabOrder(CancelBtn, HelpBtn);
-
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HelpBtn, &QPushButton::clicked, this, Guard([] {
-                if (auto &help = Prompt::helpHandler())
-                    help(HelpTopic);
-            }));
-    FormCreate(this);
-}
-
-void TDlgNewEnvelopeSize::FormCreate(QObject *)
-{
-    SetHelpContext(this, HelpTopic);
-    for (QObject *o :
-         std::initializer_list<QObject *>{LabelDescription, EditEnvelopeSize, OKBtn, CancelBtn, HelpBtn})
-        SetHelpContext(o, HelpTopic);
-}
-
-void TDlgNewEnvelopeSize::showEvent(QShowEvent *e)
-{
-    QDialog::showEvent(e);
-    OKBtn->setFocus();
+    EditEnvelopeSize = Edit;
 }
 
 } // namespace zentrope

@@ -1,33 +1,16 @@
 #pragma once
 
-#include <QDialog>
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include "app/NameDialog.h"
 
 namespace zentrope {
 
 // Asks for a return address's description, for Add and Rename; any text, the
 // empty one included, is accepted with OK.
-class TDlgNewReturnAddress : public QDialog {
+class TDlgNewReturnAddress : public NameDialog {
     Q_OBJECT
 public:
     explicit TDlgNewReturnAddress(QWidget *parent = nullptr);
-
-    QLabel *LabelDescription = nullptr;
     QLineEdit *EditReturnAddress = nullptr;
-    QPushButton *OKBtn = nullptr;
-    QPushButton *CancelBtn = nullptr;
-    QPushButton *HelpBtn = nullptr;
-
-    void FormCreate(QObject *Sender);
-
-protected:
-    void showEvent(QShowEvent *e) override;
-
-private:
-    bool m_shown = false;
 };
 
 } // namespace zentrope
