@@ -1,0 +1,124 @@
+#include "print/page/EnvelopePage.h"
+
+#include "barcode/BarCode.h"
+#include "barcode/Postnet.h"
+#include "core/Units.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+
+namespace zentrope {
+
+QFont PrinterFont(const QFont &font, int dpiY)
+{
+    QFont f = font;
+    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : 10.0;
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(points * dpiY / 72.0))));
+    return f;
+}
+
+namespace {
+// Text is printed with its top left corner at (x, y), as the printer's text
+// output does; returns the line's height.
+int printLine(QPainter &painter, const QFontMetrics &fm, int x, int y, const QString &line)
+{
+    if (!line.isEmpty())
+        painter.drawText(x, y + fm.ascent(), line);
+    return fm.height();
+}
+} // namespace
+
+EnvelopePageLayout PaintEnvelopePage(QPainter &painter, const EnvelopePage &page)
+{
+    EnvelopePageLayout out;
+    const int dpiX = page.DpiX, dpiY = page.DpiY;
+
+    TEnvelopeDimension dim = page.Dimension;
+    if (page.SizeName == QLatin1String("Printer Setup"))
+        dim.GetPrinterSize(page.PrintableWidthMM, page.PrintableHeightMM);
+
+    const int envW = inchesToDots(dim.Width, dpiX);
+    const int envH = inchesToDots(dim.Height, dpiY);
+    const int offX = page.Landscape ? 0 : inchesToDots(dim.Indent, dpiX);
+    const int offY = page.Landscape ? inchesToDots(dim.Indent, dpiY) : 0;
+    out.EnvW = envW;
+    out.EnvH = envH;
+    out.OffX = offX;
+    out.OffY = offY;
+    int x = offX, y = offY;
+
+    // A fresh surface: black one-dot pen, white brush, as every page starts.
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+
+    if (page.TestPrint) {
+        out.Outline = QRect(x, y, envW, envH);
+        painter.drawRect(out.Outline);
+    }
+
+    const int gap = static_cast<int>(roundHalfEven(dpiX * 0.125));
+    if (page.GraphicLoaded && page.Graphic) {
+        QRect target;
+        if (page.GraphicX > 0 && page.GraphicY > 0) {
+            const int right = x + inchesToDots(page.GraphicX, dpiX);
+            const int bottom = y + inchesToDots(page.GraphicY, dpiY);
+            target = QRect(QPoint(x, y), QPoint(right - 1, bottom - 1));
+            x = right + gap;
+        } else {
+            target = QRect(QPoint(x, y), page.GraphicPixels);
+            x = x + gap + page.GraphicPixels.width();
+        }
+        if (!target.isEmpty()) {
+            painter.save();
+            page.Graphic(painter, target);
+            painter.restore();
+        }
+        out.GraphicRect = target;
+    }
+
+    out.ReturnOrigin = QPoint(x, y);
+    {
+        const QFont f = PrinterFont(page.ReturnFont.Font, dpiY);
+        painter.setFont(f);
+        painter.setPen(page.ReturnFont.Color);
+        const QFontMetrics fm(f, painter.device());
+        for (const QString &line : page.ReturnLines)
+            y += printLine(painter, fm, x, y, line);
+    }
+
+    const QFont f = PrinterFont(page.AddressFont.Font, dpiY);
+    painter.setFont(f);
+    const QFontMetrics fm(f, painter.device());
+    const int lineHeight = fm.height();
+    int widest = 0;
+    for (const QString &line : page.AddressLines)
+        widest = std::max(widest, fm.horizontalAdvance(line));
+    const int blockHeight = lineHeight * static_cast<int>(page.AddressLines.size()) +
+                            (page.PrintBarCode ? BarCodeHeight(dpiY) : 0);
+    out.LineHeight = lineHeight;
+    out.BlockHeight = blockHeight;
+
+    x = std::min(envW - dpiX - widest, envW / 2) + offX;
+    y = envH - dpiY - blockHeight + offY;
+
+    if (page.PrintBarCode) {
+        const QString digits = ExtractZipCode(page.AddressLines);
+        painter.setPen(QPen(Qt::black, 1));
+        out.BarCodeY = y;
+        DrawBarCode(painter, dpiY, digits, x, offX + envW, y);
+        out.BarCodeX = x; // after the overrun rule: where the bars start
+        if (y != out.BarCodeY)
+            out.BarCodeDigits = digits;
+    }
+
+    out.AddressOrigin = QPoint(x, y);
+    painter.setPen(page.AddressFont.Color);
+    for (const QString &line : page.AddressLines)
+        y += printLine(painter, fm, x, y, line);
+    return out;
+}
+
+} // namespace zentrope

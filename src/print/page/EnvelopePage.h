@@ -1,0 +1,80 @@
+#pragma once
+
+#include "envelope/EnvelopeDimension.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QPainter;
+
+namespace zentrope {
+
+// Draws the corner graphic into a rectangle of the page, in device units.
+using GraphicPainter = std::function<void(QPainter &, const QRect &)>;
+
+// A font of an address box: face and style with the size in points, and the
+// text colour.
+struct PageFont {
+    QFont Font;
+    QColor Color = Qt::black;
+};
+
+// Everything one envelope page is laid out from, in the printer's terms.
+struct EnvelopePage {
+    int DpiX = 300;
+    int DpiY = 300;
+    bool Landscape = false;
+
+    // The chosen envelope size: its catalog name and record. "Printer Setup"
+    // takes the printable area (in whole millimetres) instead.
+    QString SizeName;
+    TEnvelopeDimension Dimension;
+    int PrintableWidthMM = 0;
+    int PrintableHeightMM = 0;
+
+    bool TestPrint = false;
+
+    // The corner graphic: drawn stretched to GraphicX x GraphicY inches when
+    // both are positive, else at its own size of GraphicPixels, one pixel per dot.
+    bool GraphicLoaded = false;
+    GraphicPainter Graphic;
+    QSize GraphicPixels;
+    double GraphicX = 0.0;
+    double GraphicY = 0.0;
+
+    PageFont ReturnFont;
+    QStringList ReturnLines; // every line of the return address box, empty ones too
+    PageFont AddressFont;
+    QStringList AddressLines; // the envelope's lines, trimmed at their ends
+
+    bool PrintBarCode = true;
+};
+
+// Where the page's parts went, in device units; for tests and any preview.
+struct EnvelopePageLayout {
+    int EnvW = 0, EnvH = 0;
+    int OffX = 0, OffY = 0;
+    QRect Outline;           // the test outline (empty unless TestPrint)
+    QRect GraphicRect;       // empty without a graphic
+    QPoint ReturnOrigin;     // top left of the first return address line
+    int LineHeight = 0;      // the destination font's cell height
+    int BlockHeight = 0;     // the destination block, bar code room included
+    int BarCodeX = 0;        // where the bars start, after the overrun rule
+    int BarCodeY = 0;
+    QString BarCodeDigits;   // empty when no code was drawn
+    QPoint AddressOrigin;    // top left of the first destination line
+};
+
+// A font sized for the printer: the point size at the device's resolution.
+QFont PrinterFont(const QFont &font, int dpiY);
+
+// Paints one envelope page on the painter, whose device units are printer dots
+// at page.DpiX x page.DpiY with the origin at the printable area's top left.
+EnvelopePageLayout PaintEnvelopePage(QPainter &painter, const EnvelopePage &page);
+
+} // namespace zentrope
