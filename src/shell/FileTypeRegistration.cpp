@@ -169,7 +169,7 @@ QString templatesFromUserDirs(const QString &configHome, const QString &home)
 QString xdgHome(const char *var, const QString &fallback)
 {
     const QString v = qEnvironmentVariable(var);
-    // The base directory specification ignores relative values.
+    // The XDG base directory rules ignore relative values.
     return QDir::isAbsolutePath(v) ? v : fallback;
 }
 

@@ -8,7 +8,7 @@ namespace zentrope {
 
 // The shell verbs of a file type and the command each one runs. A command is
 // the value of a desktop entry's Exec key: arguments quoted as the Desktop
-// Entry Specification requires, followed by a field code such as %f.
+// Entry standard requires, followed by a field code such as %f.
 struct TRegCommands {
     static constexpr int MaxVerbs = 5;
     int VerbCount = 0;

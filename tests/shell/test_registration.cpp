@@ -55,7 +55,7 @@ QString entryValue(const QString &path, const QString &group, const QString &key
 }
 
 // What a launcher makes of an Exec value for one file, read the way the
-// Desktop Entry Specification describes: string escapes first, then quoting.
+// freedesktop Desktop Entry standard describes: string escapes first, then quoting.
 QStringList launch(const QString &raw, const QString &file)
 {
     QString value;
