@@ -1,14 +1,71 @@
 #pragma once
 
 #include <QDialog>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
 
 namespace zentrope {
 
+// A horizontal bar with its percentage written on it. The percentage drops
+// its fraction ((position - minimum) * 100 / (maximum - minimum)) and is 0
+// for an empty range, where QProgressBar would round and turn into a busy
+// indicator.
+class TGauge : public QWidget {
+    Q_OBJECT
+public:
+    explicit TGauge(QWidget *parent = nullptr);
+
+    int minimum() const { return m_minimum; }
+    int maximum() const { return m_maximum; }
+    int value() const { return m_value; }
+    void setMinimum(int v);
+    void setMaximum(int v);
+    void setValue(int v);
+    int percentDone() const;
+    // "%d%%" with the percentage done.
+    QString text() const;
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    int m_minimum = 0;
+    int m_maximum = 100;
+    int m_value = 50;
+};
+
+// The window a print job shows while it produces pages: which copy of which
+// envelope, the share of pages done, and Cancel, which stops the job after
+// the current page. Created hidden once; the job shows and hides it.
 class TFormPrintStatus : public QDialog {
     Q_OBJECT
 public:
     explicit TFormPrintStatus(QWidget *parent = nullptr);
 
+    QLabel *PanelStatic = nullptr;
+    QLabel *PanelProgress = nullptr;
+    TGauge *Gauge = nullptr;
+    QPushButton *CancelBtn = nullptr;
+
+    // True while the job may go on; the job sets it, Cancel clears it.
+    bool ContinuePrinting = true;
+
+    // For the job: sets ContinuePrinting, a gauge of `maximum` pages at 0, and
+    // shows the window centred and on top without waiting for it.
+    void Start(int maximum);
+    void SetProgress(int pages);
+    int Progress() const;
+    void SetCopyText(int copy, int envelope);
+
+    void CancelBtnClick(QObject *Sender);
+
+protected:
+    // Escape presses Cancel; the window itself stays until the job hides it.
+    void reject() override;
+    void closeEvent(QCloseEvent *e) override;
+    void showEvent(QShowEvent *e) override;
 };
 
 } // namespace zentrope

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "document/AddressFile.h"
+#include "platform/Graphic.h"
 #include "settings/QevIniFile.h"
 
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -18,6 +21,8 @@ class QToolButton;
 
 namespace zentrope {
 
+class AddressFontDialog;
+struct EnvelopePage;
 class ImageControl;
 class MemoControl;
 class ResizePanel;
@@ -98,10 +103,14 @@ public:
     QFileDialog *OpenFileDialog = nullptr;
     QFileDialog *SaveFileDialog = nullptr;
     QFileDialog *SelectBitmapDialog = nullptr;
+    // The font dialog of both address fonts; made at its first use.
+    AddressFontDialog *FontDialog = nullptr;
 
     // --- Private state shared across the window's concerns -------------------------------------
     QString AddressFileName;
     bool AddressFileReadOnly = false;
+    // The encoding the document was read with; new documents are UTF-8.
+    TextEncoding AddressFileEncoding = TextEncoding::Utf8;
     QString GraphicFileName;
     bool GraphicLoaded = false;
     QString GraphicExtension;
@@ -156,8 +165,16 @@ public:
     // The font of an address box as the settings file stores it, and back.
     FontDescription AddressFont(MemoControl *memo) const;
     void SetAddressFont(MemoControl *memo, const FontDescription &font);
+    // The box the formatting toolbar applies to (null for aaNone), its section,
+    // and one change of its font written whole.
+    MemoControl *ActiveAddressMemo() const;
+    static QString FontSection(bool returnAddress);
+    void ChangeAddressFont(MemoControl *memo, const std::function<void(FontDescription &)> &change);
+    void RunFontDialog(MemoControl *memo);
 
     // --- Corner graphic ------------------------------------------------------------------------
+    // The picture ImageReturnAddress shows; the print job paints it while GraphicLoaded.
+    Graphic GraphicPicture;
     void LoadGraphic();
     void OptionsGraphicClick(QObject *Sender);
     void OptionsUpdateGraphicClick(QObject *Sender);
@@ -197,6 +214,8 @@ public:
     void CollectPrintLines(bool SelectionOnly);
     void SplitEnvelopes();
     void PrintEnvelopes(int Copies, int First, int Last);
+    // One envelope's page as the printer lays it out now: size, graphic, fonts, lines.
+    EnvelopePage CurrentEnvelopePage(const QStringList &lines);
     void LoadPrinterSettings();
     void SavePrinterSettings();
 
@@ -209,11 +228,21 @@ public:
     void FileSaveClick(QObject *Sender);
     void FileSaveAsClick(QObject *Sender);
     void FileOpenOldClick(QObject *Sender);
+    // Puts text into the address box as a whole: caret at the start, not modified.
+    void SetAddressText(const QString &text);
+    // The recent-files update after an open or Save As.
+    void RecentFilesUpdate();
+    // The File menu's recent items and the file dialogs' history lists.
+    void RefreshRecentFiles();
+    // What the address file dialogs need beyond QFileDialog's own controls.
+    void SetUpDocumentDialogs();
 
     // --- Command line, dropped files, registration ---------------------------------------------
     void RunCommandLine(const QStringList &Arguments);
     void WMDropFiles(const QStringList &Files);
     void RegisterFileType();
+    // Makes the window, address boxes included, a target for dropped files.
+    void AcceptFileDrops();
 
     // Pop-up hints on or off, with their colour and delay.
     void ApplyHintSettings();
@@ -224,6 +253,8 @@ public:
 signals:
     // The window has closed for good; the program's loop ends.
     void closed();
+    // A print job has laid out one page: copy `copy` of envelope `envelope`.
+    void PagePrinted(int envelope, int copy);
 
 protected:
     void closeEvent(QCloseEvent *e) override;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QPageSize>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace zentrope {
+
+// Print Setup: the installed printers, then the chosen printer's page setup
+// (paper, orientation) and the options Qt carries to it (two-sided printing,
+// colour). It starts from the current printer and its settings and changes
+// them only through Apply(), which the caller runs when the user confirms.
+class TPrintSetupDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit TPrintSetupDialog(QWidget *parent = nullptr);
+
+    QComboBox *ComboBoxPrinter = nullptr;
+    QLabel *LabelPrinterStatus = nullptr;
+    QComboBox *ComboBoxPaperSize = nullptr;
+    QRadioButton *RadioButtonPortrait = nullptr;
+    QRadioButton *RadioButtonLandscape = nullptr;
+    QComboBox *ComboBoxDuplex = nullptr;
+    QComboBox *ComboBoxColor = nullptr;
+    QPushButton *OkBtn = nullptr;
+    QPushButton *CancelBtn = nullptr;
+    QPushButton *HelpBtn = nullptr;
+
+    static constexpr int HelpTopic = 20060;
+
+    // Makes the chosen printer current with the chosen settings.
+    void Apply();
+    // Tests and callers: choose a printer by name as the user would.
+    bool SelectPrinter(const QString &name);
+    bool SelectPaper(QPageSize::PageSizeId id);
+
+private:
+    void FillPrinterOptions(const QString &printer, const QPageSize &wanted);
+
+    QList<QPageSize> m_sizes; // entry i of ComboBoxPaperSize
+};
+
+} // namespace zentrope

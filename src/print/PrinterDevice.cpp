@@ -1,0 +1,474 @@
+#include "print/PrinterDevice.h"
+
+#include "core/Error.h"
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <algorithm>
+#include <cmath>
+
+namespace zentrope {
+
+namespace {
+
+constexpr int kTitleLength = 31;
+
+std::int16_t clamp16(long long v)
+{
+    return static_cast<std::int16_t>(std::clamp<long long>(v, INT16_MIN, INT16_MAX));
+}
+
+QString invalidPrinter()
+{
+    return QStringLiteral("Printer selected is not valid");
+}
+
+// Which device-mode fields Qt carries to CUPS for a printer. Orientation,
+// paper and copies always travel with a job; the custom paper dimensions only
+// matter for a custom size; colour and duplex only where the printer offers a
+// choice. Qt passes no paper source, quality or scaling, so those are never
+// declared.
+std::uint32_t declaredFields(const QPrinterInfo &info, const QPageSize &size)
+{
+    std::uint32_t f = DeviceMode::DM_ORIENTATION | DeviceMode::DM_PAPERSIZE | DeviceMode::DM_COPIES;
+    if (size.id() == QPageSize::Custom || size.windowsId() <= 0)
+        f |= DeviceMode::DM_PAPERLENGTH | DeviceMode::DM_PAPERWIDTH;
+    const auto colors = info.supportedColorModes();
+    if (colors.contains(QPrinter::Color))
+        f |= DeviceMode::DM_COLOR;
+    const auto duplex = info.supportedDuplexModes();
+    if (duplex.contains(QPrinter::DuplexLongSide) || duplex.contains(QPrinter::DuplexShortSide))
+        f |= DeviceMode::DM_DUPLEX;
+    return f;
+}
+
+double screenDpi()
+{
+    const QScreen *s = QGuiApplication::primaryScreen();
+    return s ? s->logicalDotsPerInchY() : 96.0;
+}
+
+} // namespace
+
+struct TPrinterDevice::Impl {
+    std::unique_ptr<QPrinter> printer;
+    std::unique_ptr<QPainter> painter;
+    QString title;
+    QFont font;
+    QColor fontColor = Qt::black;
+    int penWidth = 1;
+    QPoint position;
+
+    void create()
+    {
+        painter.reset();
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // (0, 0) is the corner of the printable area, as on a printer canvas.
+        printer->setFullPage(false);
+    }
+
+    // Keeps the printer pointing at an installed queue: the list can change
+    // under a running program (or be empty when the printer was built).
+    void ensureValid()
+    {
+        const QStringList names = QPrinterInfo::availablePrinterNames();
+        if (names.isEmpty())
+            throw ZentropeError(invalidPrinter());
+        if (!names.contains(printer->printerName())) {
+            if (painter)
+                throw ZentropeError(invalidPrinter());
+            const QString def = QPrinterInfo::defaultPrinterName();
+            printer->setPrinterName(names.contains(def) ? def : names.first());
+            printer->setFullPage(false);
+        }
+    }
+
+    QPen pen() const
+    {
+        QPen p(Qt::black, penWidth);
+        p.setCapStyle(Qt::FlatCap);
+        return p;
+    }
+
+    QFont deviceFont() const { return QFont(font, printer.get()); }
+};
+
+TPrinterDevice::TPrinterDevice() : d(std::make_unique<Impl>())
+{
+    d->create();
+}
+
+TPrinterDevice::~TPrinterDevice()
+{
+    if (d->painter && d->painter->isActive()) {
+        d->printer->abort();
+        d->painter->end();
+    }
+}
+
+void TPrinterDevice::Reset()
+{
+    if (d->painter && d->painter->isActive()) {
+        d->printer->abort();
+        d->painter->end();
+    }
+    d->create();
+}
+
+QStringList TPrinterDevice::Printers() const
+{
+    return QPrinterInfo::availablePrinterNames();
+}
+
+bool TPrinterDevice::PrintersInstalled()
+{
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+QString TPrinterDevice::DefaultPrinterName()
+{
+    return QPrinterInfo::defaultPrinterName();
+}
+
+int TPrinterDevice::PrinterIndex() const
+{
+    if (!PrintersInstalled())
+        return -1;
+    d->ensureValid();
+    return int(Printers().indexOf(d->printer->printerName()));
+}
+
+void TPrinterDevice::SetPrinterIndex(int index)
+{
+    const QStringList names = Printers();
+    if (index < 0 || index >= names.size())
+        throw ZentropeError(QStringLiteral("Printer index out of range"));
+    if (d->painter)
+        throw ZentropeError(QStringLiteral("Cannot change the printer while printing"));
+    if (d->printer->printerName() != names[index]) {
+        d->printer->setPrinterName(names[index]);
+        d->printer->setFullPage(false);
+    }
+}
+
+QString TPrinterDevice::PrinterName() const
+{
+    d->ensureValid();
+    return d->printer->printerName();
+}
+
+DeviceMode TPrinterDevice::GetDeviceMode() const
+{
+    d->ensureValid();
+    const QPrinter &p = *d->printer;
+    const QPageLayout layout = p.pageLayout();
+    const QPageSize size = layout.pageSize();
+    DeviceMode m;
+    m.Fields = declaredFields(QPrinterInfo(p), size);
+    m.Orientation = layout.orientation() == QPageLayout::Landscape ? DeviceMode::OrientLandscape
+                                                                   : DeviceMode::OrientPortrait;
+    if (m.has(DeviceMode::DM_PAPERLENGTH)) {
+        const QSizeF mm = size.size(QPageSize::Millimeter);
+        m.PaperSize = DeviceMode::PaperUser;
+        m.PaperWidth = clamp16(std::llround(mm.width() * 10));
+        m.PaperLength = clamp16(std::llround(mm.height() * 10));
+    } else {
+        m.PaperSize = clamp16(size.windowsId());
+    }
+    m.Copies = clamp16(p.copyCount());
+    m.Color = p.colorMode() == QPrinter::Color ? DeviceMode::ColorColor : DeviceMode::ColorMonochrome;
+    switch (p.duplex()) {
+    case QPrinter::DuplexLongSide:
+        m.Duplex = DeviceMode::DuplexVertical;
+        break;
+    case QPrinter::DuplexShortSide:
+        m.Duplex = DeviceMode::DuplexHorizontal;
+        break;
+    default:
+        m.Duplex = DeviceMode::DuplexSimplex;
+        break;
+    }
+    return m;
+}
+
+void TPrinterDevice::SetDeviceMode(const DeviceMode &m)
+{
+    d->ensureValid();
+    if (d->painter)
+        throw ZentropeError(QStringLiteral("Cannot change the printer settings while printing"));
+    QPrinter &p = *d->printer;
+    // Codes the printer cannot take are left as they are, as a driver would.
+    if (m.has(DeviceMode::DM_PAPERSIZE)) {
+        if (m.PaperSize == DeviceMode::PaperUser) {
+            if (m.has(DeviceMode::DM_PAPERLENGTH) && m.has(DeviceMode::DM_PAPERWIDTH) && m.PaperWidth > 0 &&
+                m.PaperLength > 0)
+                p.setPageSize(
+                    QPageSize(QSizeF(m.PaperWidth / 10.0, m.PaperLength / 10.0), QPageSize::Millimeter));
+        } else if (m.PaperSize > 0) {
+            const QPageSize::PageSizeId id = QPageSize::id(m.PaperSize);
+            if (id != QPageSize::Custom)
+                p.setPageSize(QPageSize(id));
+        }
+    }
+    if (m.has(DeviceMode::DM_ORIENTATION)) {
+        if (m.Orientation == DeviceMode::OrientLandscape)
+            p.setPageOrientation(QPageLayout::Landscape);
+        else if (m.Orientation == DeviceMode::OrientPortrait)
+            p.setPageOrientation(QPageLayout::Portrait);
+    }
+    if (m.has(DeviceMode::DM_COPIES) && m.Copies >= 1)
+        p.setCopyCount(m.Copies);
+    if (m.has(DeviceMode::DM_COLOR)) {
+        if (m.Color == DeviceMode::ColorColor)
+            p.setColorMode(QPrinter::Color);
+        else if (m.Color == DeviceMode::ColorMonochrome)
+            p.setColorMode(QPrinter::GrayScale);
+    }
+    if (m.has(DeviceMode::DM_DUPLEX)) {
+        if (m.Duplex == DeviceMode::DuplexSimplex)
+            p.setDuplex(QPrinter::DuplexNone);
+        else if (m.Duplex == DeviceMode::DuplexVertical)
+            p.setDuplex(QPrinter::DuplexLongSide);
+        else if (m.Duplex == DeviceMode::DuplexHorizontal)
+            p.setDuplex(QPrinter::DuplexShortSide);
+    }
+}
+
+QPageLayout::Orientation TPrinterDevice::Orientation() const
+{
+    return d->printer->pageLayout().orientation();
+}
+
+void TPrinterDevice::SetTitle(const QString &title)
+{
+    d->title = title.left(kTitleLength);
+}
+
+QString TPrinterDevice::Title() const
+{
+    return d->title;
+}
+
+void TPrinterDevice::BeginDoc()
+{
+    if (d->painter)
+        throw ZentropeError(QStringLiteral("Printing in progress"));
+    d->ensureValid();
+    d->printer->setDocName(d->title);
+    auto painter = std::make_unique<QPainter>();
+    if (!painter->begin(d->printer.get()))
+        throw ZentropeError(QStringLiteral("Unable to start printing on %1").arg(d->printer->printerName()));
+    d->painter = std::move(painter);
+    // A fresh canvas: a one-dot black pen, a solid white brush.
+    d->penWidth = 1;
+    d->position = {};
+    d->painter->setPen(d->pen());
+    d->painter->setBrush(Qt::white);
+    d->painter->setFont(d->deviceFont());
+}
+
+void TPrinterDevice::NewPage()
+{
+    if (!d->painter)
+        throw ZentropeError(QStringLiteral("Printer is not currently printing"));
+    if (!d->printer->newPage())
+        throw ZentropeError(
+            QStringLiteral("Unable to start a new page on %1").arg(d->printer->printerName()));
+    QCoreApplication::processEvents();
+}
+
+void TPrinterDevice::EndDoc()
+{
+    if (!d->painter)
+        throw ZentropeError(QStringLiteral("Printer is not currently printing"));
+    std::unique_ptr<QPainter> painter = std::move(d->painter);
+    const bool ok = painter->end();
+    QCoreApplication::processEvents();
+    if (!ok)
+        throw ZentropeError(QStringLiteral("Printing on %1 failed").arg(d->printer->printerName()));
+}
+
+void TPrinterDevice::Abort()
+{
+    if (!d->painter)
+        return;
+    d->printer->abort();
+    d->painter->end();
+    d->painter.reset();
+}
+
+bool TPrinterDevice::Printing() const
+{
+    return d->painter != nullptr;
+}
+
+int TPrinterDevice::DpiX() const
+{
+    return d->printer->logicalDpiX();
+}
+
+int TPrinterDevice::DpiY() const
+{
+    return d->printer->logicalDpiY();
+}
+
+int TPrinterDevice::WidthMM() const
+{
+    d->ensureValid();
+    return d->printer->widthMM();
+}
+
+int TPrinterDevice::HeightMM() const
+{
+    d->ensureValid();
+    return d->printer->heightMM();
+}
+
+int TPrinterDevice::PageWidth() const
+{
+    return d->printer->width();
+}
+
+int TPrinterDevice::PageHeight() const
+{
+    return d->printer->height();
+}
+
+QPainter &TPrinterDevice::Canvas()
+{
+    if (!d->painter)
+        throw ZentropeError(QStringLiteral("Printer is not currently printing"));
+    return *d->painter;
+}
+
+void TPrinterDevice::SetFont(const QFont &windowFont, const QColor &color)
+{
+    QFont f(windowFont);
+    if (f.pointSizeF() <= 0 && f.pixelSize() > 0)
+        f.setPointSizeF(f.pixelSize() * 72.0 / screenDpi());
+    d->font = f;
+    d->fontColor = color;
+    if (d->painter)
+        d->painter->setFont(d->deviceFont());
+}
+
+QFont TPrinterDevice::Font() const
+{
+    return d->font;
+}
+
+int TPrinterDevice::TextWidth(const QString &text) const
+{
+    return QFontMetrics(d->deviceFont(), d->printer.get()).horizontalAdvance(text);
+}
+
+int TPrinterDevice::TextHeight(const QString &) const
+{
+    return FontCellHeight();
+}
+
+int TPrinterDevice::FontCellHeight() const
+{
+    const QFontMetrics fm(d->deviceFont(), d->printer.get());
+    return fm.ascent() + fm.descent();
+}
+
+void TPrinterDevice::TextOut(int x, int y, const QString &text)
+{
+    QPainter &p = Canvas();
+    const QFontMetrics fm(d->deviceFont(), d->printer.get());
+    const QPen saved = p.pen();
+    p.setPen(d->fontColor);
+    p.drawText(QPoint(x, y + fm.ascent()), text);
+    p.setPen(saved);
+}
+
+void TPrinterDevice::SetPenWidth(int dots)
+{
+    d->penWidth = std::max(dots, 1);
+    if (d->painter) {
+        QPen pen = d->painter->pen();
+        pen.setWidth(d->penWidth);
+        d->painter->setPen(pen);
+    }
+}
+
+int TPrinterDevice::PenWidth() const
+{
+    return d->penWidth;
+}
+
+void TPrinterDevice::SetBrushColor(const QColor &color)
+{
+    Canvas().setBrush(color);
+}
+
+void TPrinterDevice::MoveTo(int x, int y)
+{
+    d->position = {x, y};
+}
+
+void TPrinterDevice::LineTo(int x, int y)
+{
+    Canvas().drawLine(d->position, QPoint(x, y));
+    d->position = {x, y};
+}
+
+void TPrinterDevice::Rectangle(int left, int top, int right, int bottom)
+{
+    // Right and bottom are exclusive, as on a Windows canvas: a one-dot outline
+    // covers columns left .. right - 1.
+    Canvas().drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+void TPrinterDevice::Draw(int x, int y, const QImage &picture)
+{
+    Canvas().drawImage(QPoint(x, y), picture);
+}
+
+void TPrinterDevice::StretchDraw(const QRect &target, const QImage &picture)
+{
+    Canvas().drawImage(target, picture);
+}
+
+void TPrinterDevice::StretchDraw(const QRect &target,
+                                 const std::function<void(QPainter &, const QRectF &)> &draw)
+{
+    QPainter &p = Canvas();
+    p.save();
+    draw(p, QRectF(target));
+    p.restore();
+}
+
+QPrinter &TPrinterDevice::QtPrinter()
+{
+    return *d->printer;
+}
+
+TPrinterDevice &Printer()
+{
+    // Released with the application object: a QPrinter must not outlive it.
+    static TPrinterDevice *printer = nullptr;
+    if (!printer) {
+        printer = new TPrinterDevice;
+        qAddPostRoutine([] {
+            delete printer;
+            printer = nullptr;
+        });
+    }
+    return *printer;
+}
+
+QString NoPrinterMessage()
+{
+    return QStringLiteral("No printer is installed. Install a printer, then try again.");
+}
+
+} // namespace zentrope

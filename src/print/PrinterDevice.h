@@ -1,0 +1,127 @@
+#pragma once
+
+#include "print/DeviceMode.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPageLayout>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class QImage;
+class QPainter;
+class QPrinter;
+
+namespace zentrope {
+
+// The printing layer: the one process-wide high-resolution printer for the
+// current printer (printers come from CUPS), its device settings, the print
+// document and the drawing surface of the page being printed. Page coordinates
+// are printer dots from the top left corner of the printable area.
+//
+// Errors (no valid printer, a print that cannot start) are thrown as
+// ZentropeError; callers do not catch them.
+class TPrinterDevice {
+public:
+    TPrinterDevice();
+    ~TPrinterDevice();
+    TPrinterDevice(const TPrinterDevice &) = delete;
+    TPrinterDevice &operator=(const TPrinterDevice &) = delete;
+
+    // --- Printer list and selection ----------------------------------------------------------
+    // The installed printers in the platform's order.
+    QStringList Printers() const;
+    static bool PrintersInstalled();
+    // Index of the current printer in Printers(); -1 when none is installed.
+    int PrinterIndex() const;
+    // Makes another printer current; throws on an index outside the list.
+    void SetPrinterIndex(int index);
+    // The current printer's entry in Printers(); throws when there is none.
+    QString PrinterName() const;
+    static QString DefaultPrinterName();
+
+    // --- Device settings ---------------------------------------------------------------------
+    // The current printer's settings with the fields it declares.
+    DeviceMode GetDeviceMode() const;
+    // Applies the declared fields of a record to the current printer; they
+    // govern the following jobs and dialogs.
+    void SetDeviceMode(const DeviceMode &mode);
+    QPageLayout::Orientation Orientation() const;
+    bool Landscape() const { return Orientation() == QPageLayout::Landscape; }
+
+    // --- Document ----------------------------------------------------------------------------
+    // Cut to 31 characters.
+    void SetTitle(const QString &title);
+    QString Title() const;
+    // Begins the document with its first page.
+    void BeginDoc();
+    // Ends the current page (letting pending events through, so a Cancel
+    // button can act) and starts the next.
+    void NewPage();
+    // Ends the document; the pages produced go to the printer.
+    void EndDoc();
+    // Drops the document without printing it.
+    void Abort();
+    bool Printing() const;
+
+    // --- Page surface ------------------------------------------------------------------------
+    int DpiX() const;
+    int DpiY() const;
+    // Printable area in whole millimetres.
+    int WidthMM() const;
+    int HeightMM() const;
+    // Printable area in dots.
+    int PageWidth() const;
+    int PageHeight() const;
+    // The painter of the page being printed; throws outside a document.
+    QPainter &Canvas();
+
+    // Takes face, style and size in points from a window font; the size holds
+    // at the printer's resolution (a pixel-sized font is converted at the
+    // screen's resolution).
+    void SetFont(const QFont &windowFont, const QColor &color = Qt::black);
+    QFont Font() const;
+    int TextWidth(const QString &text) const;
+    int TextHeight(const QString &text) const;
+    // Ascent plus descent of the current font.
+    int FontCellHeight() const;
+    // One line of text with its top left corner at (x, y).
+    void TextOut(int x, int y, const QString &text);
+
+    void SetPenWidth(int dots);
+    int PenWidth() const;
+    void SetBrushColor(const QColor &color);
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y);
+    // Outlined with the current pen and filled with the current brush; the
+    // corners are (left, top) and (right, bottom).
+    void Rectangle(int left, int top, int right, int bottom);
+    // A picture at its own size, one picture pixel per dot.
+    void Draw(int x, int y, const QImage &picture);
+    // A picture stretched into a rectangle.
+    void StretchDraw(const QRect &target, const QImage &picture);
+    // A picture that draws itself (a metafile) into a rectangle.
+    void StretchDraw(const QRect &target, const std::function<void(QPainter &, const QRectF &)> &draw);
+
+    // The Qt printer itself, for the print dialogs.
+    QPrinter &QtPrinter();
+
+    // Builds the printer anew for the system's default printer (tests, and a
+    // printer list that changed under the program).
+    void Reset();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+// The process-wide printer.
+TPrinterDevice &Printer();
+
+// What the print commands say when no printer is installed.
+QString NoPrinterMessage();
+
+} // namespace zentrope

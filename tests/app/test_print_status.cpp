@@ -1,0 +1,109 @@
+#include "app/FormPrintStatus.h"
+#include "app/Scale.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace zentrope;
+
+namespace {
+
+class PrintStatusTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Scale::setFixedDpi(120);
+        form = std::make_unique<TFormPrintStatus>();
+    }
+    void TearDown() override
+    {
+        form.reset();
+        Scale::setFixedDpi(0);
+    }
+    std::unique_ptr<TFormPrintStatus> form;
+};
+
+} // namespace
+
+TEST_F(PrintStatusTest, WindowAsDesigned)
+{
+    EXPECT_FALSE(form->isVisible()) << "created hidden";
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Zentrope"));
+    EXPECT_EQ(form->size(), QSize(317, 165));
+    const Qt::WindowFlags flags = form->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(flags & (Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(form->PanelStatic->text(), QStringLiteral("Zentrope is printing..."));
+    EXPECT_EQ(form->PanelProgress->text(), QStringLiteral("Copy X of Envelope X"));
+    EXPECT_EQ(form->PanelStatic->geometry(), QRect(0, 0, 317, 36));
+    EXPECT_EQ(form->PanelProgress->geometry(), QRect(0, 36, 317, 36));
+    EXPECT_EQ(form->Gauge->geometry(), QRect(0, 72, 317, 32));
+    EXPECT_EQ(form->CancelBtn->geometry(), QRect(110, 118, 95, 33));
+    EXPECT_EQ(form->CancelBtn->text(), QStringLiteral("Cancel"));
+    EXPECT_TRUE(form->font().bold());
+    EXPECT_EQ(form->font().pixelSize(), 14);
+    for (const char *name : {"PanelStatic", "PanelProgress", "Gauge", "CancelBtn"})
+        EXPECT_NE(form->findChild<QWidget *>(QLatin1String(name)), nullptr) << name;
+}
+
+TEST_F(PrintStatusTest, GaugeDropsTheFraction)
+{
+    form->Start(6);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->isModal()) << "nothing else may change the main window under the job";
+    EXPECT_EQ(form->Gauge->text(), QStringLiteral("0%"));
+    const char *expected[] = {"16%", "33%", "50%", "66%", "83%", "100%"};
+    for (int page = 1; page <= 6; ++page) {
+        form->SetProgress(page);
+        EXPECT_EQ(form->Gauge->text(), QLatin1String(expected[page - 1])) << "after page " << page;
+    }
+
+    // The filled part is in the same proportion: at 2 of 6 a third is aqua.
+    form->SetProgress(2);
+    const QImage bar = form->Gauge->grab().toImage();
+    const int y = 3;
+    EXPECT_EQ(QColor(bar.pixel(bar.width() * 30 / 100, y)), QColor(0, 255, 255));
+    EXPECT_EQ(QColor(bar.pixel(bar.width() * 40 / 100, y)), QColor(Qt::white));
+
+    form->SetCopyText(3, 12);
+    EXPECT_EQ(form->PanelProgress->text(), QStringLiteral("Copy 3 of Envelope 12"));
+
+    // A job with no envelopes: maximum 0 shows 0%, not a busy bar or a division by zero.
+    form->Start(0);
+    EXPECT_EQ(form->Gauge->maximum(), 0);
+    EXPECT_EQ(form->Gauge->text(), QStringLiteral("0%"));
+    form->hide();
+}
+
+TEST_F(PrintStatusTest, CancelOnlyClearsTheFlag)
+{
+    form->ContinuePrinting = false;
+    form->Start(6);
+    EXPECT_TRUE(form->ContinuePrinting) << "each job starts with the flag set";
+    form->SetProgress(1);
+
+    QTest::mouseClick(form->CancelBtn, Qt::LeftButton);
+    EXPECT_FALSE(form->ContinuePrinting);
+    EXPECT_TRUE(form->isVisible()) << "the window stays until the job hides it";
+    EXPECT_EQ(form->Progress(), 1);
+    QTest::mouseClick(form->CancelBtn, Qt::LeftButton);
+    EXPECT_FALSE(form->ContinuePrinting);
+    EXPECT_TRUE(form->isVisible());
+
+    // Escape presses Cancel; a close request does not hide the window either.
+    form->Start(6);
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+    EXPECT_FALSE(form->ContinuePrinting);
+    EXPECT_TRUE(form->isVisible());
+    form->ContinuePrinting = true;
+    EXPECT_FALSE(form->close());
+    EXPECT_FALSE(form->ContinuePrinting);
+    EXPECT_TRUE(form->isVisible());
+
+    form->hide();
+    EXPECT_FALSE(form->ContinuePrinting) << "keeps its last value while hidden";
+}
