@@ -12,13 +12,6 @@ using namespace zentrope::test;
 
 namespace {
 
-QString writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return path;
-}
 
 // Answers the next dialog, which must be the print dialog, with a result.
 void answerPrintDialog(int result, int *seen)
@@ -33,10 +26,7 @@ void answerPrintDialog(int result, int *seen)
 
 QString pdfText(const QString &pdf)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
+    return runOutput(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
 }
 
 } // namespace

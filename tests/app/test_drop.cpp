@@ -10,18 +10,6 @@
 using namespace zentrope;
 using namespace zentrope::test;
 
-namespace {
-
-QString writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return path;
-}
-
-} // namespace
-
 class DropTest : public AppFixture {
 protected:
     // Drags files from a file manager onto a widget and lets the drop be handled.

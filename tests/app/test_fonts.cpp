@@ -17,14 +17,6 @@ using namespace zentrope::test;
 
 namespace {
 
-QString run(const QString &program, const QStringList &args)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(60000))
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 class FontsTest : public AppFixture {
 protected:
@@ -264,13 +256,13 @@ TEST_F(FontsTest, PrintedEnvelopeUsesTheChosenFonts)
     const QString pdf = cups->receivedFiles(queue).value(0);
     ASSERT_FALSE(pdf.isEmpty());
 
-    const QString fonts = run(QStringLiteral("pdffonts"), {pdf});
+    const QString fonts = runOutput(QStringLiteral("pdffonts"), {pdf});
     EXPECT_TRUE(fonts.contains(QLatin1String("LiberationMono"))) << fonts.toStdString();
     EXPECT_TRUE(fonts.contains(QLatin1String("LiberationSans-Italic"))) << fonts.toStdString();
     // Red ink for the destination address only; the return address, in the
     // first inch of the page, stays black.
     const QString prefix = dir + QStringLiteral("/page");
-    run(QStringLiteral("pdftoppm"),
+    runOutput(QStringLiteral("pdftoppm"),
         {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-singlefile"), pdf, prefix});
     const QImage img(prefix + QStringLiteral(".ppm"));
     ASSERT_FALSE(img.isNull());

@@ -22,18 +22,10 @@ using namespace zentrope;
 using namespace zentrope::test;
 
 namespace {
-QString run(const QString &program, const QStringList &args)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(60000))
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 int pdfPages(const QString &pdf)
 {
-    const QString info = run(QStringLiteral("pdfinfo"), {pdf});
+    const QString info = runOutput(QStringLiteral("pdfinfo"), {pdf});
     for (const QString &line : info.split(u'\n'))
         if (line.startsWith(QLatin1String("Pages:")))
             return line.mid(6).trimmed().toInt();
@@ -43,7 +35,7 @@ int pdfPages(const QString &pdf)
 QString pageText(const QString &pdf, int page)
 {
     const QString n = QString::number(page);
-    return run(QStringLiteral("pdftotext"), {QStringLiteral("-f"), n, QStringLiteral("-l"), n, QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    return runOutput(QStringLiteral("pdftotext"), {QStringLiteral("-f"), n, QStringLiteral("-l"), n, QStringLiteral("-layout"), pdf, QStringLiteral("-")});
 }
 
 // Reads the POSTNET code off a page rendered at 300 dpi: narrow dark columns
@@ -106,7 +98,7 @@ QImage renderPage(const QString &pdf, int page, const QString &dir)
 {
     const QString n = QString::number(page);
     const QString prefix = dir + QStringLiteral("/page") + n;
-    run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-gray"), QStringLiteral("-singlefile"),
+    runOutput(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-gray"), QStringLiteral("-singlefile"),
                                      QStringLiteral("-f"), n, QStringLiteral("-l"), n, pdf, prefix});
     return QImage(prefix + QStringLiteral(".pgm"));
 }

@@ -20,11 +20,8 @@ namespace {
 
 QSizeF firstPagePoints(const QString &pdf)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {pdf});
-    p.waitForFinished(30000);
     const auto m = QRegularExpression(QStringLiteral("Page size:\\s*([\\d.]+) x ([\\d.]+) pts"))
-                       .match(QString::fromUtf8(p.readAllStandardOutput()));
+                       .match(runOutput(QStringLiteral("pdfinfo"), {pdf}));
     return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
 }
 

@@ -26,10 +26,7 @@ struct PdfInfo {
 
 PdfInfo pdfInfo(const QString &path)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {path});
-    p.waitForFinished(30000);
-    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    const QString out = runOutput(QStringLiteral("pdfinfo"), {path});
     PdfInfo info;
     const auto field = [&](const char *name) {
         const QRegularExpression re(QStringLiteral("^%1:\\s*(.*)$").arg(QLatin1String(name)),

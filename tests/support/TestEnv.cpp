@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QUuid>
 #include <unistd.h>
 
@@ -42,6 +43,23 @@ QString freshDir(const QString &name)
 bool runningAsRoot()
 {
     return ::geteuid() == 0;
+}
+
+QString runOutput(const QString &program, const QStringList &args, int timeoutMs)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(timeoutMs))
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+    f.write(bytes);
+    return path;
 }
 
 } // namespace zentrope::test

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace zentrope::test {
@@ -16,6 +18,12 @@ QString corpusDir();
 QString freshDir(const QString &name);
 
 bool runningAsRoot();
+
+// The standard output of a program run to its end (empty when it does not finish).
+QString runOutput(const QString &program, const QStringList &args, int timeoutMs = 60000);
+
+// Writes bytes to a file and gives its path back.
+QString writeFile(const QString &path, const QByteArray &bytes);
 
 } // namespace zentrope::test
 
