@@ -2,11 +2,11 @@
 // window: the key reaches the address box, its text change runs the bar code
 // preview and the command-state refresh.
 
-#include "app/Application.h"
 #include "app/Controls.h"
 #include "app/FormStampMain.h"
 #include "app/Prompt.h"
 #include "app/Scale.h"
+#include "app/Session.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -30,7 +30,7 @@ void sendKey(QWidget *w, int key, const QString &text)
 
 void BM_KeystrokeIn200LineAddress(benchmark::State &state)
 {
-    MemoControl *memo = g_main->MemoAddress;
+    auto *memo = g_main->findChild<MemoControl *>(QStringLiteral("MemoAddress"));
     QString text;
     for (int i = 1; i < 200; ++i)
         text += QStringLiteral("%1 Line of the address, some words long\n").arg(i);
@@ -56,7 +56,10 @@ void BM_KeystrokeIn200LineAddress(benchmark::State &state)
         type = !type;
     }
 }
-BENCHMARK(BM_KeystrokeIn200LineAddress)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(BM_KeystrokeIn200LineAddress)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
 } // namespace
 
 int main(int argc, char **argv)
@@ -77,7 +80,8 @@ int main(int argc, char **argv)
     Prompt::setScripted(true); // an unexpected dialog is refused, never waited on
     {
         ZentropeSession session;
-        session.Start(StartOptions{{}, home.path() + QStringLiteral("/zentrope"), home.path() + QStringLiteral("/zentrope.ini")});
+        session.Start(StartOptions{
+            {}, home.path() + QStringLiteral("/zentrope"), home.path() + QStringLiteral("/zentrope.ini")});
         g_main = session.MainWindow();
         g_main->show();
         QApplication::processEvents();
@@ -86,7 +90,7 @@ int main(int argc, char **argv)
         benchmark::Initialize(&argc, argv);
         benchmark::RunSpecifiedBenchmarks();
         benchmark::Shutdown();
-        g_main->MemoAddress->setModified(false);
+        g_main->findChild<MemoControl *>(QStringLiteral("MemoAddress"))->setModified(false);
         session.Shutdown();
     }
     return Prompt::unexpected() == 0 ? 0 : 2;

@@ -1,11 +1,11 @@
 #include "app/DlgEnvelopeSizes.h"
 
-#include "app/Application.h"
 #include "app/DlgNewEnvelopeSize.h"
-#include "app/FormStampMain.h"
 #include "app/Guard.h"
+#include "app/HelpContext.h"
 #include "app/Prompt.h"
 #include "app/Scale.h"
+#include "platform/Topics.h"
 #include "settings/QevIniFile.h"
 
 #include <QComboBox>
@@ -19,7 +19,7 @@
 namespace zentrope {
 
 namespace {
-constexpr int HelpTopic = 20048;
+constexpr int HelpTopic = Topic::EnvelopeSizes;
 
 template <typename T> T *named(T *w, const char *name)
 {
@@ -41,23 +41,16 @@ struct FlagScope {
 };
 } // namespace
 
-TDlgEnvelopeSizes::TDlgEnvelopeSizes(QWidget *parent) : QDialog(parent)
+TDlgEnvelopeSizes::TDlgEnvelopeSizes(TEnvelopeSizeCatalog &catalog, TQevIniFile &settings,
+                                     const CornerGraphic &graphic, TDlgNewEnvelopeSize &nameDialog,
+                                     QWidget *parent)
+    : QDialog(parent), FCatalog(catalog), m_settings(settings), m_graphic(graphic), m_nameDialog(nameDialog)
 {
     setObjectName(QStringLiteral("DlgEnvelopeSizes"));
     setWindowTitle(QStringLiteral("Define Envelope Sizes"));
     setModal(true);
     setFixedSize(Scale::dp(QSize(597, 292)));
-    // Loading fills the main window's picker, which reaches the catalog through
-    // the window reference: it must name this dialog before the load.
-    DlgEnvelopeSizes = this;
     CreateControls();
-    FormCreate(this);
-}
-
-TDlgEnvelopeSizes::~TDlgEnvelopeSizes()
-{
-    if (DlgEnvelopeSizes == this)
-        DlgEnvelopeSizes = nullptr;
 }
 
 void TDlgEnvelopeSizes::CreateControls()
@@ -167,14 +160,11 @@ void TDlgEnvelopeSizes::CreateControls()
 void TDlgEnvelopeSizes::FormCreate(QObject *)
 {
     FUpdating = false;
-    int selected = -1;
-    if (SettingsFile)
-        selected = FCatalog.Load(*SettingsFile);
+    const int selected = FCatalog.Load(m_settings);
     EditGraphicHeight->setText(TEnvelopeDimension::FormatValue(FCatalog.FGraphicY));
     EditGraphicWidth->setText(TEnvelopeDimension::FormatValue(FCatalog.FGraphicX));
     FillList(selected);
-    if (FormStampMain)
-        FormStampMain->UpdateEnvelopeSizeCombo();
+    emit catalogChanged();
     ShowEnvelopeDetails();
 }
 
@@ -249,8 +239,7 @@ void TDlgEnvelopeSizes::ShowEnvelopeDetails()
         EditDetailWidth->setText(width);
         EditDetailHeight->setText(height);
         EditDetailIndent->setText(indent);
-        if (FormStampMain && i < FormStampMain->ComboBoxEnvelopeSize->count())
-            FormStampMain->ComboBoxEnvelopeSize->setCurrentIndex(i);
+        emit envelopeShown(i);
         RenameBtn->setEnabled(true);
         DeleteBtn->setEnabled(true);
         DefaultBtn->setEnabled(true);
@@ -268,9 +257,7 @@ void TDlgEnvelopeSizes::ShowEnvelopeDetails()
             SetupBtn->hide();
         }
     }
-    const bool graphicSized =
-        FormStampMain && FormStampMain->GraphicLoaded &&
-        FormStampMain->GraphicExtension.compare(QLatin1String("ICO"), Qt::CaseInsensitive) != 0;
+    const bool graphicSized = m_graphic.Sized();
     EditGraphicHeight->setEnabled(graphicSized);
     EditGraphicWidth->setEnabled(graphicSized);
     GroupBoxGraphic->setEnabled(graphicSized);
@@ -284,13 +271,11 @@ void TDlgEnvelopeSizes::ShowDefaultEnvelope()
 
 void TDlgEnvelopeSizes::SaveEnvelopes()
 {
-    if (SettingsFile)
-        FCatalog.Save(*SettingsFile);
+    FCatalog.Save(m_settings);
 }
 
-void TDlgEnvelopeSizes::EditEnvelopeSizes()
+void TDlgEnvelopeSizes::EditEnvelopeSizes(int current)
 {
-    const int current = FormStampMain ? FormStampMain->ComboBoxEnvelopeSize->currentIndex() : -1;
     ListBoxEnvelopes->setCurrentRow(FCatalog.IsValidIndex(current) ? current : -1);
     ShowEnvelopeDetails();
     ShowDefaultEnvelope();
@@ -299,17 +284,14 @@ void TDlgEnvelopeSizes::EditEnvelopeSizes()
 
 void TDlgEnvelopeSizes::AddBtnClick(QObject *)
 {
-    if (!DlgNewEnvelopeSize)
+    m_nameDialog.EditEnvelopeSize->clear();
+    m_nameDialog.setWindowTitle(QStringLiteral("Add Envelope Size"));
+    if (Prompt::exec(m_nameDialog) != QDialog::Accepted)
         return;
-    DlgNewEnvelopeSize->EditEnvelopeSize->clear();
-    DlgNewEnvelopeSize->setWindowTitle(QStringLiteral("Add Envelope Size"));
-    if (Prompt::exec(*DlgNewEnvelopeSize) != QDialog::Accepted)
-        return;
-    const int at = FCatalog.Add(DlgNewEnvelopeSize->EditEnvelopeSize->text());
+    const int at = FCatalog.Add(m_nameDialog.EditEnvelopeSize->text());
     FillList(at);
     ShowDefaultEnvelope();
-    if (FormStampMain)
-        FormStampMain->UpdateEnvelopeSizeCombo();
+    emit catalogChanged();
     ShowEnvelopeDetails();
     SaveEnvelopes();
 }
@@ -317,16 +299,15 @@ void TDlgEnvelopeSizes::AddBtnClick(QObject *)
 void TDlgEnvelopeSizes::RenameBtnClick(QObject *)
 {
     const int i = SelectedIndex();
-    if (i < 0 || !DlgNewEnvelopeSize)
+    if (i < 0)
         return;
-    DlgNewEnvelopeSize->EditEnvelopeSize->setText(FCatalog.At(i)->Name);
-    DlgNewEnvelopeSize->setWindowTitle(QStringLiteral("Rename Envelope Size"));
-    if (Prompt::exec(*DlgNewEnvelopeSize) != QDialog::Accepted)
+    m_nameDialog.EditEnvelopeSize->setText(FCatalog.At(i)->Name);
+    m_nameDialog.setWindowTitle(QStringLiteral("Rename Envelope Size"));
+    if (Prompt::exec(m_nameDialog) != QDialog::Accepted)
         return;
-    const int at = FCatalog.Rename(i, DlgNewEnvelopeSize->EditEnvelopeSize->text());
+    const int at = FCatalog.Rename(i, m_nameDialog.EditEnvelopeSize->text());
     FillList(at);
-    if (FormStampMain)
-        FormStampMain->UpdateEnvelopeSizeCombo();
+    emit catalogChanged();
     ShowEnvelopeDetails();
     SaveEnvelopes();
     ShowDefaultEnvelope();
@@ -344,8 +325,7 @@ void TDlgEnvelopeSizes::DeleteBtnClick(QObject *)
     if (answer != Prompt::Yes)
         return;
     FillList(FCatalog.Delete(i));
-    if (FormStampMain)
-        FormStampMain->UpdateEnvelopeSizeCombo();
+    emit catalogChanged();
     ShowEnvelopeDetails();
     ShowDefaultEnvelope();
 }
@@ -384,8 +364,7 @@ void TDlgEnvelopeSizes::OKBtnClick(QObject *)
 
 void TDlgEnvelopeSizes::SetupBtnClick(QObject *)
 {
-    if (FormStampMain)
-        FormStampMain->FilePrintSetupClick(SetupBtn);
+    emit printSetupRequested();
 }
 
 } // namespace zentrope

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "envelope/EnvelopeSizeCatalog.h"
+#include "platform/CornerGraphic.h"
 
 #include <QDialog>
 
@@ -12,16 +13,17 @@ class QPushButton;
 
 namespace zentrope {
 
-// "Define Envelope Sizes": the envelope size catalog and its editor. The
-// catalog lives here from start-up to shutdown; the list box and the main
-// window's picker are refilled from it, index for index.
+class TDlgNewEnvelopeSize;
+class TQevIniFile;
+
+// "Define Envelope Sizes": the editor of the envelope size catalog. The list
+// box and the main window's picker are refilled from the catalog, index for
+// index; the dialog reports its changes through its signals.
 class TDlgEnvelopeSizes : public QDialog {
     Q_OBJECT
 public:
-    // Loads the catalog and fills the main window's size picker with the
-    // default size selected.
-    explicit TDlgEnvelopeSizes(QWidget *parent = nullptr);
-    ~TDlgEnvelopeSizes() override;
+    TDlgEnvelopeSizes(TEnvelopeSizeCatalog &catalog, TQevIniFile &settings, const CornerGraphic &graphic,
+                      TDlgNewEnvelopeSize &nameDialog, QWidget *parent = nullptr);
 
     QLabel *LabelSizes = nullptr;
     QListWidget *ListBoxEnvelopes = nullptr;
@@ -47,19 +49,8 @@ public:
 
     bool FUpdating = false; // ShowEnvelopeDetails is filling the boxes
 
-    // --- What the print job and the main window read ------------------------------------------
-    // The catalog entry at index (the main window's picker mirrors the catalog,
-    // so the current size is Envelope(ComboBoxEnvelopeSize->currentIndex()));
-    // nullptr outside the catalog.
-    const EnvelopeSize *Envelope(int index) const { return FCatalog.At(index); }
-    int Count() const { return FCatalog.Count(); }
-    double FGraphicX() const { return FCatalog.FGraphicX; }
-    double FGraphicY() const { return FCatalog.FGraphicY; }
-    int FDefaultIndex() const { return FCatalog.FDefaultIndex; }
-    TEnvelopeSizeCatalog &Catalog() { return FCatalog; }
-    const TEnvelopeSizeCatalog &Catalog() const { return FCatalog; }
-
     // --- Handlers ------------------------------------------------------------------------------
+    // Loads the catalog; the main window's picker follows (catalogChanged).
     void FormCreate(QObject *Sender);
     void FormActivate(QObject *Sender);
     void ListBoxEnvelopesKeyUp(QObject *Sender);
@@ -77,11 +68,20 @@ public:
     void ShowEnvelopeDetails();
     // Writes the catalog to section "Envelopes" (after Add, Rename and at shutdown).
     void SaveEnvelopes();
-    // The main window's "Envelope Sizes..." command: shows the dialog modally.
-    void EditEnvelopeSizes();
+    // The main window's "Envelope Sizes..." command: shows the dialog modally
+    // with the picker's current size selected.
+    void EditEnvelopeSizes(int current);
 
     // The list box's selected index (-1 for none).
     int SelectedIndex() const;
+
+signals:
+    // The catalog's entries changed: the picker is refilled.
+    void catalogChanged();
+    // The size at index is shown: the picker selects it too.
+    void envelopeShown(int index);
+    // Setup on the "Printer Setup" size asks for the printer setup.
+    void printSetupRequested();
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -91,7 +91,10 @@ private:
     void CreateControls();
     void FillList(int selected);
 
-    TEnvelopeSizeCatalog FCatalog;
+    TEnvelopeSizeCatalog &FCatalog;
+    TQevIniFile &m_settings;
+    const CornerGraphic &m_graphic;
+    TDlgNewEnvelopeSize &m_nameDialog;
 };
 
 } // namespace zentrope

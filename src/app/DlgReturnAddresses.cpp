@@ -1,12 +1,13 @@
 #include "app/DlgReturnAddresses.h"
 
-#include "app/Application.h"
 #include "app/Controls.h"
 #include "app/DlgNewReturnAddress.h"
-#include "app/FormStampMain.h"
 #include "app/Guard.h"
+#include "app/HelpContext.h"
 #include "app/Prompt.h"
 #include "app/Scale.h"
+#include "document/AddressLines.h"
+#include "platform/Topics.h"
 #include "settings/QevIniFile.h"
 
 #include <QApplication>
@@ -21,7 +22,7 @@
 namespace zentrope {
 
 namespace {
-constexpr int HelpTopic = 20038;
+constexpr int HelpTopic = Topic::ReturnAddresses;
 
 template <typename T> T *named(T *w, const char *name)
 {
@@ -41,19 +42,11 @@ struct FlagScope {
     ~FlagScope() { flag = false; }
 };
 
-// A memo's lines as a list: a last line break does not start another line.
-QStringList memoLines(const QString &text)
-{
-    if (text.isEmpty())
-        return {};
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
 } // namespace
 
-TDlgReturnAddresses::TDlgReturnAddresses(QWidget *parent) : QDialog(parent)
+TDlgReturnAddresses::TDlgReturnAddresses(TReturnAddressCatalog &catalog, TQevIniFile &settings,
+                                         TDlgNewReturnAddress &nameDialog, QWidget *parent)
+    : QDialog(parent), FCatalog(catalog), m_settings(settings), m_nameDialog(nameDialog)
 {
     setObjectName(QStringLiteral("DlgReturnAddresses"));
     setWindowTitle(QStringLiteral("Define Return Addresses"));
@@ -63,17 +56,7 @@ TDlgReturnAddresses::TDlgReturnAddresses(QWidget *parent) : QDialog(parent)
     QFont bold = QApplication::font();
     bold.setBold(true);
     setFont(bold);
-    // Loading fills the main window's picker, which reaches the catalog through
-    // the window reference: it must name this dialog before the load.
-    DlgReturnAddresses = this;
     CreateControls();
-    FormCreate(this);
-}
-
-TDlgReturnAddresses::~TDlgReturnAddresses()
-{
-    if (DlgReturnAddresses == this)
-        DlgReturnAddresses = nullptr;
 }
 
 void TDlgReturnAddresses::CreateControls()
@@ -150,12 +133,8 @@ void TDlgReturnAddresses::CreateControls()
 void TDlgReturnAddresses::FormCreate(QObject *)
 {
     Updating = false;
-    int selected = -1;
-    if (SettingsFile)
-        selected = FCatalog.Load(*SettingsFile);
-    FillList(selected);
-    if (FormStampMain)
-        FormStampMain->FillReturnAddressCombo();
+    FillList(FCatalog.Load(m_settings));
+    emit catalogChanged();
     ShowDetails();
     SetHelpContext(this, HelpTopic);
     for (QWidget *w : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
@@ -208,9 +187,8 @@ void TDlgReturnAddresses::ListAddressesMouseUp(QObject *)
     ShowDetails();
 }
 
-int TDlgReturnAddresses::ShowCatalog()
+int TDlgReturnAddresses::ShowCatalog(int picked)
 {
-    const int picked = FormStampMain ? FormStampMain->ComboBoxReturnAddress->currentIndex() : -1;
     ListAddresses->setCurrentRow(FCatalog.IsValidIndex(picked) ? picked : -1);
     ShowDetails();
     ShowDefault();
@@ -234,11 +212,7 @@ void TDlgReturnAddresses::ShowDetails()
     LabelDetails->setText(QStringLiteral("Return address for \"%1\"").arg(a->Description));
     MemoDetails->setEnabled(true);
     MemoDetails->setText(a->Lines.join(QLatin1Char('\n')));
-    if (FormStampMain) {
-        if (p < FormStampMain->ComboBoxReturnAddress->count())
-            FormStampMain->ComboBoxReturnAddress->setCurrentIndex(p);
-        FormStampMain->ShowReturnAddress();
-    }
+    emit addressShown(p);
     RenameBtn->setEnabled(true);
     DeleteBtn->setEnabled(true);
     DefaultBtn->setEnabled(true);
@@ -252,41 +226,36 @@ void TDlgReturnAddresses::ShowDefault()
 
 void TDlgReturnAddresses::SaveAddresses()
 {
-    if (SettingsFile)
-        FCatalog.Save(*SettingsFile);
+    FCatalog.Save(m_settings);
 }
 
 void TDlgReturnAddresses::AddBtnClick(QObject *)
 {
-    if (!DlgNewReturnAddress)
+    m_nameDialog.EditReturnAddress->clear();
+    m_nameDialog.setWindowTitle(QStringLiteral("Add Return Address"));
+    if (Prompt::exec(m_nameDialog) != QDialog::Accepted)
         return;
-    DlgNewReturnAddress->EditReturnAddress->clear();
-    DlgNewReturnAddress->setWindowTitle(QStringLiteral("Add Return Address"));
-    if (Prompt::exec(*DlgNewReturnAddress) != QDialog::Accepted)
-        return;
-    FillList(FCatalog.Add(DlgNewReturnAddress->EditReturnAddress->text()));
+    FillList(FCatalog.Add(m_nameDialog.EditReturnAddress->text()));
     ShowDefault();
     ShowDetails();
     SaveAddresses();
-    if (FormStampMain)
-        FormStampMain->FillReturnAddressCombo();
+    emit catalogChanged();
 }
 
 void TDlgReturnAddresses::RenameBtnClick(QObject *)
 {
     const int p = SelectedIndex();
-    if (p < 0 || !DlgNewReturnAddress)
+    if (p < 0)
         return;
-    DlgNewReturnAddress->EditReturnAddress->setText(FCatalog.At(p)->Description);
-    DlgNewReturnAddress->setWindowTitle(QStringLiteral("Rename Return Address"));
-    if (Prompt::exec(*DlgNewReturnAddress) != QDialog::Accepted)
+    m_nameDialog.EditReturnAddress->setText(FCatalog.At(p)->Description);
+    m_nameDialog.setWindowTitle(QStringLiteral("Rename Return Address"));
+    if (Prompt::exec(m_nameDialog) != QDialog::Accepted)
         return;
-    FillList(FCatalog.Rename(p, DlgNewReturnAddress->EditReturnAddress->text()));
+    FillList(FCatalog.Rename(p, m_nameDialog.EditReturnAddress->text()));
     ShowDetails();
     SaveAddresses();
     ShowDefault();
-    if (FormStampMain)
-        FormStampMain->FillReturnAddressCombo();
+    emit catalogChanged();
 }
 
 void TDlgReturnAddresses::DeleteBtnClick(QObject *)
@@ -301,8 +270,7 @@ void TDlgReturnAddresses::DeleteBtnClick(QObject *)
     if (answer != Prompt::Yes)
         return;
     FillList(FCatalog.Delete(p));
-    if (FormStampMain)
-        FormStampMain->FillReturnAddressCombo();
+    emit catalogChanged();
     ShowDetails();
     ShowDefault();
 }
@@ -316,9 +284,8 @@ void TDlgReturnAddresses::DefaultBtnClick(QObject *)
 void TDlgReturnAddresses::MemoDetailsChange(QObject *)
 {
     if (!Updating)
-        FCatalog.SetLines(SelectedIndex(), memoLines(MemoDetails->text()));
-    if (FormStampMain)
-        FormStampMain->ShowReturnAddress();
+        FCatalog.SetLines(SelectedIndex(), MemoLines(MemoDetails->text()));
+    emit detailsChanged();
 }
 
 } // namespace zentrope

@@ -12,16 +12,18 @@ class QPushButton;
 namespace zentrope {
 
 class MemoControl;
+class TDlgNewReturnAddress;
+class TQevIniFile;
 
-// "Define Return Addresses": the return address catalog and its editor. The
-// catalog lives here from start-up to shutdown; the list box and the main
-// window's picker are refilled from it, index for index.
+// "Define Return Addresses": the editor of the return address catalog. The
+// list box and the main window's picker are refilled from the catalog, index
+// for index; the dialog reports its changes through its signals. The entry
+// selected in its list is the catalog's current one.
 class TDlgReturnAddresses : public QDialog {
     Q_OBJECT
 public:
-    // Loads the catalog and fills the main window's return address picker.
-    explicit TDlgReturnAddresses(QWidget *parent = nullptr);
-    ~TDlgReturnAddresses() override;
+    TDlgReturnAddresses(TReturnAddressCatalog &catalog, TQevIniFile &settings,
+                        TDlgNewReturnAddress &nameDialog, QWidget *parent = nullptr);
 
     QLabel *LabelReturnAddresses = nullptr;
     QListWidget *ListAddresses = nullptr;
@@ -38,16 +40,10 @@ public:
 
     bool Updating = false; // ShowDetails is filling MemoDetails
 
-    // The catalog entry at index (the main window's picker mirrors the
-    // catalog); nullptr outside the catalog.
-    const ReturnAddress *Address(int index) const { return FCatalog.At(index); }
-    int Count() const { return FCatalog.Count(); }
-    int DefaultIndex() const { return FCatalog.DefaultIndex; }
-    TReturnAddressCatalog &Catalog() { return FCatalog; }
-    const TReturnAddressCatalog &Catalog() const { return FCatalog; }
     // The list box's selected position (-1 for none).
     int SelectedIndex() const;
 
+    // Loads the catalog; the main window's picker follows (catalogChanged).
     void FormCreate(QObject *Sender);
     void FormActivate(QObject *Sender);
     void ListAddressesKeyUp(QObject *Sender);
@@ -58,12 +54,21 @@ public:
     void DefaultBtnClick(QObject *Sender);
     void MemoDetailsChange(QObject *Sender);
 
-    // The main window's "Return Addresses..." command; returns the modal result.
-    int ShowCatalog();
+    // The main window's "Return Addresses..." command, with the picker's
+    // current entry selected; returns the modal result.
+    int ShowCatalog(int picked);
     void ShowDetails();
     void ShowDefault();
     // Writes the catalog to section "ReturnAddresses" (after Add, Rename and at shutdown).
     void SaveAddresses();
+
+signals:
+    // The catalog's entries changed: the picker is refilled.
+    void catalogChanged();
+    // The entry at index is shown: the picker selects it and shows it.
+    void addressShown(int index);
+    // The selected entry's lines changed: the return address box follows.
+    void detailsChanged();
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -73,7 +78,9 @@ private:
     void CreateControls();
     void FillList(int selected);
 
-    TReturnAddressCatalog FCatalog;
+    TReturnAddressCatalog &FCatalog;
+    TQevIniFile &m_settings;
+    TDlgNewReturnAddress &m_nameDialog;
 };
 
 } // namespace zentrope

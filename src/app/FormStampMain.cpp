@@ -1,9 +1,11 @@
 #include "app/FormStampMain.h"
 
-#include "app/Application.h"
 #include "app/Controls.h"
 #include "app/Guard.h"
+#include "app/HelpContext.h"
 #include "app/Scale.h"
+#include "platform/Topics.h"
+#include "settings/ProgramSettings.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -31,17 +33,6 @@ static void initAssets()
 }
 
 namespace zentrope {
-
-void SetHelpContext(QObject *object, int context)
-{
-    if (object)
-        object->setProperty("helpContext", context);
-}
-
-int HelpContext(const QObject *object)
-{
-    return object ? object->property("helpContext").toInt() : 0;
-}
 
 namespace {
 
@@ -76,7 +67,8 @@ void TFormStampMain::Wire(Sender *sender, Signal signal, Handler handler)
     connect(sender, signal, this, Guard([this, sender, handler] { (this->*handler)(sender); }));
 }
 
-TFormStampMain::TFormStampMain(QWidget *parent) : QMainWindow(parent)
+TFormStampMain::TFormStampMain(SessionState &session, HelpDesk &help, QWidget *parent)
+    : QMainWindow(parent), m_session(session), m_help(help)
 {
     initAssets();
     setObjectName(QStringLiteral("FormStampMain"));
@@ -91,12 +83,58 @@ TFormStampMain::TFormStampMain(QWidget *parent) : QMainWindow(parent)
     FormCreate(this);
 }
 
+void TFormStampMain::SetDialogs(const Dialogs &dialogs)
+{
+    m_dialogs = dialogs;
+}
+
+ProgramSettings TFormStampMain::Options() const
+{
+    return ProgramSettings(Settings());
+}
+
 TFormStampMain::~TFormStampMain()
 {
     // FormDestroy has normally run in the shutdown sequence already.
     if (!m_destroyed)
         Guarded([this] { FormDestroy(this); });
 }
+
+namespace {
+
+template <typename T> T *named(T *w, const char *name)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+void setHint(QWidget *w, const QString &hint)
+{
+    w->setToolTip(hint);
+    w->setStatusTip(hint);
+}
+
+// A toolbar button: 30 x 30 at y 5, with its hint.
+QToolButton *toolButton(QWidget *bar, const char *name, int x, const QString &hint)
+{
+    auto *b = named(new QToolButton(bar), name);
+    b->setGeometry(Scale::dp(x), Scale::dp(5), Scale::dp(30), Scale::dp(30));
+    b->setAutoRaise(true);
+    setHint(b, hint);
+    b->setFont(windowFont(15));
+    b->setIconSize(Scale::dp(QSize(22, 22)));
+    return b;
+}
+
+QFrame *toolbarPanel(QWidget *central, const char *name)
+{
+    auto *panel = named(new QFrame(central), name);
+    panel->setFixedHeight(Scale::dp(40));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    return panel;
+}
+
+} // namespace
 
 void TFormStampMain::CreateControls()
 {
@@ -106,85 +144,69 @@ void TFormStampMain::CreateControls()
     QPalette pal = central->palette();
     pal.setColor(QPalette::Window, Qt::white);
     central->setPalette(pal);
-    auto *v = new QVBoxLayout(central);
-    v->setContentsMargins(0, 0, 0, 0);
-    v->setSpacing(0);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
     setCentralWidget(central);
 
-    const QFont small = windowFont(15);
-    const auto named = [](QWidget *w, const char *name) {
-        w->setObjectName(QString::fromLatin1(name));
-        return w;
-    };
-    const auto button = [&](QWidget *bar, const char *name, int x, const QString &hint) {
-        auto *b = new QToolButton(bar);
-        named(b, name);
-        b->setGeometry(Scale::dp(x), Scale::dp(5), Scale::dp(30), Scale::dp(30));
-        b->setAutoRaise(true);
-        b->setToolTip(hint);
-        b->setStatusTip(hint);
-        b->setFont(small);
-        b->setIconSize(Scale::dp(QSize(22, 22)));
+    CreateStandardToolbar(central, column);
+    CreateFormatToolbar(central, column);
+    CreateEnvelopePanel(central, column);
+    CreateStatusBar(central, column);
+}
+
+void TFormStampMain::CreateStandardToolbar(QWidget *central, QVBoxLayout *column)
+{
+    PanelStandardToolbar = toolbarPanel(central, "PanelStandardToolbar");
+    const auto button = [this](const char *name, int x, const QString &hint, const char *glyphName) {
+        QToolButton *b = toolButton(PanelStandardToolbar, name, x, hint);
+        b->setIcon(glyph(glyphName));
         return b;
     };
-
-    PanelStandardToolbar = new QFrame(central);
-    named(PanelStandardToolbar, "PanelStandardToolbar");
-    PanelStandardToolbar->setFixedHeight(Scale::dp(40));
-    PanelStandardToolbar->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    SpeedButtonFileNew = button(PanelStandardToolbar, "SpeedButtonFileNew", 5, QStringLiteral("Start a new envelope"));
-    SpeedButtonFileOpen = button(PanelStandardToolbar, "SpeedButtonFileOpen", 35, QStringLiteral("Open a file"));
-    SpeedButtonFileSave = button(PanelStandardToolbar, "SpeedButtonFileSave", 65, QStringLiteral("Save current file"));
-    SpeedButtonCut = button(PanelStandardToolbar, "SpeedButtonCut", 105, QStringLiteral("Cut selected text to clipboard"));
-    SpeedButtonCopy = button(PanelStandardToolbar, "SpeedButtonCopy", 135, QStringLiteral("Copy selected text to clipboard"));
-    SpeedButtonPaste = button(PanelStandardToolbar, "SpeedButtonPaste", 165, QStringLiteral("Paste text from clipboard"));
-    SpeedButtonPrint = button(PanelStandardToolbar, "SpeedButtonPrint", 205, QStringLiteral("Print envelope"));
-    SpeedButtonReturnAddresses = button(PanelStandardToolbar, "SpeedButtonReturnAddresses", 235, QStringLiteral("Change return addresses"));
-    SpeedButtonFileNew->setIcon(glyph("new"));
-    SpeedButtonFileOpen->setIcon(glyph("open"));
-    SpeedButtonFileSave->setIcon(glyph("save"));
-    SpeedButtonCut->setIcon(glyph("cut"));
-    SpeedButtonCopy->setIcon(glyph("copy"));
-    SpeedButtonPaste->setIcon(glyph("paste"));
-    SpeedButtonPrint->setIcon(glyph("print"));
-    SpeedButtonReturnAddresses->setIcon(glyph("returnaddresses"));
-    ComboBoxReturnAddress = new PickerCombo(PanelStandardToolbar);
-    named(ComboBoxReturnAddress, "ComboBoxReturnAddress");
-    ComboBoxReturnAddress->setGeometry(Scale::dp(270), Scale::dp(8), Scale::dp(150), ComboBoxReturnAddress->sizeHint().height());
-    ComboBoxReturnAddress->setToolTip(QStringLiteral("Current return address"));
-    ComboBoxReturnAddress->setStatusTip(QStringLiteral("Current return address"));
-    ComboBoxReturnAddress->setFont(small);
-    SpeedButtonSize = button(PanelStandardToolbar, "SpeedButtonSize", 430, QStringLiteral("Change envelope sizes"));
-    SpeedButtonSize->setIcon(glyph("size"));
-    ComboBoxEnvelopeSize = new PickerCombo(PanelStandardToolbar);
-    named(ComboBoxEnvelopeSize, "ComboBoxEnvelopeSize");
-    ComboBoxEnvelopeSize->setGeometry(Scale::dp(465), Scale::dp(8), Scale::dp(150), ComboBoxEnvelopeSize->sizeHint().height());
-    ComboBoxEnvelopeSize->addItems({QStringLiteral("Business"), QStringLiteral("Greeting Card"), QStringLiteral("Small")});
-    ComboBoxEnvelopeSize->setToolTip(QStringLiteral("Current envelope size"));
-    ComboBoxEnvelopeSize->setStatusTip(QStringLiteral("Current envelope size"));
-    ComboBoxEnvelopeSize->setFont(small);
+    SpeedButtonFileNew = button("SpeedButtonFileNew", 5, QStringLiteral("Start a new envelope"), "new");
+    SpeedButtonFileOpen = button("SpeedButtonFileOpen", 35, QStringLiteral("Open a file"), "open");
+    SpeedButtonFileSave = button("SpeedButtonFileSave", 65, QStringLiteral("Save current file"), "save");
+    SpeedButtonCut = button("SpeedButtonCut", 105, QStringLiteral("Cut selected text to clipboard"), "cut");
+    SpeedButtonCopy =
+        button("SpeedButtonCopy", 135, QStringLiteral("Copy selected text to clipboard"), "copy");
+    SpeedButtonPaste = button("SpeedButtonPaste", 165, QStringLiteral("Paste text from clipboard"), "paste");
+    SpeedButtonPrint = button("SpeedButtonPrint", 205, QStringLiteral("Print envelope"), "print");
+    SpeedButtonReturnAddresses = button("SpeedButtonReturnAddresses", 235,
+                                        QStringLiteral("Change return addresses"), "returnaddresses");
+    const auto picker = [this](const char *name, int x, const QString &hint) {
+        auto *c = named(new PickerCombo(PanelStandardToolbar), name);
+        c->setGeometry(Scale::dp(x), Scale::dp(8), Scale::dp(150), c->sizeHint().height());
+        setHint(c, hint);
+        c->setFont(windowFont(15));
+        return c;
+    };
+    ComboBoxReturnAddress = picker("ComboBoxReturnAddress", 270, QStringLiteral("Current return address"));
+    SpeedButtonSize = button("SpeedButtonSize", 430, QStringLiteral("Change envelope sizes"), "size");
+    ComboBoxEnvelopeSize = picker("ComboBoxEnvelopeSize", 465, QStringLiteral("Current envelope size"));
+    ComboBoxEnvelopeSize->addItems(
+        {QStringLiteral("Business"), QStringLiteral("Greeting Card"), QStringLiteral("Small")});
     setTabOrder(ComboBoxReturnAddress, ComboBoxEnvelopeSize);
-    v->addWidget(PanelStandardToolbar);
+    column->addWidget(PanelStandardToolbar);
+}
 
-    PanelFormatToolbar = new QFrame(central);
-    named(PanelFormatToolbar, "PanelFormatToolbar");
-    PanelFormatToolbar->setFixedHeight(Scale::dp(40));
-    PanelFormatToolbar->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    ComboBoxFontName = new QComboBox(PanelFormatToolbar);
-    named(ComboBoxFontName, "ComboBoxFontName");
-    ComboBoxFontName->setGeometry(Scale::dp(8), Scale::dp(8), Scale::dp(201), ComboBoxFontName->sizeHint().height());
-    ComboBoxFontName->setToolTip(QStringLiteral("Current font"));
-    ComboBoxFontName->setStatusTip(QStringLiteral("Current font"));
+void TFormStampMain::CreateFormatToolbar(QWidget *central, QVBoxLayout *column)
+{
+    PanelFormatToolbar = toolbarPanel(central, "PanelFormatToolbar");
+    const QFont small = windowFont(15);
+    ComboBoxFontName = named(new QComboBox(PanelFormatToolbar), "ComboBoxFontName");
+    ComboBoxFontName->setGeometry(Scale::dp(8), Scale::dp(8), Scale::dp(201),
+                                  ComboBoxFontName->sizeHint().height());
+    setHint(ComboBoxFontName, QStringLiteral("Current font"));
     ComboBoxFontName->setFont(small);
-    ComboBoxFontSize = new QComboBox(PanelFormatToolbar);
-    named(ComboBoxFontSize, "ComboBoxFontSize");
-    ComboBoxFontSize->setGeometry(Scale::dp(224), Scale::dp(8), Scale::dp(65), ComboBoxFontSize->sizeHint().height());
+    ComboBoxFontSize = named(new QComboBox(PanelFormatToolbar), "ComboBoxFontSize");
+    ComboBoxFontSize->setGeometry(Scale::dp(224), Scale::dp(8), Scale::dp(65),
+                                  ComboBoxFontSize->sizeHint().height());
     for (int s = 5; s <= 20; ++s)
         ComboBoxFontSize->addItem(QString::number(s));
     ComboBoxFontSize->setFont(small);
     setTabOrder(ComboBoxFontName, ComboBoxFontSize);
-    const auto toggle = [&](const char *name, int x, const char *caption, const char *hint, int style) {
-        QToolButton *b = button(PanelFormatToolbar, name, x, QString::fromLatin1(hint));
+    const auto toggle = [this](const char *name, int x, const char *caption, const char *hint, int style) {
+        QToolButton *b = toolButton(PanelFormatToolbar, name, x, QString::fromLatin1(hint));
         b->setCheckable(true);
         b->setText(QString::fromLatin1(caption));
         QFont f = windowFont(18);
@@ -200,99 +222,88 @@ void TFormStampMain::CreateControls()
     SpeedButtonBold = toggle("SpeedButtonBold", 307, "B", "bold", 0);
     SpeedButtonItalic = toggle("SpeedButtonItalic", 337, "i", "italic", 1);
     SpeedButtonUnderline = toggle("SpeedButtonUnderline", 367, "U", "underline", 2);
-    v->addWidget(PanelFormatToolbar);
+    column->addWidget(PanelFormatToolbar);
+}
 
-    PanelEnvelope = new ResizePanel(central);
-    named(PanelEnvelope, "PanelEnvelope");
+void TFormStampMain::CreateEnvelopePanel(QWidget *central, QVBoxLayout *column)
+{
+    PanelEnvelope = named(new ResizePanel(central), "PanelEnvelope");
     PanelEnvelope->setFrameStyle(QFrame::NoFrame);
     PanelEnvelope->setAutoFillBackground(true);
     QPalette envPal = PanelEnvelope->palette();
     envPal.setColor(QPalette::Window, QApplication::palette().color(QPalette::Base));
     PanelEnvelope->setPalette(envPal);
-    v->addWidget(PanelEnvelope, 1);
+    column->addWidget(PanelEnvelope, 1);
 
-    ImageReturnAddress = new ImageControl(PanelEnvelope);
-    named(ImageReturnAddress, "ImageReturnAddress");
+    ImageReturnAddress = named(new ImageControl(PanelEnvelope), "ImageReturnAddress");
     ImageReturnAddress->setGeometry(Scale::dp(8, 8, 96, 96));
-    ImageReturnAddress->setToolTip(QStringLiteral("Graphic (right click for options)"));
-    ImageReturnAddress->setStatusTip(QStringLiteral("Graphic (right click for options)"));
+    setHint(ImageReturnAddress, QStringLiteral("Graphic (right click for options)"));
     ImageReturnAddress->setVisible(false);
 
-    MemoReturnAddress = new MemoControl(PanelEnvelope);
-    named(MemoReturnAddress, "MemoReturnAddress");
+    MemoReturnAddress = named(new MemoControl(PanelEnvelope), "MemoReturnAddress");
     MemoReturnAddress->setGeometry(Scale::dp(113, 5, 432, 100));
     MemoReturnAddress->setReadOnly(true);
     MemoReturnAddress->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     MemoReturnAddress->setFocusPolicy(Qt::ClickFocus);
     MemoReturnAddress->setFrameStyle(QFrame::NoFrame);
-    MemoReturnAddress->setToolTip(QStringLiteral("Return Address (right click for options)"));
-    MemoReturnAddress->setStatusTip(QStringLiteral("Return Address (right click for options)"));
+    setHint(MemoReturnAddress, QStringLiteral("Return Address (right click for options)"));
     MemoReturnAddress->setPlainText(QString());
     MemoReturnAddress->setContextMenuPolicy(Qt::CustomContextMenu);
 
-    ImageZipBarCode = new ImageControl(PanelEnvelope);
-    named(ImageZipBarCode, "ImageZipBarCode");
+    ImageZipBarCode = named(new ImageControl(PanelEnvelope), "ImageZipBarCode");
     ImageZipBarCode->setGeometry(Scale::dp(109, 113, 468, 40));
-    ImageZipBarCode->setToolTip(QStringLiteral("Postal Bar Code"));
-    ImageZipBarCode->setStatusTip(QStringLiteral("Postal Bar Code"));
+    setHint(ImageZipBarCode, QStringLiteral("Postal Bar Code"));
 
-    MemoAddress = new MemoControl(PanelEnvelope);
-    named(MemoAddress, "MemoAddress");
+    MemoAddress = named(new MemoControl(PanelEnvelope), "MemoAddress");
     MemoAddress->setGeometry(Scale::dp(184, 168, 449, 113));
     MemoAddress->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MemoAddress->setLineWrapMode(QPlainTextEdit::NoWrap);
-    MemoAddress->setToolTip(QStringLiteral("Destination Address (right click for options)"));
-    MemoAddress->setStatusTip(QStringLiteral("Destination Address (right click for options)"));
+    setHint(MemoAddress, QStringLiteral("Destination Address (right click for options)"));
     MemoAddress->setContextMenuPolicy(Qt::CustomContextMenu);
     {
         // The selection stays visible when the box loses the focus.
         QPalette p = MemoAddress->palette();
         p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
-        p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Active, QPalette::HighlightedText));
+        p.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                   p.color(QPalette::Active, QPalette::HighlightedText));
         MemoAddress->setPalette(p);
     }
 
-    ImageStamp = new ImageControl(PanelEnvelope);
-    named(ImageStamp, "ImageStamp");
+    ImageStamp = named(new ImageControl(PanelEnvelope), "ImageStamp");
     ImageStamp->setGeometry(Scale::dp(552, 8, 80, 80));
     ImageStamp->setStretch(false);
     ImageStamp->setPicture(stampPicture());
-    ImageStamp->setToolTip(QStringLiteral("Click here to print an envelope."));
-    ImageStamp->setStatusTip(QStringLiteral("Click here to print an envelope."));
+    setHint(ImageStamp, QStringLiteral("Click here to print an envelope."));
     ImageStamp->setCursor(Qt::PointingHandCursor);
 
-    MemoShellNew = new MemoControl(PanelEnvelope);
-    named(MemoShellNew, "MemoShellNew");
+    MemoShellNew = named(new MemoControl(PanelEnvelope), "MemoShellNew");
     MemoShellNew->setGeometry(Scale::dp(64, 240, 97, 65));
     MemoShellNew->setPlainText(QStringLiteral(" "));
     MemoShellNew->setVisible(false);
     setTabOrder(MemoAddress, MemoShellNew);
+}
 
-    PanelBottom = new QFrame(central);
-    named(PanelBottom, "PanelBottom");
+void TFormStampMain::CreateStatusBar(QWidget *central, QVBoxLayout *column)
+{
+    PanelBottom = named(new QFrame(central), "PanelBottom");
     PanelBottom->setFixedHeight(Scale::dp(25));
     PanelBottom->setFrameStyle(QFrame::NoFrame);
     auto *h = new QHBoxLayout(PanelBottom);
     h->setContentsMargins(0, 0, 0, 0);
     h->setSpacing(0);
-    PanelModified = new StatusPanel(QStringLiteral(" Modified"), PanelBottom);
-    named(PanelModified, "PanelModified");
+    PanelModified = named(new StatusPanel(QStringLiteral(" Modified"), PanelBottom), "PanelModified");
     PanelModified->setFixedWidth(Scale::dp(81));
-    PanelModified->setToolTip(QStringLiteral("Indicates if the file was modified since it was last saved."));
-    PanelModified->setStatusTip(PanelModified->toolTip());
-    PanelWhichAddress = new StatusPanel(QStringLiteral(" Address"), PanelBottom);
-    named(PanelWhichAddress, "PanelWhichAddress");
+    setHint(PanelModified, QStringLiteral("Indicates if the file was modified since it was last saved."));
+    PanelWhichAddress = named(new StatusPanel(QStringLiteral(" Address"), PanelBottom), "PanelWhichAddress");
     PanelWhichAddress->setFixedWidth(Scale::dp(128));
-    PanelWhichAddress->setToolTip(QStringLiteral("Indicates which address is selected for formatting"));
-    PanelWhichAddress->setStatusTip(PanelWhichAddress->toolTip());
-    PanelHints = new StatusPanel(QStringLiteral(" Hint"), PanelBottom);
-    named(PanelHints, "PanelHints");
+    setHint(PanelWhichAddress, QStringLiteral("Indicates which address is selected for formatting"));
+    PanelHints = named(new StatusPanel(QStringLiteral(" Hint"), PanelBottom), "PanelHints");
     for (StatusPanel *p : {PanelModified, PanelWhichAddress, PanelHints})
-        p->setFont(small);
+        p->setFont(windowFont(15));
     h->addWidget(PanelModified);
     h->addWidget(PanelWhichAddress);
     h->addWidget(PanelHints, 1);
-    v->addWidget(PanelBottom);
+    column->addWidget(PanelBottom);
 }
 
 void TFormStampMain::CreateMenus()
@@ -323,50 +334,80 @@ void TFormStampMain::CreateMenus()
     };
 
     FileMenu = menu(nullptr, "FileMenu", QStringLiteral("&File"));
-    FileNew = item(FileMenu, "FileNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), QStringLiteral("Open a new Zentrope file"));
-    FileOpen = item(FileMenu, "FileOpen", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O), QStringLiteral("Open an existing Zentrope or text file"));
-    FileSave = item(FileMenu, "FileSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), QStringLiteral("Save the current file"));
-    FileSaveAs = item(FileMenu, "FileSaveAs", QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::Key_A), QStringLiteral("Save the current file with a new name"));
-    FileClose = item(FileMenu, "FileClose", QStringLiteral("&Close"), QKeySequence(Qt::CTRL | Qt::Key_F4), QStringLiteral("Close the current address file."));
+    FileNew = item(FileMenu, "FileNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N),
+                   QStringLiteral("Open a new Zentrope file"));
+    FileOpen = item(FileMenu, "FileOpen", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O),
+                    QStringLiteral("Open an existing Zentrope or text file"));
+    FileSave = item(FileMenu, "FileSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                    QStringLiteral("Save the current file"));
+    FileSaveAs =
+        item(FileMenu, "FileSaveAs", QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::Key_A),
+             QStringLiteral("Save the current file with a new name"));
+    FileClose = item(FileMenu, "FileClose", QStringLiteral("&Close"), QKeySequence(Qt::CTRL | Qt::Key_F4),
+                     QStringLiteral("Close the current address file."));
     N8 = separator(FileMenu, "N8");
-    FilePrintEnvelope = item(FileMenu, "FilePrintEnvelope", QStringLiteral("&Print Envelope..."), QKeySequence(Qt::CTRL | Qt::Key_P), QStringLiteral("Print an envelope"));
-    FilePrintTest = item(FileMenu, "FilePrintTest", QStringLiteral("Print &Test Envelope..."), {}, QStringLiteral("Print an envelope with a border to help configure the printer."));
-    FilePrintSetup = item(FileMenu, "FilePrintSetup", QStringLiteral("P&rint Setup..."), {}, QStringLiteral("Setup the printer"));
+    FilePrintEnvelope = item(FileMenu, "FilePrintEnvelope", QStringLiteral("&Print Envelope..."),
+                             QKeySequence(Qt::CTRL | Qt::Key_P), QStringLiteral("Print an envelope"));
+    FilePrintTest = item(FileMenu, "FilePrintTest", QStringLiteral("Print &Test Envelope..."), {},
+                         QStringLiteral("Print an envelope with a border to help configure the printer."));
+    FilePrintSetup = item(FileMenu, "FilePrintSetup", QStringLiteral("P&rint Setup..."), {},
+                          QStringLiteral("Setup the printer"));
     N1 = separator(FileMenu, "N1");
     FileExit = item(FileMenu, "FileExit", QStringLiteral("E&xit"), QKeySequence(Qt::ALT | Qt::Key_F4));
     FileOldFileBreak = separator(FileMenu, "FileOldFileBreak");
 
     EditMenu = menu(nullptr, "EditMenu", QStringLiteral("&Edit"));
-    EditCut = item(EditMenu, "EditCut", QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X), QStringLiteral("Cut the current selection to the clipboard."));
-    EditCopy = item(EditMenu, "EditCopy", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), QStringLiteral("Copy the current selection to the clipboard"));
-    EditPaste = item(EditMenu, "EditPaste", QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V), QStringLiteral("Paste text from the clipboard"));
-    EditDelete = item(EditMenu, "EditDelete", QStringLiteral("&Delete"), QKeySequence(Qt::Key_Delete), QStringLiteral("Delete the selected text"));
-    EditClear = item(EditMenu, "EditClear", QStringLiteral("C&lear"), {}, QStringLiteral("Clear the current address"));
+    EditCut = item(EditMenu, "EditCut", QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X),
+                   QStringLiteral("Cut the current selection to the clipboard."));
+    EditCopy = item(EditMenu, "EditCopy", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
+                    QStringLiteral("Copy the current selection to the clipboard"));
+    EditPaste = item(EditMenu, "EditPaste", QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
+                     QStringLiteral("Paste text from the clipboard"));
+    EditDelete = item(EditMenu, "EditDelete", QStringLiteral("&Delete"), QKeySequence(Qt::Key_Delete),
+                      QStringLiteral("Delete the selected text"));
+    EditClear = item(EditMenu, "EditClear", QStringLiteral("C&lear"), {},
+                     QStringLiteral("Clear the current address"));
     N4 = separator(EditMenu, "N4");
-    EditSelectAll = item(EditMenu, "EditSelectAll", QStringLiteral("Select &All"), {}, QStringLiteral("Select all text"));
+    EditSelectAll =
+        item(EditMenu, "EditSelectAll", QStringLiteral("Select &All"), {}, QStringLiteral("Select all text"));
 
     OptionsMenu = menu(nullptr, "OptionsMenu", QStringLiteral("&Options"));
-    OptionsReturnAddresses = item(OptionsMenu, "OptionsReturnAddresses", QStringLiteral("&Return Addresses..."), {}, QStringLiteral("Define the list of return addresses"));
-    OptionsEnvelope = item(OptionsMenu, "OptionsEnvelope", QStringLiteral("&Envelope Sizes..."), {}, QStringLiteral("Define the list of envelopes"));
+    OptionsReturnAddresses =
+        item(OptionsMenu, "OptionsReturnAddresses", QStringLiteral("&Return Addresses..."), {},
+             QStringLiteral("Define the list of return addresses"));
+    OptionsEnvelope = item(OptionsMenu, "OptionsEnvelope", QStringLiteral("&Envelope Sizes..."), {},
+                           QStringLiteral("Define the list of envelopes"));
     FontsMenu = menu(OptionsMenu, "FontsMenu", QStringLiteral("&Fonts"));
-    OptionsFontReturnAddress = item(FontsMenu, "OptionsFontReturnAddress", QStringLiteral("&Return Address..."), {}, QStringLiteral("Change the font of the return address"));
-    OptionsFontAddress = item(FontsMenu, "OptionsFontAddress", QStringLiteral("&Destination Address..."), {}, QStringLiteral("Change the font of the address"));
+    OptionsFontReturnAddress =
+        item(FontsMenu, "OptionsFontReturnAddress", QStringLiteral("&Return Address..."), {},
+             QStringLiteral("Change the font of the return address"));
+    OptionsFontAddress = item(FontsMenu, "OptionsFontAddress", QStringLiteral("&Destination Address..."), {},
+                              QStringLiteral("Change the font of the address"));
     N5 = separator(OptionsMenu, "N5");
-    OptionsGraphic = item(OptionsMenu, "OptionsGraphic", QStringLiteral("&Select Graphic..."), {}, QStringLiteral("Select a graphic for the upper left corner of the envelope"));
-    OptionsUpdateGraphic = item(OptionsMenu, "OptionsUpdateGraphic", QStringLiteral("&Update Graphic"), {}, QStringLiteral("Read the graphic from disk again"));
-    OptionsClearGraphic = item(OptionsMenu, "OptionsClearGraphic", QStringLiteral("&Clear Graphic"), {}, QStringLiteral("Remove the graphic from the envelope"));
-    OptionsEditGraphic = item(OptionsMenu, "OptionsEditGraphic", QStringLiteral("Edit &Graphic..."), {}, QStringLiteral("Edit the graphic"));
+    OptionsGraphic = item(OptionsMenu, "OptionsGraphic", QStringLiteral("&Select Graphic..."), {},
+                          QStringLiteral("Select a graphic for the upper left corner of the envelope"));
+    OptionsUpdateGraphic = item(OptionsMenu, "OptionsUpdateGraphic", QStringLiteral("&Update Graphic"), {},
+                                QStringLiteral("Read the graphic from disk again"));
+    OptionsClearGraphic = item(OptionsMenu, "OptionsClearGraphic", QStringLiteral("&Clear Graphic"), {},
+                               QStringLiteral("Remove the graphic from the envelope"));
+    OptionsEditGraphic = item(OptionsMenu, "OptionsEditGraphic", QStringLiteral("Edit &Graphic..."), {},
+                              QStringLiteral("Edit the graphic"));
     N3 = separator(OptionsMenu, "N3");
-    OptionsShowHints = item(OptionsMenu, "OptionsShowHints", QStringLiteral("Show &Hints"), {}, QStringLiteral("Check this to show popup hints"));
-    OptionsBarCode = item(OptionsMenu, "OptionsBarCode", QStringLiteral("&Print Postal Bar Code"), {}, QStringLiteral("Check this box to print the postal bar code on the letter"));
+    OptionsShowHints = item(OptionsMenu, "OptionsShowHints", QStringLiteral("Show &Hints"), {},
+                            QStringLiteral("Check this to show popup hints"));
+    OptionsBarCode = item(OptionsMenu, "OptionsBarCode", QStringLiteral("&Print Postal Bar Code"), {},
+                          QStringLiteral("Check this box to print the postal bar code on the letter"));
     OptionsFontToolbar = item(OptionsMenu, "OptionsFontToolbar", QStringLiteral("Show Font Toolbar"));
     for (QAction *a : {OptionsShowHints, OptionsBarCode, OptionsFontToolbar})
         a->setCheckable(true);
 
     HelpMenu = menu(nullptr, "HelpMenu", QStringLiteral("&Help"));
-    HelpContents = item(HelpMenu, "HelpContents", QStringLiteral("&Contents"), QKeySequence(Qt::CTRL | Qt::Key_F1));
-    HelpOverview = item(HelpMenu, "HelpOverview", QStringLiteral("&Overview"), QKeySequence(Qt::ALT | Qt::Key_F1));
-    HelpSearch = item(HelpMenu, "HelpSearch", QStringLiteral("Topic &Search..."), QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    HelpContents =
+        item(HelpMenu, "HelpContents", QStringLiteral("&Contents"), QKeySequence(Qt::CTRL | Qt::Key_F1));
+    HelpOverview =
+        item(HelpMenu, "HelpOverview", QStringLiteral("&Overview"), QKeySequence(Qt::ALT | Qt::Key_F1));
+    HelpSearch = item(HelpMenu, "HelpSearch", QStringLiteral("Topic &Search..."),
+                      QKeySequence(Qt::SHIFT | Qt::Key_F1));
     N6 = separator(HelpMenu, "N6");
     HelpSupport = item(HelpMenu, "HelpSupport", QStringLiteral("S&upport"));
     HelpWarranty = item(HelpMenu, "HelpWarranty", QStringLiteral("&Warranty"));
@@ -377,7 +418,8 @@ void TFormStampMain::CreateMenus()
 
     PopupMenuReturnAddress = new QMenu(this);
     PopupMenuReturnAddress->setObjectName(QStringLiteral("PopupMenuReturnAddress"));
-    M_EditReturnAddresses = item(PopupMenuReturnAddress, "M_EditReturnAddresses", QStringLiteral("Edit Return Addresses..."));
+    M_EditReturnAddresses =
+        item(PopupMenuReturnAddress, "M_EditReturnAddresses", QStringLiteral("Edit Return Addresses..."));
     FontReturnAddress = item(PopupMenuReturnAddress, "FontReturnAddress", QStringLiteral("Font..."));
     PopupMenuAddress = new QMenu(this);
     PopupMenuAddress->setObjectName(QStringLiteral("PopupMenuAddress"));
@@ -416,17 +458,20 @@ void TFormStampMain::CreateDialogComponents()
     OpenFileDialog = dialog("OpenFileDialog", QFileDialog::AcceptOpen);
     OpenFileDialog->setDefaultSuffix(QStringLiteral("ENV"));
     OpenFileDialog->setNameFilters({QStringLiteral("Zentrope files (*.ENV *.env)"),
-                                    QStringLiteral("Text files (*.TXT *.txt)"), QStringLiteral("All files (*)")});
+                                    QStringLiteral("Text files (*.TXT *.txt)"),
+                                    QStringLiteral("All files (*)")});
     OpenFileDialog->setWindowTitle(QStringLiteral("Open Zentrope File"));
     OpenFileDialog->setFileMode(QFileDialog::ExistingFile);
     SaveFileDialog = dialog("SaveFileDialog", QFileDialog::AcceptSave);
     SaveFileDialog->setDefaultSuffix(QStringLiteral("ENV"));
     SaveFileDialog->setNameFilters({QStringLiteral("Zentrope file (*.ENV *.env)"),
-                                    QStringLiteral("Text file (*.TXT *.txt)"), QStringLiteral("All files (*)")});
+                                    QStringLiteral("Text file (*.TXT *.txt)"),
+                                    QStringLiteral("All files (*)")});
     SaveFileDialog->setFileMode(QFileDialog::AnyFile);
     SelectBitmapDialog = dialog("SelectBitmapDialog", QFileDialog::AcceptOpen);
     SelectBitmapDialog->setDefaultSuffix(QStringLiteral("BMP"));
-    SelectBitmapDialog->setNameFilters({QStringLiteral("Graphic (BMP, ICO, WMF) (*.BMP *.ICO *.WMF *.bmp *.ico *.wmf)")});
+    SelectBitmapDialog->setNameFilters(
+        {QStringLiteral("Graphic (BMP, ICO, WMF) (*.BMP *.ICO *.WMF *.bmp *.ico *.wmf)")});
     SelectBitmapDialog->setWindowTitle(QStringLiteral("Select Return Address Bitmap"));
     SelectBitmapDialog->setFileMode(QFileDialog::ExistingFile);
 }
@@ -534,42 +579,44 @@ void TFormStampMain::AssignHelpContexts()
         for (QObject *o : objects)
             SetHelpContext(o, ctx);
     };
-    set(20000, {this, MemoReturnAddress, MemoAddress, ComboBoxEnvelopeSize, ComboBoxReturnAddress,
-                PopupMenuAddress, M_UpdateGraphic, SelectBitmapDialog});
-    set(20030, {FileMenu, FileNew, FileOpen, FileSave, FileSaveAs, FileClose, FilePrintEnvelope,
-                FilePrintTest, FilePrintSetup, FileExit, OpenFileDialog, SaveFileDialog});
-    set(20031, {EditMenu, EditCut, EditCopy, EditPaste, EditDelete, EditClear, EditSelectAll, M_Cut,
-                M_Copy, M_Paste, M_Delete});
-    set(20032, {OptionsMenu, OptionsReturnAddresses, OptionsEnvelope, OptionsFontReturnAddress,
-                OptionsFontAddress, OptionsGraphic, OptionsUpdateGraphic, OptionsClearGraphic,
-                OptionsEditGraphic, OptionsFontToolbar, PopupMenuReturnAddress, M_EditReturnAddresses,
-                FontReturnAddress, M_Font, PopupMenuGraphic, M_SelectGraphic, M_ClearGraphic,
-                M_EditGraphic});
-    set(9998, {HelpMenu, HelpContents, HelpSearch, HelpAbout});
-    set(9994, {HelpOverview});
-    set(9997, {HelpSupport});
-    set(9999, {HelpWarranty});
-    set(9995, {HelpProducts});
-    set(9992, {HelpLicense});
+    set(Topic::MainWindow, {this, MemoReturnAddress, MemoAddress, ComboBoxEnvelopeSize, ComboBoxReturnAddress,
+                            PopupMenuAddress, M_UpdateGraphic, SelectBitmapDialog});
+    set(Topic::FileMenu, {FileMenu, FileNew, FileOpen, FileSave, FileSaveAs, FileClose, FilePrintEnvelope,
+                          FilePrintTest, FilePrintSetup, FileExit, OpenFileDialog, SaveFileDialog});
+    set(Topic::EditMenu, {EditMenu, EditCut, EditCopy, EditPaste, EditDelete, EditClear, EditSelectAll, M_Cut,
+                          M_Copy, M_Paste, M_Delete});
+    set(Topic::OptionsMenu,
+        {OptionsMenu, OptionsReturnAddresses, OptionsEnvelope, OptionsFontReturnAddress, OptionsFontAddress,
+         OptionsGraphic, OptionsUpdateGraphic, OptionsClearGraphic, OptionsEditGraphic, OptionsFontToolbar,
+         PopupMenuReturnAddress, M_EditReturnAddresses, FontReturnAddress, M_Font, PopupMenuGraphic,
+         M_SelectGraphic, M_ClearGraphic, M_EditGraphic});
+    set(Topic::Contents, {HelpMenu, HelpContents, HelpSearch, HelpAbout});
+    set(Topic::Overview, {HelpOverview});
+    set(Topic::Support, {HelpSupport});
+    set(Topic::Warranty, {HelpWarranty});
+    set(Topic::Products, {HelpProducts});
+    set(Topic::License, {HelpLicense});
     // The print dialogs are made when printing; they take these contexts then.
-    setProperty("printDialogHelpContext", 20000);
-    setProperty("printerSetupDialogHelpContext", 20060);
+    setProperty("printDialogHelpContext", Topic::MainWindow);
+    setProperty("printerSetupDialogHelpContext", Topic::PrintSetup);
 }
 
 void TFormStampMain::FormCreate(QObject *)
 {
-    TestPrint = false;
-    InLayout = false;
-    AddressFileName.clear();
-    PrintLines.clear();
-    ActiveAddress = aaDestination;
+    m_state.TestPrint = false;
+    m_state.InLayout = false;
+    m_state.AddressFileName.clear();
+    m_state.PrintEnvelopes = {};
+    m_state.ActiveAddress = aaDestination;
 
-    GraphicFileName = SettingsFile->ReadString(QStringLiteral("Options"), QStringLiteral("GraphFile"), QString());
-    if (!GraphicFileName.isEmpty()) {
+    const ProgramSettings options = Options();
+    CornerGraphic &graphic = Corner();
+    graphic.GraphicFileName = options.GraphicFile();
+    if (!graphic.GraphicFileName.isEmpty()) {
         Guarded([this] { LoadGraphic(); });
-        GraphicLoaded = true;
+        graphic.GraphicLoaded = true;
     } else {
-        GraphicLoaded = false;
+        graphic.GraphicLoaded = false;
     }
     {
         // Emptying the box is no edit: the command state waits for its first occasion.
@@ -578,33 +625,27 @@ void TFormStampMain::FormCreate(QObject *)
         MemoAddress->setModified(false);
     }
 
-    PrintBarCode = SettingsFile->ReadBool(QStringLiteral("Options"), QStringLiteral("PrintBarCode"), true);
-    OptionsBarCode->setChecked(PrintBarCode);
-    PanelFormatToolbar->setVisible(SettingsFile->ReadBool(QStringLiteral("Options"), QStringLiteral("FormatToolbar"), true));
+    m_state.PrintBarCode = options.PrintBarCode();
+    OptionsBarCode->setChecked(m_state.PrintBarCode);
+    PanelFormatToolbar->setVisible(options.FormatToolbar());
 
-    Application.ShowHint = SettingsFile->ReadBool(QStringLiteral("Options"), QStringLiteral("ShowHints"), true);
-    OptionsShowHints->setChecked(Application.ShowHint);
+    m_session.Application.ShowHint = options.ShowHints();
+    OptionsShowHints->setChecked(m_session.Application.ShowHint);
     ApplyHintSettings();
 
-    SetAddressFont(MemoAddress, [] {
+    for (MemoControl *memo : {MemoAddress, MemoReturnAddress}) {
         FontDescription f;
         f.PixelsPerInch = static_cast<int>(Scale::screenDpi());
-        SettingsFile->ReadFont(QStringLiteral("EnvelopeFont"), f);
-        return f;
-    }());
-    SetAddressFont(MemoReturnAddress, [] {
-        FontDescription f;
-        f.PixelsPerInch = static_cast<int>(Scale::screenDpi());
-        SettingsFile->ReadFont(QStringLiteral("ReturnAddressFont"), f);
-        return f;
-    }());
+        options.ReadAddressFont(memo == MemoReturnAddress, f);
+        SetAddressFont(memo, f);
+    }
 
     Guarded([this] { LoadPrinterSettings(); });
 
     // Window position: the stored sides over the current bounds.
     IniRect r{x(), y(), x() + width(), y() + height()};
     bool minimized = false, maximized = false;
-    SettingsFile->ReadRect(QStringLiteral("Position"), r, minimized, maximized);
+    options.ReadPosition(r, minimized, maximized);
     move(x(), r.Top);
     move(r.Left, y());
     resize(width(), r.Bottom - r.Top);
@@ -619,7 +660,7 @@ void TFormStampMain::FormCreate(QObject *)
     Guarded([this] { RegisterFileType(); });
     Guarded([this] { InitRecentFiles(); });
     AssignHelpContexts();
-    VersionText = QStringLiteral("Version 6.0a");
+    m_state.VersionText = QStringLiteral("Version 6.0a");
     Guarded([this] { FillFontNames(); });
 }
 
@@ -632,7 +673,7 @@ void TFormStampMain::FormActivate(QObject *)
 
 void TFormStampMain::FormCloseQuery(QObject *, bool &CanClose)
 {
-    SettingsFile->WriteInteger(QStringLiteral("Options"), QStringLiteral("Size"), ComboBoxEnvelopeSize->currentIndex());
+    Options().SetEnvelopeSizeIndex(ComboBoxEnvelopeSize->currentIndex());
     CanClose = QuerySaveChanges();
 }
 
@@ -640,11 +681,9 @@ void TFormStampMain::FormDestroy(QObject *)
 {
     if (m_destroyed)
         return;
-    m_destroyed = true;
     SavePosition();
-    ReleaseRecentFiles();
-    PrintLines.clear();
-    SettingsFile.reset();
+    m_destroyed = true;
+    m_state.PrintEnvelopes = {};
 }
 
 void TFormStampMain::FileExitClick(QObject *)
@@ -656,12 +695,11 @@ void TFormStampMain::SavePosition()
 {
     // Until FormCreate has read the stored position, a layout pass must not
     // overwrite it with the window's first, provisional bounds.
-    if (!SettingsFile || !m_created)
+    if (!m_created || m_destroyed)
         return;
     // The frame's position with the inner size, as move() and resize() take them
     // back, so the window does not drift by its frame at every start.
-    SettingsFile->WriteRect(QStringLiteral("Position"), IniRect{x(), y(), x() + width(), y() + height()},
-                            isMinimized(), isMaximized());
+    Options().WritePosition(IniRect{x(), y(), x() + width(), y() + height()}, isMinimized(), isMaximized());
 }
 
 void TFormStampMain::closeEvent(QCloseEvent *e)
@@ -684,11 +722,6 @@ void TFormStampMain::resizeEvent(QResizeEvent *e)
 {
     QMainWindow::resizeEvent(e);
     Guarded([this] { FormResize(this); });
-}
-
-void TFormStampMain::moveEvent(QMoveEvent *e)
-{
-    QMainWindow::moveEvent(e);
 }
 
 bool TFormStampMain::event(QEvent *e)

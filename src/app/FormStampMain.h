@@ -1,15 +1,12 @@
 #pragma once
 
+#include "app/SessionState.h"
 #include "document/AddressFile.h"
-#include "platform/Graphic.h"
-#include "settings/QevIniFile.h"
+#include "document/AddressLines.h"
 
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
-#include <memory>
-#include <utility>
-#include <vector>
 
 class QAction;
 class QComboBox;
@@ -18,26 +15,227 @@ class QFrame;
 class QMenu;
 class QMenuBar;
 class QToolButton;
+class QVBoxLayout;
 
 namespace zentrope {
 
 class AddressFontDialog;
-struct EnvelopePage;
+class HelpDesk;
 class ImageControl;
 class MemoControl;
+class ProgramSettings;
 class ResizePanel;
 class StatusPanel;
+class TDlgAbout;
+class TDlgEnvelopeSizes;
+class TDlgReturnAddresses;
+class TFormPrintStatus;
+struct EnvelopePage;
 
 enum TActiveAddress : unsigned char { aaReturn = 0, aaDestination = 1, aaNone = 2 };
 
+// The envelope being composed: the document in the address box, the options
+// that shape its printing and the window's own bookkeeping.
+struct MainWindowState {
+    QString AddressFileName;
+    bool AddressFileReadOnly = false;
+    // The encoding the document was read with; new documents are UTF-8.
+    TextEncoding AddressFileEncoding = TextEncoding::Utf8;
+    bool PrintBarCode = true;
+    bool TestPrint = false;
+    bool InLayout = false;
+    // The envelopes of the last print command.
+    EnvelopeList PrintEnvelopes;
+    TActiveAddress ActiveAddress = aaDestination;
+    QString VersionText;
+};
+
 // The main window: the envelope being composed, with its menus, toolbars and
 // status panels. Its handlers are grouped in one source file per concern
-// (FormStampMain*.cpp).
+// (FormStampMain*.cpp). Tests find its controls by their object names.
 class TFormStampMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TFormStampMain(QWidget *parent = nullptr);
+    // The windows this one opens; the session makes them after this one.
+    struct Dialogs {
+        TDlgAbout *About = nullptr;
+        TDlgEnvelopeSizes *EnvelopeSizes = nullptr;
+        TDlgReturnAddresses *ReturnAddresses = nullptr;
+        TFormPrintStatus *PrintStatus = nullptr;
+    };
+
+    TFormStampMain(SessionState &session, HelpDesk &help, QWidget *parent = nullptr);
     ~TFormStampMain() override;
+    void SetDialogs(const Dialogs &dialogs);
+
+    const MainWindowState &State() const { return m_state; }
+
+    // --- Run by the session --------------------------------------------------------------------
+    void FormActivate(QObject *Sender);
+    void FormDestroy(QObject *Sender);
+    void RunCommandLine(const QStringList &Arguments);
+
+    // --- What the catalog dialogs report -------------------------------------------------------
+    void UpdateEnvelopeSizeCombo();
+    void FillReturnAddressCombo();
+    void ShowReturnAddress();
+    // The dialogs' selection becomes the pickers' selection.
+    void SelectEnvelopeSize(int index);
+    void SelectReturnAddress(int index);
+    void FilePrintSetupClick(QObject *Sender);
+
+    // Recomputes the commands' enabled and checked states and the status panels.
+    void UpdateMenu(QObject *Sender);
+
+    // --- The print job's view of the envelope, for the job and its tests -----------------------
+    // The envelopes of the address box, or of its selection, as the print
+    // commands take them (State().PrintEnvelopes).
+    void CollectPrintLines(bool SelectionOnly);
+    // One envelope's page as the printer lays it out now: size, graphic, fonts, lines.
+    EnvelopePage CurrentEnvelopePage(const QStringList &lines);
+
+signals:
+    // The window has closed for good; the program's loop ends.
+    void closed();
+    // A print job has laid out one page: copy `copy` of envelope `envelope`.
+    void PagePrinted(int envelope, int copy);
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    bool event(QEvent *e) override;
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
+
+private:
+    // --- Construction --------------------------------------------------------------------------
+    void CreateControls();
+    void CreateStandardToolbar(QWidget *central, QVBoxLayout *column);
+    void CreateFormatToolbar(QWidget *central, QVBoxLayout *column);
+    void CreateEnvelopePanel(QWidget *central, QVBoxLayout *column);
+    void CreateStatusBar(QWidget *central, QVBoxLayout *column);
+    void CreateMenus();
+    void CreateDialogComponents();
+    void AssignHelpContexts();
+    void WireHandlers();
+    // Connects an action or button signal to a handler, inside the error guard.
+    template <typename Signal, typename Sender, typename Handler>
+    void Wire(Sender *sender, Signal signal, Handler handler);
+
+    // --- Lifecycle -----------------------------------------------------------------------------
+    void FormCreate(QObject *Sender);
+    void FormCloseQuery(QObject *Sender, bool &CanClose);
+    void FileExitClick(QObject *Sender);
+    void SavePosition();
+
+    // --- Command state, status panels and hints -----------------------------------------------
+    void MemoAddressClick(QObject *Sender);
+    void MemoReturnAddressClick(QObject *Sender);
+    void AddressFocusNone(QObject *Sender);
+    void MemoAddressMouseUp(QObject *Sender);
+    void MemoReturnAddressChange(QObject *Sender);
+    void EditCutClick(QObject *Sender);
+    void EditCopyClick(QObject *Sender);
+    void EditPasteClick(QObject *Sender);
+    void EditDeleteClick(QObject *Sender);
+    void EditSelectAllClick(QObject *Sender);
+    void EditClearClick(QObject *Sender);
+    void ShowHint(const QString &hint);
+    void OptionsShowHintsClick(QObject *Sender);
+    void OptionsFontToolbarClick(QObject *Sender);
+    // Pop-up hints on or off, with their colour and delay.
+    void ApplyHintSettings();
+
+    // --- Envelope preview layout ---------------------------------------------------------------
+    void FormResize(QObject *Sender);
+    void PanelEnvelopeResize(QObject *Sender);
+
+    // --- Address fonts and formatting toolbar -------------------------------------------------
+    void FillFontNames();
+    void ComboBoxFontNameChange(QObject *Sender);
+    void ComboBoxFontSizeChange(QObject *Sender);
+    void SpeedButtonBoldClick(QObject *Sender);
+    void SpeedButtonItalicClick(QObject *Sender);
+    void SpeedButtonUnderlineClick(QObject *Sender);
+    void OptionsFontAddressClick(QObject *Sender);
+    void OptionsFontReturnAddressClick(QObject *Sender);
+    // The font of an address box as the settings file stores it, and back.
+    FontDescription AddressFont(MemoControl *memo) const;
+    void SetAddressFont(MemoControl *memo, const FontDescription &font);
+    // The box the formatting toolbar applies to (null for aaNone), and one
+    // change of its font written whole.
+    MemoControl *ActiveAddressMemo() const;
+    void ChangeAddressFont(MemoControl *memo, const std::function<void(FontDescription &)> &change);
+    void RunFontDialog(MemoControl *memo);
+
+    // --- Corner graphic ------------------------------------------------------------------------
+    void LoadGraphic();
+    void OptionsGraphicClick(QObject *Sender);
+    void OptionsUpdateGraphicClick(QObject *Sender);
+    void OptionsClearGraphicClick(QObject *Sender);
+    void OptionsEditGraphicClick(QObject *Sender);
+
+    // --- Help commands -------------------------------------------------------------------------
+    void HelpContentsClick(QObject *Sender);
+    void HelpOverviewClick(QObject *Sender);
+    void HelpSearchClick(QObject *Sender);
+    void HelpSupportClick(QObject *Sender);
+    void HelpWarrantyClick(QObject *Sender);
+    void HelpLicenseClick(QObject *Sender);
+    void HelpProductsClick(QObject *Sender);
+    void HelpAboutClick(QObject *Sender);
+
+    // --- Envelope sizes and return addresses ---------------------------------------------------
+    void ComboBoxReturnAddressChange(QObject *Sender);
+    void OptionsEnvelopeClick(QObject *Sender);
+    void OptionsReturnAddressesClick(QObject *Sender);
+
+    // --- Postal bar code preview ---------------------------------------------------------------
+    void MemoAddressChange(QObject *Sender);
+    void OptionsBarCodeClick(QObject *Sender);
+
+    // --- Printing ------------------------------------------------------------------------------
+    void FilePrintEnvelopeClick(QObject *Sender);
+    void FilePrintTestClick(QObject *Sender);
+    void SpeedButtonPrintClick(QObject *Sender);
+    void PrintEnvelopes(int Copies, int First, int Last);
+    void LoadPrinterSettings();
+    void SavePrinterSettings();
+
+    // --- Address documents and recent files ----------------------------------------------------
+    bool QuerySaveChanges();
+    void FileNewClick(QObject *Sender);
+    void NewAddressFile();
+    void FileOpenClick(QObject *Sender);
+    void OpenAddressFile(QObject *Sender, const QString &FileName, bool ReadOnly);
+    void FileSaveClick(QObject *Sender);
+    void FileSaveAsClick(QObject *Sender);
+    void FileOpenOldClick(QObject *Sender);
+    // Puts text into the address box as a whole: caret at the start, not modified.
+    void SetAddressText(const QString &text);
+    // The recent-files update after an open or Save As.
+    void RecentFilesUpdate();
+    // The File menu's recent items and the file dialogs' history lists.
+    void RefreshRecentFiles();
+    // What the address file dialogs need beyond QFileDialog's own controls.
+    void SetUpDocumentDialogs();
+    void InitRecentFiles();
+
+    // --- Command line, dropped files, registration ---------------------------------------------
+    void WMDropFiles(const QStringList &Files);
+    void RegisterFileType();
+    // Makes the window, address boxes included, a target for dropped files.
+    void AcceptFileDrops();
+
+    // --- What the window works on --------------------------------------------------------------
+    SessionState &m_session;
+    HelpDesk &m_help;
+    Dialogs m_dialogs;
+    MainWindowState m_state;
+    TQevIniFile &Settings() const { return *m_session.Settings; }
+    ProgramSettings Options() const;
+    CornerGraphic &Corner() const { return m_session.Graphic; }
+    TPrinterDevice &Printer() const { return *m_session.Printer; }
 
     // --- Controls (objectName = the member's name) -------------------------------------------
     QMenuBar *ZentropeMainMenu = nullptr;
@@ -88,8 +286,8 @@ public:
             *OptionsBarCode = nullptr, *OptionsFontToolbar = nullptr;
     QMenu *HelpMenu = nullptr;
     QAction *HelpContents = nullptr, *HelpOverview = nullptr, *HelpSearch = nullptr, *N6 = nullptr,
-            *HelpSupport = nullptr, *HelpWarranty = nullptr, *HelpLicense = nullptr,
-            *HelpProducts = nullptr, *N7 = nullptr, *HelpAbout = nullptr;
+            *HelpSupport = nullptr, *HelpWarranty = nullptr, *HelpLicense = nullptr, *HelpProducts = nullptr,
+            *N7 = nullptr, *HelpAbout = nullptr;
     // Pop-up menus.
     QMenu *PopupMenuReturnAddress = nullptr;
     QAction *M_EditReturnAddresses = nullptr, *FontReturnAddress = nullptr;
@@ -106,180 +304,8 @@ public:
     // The font dialog of both address fonts; made at its first use.
     AddressFontDialog *FontDialog = nullptr;
 
-    // --- Private state shared across the window's concerns -------------------------------------
-    QString AddressFileName;
-    bool AddressFileReadOnly = false;
-    // The encoding the document was read with; new documents are UTF-8.
-    TextEncoding AddressFileEncoding = TextEncoding::Utf8;
-    QString GraphicFileName;
-    bool GraphicLoaded = false;
-    QString GraphicExtension;
-    bool PrintBarCode = true;
-    bool TestPrint = false;
-    bool InLayout = false;
-    QStringList PrintLines;
-    int EnvelopeCount = 0;
-    // (index of the first line, number of lines) per envelope; grows as needed.
-    std::vector<std::pair<int, int>> EnvelopeRanges;
-    TActiveAddress ActiveAddress = aaDestination;
-    QString VersionText;
-
-    // --- Lifecycle -----------------------------------------------------------------------------
-    void FormCreate(QObject *Sender);
-    void FormActivate(QObject *Sender);
-    void FormCloseQuery(QObject *Sender, bool &CanClose);
-    void FormDestroy(QObject *Sender);
-    void FileExitClick(QObject *Sender);
-    void SavePosition();
-
-    // --- Command state, status panels and hints -----------------------------------------------
-    void UpdateMenu(QObject *Sender);
-    void MemoAddressClick(QObject *Sender);
-    void MemoReturnAddressClick(QObject *Sender);
-    void AddressFocusNone(QObject *Sender);
-    void MemoAddressMouseUp(QObject *Sender);
-    void MemoReturnAddressChange(QObject *Sender);
-    void EditCutClick(QObject *Sender);
-    void EditCopyClick(QObject *Sender);
-    void EditPasteClick(QObject *Sender);
-    void EditDeleteClick(QObject *Sender);
-    void EditSelectAllClick(QObject *Sender);
-    void EditClearClick(QObject *Sender);
-    void ShowHint(const QString &hint);
-    void OptionsShowHintsClick(QObject *Sender);
-    void OptionsFontToolbarClick(QObject *Sender);
-
-    // --- Envelope preview layout ---------------------------------------------------------------
-    void FormResize(QObject *Sender);
-    void PanelEnvelopeResize(QObject *Sender);
-
-    // --- Address fonts and formatting toolbar -------------------------------------------------
-    void FillFontNames();
-    void ComboBoxFontNameChange(QObject *Sender);
-    void ComboBoxFontSizeChange(QObject *Sender);
-    void SpeedButtonBoldClick(QObject *Sender);
-    void SpeedButtonItalicClick(QObject *Sender);
-    void SpeedButtonUnderlineClick(QObject *Sender);
-    void OptionsFontAddressClick(QObject *Sender);
-    void OptionsFontReturnAddressClick(QObject *Sender);
-    // The font of an address box as the settings file stores it, and back.
-    FontDescription AddressFont(MemoControl *memo) const;
-    void SetAddressFont(MemoControl *memo, const FontDescription &font);
-    // The box the formatting toolbar applies to (null for aaNone), its section,
-    // and one change of its font written whole.
-    MemoControl *ActiveAddressMemo() const;
-    static QString FontSection(bool returnAddress);
-    void ChangeAddressFont(MemoControl *memo, const std::function<void(FontDescription &)> &change);
-    void RunFontDialog(MemoControl *memo);
-
-    // --- Corner graphic ------------------------------------------------------------------------
-    // The picture ImageReturnAddress shows; the print job paints it while GraphicLoaded.
-    Graphic GraphicPicture;
-    void LoadGraphic();
-    void OptionsGraphicClick(QObject *Sender);
-    void OptionsUpdateGraphicClick(QObject *Sender);
-    void OptionsClearGraphicClick(QObject *Sender);
-    void OptionsEditGraphicClick(QObject *Sender);
-
-    // --- Help commands -------------------------------------------------------------------------
-    void HelpContentsClick(QObject *Sender);
-    void HelpOverviewClick(QObject *Sender);
-    void HelpSearchClick(QObject *Sender);
-    void HelpSupportClick(QObject *Sender);
-    void HelpWarrantyClick(QObject *Sender);
-    void HelpLicenseClick(QObject *Sender);
-    void HelpProductsClick(QObject *Sender);
-    void HelpAboutClick(QObject *Sender);
-    // The two help requests: show topic n; run the macro "search()".
-    static void ShowHelpTopic(int topic);
-    static void ShowHelpSearch();
-
-    // --- Envelope sizes and return addresses ---------------------------------------------------
-    void UpdateEnvelopeSizeCombo();
-    void FillReturnAddressCombo();
-    void ShowReturnAddress();
-    void ComboBoxReturnAddressChange(QObject *Sender);
-    void OptionsEnvelopeClick(QObject *Sender);
-    void OptionsReturnAddressesClick(QObject *Sender);
-
-    // --- Postal bar code preview ---------------------------------------------------------------
-    void MemoAddressChange(QObject *Sender);
-    void OptionsBarCodeClick(QObject *Sender);
-
-    // --- Printing ------------------------------------------------------------------------------
-    void FilePrintEnvelopeClick(QObject *Sender);
-    void FilePrintTestClick(QObject *Sender);
-    void SpeedButtonPrintClick(QObject *Sender);
-    void FilePrintSetupClick(QObject *Sender);
-    void CollectPrintLines(bool SelectionOnly);
-    void SplitEnvelopes();
-    void PrintEnvelopes(int Copies, int First, int Last);
-    // One envelope's page as the printer lays it out now: size, graphic, fonts, lines.
-    EnvelopePage CurrentEnvelopePage(const QStringList &lines);
-    void LoadPrinterSettings();
-    void SavePrinterSettings();
-
-    // --- Address documents and recent files ----------------------------------------------------
-    bool QuerySaveChanges();
-    void FileNewClick(QObject *Sender);
-    void NewAddressFile();
-    void FileOpenClick(QObject *Sender);
-    void OpenAddressFile(QObject *Sender, const QString &FileName, bool ReadOnly);
-    void FileSaveClick(QObject *Sender);
-    void FileSaveAsClick(QObject *Sender);
-    void FileOpenOldClick(QObject *Sender);
-    // Puts text into the address box as a whole: caret at the start, not modified.
-    void SetAddressText(const QString &text);
-    // The recent-files update after an open or Save As.
-    void RecentFilesUpdate();
-    // The File menu's recent items and the file dialogs' history lists.
-    void RefreshRecentFiles();
-    // What the address file dialogs need beyond QFileDialog's own controls.
-    void SetUpDocumentDialogs();
-
-    // --- Command line, dropped files, registration ---------------------------------------------
-    void RunCommandLine(const QStringList &Arguments);
-    void WMDropFiles(const QStringList &Files);
-    void RegisterFileType();
-    // Makes the window, address boxes included, a target for dropped files.
-    void AcceptFileDrops();
-
-    // Pop-up hints on or off, with their colour and delay.
-    void ApplyHintSettings();
-    // The recent files list in the File menu and the file dialogs' histories.
-    void InitRecentFiles();
-    void ReleaseRecentFiles();
-
-signals:
-    // The window has closed for good; the program's loop ends.
-    void closed();
-    // A print job has laid out one page: copy `copy` of envelope `envelope`.
-    void PagePrinted(int envelope, int copy);
-
-protected:
-    void closeEvent(QCloseEvent *e) override;
-    void resizeEvent(QResizeEvent *e) override;
-    void moveEvent(QMoveEvent *e) override;
-    bool event(QEvent *e) override;
-    void dragEnterEvent(QDragEnterEvent *e) override;
-    void dropEvent(QDropEvent *e) override;
-
-private:
-    void CreateControls();
-    void CreateMenus();
-    void CreateDialogComponents();
-    void AssignHelpContexts();
-    void WireHandlers();
-    // Connects an action or button signal to a handler, inside the error guard.
-    template <typename Signal, typename Sender, typename Handler>
-    void Wire(Sender *sender, Signal signal, Handler handler);
-
     bool m_created = false;   // FormCreate has read the stored position
     bool m_destroyed = false; // FormDestroy has run
 };
-
-// Helper for the help contexts: the topic number kept on a control, action or dialog.
-void SetHelpContext(QObject *object, int context);
-int HelpContext(const QObject *object);
 
 } // namespace zentrope

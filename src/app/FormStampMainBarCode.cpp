@@ -4,6 +4,8 @@
 #include "app/Scale.h"
 #include "barcode/BarCode.h"
 #include "barcode/Postnet.h"
+#include "document/AddressLines.h"
+#include "settings/ProgramSettings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,31 +16,9 @@ namespace zentrope {
 
 // The postal bar code preview.
 
-namespace {
-// The address box's lines as an edit box counts them: a line break at the very
-// end does not start a further line. Only the last two lines decide the code.
-QStringList lastAddressLines(const QString &text)
-{
-    QStringView t(text);
-    if (t.endsWith(u'\n'))
-        t.chop(1);
-    if (t.isEmpty() && !text.endsWith(u'\n'))
-        return {};
-    QStringList lines;
-    const qsizetype lastBreak = t.lastIndexOf(u'\n');
-    const QStringView last = t.mid(lastBreak + 1);
-    if (lastBreak >= 0) {
-        const QStringView before = t.left(lastBreak);
-        lines.append(before.mid(before.lastIndexOf(u'\n') + 1).toString());
-    }
-    lines.append(last.toString());
-    return lines;
-}
-} // namespace
-
 void TFormStampMain::MemoAddressChange(QObject *Sender)
 {
-    const QString digits = ExtractZipCode(lastAddressLines(MemoAddress->text()));
+    const QString digits = ExtractZipCode(LastAddressLines(MemoAddress->text()));
 
     // The bitmap is made at the control's size on first use; the control
     // stretches it to its current size afterwards.
@@ -46,7 +26,7 @@ void TFormStampMain::MemoAddressChange(QObject *Sender)
     if (surface.isNull())
         surface = QImage(ImageZipBarCode->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     surface.fill(QApplication::palette().color(QPalette::Base));
-    if (PrintBarCode) {
+    if (m_state.PrintBarCode) {
         QPainter painter(&surface);
         int x = 1, y = 8;
         DrawBarCode(painter, static_cast<int>(Scale::screenDpi() + 0.5), digits, x, 16384, y);
@@ -58,9 +38,9 @@ void TFormStampMain::MemoAddressChange(QObject *Sender)
 
 void TFormStampMain::OptionsBarCodeClick(QObject *Sender)
 {
-    PrintBarCode = !PrintBarCode;
-    SettingsFile->WriteBool(QStringLiteral("Options"), QStringLiteral("PrintBarCode"), PrintBarCode);
-    OptionsBarCode->setChecked(PrintBarCode);
+    m_state.PrintBarCode = !m_state.PrintBarCode;
+    Options().SetPrintBarCode(m_state.PrintBarCode);
+    OptionsBarCode->setChecked(m_state.PrintBarCode);
     MemoAddressChange(Sender);
 }
 

@@ -1,6 +1,5 @@
 #include "app/FormStampMain.h"
 
-#include "app/Application.h"
 #include "app/Controls.h"
 #include "app/DlgEnvelopeSizes.h"
 #include "app/DlgReturnAddresses.h"
@@ -15,12 +14,10 @@ namespace zentrope {
 
 void TFormStampMain::UpdateEnvelopeSizeCombo()
 {
-    if (!DlgEnvelopeSizes)
-        return;
     const QString remembered =
         ComboBoxEnvelopeSize->currentIndex() >= 0 ? ComboBoxEnvelopeSize->currentText() : QString();
     ComboBoxEnvelopeSize->clear();
-    for (const EnvelopeSize &e : DlgEnvelopeSizes->Catalog().Entries())
+    for (const EnvelopeSize &e : m_session.EnvelopeSizes.Entries())
         ComboBoxEnvelopeSize->addItem(e.Name, QVariant::fromValue(e.Dimension));
     int match = -1;
     for (int i = 0; i < ComboBoxEnvelopeSize->count() && match < 0; ++i) {
@@ -30,14 +27,27 @@ void TFormStampMain::UpdateEnvelopeSizeCombo()
     ComboBoxEnvelopeSize->setCurrentIndex(match);
 }
 
+void TFormStampMain::SelectEnvelopeSize(int index)
+{
+    if (index >= 0 && index < ComboBoxEnvelopeSize->count())
+        ComboBoxEnvelopeSize->setCurrentIndex(index);
+}
+
 void TFormStampMain::FillReturnAddressCombo()
 {
     ComboBoxReturnAddress->clear();
-    if (DlgReturnAddresses) {
-        for (const ReturnAddress &a : DlgReturnAddresses->Catalog().Entries())
-            ComboBoxReturnAddress->addItem(a.Description);
-        ComboBoxReturnAddress->setCurrentIndex(DlgReturnAddresses->SelectedIndex());
-    }
+    for (const ReturnAddress &a : m_session.ReturnAddresses.Entries())
+        ComboBoxReturnAddress->addItem(a.Description);
+    // The catalog's current entry is the one selected in its dialog's list.
+    ComboBoxReturnAddress->setCurrentIndex(
+        m_dialogs.ReturnAddresses ? m_dialogs.ReturnAddresses->SelectedIndex() : -1);
+    ShowReturnAddress();
+}
+
+void TFormStampMain::SelectReturnAddress(int index)
+{
+    if (index >= 0 && index < ComboBoxReturnAddress->count())
+        ComboBoxReturnAddress->setCurrentIndex(index);
     ShowReturnAddress();
 }
 
@@ -45,9 +55,9 @@ void TFormStampMain::ShowReturnAddress()
 {
     MemoReturnAddress->clear();
     const int i = ComboBoxReturnAddress->currentIndex();
-    if (i < 0 || i >= ComboBoxReturnAddress->count() || !DlgReturnAddresses)
+    if (i < 0 || i >= ComboBoxReturnAddress->count())
         return;
-    if (const ReturnAddress *a = DlgReturnAddresses->Address(i))
+    if (const ReturnAddress *a = m_session.ReturnAddresses.At(i))
         MemoReturnAddress->setText(a->Lines.join(QLatin1Char('\n')));
 }
 
@@ -58,17 +68,15 @@ void TFormStampMain::ComboBoxReturnAddressChange(QObject *)
 
 void TFormStampMain::OptionsEnvelopeClick(QObject *)
 {
-    if (!DlgEnvelopeSizes)
-        return;
     // Closing the dialog reactivates the main window, which refreshes the pickers.
-    DlgEnvelopeSizes->EditEnvelopeSizes();
+    if (m_dialogs.EnvelopeSizes)
+        m_dialogs.EnvelopeSizes->EditEnvelopeSizes(ComboBoxEnvelopeSize->currentIndex());
 }
 
 void TFormStampMain::OptionsReturnAddressesClick(QObject *)
 {
-    if (!DlgReturnAddresses)
-        return;
-    DlgReturnAddresses->ShowCatalog();
+    if (m_dialogs.ReturnAddresses)
+        m_dialogs.ReturnAddresses->ShowCatalog(ComboBoxReturnAddress->currentIndex());
 }
 
 } // namespace zentrope

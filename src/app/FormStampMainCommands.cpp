@@ -1,6 +1,6 @@
-#include "app/Application.h"
 #include "app/Controls.h"
 #include "app/FormStampMain.h"
+#include "settings/ProgramSettings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,11 +31,14 @@ public:
 // Switches the pop-up hint windows off while leaving the hint line fed.
 class HintFilter : public QObject {
 public:
-    using QObject::QObject;
+    HintFilter(QObject *parent, const bool &showHint) : QObject(parent), m_showHint(showHint)
+    {
+        setObjectName(QStringLiteral("HintFilter"));
+    }
     bool eventFilter(QObject *watched, QEvent *e) override
     {
         if (e->type() == QEvent::ToolTip) {
-            if (!Application.ShowHint)
+            if (!m_showHint)
                 return true;
             auto *w = qobject_cast<QWidget *>(watched);
             if (w && !w->property("showHint").value<bool>() && w->property("showHint").isValid())
@@ -43,17 +46,22 @@ public:
         }
         return QObject::eventFilter(watched, e);
     }
+
+private:
+    const bool &m_showHint;
 };
 
 } // namespace
 
 void TFormStampMain::ApplyHintSettings()
 {
-    static bool installed = false;
-    if (!installed) {
-        installed = true;
+    // The filter goes with this window; the style and colours stay with the application.
+    if (!findChild<HintFilter *>(QStringLiteral("HintFilter"), Qt::FindDirectChildrenOnly))
+        qApp->installEventFilter(new HintFilter(this, m_session.Application.ShowHint));
+    static bool styled = false;
+    if (!styled) {
+        styled = true;
         QApplication::setStyle(new HintStyle(QApplication::style()->name()));
-        qApp->installEventFilter(new HintFilter(qApp));
         QPalette tip = QToolTip::palette();
         tip.setColor(QPalette::ToolTipBase, QColor(0, 255, 255));
         tip.setColor(QPalette::ToolTipText, Qt::black);
@@ -71,10 +79,11 @@ void TFormStampMain::UpdateMenu(QObject *)
     } buttons[] = {
         {SpeedButtonBold, "Bold on/off for return address", "Bold on/off for destination address"},
         {SpeedButtonItalic, "Italics on/off for return address", "Italics on/off for destination address"},
-        {SpeedButtonUnderline, "Underline on/off for return address", "Underline on/off for destination address"},
+        {SpeedButtonUnderline, "Underline on/off for return address",
+         "Underline on/off for destination address"},
     };
-    if (ActiveAddress == aaReturn || ActiveAddress == aaDestination) {
-        const bool ret = ActiveAddress == aaReturn;
+    if (m_state.ActiveAddress == aaReturn || m_state.ActiveAddress == aaDestination) {
+        const bool ret = m_state.ActiveAddress == aaReturn;
         MemoControl *memo = ret ? MemoReturnAddress : MemoAddress;
         sel = memo->textCursor().hasSelection();
         const QFont f = memo->font();
@@ -90,14 +99,17 @@ void TFormStampMain::UpdateMenu(QObject *)
         }
         ComboBoxFontName->setEnabled(true);
         ComboBoxFontName->setCurrentIndex(ComboBoxFontName->findText(f.family(), Qt::MatchFixedString));
-        const QString nameHint = ret ? QStringLiteral("Font for return address") : QStringLiteral("Font for destination address");
+        const QString nameHint =
+            ret ? QStringLiteral("Font for return address") : QStringLiteral("Font for destination address");
         ComboBoxFontName->setToolTip(nameHint);
         ComboBoxFontName->setStatusTip(nameHint);
         ComboBoxFontName->setProperty("showHint", true);
         ComboBoxFontSize->setEnabled(true);
         const FontDescription d = AddressFont(memo);
-        ComboBoxFontSize->setCurrentIndex(ComboBoxFontSize->findText(QString::number(d.Size), Qt::MatchExactly));
-        const QString sizeHint = ret ? QStringLiteral("Font size for return address") : QStringLiteral("Font size for destination address");
+        ComboBoxFontSize->setCurrentIndex(
+            ComboBoxFontSize->findText(QString::number(d.Size), Qt::MatchExactly));
+        const QString sizeHint = ret ? QStringLiteral("Font size for return address")
+                                     : QStringLiteral("Font size for destination address");
         ComboBoxFontSize->setToolTip(sizeHint);
         ComboBoxFontSize->setStatusTip(sizeHint);
         ComboBoxFontSize->setProperty("showHint", true);
@@ -115,7 +127,7 @@ void TFormStampMain::UpdateMenu(QObject *)
     }
 
     const bool hasText = MemoAddress->lineCount() > 0;
-    FileSave->setEnabled(hasText && !AddressFileReadOnly);
+    FileSave->setEnabled(hasText && !m_state.AddressFileReadOnly);
     SpeedButtonFileSave->setEnabled(FileSave->isEnabled());
     FileSaveAs->setEnabled(hasText);
     FileClose->setEnabled(hasText);
@@ -123,7 +135,7 @@ void TFormStampMain::UpdateMenu(QObject *)
     FilePrintTest->setEnabled(FilePrintEnvelope->isEnabled());
     SpeedButtonPrint->setEnabled(FilePrintEnvelope->isEnabled());
 
-    const bool isDest = ActiveAddress == aaDestination;
+    const bool isDest = m_state.ActiveAddress == aaDestination;
     const QMimeData *clip = QGuiApplication::clipboard()->mimeData();
     EditPaste->setEnabled(clip && clip->hasText() && isDest);
     M_Paste->setEnabled(EditPaste->isEnabled());
@@ -139,7 +151,7 @@ void TFormStampMain::UpdateMenu(QObject *)
     EditSelectAll->setEnabled(isDest && hasText);
     EditClear->setEnabled(isDest && hasText);
 
-    const bool graphic = !GraphicFileName.isEmpty();
+    const bool graphic = !Corner().GraphicFileName.isEmpty();
     for (QAction *a : {OptionsClearGraphic, OptionsUpdateGraphic, OptionsEditGraphic, M_ClearGraphic,
                        M_UpdateGraphic, M_EditGraphic})
         a->setEnabled(graphic);
@@ -149,19 +161,19 @@ void TFormStampMain::UpdateMenu(QObject *)
 
 void TFormStampMain::MemoAddressClick(QObject *Sender)
 {
-    ActiveAddress = aaDestination;
+    m_state.ActiveAddress = aaDestination;
     UpdateMenu(Sender);
 }
 
 void TFormStampMain::MemoReturnAddressClick(QObject *Sender)
 {
-    ActiveAddress = aaReturn;
+    m_state.ActiveAddress = aaReturn;
     UpdateMenu(Sender);
 }
 
 void TFormStampMain::AddressFocusNone(QObject *Sender)
 {
-    ActiveAddress = aaNone;
+    m_state.ActiveAddress = aaNone;
     UpdateMenu(Sender);
 }
 
@@ -183,9 +195,9 @@ void TFormStampMain::EditCutClick(QObject *Sender)
 
 void TFormStampMain::EditCopyClick(QObject *Sender)
 {
-    if (ActiveAddress == aaReturn)
+    if (m_state.ActiveAddress == aaReturn)
         MemoReturnAddress->copy();
-    else if (ActiveAddress == aaDestination)
+    else if (m_state.ActiveAddress == aaDestination)
         MemoAddress->copy();
     UpdateMenu(Sender);
 }
@@ -227,16 +239,16 @@ void TFormStampMain::ShowHint(const QString &hint)
 void TFormStampMain::OptionsShowHintsClick(QObject *)
 {
     // The action toggled its own check mark before the handler runs.
-    Application.ShowHint = OptionsShowHints->isChecked();
-    if (!Application.ShowHint)
+    m_session.Application.ShowHint = OptionsShowHints->isChecked();
+    if (!m_session.Application.ShowHint)
         QToolTip::hideText();
-    SettingsFile->WriteBool(QStringLiteral("Options"), QStringLiteral("ShowHints"), Application.ShowHint);
+    Options().SetShowHints(m_session.Application.ShowHint);
 }
 
 void TFormStampMain::OptionsFontToolbarClick(QObject *)
 {
     PanelFormatToolbar->setVisible(PanelFormatToolbar->isHidden());
-    SettingsFile->WriteBool(QStringLiteral("Options"), QStringLiteral("FormatToolbar"), !PanelFormatToolbar->isHidden());
+    Options().SetFormatToolbar(!PanelFormatToolbar->isHidden());
 }
 
 } // namespace zentrope

@@ -2,6 +2,7 @@
 
 #include "app/Controls.h"
 #include "app/Guard.h"
+#include "app/HelpContext.h"
 #include "app/Prompt.h"
 #include "document/AddressFile.h"
 #include "document/OldFileList.h"
@@ -140,7 +141,8 @@ bool TFormStampMain::QuerySaveChanges()
 {
     if (!MemoAddress->modified())
         return true;
-    const QString name = AddressFileName.isEmpty() ? QStringLiteral("Untitled") : AddressFileName;
+    const QString name =
+        m_state.AddressFileName.isEmpty() ? QStringLiteral("Untitled") : m_state.AddressFileName;
     const int answer = Prompt::message(this, Prompt::Kind::Confirmation,
                                        QStringLiteral("Save changes to envelope file \"%1\"?").arg(name),
                                        Prompt::Yes | Prompt::No | Prompt::Cancel);
@@ -165,8 +167,8 @@ void TFormStampMain::NewAddressFile()
         return;
     MemoAddress->clear();
     MemoAddress->setModified(false);
-    AddressFileName.clear();
-    AddressFileEncoding = TextEncoding::Utf8;
+    m_state.AddressFileName.clear();
+    m_state.AddressFileEncoding = TextEncoding::Utf8;
     setWindowTitle(kTitle);
     MemoAddressChange(this);
     UpdateMenu(this);
@@ -174,7 +176,7 @@ void TFormStampMain::NewAddressFile()
 
 void TFormStampMain::FileOpenClick(QObject *Sender)
 {
-    PrepareDialog(OpenFileDialog, AddressFileName);
+    PrepareDialog(OpenFileDialog, m_state.AddressFileName);
     if (!QuerySaveChanges())
         return;
     if (Prompt::exec(*OpenFileDialog) != QDialog::Accepted)
@@ -196,15 +198,17 @@ void TFormStampMain::SetAddressText(const QString &text)
 void TFormStampMain::OpenAddressFile(QObject *Sender, const QString &FileName, bool ReadOnly)
 {
     if (!AddressFileExists(FileName)) {
-        Prompt::message(this, Prompt::Kind::Warning, QStringLiteral("Cannot find file \"%1\".").arg(FileName));
+        Prompt::message(this, Prompt::Kind::Warning,
+                        QStringLiteral("Cannot find file \"%1\".").arg(FileName));
         return;
     }
     // A read that fails throws before anything of the document has changed.
     const AddressText document = ReadAddressFile(FileName);
-    AddressFileName = FileName;
-    AddressFileReadOnly = ReadOnly || AddressFileIsReadOnly(FileName);
-    AddressFileEncoding = document.Encoding;
-    setWindowTitle(TitleFor(AddressFileName) + (AddressFileReadOnly ? QStringLiteral(" (read-only)") : QString()));
+    m_state.AddressFileName = FileName;
+    m_state.AddressFileReadOnly = ReadOnly || AddressFileIsReadOnly(FileName);
+    m_state.AddressFileEncoding = document.Encoding;
+    setWindowTitle(TitleFor(m_state.AddressFileName) +
+                   (m_state.AddressFileReadOnly ? QStringLiteral(" (read-only)") : QString()));
     SetAddressText(document.Text);
     MemoAddressChange(Sender);
     RecentFilesUpdate();
@@ -213,26 +217,27 @@ void TFormStampMain::OpenAddressFile(QObject *Sender, const QString &FileName, b
 
 void TFormStampMain::FileSaveClick(QObject *Sender)
 {
-    if (AddressFileName.isEmpty()) {
+    if (m_state.AddressFileName.isEmpty()) {
         FileSaveAsClick(Sender);
         return;
     }
-    if (AddressFileReadOnly) {
-        Prompt::message(this, Prompt::Kind::Information, ReadOnlyText(AddressFileName));
+    if (m_state.AddressFileReadOnly) {
+        Prompt::message(this, Prompt::Kind::Information, ReadOnlyText(m_state.AddressFileName));
         // Save As offers no name and no folder. Should that save fail, the
         // document keeps the name it had.
-        const QString previous = AddressFileName;
-        AddressFileName.clear();
+        const QString previous = m_state.AddressFileName;
+        m_state.AddressFileName.clear();
         try {
             FileSaveAsClick(Sender);
         } catch (...) {
-            if (AddressFileName.isEmpty())
-                AddressFileName = previous;
+            if (m_state.AddressFileName.isEmpty())
+                m_state.AddressFileName = previous;
             throw;
         }
         return;
     }
-    AddressFileEncoding = WriteAddressFile(AddressFileName, MemoAddress->text(), AddressFileEncoding);
+    m_state.AddressFileEncoding =
+        WriteAddressFile(m_state.AddressFileName, MemoAddress->text(), m_state.AddressFileEncoding);
     MemoAddress->setModified(false);
     UpdateMenu(Sender);
 }
@@ -241,7 +246,7 @@ void TFormStampMain::FileSaveAsClick(QObject *Sender)
 {
     QString chosen;
     for (;;) {
-        PrepareDialog(SaveFileDialog, AddressFileName);
+        PrepareDialog(SaveFileDialog, m_state.AddressFileName);
         if (Prompt::exec(*SaveFileDialog) != QDialog::Accepted)
             return;
         chosen = ChosenFile(SaveFileDialog);
@@ -253,17 +258,17 @@ void TFormStampMain::FileSaveAsClick(QObject *Sender)
     }
 
     // A save that fails leaves the document named as it was.
-    const QString previousName = AddressFileName;
-    const bool previousReadOnly = AddressFileReadOnly;
+    const QString previousName = m_state.AddressFileName;
+    const bool previousReadOnly = m_state.AddressFileReadOnly;
     const QString previousTitle = windowTitle();
-    AddressFileName = chosen;
-    AddressFileReadOnly = false;
-    setWindowTitle(TitleFor(AddressFileName));
+    m_state.AddressFileName = chosen;
+    m_state.AddressFileReadOnly = false;
+    setWindowTitle(TitleFor(m_state.AddressFileName));
     try {
         FileSaveClick(Sender);
     } catch (...) {
-        AddressFileName = previousName;
-        AddressFileReadOnly = previousReadOnly;
+        m_state.AddressFileName = previousName;
+        m_state.AddressFileReadOnly = previousReadOnly;
         setWindowTitle(previousTitle);
         throw;
     }
@@ -279,22 +284,19 @@ void TFormStampMain::FileOpenOldClick(QObject *Sender)
 
 void TFormStampMain::RecentFilesUpdate()
 {
-    if (!OldFileList)
-        return;
     // A settings write that fails throws here: the list has changed, the menu
     // stays as it was.
-    OldFileList->OpenedFile(AddressFileName);
+    m_session.RecentFiles->OpenedFile(m_state.AddressFileName);
     RefreshRecentFiles();
 }
 
 void TFormStampMain::RefreshRecentFiles()
 {
-    if (!OldFileList)
-        return;
-    OldFileList->UpdateMenu(FileMenu, FileOldFileBreak,
-                            [this](QAction *item) { Guarded([this, item] { FileOpenOldClick(item); }); });
+    const TOldFileList &recent = *m_session.RecentFiles;
+    recent.UpdateMenu(FileMenu, FileOldFileBreak,
+                      [this](QAction *item) { Guarded([this, item] { FileOpenOldClick(item); }); });
     QStringList history;
-    OldFileList->UpdateOtherList(history);
+    recent.UpdateOtherList(history);
     SetDialogHistory(SaveFileDialog, history);
     SetDialogHistory(OpenFileDialog, history);
 }
@@ -303,11 +305,6 @@ void TFormStampMain::InitRecentFiles()
 {
     SetUpDocumentDialogs();
     RefreshRecentFiles();
-}
-
-void TFormStampMain::ReleaseRecentFiles()
-{
-    OldFileList.reset();
 }
 
 } // namespace zentrope

@@ -3,6 +3,7 @@
 #include "app/FormStampMain.h"
 #include "app/Prompt.h"
 #include "app/Scale.h"
+#include "settings/ProgramSettings.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -101,7 +102,7 @@ void TFormStampMain::SetAddressFont(MemoControl *memo, const FontDescription &d)
 
 MemoControl *TFormStampMain::ActiveAddressMemo() const
 {
-    switch (ActiveAddress) {
+    switch (m_state.ActiveAddress) {
     case aaReturn:
         return MemoReturnAddress;
     case aaDestination:
@@ -112,18 +113,13 @@ MemoControl *TFormStampMain::ActiveAddressMemo() const
     return nullptr;
 }
 
-QString TFormStampMain::FontSection(bool returnAddress)
-{
-    return returnAddress ? QStringLiteral("ReturnAddressFont") : QStringLiteral("EnvelopeFont");
-}
-
 void TFormStampMain::ChangeAddressFont(MemoControl *memo,
                                        const std::function<void(FontDescription &)> &change)
 {
     FontDescription d = AddressFont(memo);
     change(d);
     SetAddressFont(memo, d);
-    SettingsFile->WriteFont(FontSection(memo == MemoReturnAddress), d);
+    Options().WriteAddressFont(memo == MemoReturnAddress, d);
 }
 
 void TFormStampMain::FillFontNames()

@@ -2,6 +2,7 @@
 #include "app/FormStampMain.h"
 #include "app/Prompt.h"
 #include "app/Scale.h"
+#include "settings/ProgramSettings.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,21 +14,22 @@ namespace zentrope {
 
 void TFormStampMain::LoadGraphic()
 {
-    GraphicExtension = Graphic::extensionOf(GraphicFileName);
+    Corner().GraphicExtension = Graphic::extensionOf(Corner().GraphicFileName);
     ImageReturnAddress->resize(Scale::dp(QSize(96, 96)));
-    const Graphic::Kind kind = Graphic::kindOf(GraphicExtension);
+    const Graphic::Kind kind = Graphic::kindOf(Corner().GraphicExtension);
     if (kind != Graphic::Kind::None) {
         // Throws with the reader's message; the control keeps its old picture then.
-        Graphic picture = Graphic::load(GraphicFileName, kind);
-        GraphicPicture = std::move(picture);
+        Graphic picture = Graphic::load(Corner().GraphicFileName, kind);
+        Corner().GraphicPicture = std::move(picture);
         if (kind == Graphic::Kind::Icon)
-            ImageReturnAddress->resize(GraphicPicture.naturalSize());
+            ImageReturnAddress->resize(Corner().GraphicPicture.naturalSize());
         if (kind == Graphic::Kind::Metafile) {
-            ImageReturnAddress->setPainter(
-                [picture = GraphicPicture](QPainter &p, const QRect &r) { picture.paint(p, QRectF(r)); });
+            ImageReturnAddress->setPainter([picture = Corner().GraphicPicture](QPainter &p, const QRect &r) {
+                picture.paint(p, QRectF(r));
+            });
         } else {
             ImageReturnAddress->setStretch(true);
-            ImageReturnAddress->setPicture(GraphicPicture.image());
+            ImageReturnAddress->setPicture(Corner().GraphicPicture.image());
         }
     }
     ImageReturnAddress->setVisible(true);
@@ -35,16 +37,17 @@ void TFormStampMain::LoadGraphic()
 
 void TFormStampMain::OptionsGraphicClick(QObject *)
 {
-    if (!GraphicFileName.isEmpty()) {
-        const QFileInfo info(GraphicFileName);
+    if (!Corner().GraphicFileName.isEmpty()) {
+        const QFileInfo info(Corner().GraphicFileName);
         SelectBitmapDialog->setDirectory(info.absolutePath());
         SelectBitmapDialog->selectFile(info.fileName());
     }
-    if (Prompt::exec(*SelectBitmapDialog) == QDialog::Accepted && !SelectBitmapDialog->selectedFiles().isEmpty()) {
-        GraphicFileName = SelectBitmapDialog->selectedFiles().constFirst();
-        SettingsFile->WriteString(QStringLiteral("Options"), QStringLiteral("GraphFile"), GraphicFileName);
+    if (Prompt::exec(*SelectBitmapDialog) == QDialog::Accepted &&
+        !SelectBitmapDialog->selectedFiles().isEmpty()) {
+        Corner().GraphicFileName = SelectBitmapDialog->selectedFiles().constFirst();
+        Options().SetGraphicFile(Corner().GraphicFileName);
         LoadGraphic();
-        GraphicLoaded = true;
+        Corner().GraphicLoaded = true;
     }
     FormResize(this);
     UpdateMenu(this);
@@ -59,9 +62,9 @@ void TFormStampMain::OptionsUpdateGraphicClick(QObject *)
 void TFormStampMain::OptionsClearGraphicClick(QObject *)
 {
     ImageReturnAddress->setVisible(false);
-    GraphicLoaded = false;
-    GraphicFileName.clear();
-    SettingsFile->WriteString(QStringLiteral("Options"), QStringLiteral("GraphFile"), QString());
+    Corner().GraphicLoaded = false;
+    Corner().GraphicFileName.clear();
+    Options().SetGraphicFile(QString());
     MemoReturnAddress->move(0, MemoReturnAddress->y());
     FormResize(this);
     UpdateMenu(this);
@@ -69,9 +72,9 @@ void TFormStampMain::OptionsClearGraphicClick(QObject *)
 
 void TFormStampMain::OptionsEditGraphicClick(QObject *)
 {
-    const QString editor =
-        SettingsFile->ReadString(QStringLiteral("Options"), QStringLiteral("GraphicEditor"), QStringLiteral("xdg-open"));
-    const QString file = SettingsFile->ReadString(QStringLiteral("Options"), QStringLiteral("GraphFile"), QStringLiteral(" "));
+    ProgramSettings options = Options();
+    const QString editor = options.GraphicEditor();
+    const QString file = options.GraphicFile(QStringLiteral(" "));
     // The editor's own text may carry arguments; the picture is one more
     // argument, never re-split, and no shell sees any of it.
     QStringList arguments = QProcess::splitCommand(editor);
@@ -80,7 +83,7 @@ void TFormStampMain::OptionsEditGraphicClick(QObject *)
         arguments << file;
         QProcess::startDetached(program, arguments);
     }
-    SettingsFile->WriteString(QStringLiteral("Options"), QStringLiteral("GraphicEditor"), editor);
+    options.SetGraphicEditor(editor);
 }
 
 } // namespace zentrope

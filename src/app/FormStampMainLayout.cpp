@@ -9,7 +9,7 @@ void TFormStampMain::FormResize(QObject *)
         return;
     const int W = PanelEnvelope->contentsRect().width();
     const int H = PanelEnvelope->contentsRect().height();
-    InLayout = true;
+    m_state.InLayout = true;
     // Negative sizes cannot be shown: a control that does not fit is shown empty.
     const auto place = [](QWidget *w, int left, int top, int width, int height) {
         w->setGeometry(left, top, std::max(0, width), std::max(0, height));
@@ -27,7 +27,7 @@ void TFormStampMain::FormResize(QObject *)
     const int destHeight = H - destTop - 8;
     const int stampLeft = W - stamp.width() - 8;
     const int retHeight = barTop - ret.top();
-    const int retLeft = GraphicFileName.isEmpty() ? 0 : ImageReturnAddress->width() + 16;
+    const int retLeft = Corner().GraphicFileName.isEmpty() ? 0 : ImageReturnAddress->width() + 16;
     const int retWidth = stampLeft - retLeft - 8;
     place(ImageZipBarCode, barLeft, barTop, barWidth, barHeight);
     place(MemoAddress, dest.left(), destTop, destWidth, destHeight);
@@ -39,12 +39,12 @@ void TFormStampMain::FormResize(QObject *)
     MemoReturnAddress->setProperty("layoutWidth", retWidth);
     MemoReturnAddress->setProperty("layoutHeight", retHeight);
     SavePosition();
-    InLayout = false;
+    m_state.InLayout = false;
 }
 
 void TFormStampMain::PanelEnvelopeResize(QObject *Sender)
 {
-    if (!InLayout)
+    if (!m_state.InLayout)
         FormResize(Sender);
 }
 

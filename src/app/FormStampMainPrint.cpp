@@ -1,12 +1,11 @@
 #include "app/FormStampMain.h"
 
-#include "app/Application.h"
 #include "app/Controls.h"
-#include "app/DlgEnvelopeSizes.h"
 #include "app/FormPrintStatus.h"
 #include "app/Prompt.h"
 #include "app/Scale.h"
 #include "core/Error.h"
+#include "document/AddressLines.h"
 #include "print/PrinterDevice.h"
 #include "print/page/EnvelopePage.h"
 
@@ -16,6 +15,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QToolButton>
+#include <vector>
 
 namespace zentrope {
 
@@ -23,38 +23,6 @@ namespace zentrope {
 
 namespace {
 const QString kDocumentTitle = QStringLiteral("Zentrope Envelope");
-
-// The lines of an address box as the box counts them: a final line break does
-// not start a further line.
-QStringList memoLines(const QString &text)
-{
-    if (text.isEmpty())
-        return {};
-    QStringList lines = text.split(u'\n');
-    if (text.endsWith(u'\n'))
-        lines.removeLast();
-    return lines;
-}
-
-// Breaks text at CR, LF and CR LF.
-QStringList breakLines(const QString &text)
-{
-    QStringList lines;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            lines.append(text.mid(start, i - start));
-            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-                ++i;
-            start = i + 1;
-        }
-    }
-    if (start < n)
-        lines.append(text.mid(start));
-    return lines;
-}
 
 // An address box's font as the printer takes it: size in points (a pixel-sized
 // font is converted at the screen's resolution) and its text colour.
@@ -72,24 +40,23 @@ PageFont pageFont(const MemoControl *memo)
 // the job ends; an error of the printing layer also drops its open document.
 class JobState {
 public:
-    explicit JobState(TFormStampMain &w) : m_w(w)
+    JobState(TPrinterDevice &printer, TFormPrintStatus &status, std::initializer_list<QObject *> commands)
+        : m_printer(printer), m_status(status), m_commands(commands)
     {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     }
     ~JobState()
     {
-        if (!m_finished && Printer().Printing()) {
+        if (!m_finished && m_printer.Printing()) {
             try {
-                Printer().Abort();
+                m_printer.Abort();
             } catch (...) {
                 // The job is already failing; its own error is the one shown.
             }
         }
         setCommands(true);
-        if (FormPrintStatus) {
-            FormPrintStatus->hide();
-            FormPrintStatus->setWindowModality(Qt::NonModal);
-        }
+        m_status.hide();
+        m_status.setWindowModality(Qt::NonModal);
         QGuiApplication::restoreOverrideCursor();
     }
     JobState(const JobState &) = delete;
@@ -97,15 +64,19 @@ public:
 
     void setCommands(bool on)
     {
-        m_w.ImageStamp->setEnabled(on);
-        m_w.SpeedButtonPrint->setEnabled(on);
-        m_w.FilePrintEnvelope->setEnabled(on);
-        m_w.FilePrintTest->setEnabled(on);
+        for (QObject *command : m_commands) {
+            if (auto *w = qobject_cast<QWidget *>(command))
+                w->setEnabled(on);
+            else if (auto *a = qobject_cast<QAction *>(command))
+                a->setEnabled(on);
+        }
     }
     void finished() { m_finished = true; }
 
 private:
-    TFormStampMain &m_w;
+    TPrinterDevice &m_printer;
+    TFormPrintStatus &m_status;
+    std::vector<QObject *> m_commands;
     bool m_finished = false;
 };
 
@@ -116,6 +87,7 @@ void TFormStampMain::FilePrintEnvelopeClick(QObject *)
     QPrinter &printer = Printer().QtPrinter();
     printer.setCopyCount(1);
     CollectPrintLines(false);
+    const int envelopeCount = m_state.PrintEnvelopes.EnvelopeCount();
 
     if (!TPrinterDevice::PrintersInstalled()) {
         Prompt::message(this, Prompt::Kind::Warning, NoPrinterMessage());
@@ -125,15 +97,15 @@ void TFormStampMain::FilePrintEnvelopeClick(QObject *)
     const bool selection = MemoAddress->textCursor().hasSelection();
     QPrintDialog dialog(&printer, this);
     QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintShowPageSize;
-    if (EnvelopeCount > 1)
+    if (envelopeCount > 1)
         options |= QAbstractPrintDialog::PrintPageRange;
     if (selection)
         options |= QAbstractPrintDialog::PrintSelection;
     dialog.setOptions(options);
     printer.setPrintRange(selection ? QPrinter::Selection : QPrinter::AllPages);
-    if (EnvelopeCount > 1) {
-        dialog.setMinMax(1, EnvelopeCount);
-        printer.setFromTo(1, EnvelopeCount);
+    if (envelopeCount > 1) {
+        dialog.setMinMax(1, envelopeCount);
+        printer.setFromTo(1, envelopeCount);
     } else {
         printer.setFromTo(0, 0);
     }
@@ -152,27 +124,27 @@ void TFormStampMain::FilePrintEnvelopeClick(QObject *)
     switch (range) {
     case QPrinter::Selection:
         CollectPrintLines(true);
-        PrintEnvelopes(copies, 1, EnvelopeCount);
+        PrintEnvelopes(copies, 1, m_state.PrintEnvelopes.EnvelopeCount());
         break;
     case QPrinter::PageRange:
-        PrintEnvelopes(copies, std::max(1, from), std::min(EnvelopeCount, to));
+        PrintEnvelopes(copies, std::max(1, from), std::min(envelopeCount, to));
         break;
     default:
-        PrintEnvelopes(copies, 1, EnvelopeCount);
+        PrintEnvelopes(copies, 1, envelopeCount);
         break;
     }
 }
 
 void TFormStampMain::FilePrintTestClick(QObject *Sender)
 {
-    TestPrint = true;
+    m_state.TestPrint = true;
     try {
         FilePrintEnvelopeClick(Sender);
     } catch (...) {
-        TestPrint = false;
+        m_state.TestPrint = false;
         throw;
     }
-    TestPrint = false;
+    m_state.TestPrint = false;
 }
 
 void TFormStampMain::SpeedButtonPrintClick(QObject *)
@@ -182,7 +154,7 @@ void TFormStampMain::SpeedButtonPrintClick(QObject *)
         Prompt::message(this, Prompt::Kind::Warning, NoPrinterMessage());
         return;
     }
-    PrintEnvelopes(1, 1, EnvelopeCount);
+    PrintEnvelopes(1, 1, m_state.PrintEnvelopes.EnvelopeCount());
 }
 
 void TFormStampMain::CollectPrintLines(bool SelectionOnly)
@@ -196,46 +168,17 @@ void TFormStampMain::CollectPrintLines(bool SelectionOnly)
     } else {
         text = MemoAddress->text();
     }
-    PrintLines = breakLines(text);
-    SplitEnvelopes();
-}
-
-void TFormStampMain::SplitEnvelopes()
-{
-    for (QString &line : PrintLines) {
-        qsizetype n = line.size();
-        while (n > 0 && line[n - 1].unicode() <= 32)
-            --n;
-        line.truncate(n);
-    }
-    // Envelope k (from 1) is EnvelopeRanges[k - 1]; the table has no fixed limit.
-    EnvelopeCount = 0;
-    EnvelopeRanges.clear();
-    bool between = true;
-    for (int i = 0; i < PrintLines.size(); ++i) {
-        const bool empty = PrintLines[i].isEmpty();
-        if (between) {
-            if (!empty) {
-                between = false;
-                ++EnvelopeCount;
-                EnvelopeRanges.emplace_back(i, 1);
-            }
-        } else if (!empty) {
-            ++EnvelopeRanges.back().second;
-        } else {
-            between = true;
-        }
-    }
+    m_state.PrintEnvelopes = SplitEnvelopes(text);
 }
 
 void TFormStampMain::PrintEnvelopes(int Copies, int First, int Last)
 {
     {
-        JobState job(*this);
-
         // Shown application-modal: Cancel works, and nothing can change the
         // window under the job.
-        TFormPrintStatus &status = *FormPrintStatus;
+        TFormPrintStatus &status = *m_dialogs.PrintStatus;
+        JobState job(Printer(), status, {ImageStamp, SpeedButtonPrint, FilePrintEnvelope, FilePrintTest});
+
         status.SetCopyText(1, First);
         status.Start(std::max(0, (Last - First + 1) * Copies));
 
@@ -245,16 +188,15 @@ void TFormStampMain::PrintEnvelopes(int Copies, int First, int Last)
         // enable the print commands again for the length of the job.
         job.setCommands(false);
 
-        QStringList envelope;
+        const EnvelopeList &envelopes = m_state.PrintEnvelopes;
         TPrinterDevice &printer = Printer();
         printer.SetTitle(kDocumentTitle);
         printer.BeginDoc();
         bool firstPage = true;
         for (int e = First; e <= Last; ++e) {
-            if (e < 1 || e > static_cast<int>(EnvelopeRanges.size()))
+            if (e < 1 || e > envelopes.EnvelopeCount())
                 continue;
-            const auto [start, count] = EnvelopeRanges[e - 1];
-            envelope = PrintLines.mid(start, count);
+            const QStringList envelope = envelopes.Envelope(e);
             for (int c = 1; c <= Copies; ++c) {
                 if (!status.ContinuePrinting)
                     continue;
@@ -282,7 +224,7 @@ EnvelopePage TFormStampMain::CurrentEnvelopePage(const QStringList &lines)
     page.DpiY = printer.DpiY();
     page.Landscape = printer.Landscape();
 
-    const EnvelopeSize *size = DlgEnvelopeSizes ? DlgEnvelopeSizes->Envelope(ComboBoxEnvelopeSize->currentIndex()) : nullptr;
+    const EnvelopeSize *size = m_session.EnvelopeSizes.At(ComboBoxEnvelopeSize->currentIndex());
     if (!size || !size->Dimension)
         throw ZentropeError(QStringLiteral("No envelope size is chosen."));
     page.SizeName = size->Name;
@@ -290,21 +232,23 @@ EnvelopePage TFormStampMain::CurrentEnvelopePage(const QStringList &lines)
     page.PrintableWidthMM = printer.WidthMM();
     page.PrintableHeightMM = printer.HeightMM();
 
-    page.TestPrint = TestPrint;
-    page.GraphicLoaded = GraphicLoaded && !GraphicPicture.isNull();
+    page.TestPrint = m_state.TestPrint;
+    page.GraphicLoaded = Corner().GraphicLoaded && !Corner().GraphicPicture.isNull();
     if (page.GraphicLoaded) {
         // A metafile plays as vectors at the printer's resolution.
-        page.GraphicPixels = GraphicPicture.naturalSize();
-        page.Graphic = [graphic = GraphicPicture](QPainter &p, const QRect &r) { graphic.paint(p, r); };
+        page.GraphicPixels = Corner().GraphicPicture.naturalSize();
+        page.Graphic = [graphic = Corner().GraphicPicture](QPainter &p, const QRect &r) {
+            graphic.paint(p, r);
+        };
     }
-    page.GraphicX = DlgEnvelopeSizes->FGraphicX();
-    page.GraphicY = DlgEnvelopeSizes->FGraphicY();
+    page.GraphicX = m_session.EnvelopeSizes.FGraphicX;
+    page.GraphicY = m_session.EnvelopeSizes.FGraphicY;
 
     page.ReturnFont = pageFont(MemoReturnAddress);
-    page.ReturnLines = memoLines(MemoReturnAddress->text());
+    page.ReturnLines = MemoLines(MemoReturnAddress->text());
     page.AddressFont = pageFont(MemoAddress);
     page.AddressLines = lines;
-    page.PrintBarCode = PrintBarCode;
+    page.PrintBarCode = m_state.PrintBarCode;
     return page;
 }
 

@@ -1,10 +1,10 @@
 #include "app/FormStampMain.h"
 
-#include "app/Application.h"
 #include "app/Controls.h"
 #include "app/Guard.h"
 #include "app/Prompt.h"
 #include "core/Error.h"
+#include "platform/Topics.h"
 #include "shell/CommandLine.h"
 #include "shell/FileTypeRegistration.h"
 
@@ -15,6 +15,7 @@
 #include <QMetaObject>
 #include <QMimeData>
 #include <QUrl>
+#include <functional>
 
 namespace zentrope {
 
@@ -33,20 +34,23 @@ QStringList droppedFiles(const QMimeData *data)
     return files;
 }
 
+// What the window does with dropped files.
+using DropHandler = std::function<void(const QStringList &)>;
+
 // Handles a drop after the drag has finished, as the windowing system's
 // dropped-files notification would: questions asked while the file manager
 // still waits for the drop's answer would stall its drag.
-void postDrop(TFormStampMain *main, const QStringList &files)
+void postDrop(QObject *context, const DropHandler &handler, const QStringList &files)
 {
     QMetaObject::invokeMethod(
-        main, [main, files] { Guarded([&] { main->WMDropFiles(files); }); }, Qt::QueuedConnection);
+        context, [handler, files] { Guarded([&] { handler(files); }); }, Qt::QueuedConnection);
 }
 
 // The address box would take a dropped file's name as text to insert; files
 // dropped anywhere on the window are meant for the window.
 class FileDropForwarder : public QObject {
 public:
-    explicit FileDropForwarder(TFormStampMain *main) : QObject(main), m_main(main)
+    FileDropForwarder(QObject *window, DropHandler handler) : QObject(window), m_handler(std::move(handler))
     {
         setObjectName(QStringLiteral("FileDropForwarder"));
     }
@@ -69,7 +73,7 @@ protected:
             if (files.isEmpty())
                 break;
             d->acceptProposedAction();
-            postDrop(m_main, files);
+            postDrop(parent(), m_handler, files);
             return true;
         }
         default:
@@ -79,18 +83,8 @@ protected:
     }
 
 private:
-    TFormStampMain *m_main;
+    DropHandler m_handler;
 };
-
-void acceptFileDropsOnAddresses(TFormStampMain *main)
-{
-    if (main->findChild<QObject *>(QStringLiteral("FileDropForwarder"), Qt::FindDirectChildrenOnly))
-        return;
-    auto *forwarder = new FileDropForwarder(main);
-    for (MemoControl *memo : {main->MemoAddress, main->MemoReturnAddress, main->MemoShellNew})
-        if (memo)
-            memo->viewport()->installEventFilter(forwarder);
-}
 
 } // namespace
 
@@ -126,7 +120,7 @@ void TFormStampMain::WMDropFiles(const QStringList &Files)
         Prompt::message(
             this, Prompt::Kind::Information,
             QStringLiteral("%1 files were selected, but Zentrope will only open the first one.").arg(count),
-            Prompt::Ok, 20034);
+            Prompt::Ok, Topic::DroppedFiles);
     // A file that cannot be read is reported there; the window still comes forward.
     Guarded([&] {
         if (QuerySaveChanges())
@@ -139,17 +133,21 @@ void TFormStampMain::AcceptFileDrops()
 {
     setAcceptDrops(true);
     // The address boxes would take a dropped file as text; they hand it on.
-    acceptFileDropsOnAddresses(this);
+    if (findChild<QObject *>(QStringLiteral("FileDropForwarder"), Qt::FindDirectChildrenOnly))
+        return;
+    auto *forwarder = new FileDropForwarder(this, [this](const QStringList &files) { WMDropFiles(files); });
+    for (MemoControl *memo : {MemoAddress, MemoReturnAddress, MemoShellNew})
+        memo->viewport()->installEventFilter(forwarder);
 }
 
 void TFormStampMain::RegisterFileType()
 {
-    if (Application.ExeName.isEmpty() || Application.Title.isEmpty())
+    if (m_session.Application.ExeName.isEmpty() || m_session.Application.Title.isEmpty())
         return;
 
     FileTypeInfo info;
     info.Extension = QStringLiteral(".env");
-    info.TypeName = Application.Title;
+    info.TypeName = m_session.Application.Title;
     info.TypeDescription = QStringLiteral("Zentrope Envelope");
     info.MimeType = QStringLiteral("application/x-zentrope-envelope");
     QString shellNew = MemoShellNew->text();
@@ -159,10 +157,11 @@ void TFormStampMain::RegisterFileType()
     TRegCommands &verbs = info.Commands;
     verbs.VerbCount = 2;
     verbs.Verbs[0] = QStringLiteral("open");
-    verbs.Commands[0] = ExecCommand({Application.ExeName}) + QStringLiteral(" %f");
+    verbs.Commands[0] = ExecCommand({m_session.Application.ExeName}) + QStringLiteral(" %f");
     verbs.Captions[0] = QStringLiteral("Open");
     verbs.Verbs[1] = QStringLiteral("print");
-    verbs.Commands[1] = ExecCommand({Application.ExeName, QStringLiteral("/p")}) + QStringLiteral(" %f");
+    verbs.Commands[1] =
+        ExecCommand({m_session.Application.ExeName, QStringLiteral("/p")}) + QStringLiteral(" %f");
     verbs.Captions[1] = QStringLiteral("Print Envelope");
     QFile icon(QStringLiteral(":/zentrope/icons/zentrope.svg"));
     if (icon.open(QIODevice::ReadOnly))
@@ -194,7 +193,8 @@ void TFormStampMain::dropEvent(QDropEvent *e)
         return;
     }
     e->acceptProposedAction();
-    postDrop(this, files);
+    postDrop(
+        this, [this](const QStringList &dropped) { WMDropFiles(dropped); }, files);
 }
 
 } // namespace zentrope

@@ -1,7 +1,8 @@
 #include "app/HelpWindow.h"
 
-#include "app/FormStampMain.h"
 #include "app/Guard.h"
+#include "app/HelpContext.h"
+#include "app/Prompt.h"
 #include "app/Scale.h"
 #include "platform/HelpTopics.h"
 
@@ -220,7 +221,10 @@ public:
             for (QWidget *m = menu; qobject_cast<QMenu *>(m); m = m->parentWidget())
                 static_cast<QMenu *>(m)->hide();
         }
-        Guarded([topic] { TFormStampMain::ShowHelpTopic(topic); });
+        Guarded([topic] {
+            if (auto &help = Prompt::helpHandler())
+                help(topic);
+        });
         return true;
     }
 };

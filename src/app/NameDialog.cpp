@@ -1,6 +1,6 @@
 #include "app/NameDialog.h"
 
-#include "app/FormStampMain.h"
+#include "app/HelpContext.h"
 #include "app/Guard.h"
 #include "app/Prompt.h"
 #include "app/Scale.h"

@@ -1,6 +1,6 @@
 #include "app/PrintSetupDialog.h"
 
-#include "app/FormStampMain.h"
+#include "app/HelpContext.h"
 #include "app/Guard.h"
 #include "app/Prompt.h"
 #include "core/Error.h"
@@ -46,7 +46,8 @@ QString printerState(const QPrinterInfo &info)
 
 } // namespace
 
-TPrintSetupDialog::TPrintSetupDialog(QWidget *parent) : QDialog(parent)
+TPrintSetupDialog::TPrintSetupDialog(TPrinterDevice &printer, QWidget *parent)
+    : QDialog(parent), m_printer(printer)
 {
     setObjectName(QStringLiteral("PrinterSetupDialog"));
     setWindowTitle(QStringLiteral("Print Setup"));
@@ -112,7 +113,7 @@ TPrintSetupDialog::TPrintSetupDialog(QWidget *parent) : QDialog(parent)
     top->addWidget(buttons);
 
     // Start from the current printer and its present settings.
-    TPrinterDevice &device = Printer();
+    TPrinterDevice &device = m_printer;
     ComboBoxPrinter->addItems(device.Printers());
     const QString current = device.PrinterName();
     ComboBoxPrinter->setCurrentIndex(
@@ -188,7 +189,7 @@ bool TPrintSetupDialog::SelectPaper(QPageSize::PageSizeId id)
 
 void TPrintSetupDialog::Apply()
 {
-    TPrinterDevice &device = Printer();
+    TPrinterDevice &device = m_printer;
     const int index = int(device.Printers().indexOf(ComboBoxPrinter->currentText()));
     if (index < 0)
         throw ZentropeError(QStringLiteral("Printer selected is not valid"));

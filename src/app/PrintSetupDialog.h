@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Topics.h"
+
 #include <QDialog>
 #include <QList>
 #include <QPageSize>
@@ -11,6 +13,8 @@ class QRadioButton;
 
 namespace zentrope {
 
+class TPrinterDevice;
+
 // Print Setup: the installed printers, then the chosen printer's page setup
 // (paper, orientation) and the options Qt carries to it (two-sided printing,
 // colour). It starts from the current printer and its settings and changes
@@ -18,7 +22,7 @@ namespace zentrope {
 class TPrintSetupDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TPrintSetupDialog(QWidget *parent = nullptr);
+    explicit TPrintSetupDialog(TPrinterDevice &printer, QWidget *parent = nullptr);
 
     QComboBox *ComboBoxPrinter = nullptr;
     QLabel *LabelPrinterStatus = nullptr;
@@ -31,7 +35,7 @@ public:
     QPushButton *CancelBtn = nullptr;
     QPushButton *HelpBtn = nullptr;
 
-    static constexpr int HelpTopic = 20060;
+    static constexpr int HelpTopic = Topic::PrintSetup;
 
     // Makes the chosen printer current with the chosen settings.
     void Apply();
@@ -42,6 +46,7 @@ public:
 private:
     void FillPrinterOptions(const QString &printer, const QPageSize &wanted);
 
+    TPrinterDevice &m_printer;
     QList<QPageSize> m_sizes; // entry i of ComboBoxPaperSize
 };
 

@@ -2,17 +2,14 @@
 
 namespace zentrope {
 
-std::unique_ptr<TOldFileList> OldFileList;
-
 namespace {
 const QString kSection = QStringLiteral("OldFiles");
 const QString kPrefix = QStringLiteral("File");
 } // namespace
 
-TOldFileList::TOldFileList()
+TOldFileList::TOldFileList(TQevIniFile &ini) : m_ini(ini)
 {
-    if (SettingsFile)
-        SettingsFile->ReadTStringList(kSection, kPrefix, *this);
+    m_ini.ReadTStringList(kSection, kPrefix, *this);
 }
 
 QString TOldFileList::Normalized(const QString &fileName)
@@ -37,10 +34,8 @@ void TOldFileList::OpenedFile(const QString &FileName)
     while (Items.size() >= MaxFiles)
         Items.removeLast();
     Items.prepend(entry);
-    if (SettingsFile) {
-        SettingsFile->EraseSection(kSection);
-        SettingsFile->WriteTStringList(kSection, kPrefix, *this);
-    }
+    m_ini.EraseSection(kSection);
+    m_ini.WriteTStringList(kSection, kPrefix, *this);
 }
 
 QString TOldFileList::GetFilename(QObject *Sender)

@@ -17,8 +17,8 @@ class TOldFileList : public TStringList {
 public:
     static constexpr int MaxFiles = 6;
 
-    // Reads the section from the settings store, when there is one.
-    TOldFileList();
+    // Reads the section from the settings store, which it keeps for its writes.
+    explicit TOldFileList(TQevIniFile &ini);
 
     // Puts the file at the top of the list, drops older duplicates and entries
     // past the sixth, and rewrites the section.
@@ -42,10 +42,10 @@ public:
     static QString Caption(int index, const QString &fileName);
     // The entry as it is kept: trailing blanks and control characters removed.
     static QString Normalized(const QString &fileName);
-};
 
-// The one process-wide list, from start-up until the main window is destroyed.
-extern std::unique_ptr<TOldFileList> OldFileList;
+private:
+    TQevIniFile &m_ini;
+};
 
 template <typename Menu, typename Handler>
 void TOldFileList::UpdateMenu(Menu *menu, QAction *separator, Handler onClick) const

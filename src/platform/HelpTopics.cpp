@@ -1,5 +1,7 @@
 #include "platform/HelpTopics.h"
 
+#include "platform/Topics.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextDocument>
@@ -26,30 +28,30 @@ const struct {
     int number;
     const char *file;
 } kPages[] = {
-    {9998, "contents.html"},
-    {9994, "overview.html"},
-    {21001, "several.html"},
-    {20000, "mainwindow.html"},
-    {21006, "fonts.html"},
-    {21007, "graphic.html"},
-    {21003, "barcode.html"},
-    {21002, "printing.html"},
-    {20060, "printsetup.html"},
-    {20048, "envelopesizes.html"},
-    {20046, "envelopesizename.html"},
-    {20038, "returnaddresses.html"},
-    {20036, "returnaddressname.html"},
-    {21008, "files.html"},
-    {20034, "droppedfiles.html"},
-    {21004, "commandline.html"},
-    {21005, "keyboard.html"},
-    {20030, "filemenu.html"},
-    {20031, "editmenu.html"},
-    {20032, "optionsmenu.html"},
-    {9997, "support.html"},
-    {9999, "warranty.html"},
-    {9992, "license.html"},
-    {9995, "products.html"},
+    {Topic::Contents, "contents.html"},
+    {Topic::Overview, "overview.html"},
+    {Topic::SeveralEnvelopes, "several.html"},
+    {Topic::MainWindow, "mainwindow.html"},
+    {Topic::Fonts, "fonts.html"},
+    {Topic::Graphic, "graphic.html"},
+    {Topic::BarCode, "barcode.html"},
+    {Topic::Printing, "printing.html"},
+    {Topic::PrintSetup, "printsetup.html"},
+    {Topic::EnvelopeSizes, "envelopesizes.html"},
+    {Topic::EnvelopeSizeName, "envelopesizename.html"},
+    {Topic::ReturnAddresses, "returnaddresses.html"},
+    {Topic::ReturnAddressName, "returnaddressname.html"},
+    {Topic::Files, "files.html"},
+    {Topic::DroppedFiles, "droppedfiles.html"},
+    {Topic::CommandLine, "commandline.html"},
+    {Topic::Keyboard, "keyboard.html"},
+    {Topic::FileMenu, "filemenu.html"},
+    {Topic::EditMenu, "editmenu.html"},
+    {Topic::OptionsMenu, "optionsmenu.html"},
+    {Topic::Support, "support.html"},
+    {Topic::Warranty, "warranty.html"},
+    {Topic::License, "license.html"},
+    {Topic::Products, "products.html"},
 };
 
 QString readPage(const QString &file)

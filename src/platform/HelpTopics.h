@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Topics.h"
+
 #include <QString>
 #include <QUrl>
 #include <vector>
@@ -17,7 +19,7 @@ struct HelpTopic {
 // with a word index for the help window's search.
 class HelpTopics {
 public:
-    static constexpr int Contents = 9998;
+    static constexpr int Contents = Topic::Contents;
 
     // The manual compiled into the program.
     static const HelpTopics &instance();

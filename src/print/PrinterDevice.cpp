@@ -452,20 +452,6 @@ QPrinter &TPrinterDevice::QtPrinter()
     return *d->printer;
 }
 
-TPrinterDevice &Printer()
-{
-    // Released with the application object: a QPrinter must not outlive it.
-    static TPrinterDevice *printer = nullptr;
-    if (!printer) {
-        printer = new TPrinterDevice;
-        qAddPostRoutine([] {
-            delete printer;
-            printer = nullptr;
-        });
-    }
-    return *printer;
-}
-
 QString NoPrinterMessage()
 {
     return QStringLiteral("No printer is installed. Install a printer, then try again.");

@@ -17,7 +17,7 @@ class QPrinter;
 
 namespace zentrope {
 
-// The printing layer: the one process-wide high-resolution printer for the
+// The printing layer: one high-resolution printer for the
 // current printer (printers come from CUPS), its device settings, the print
 // document and the drawing surface of the page being printed. Page coordinates
 // are printer dots from the top left corner of the printable area.
@@ -117,9 +117,6 @@ private:
     struct Impl;
     std::unique_ptr<Impl> d;
 };
-
-// The process-wide printer.
-TPrinterDevice &Printer();
 
 // What the print commands say when no printer is installed.
 QString NoPrinterMessage();

@@ -11,8 +11,6 @@
 
 namespace zentrope {
 
-std::unique_ptr<TQevIniFile> SettingsFile;
-
 namespace {
 // A resolution of 0 or less would divide by zero; such a font is laid out as on
 // a common screen.

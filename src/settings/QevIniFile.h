@@ -81,10 +81,6 @@ public:
     static constexpr int32_t MaxListItems = 65536;
 };
 
-// The one process-wide settings store; empty before start-up and after the main
-// window has released it, so late writers check it first.
-extern std::unique_ptr<TQevIniFile> SettingsFile;
-
 // Where "zentrope.ini" lives: beside the program when that file can be written
 // (or is absent and its folder can be written), otherwise in the user's
 // configuration folder.

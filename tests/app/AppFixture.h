@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/Application.h"
 #include "app/FormStampMain.h"
+#include "app/HelpDesk.h"
+#include "app/Session.h"
 #include "app/Prompt.h"
 #include "app/Scale.h"
 #include "settings/QevIniFile.h"
@@ -9,9 +10,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -64,8 +67,17 @@ protected:
         main = nullptr;
     }
 
-    template <typename T = QAction>
-    T *find(const char *name)
+    // The session's printer; between sessions, a printer of the test's own.
+    TPrinterDevice &Printer()
+    {
+        if (session)
+            return *session->State().Printer;
+        if (!spare)
+            spare = std::make_unique<TPrinterDevice>();
+        return *spare;
+    }
+
+    template <typename T = QAction> T *find(const char *name)
     {
         T *o = main->findChild<T *>(QString::fromLatin1(name));
         EXPECT_NE(o, nullptr) << "no " << name;
@@ -90,10 +102,28 @@ protected:
         });
     }
 
+    // The open dialog picks a file, with or without its read-only box.
+    static void answerOpen(const QString &path, bool readOnly = false)
+    {
+        Prompt::push([path, readOnly](QDialog &d) {
+            auto *fd = qobject_cast<QFileDialog *>(&d);
+            EXPECT_EQ(d.objectName().toStdString(), "OpenFileDialog");
+            if (!fd)
+                return int(QDialog::Rejected);
+            auto *box = fd->findChild<QCheckBox *>(QStringLiteral("ReadOnlyCheckBox"));
+            EXPECT_NE(box, nullptr);
+            if (box)
+                box->setChecked(readOnly);
+            fd->selectFile(path);
+            return int(QDialog::Accepted);
+        });
+    }
+
     QString dir;
     QString iniPath;
     std::unique_ptr<ZentropeSession> session;
     TFormStampMain *main = nullptr;
+    std::unique_ptr<TPrinterDevice> spare;
 };
 
 } // namespace zentrope::test

@@ -124,7 +124,7 @@ TEST_F(CatalogDialogsTest, SelectionInTheSizeDialogBecomesTheCurrentSize)
         EXPECT_EQ(dlg.EditDetailHeight->text(), "3.50");
         dlg.EditDetailWidth->selectAll();
         QTest::keyClicks(dlg.EditDetailWidth, "6,5");
-        EXPECT_EQ(dlg.Envelope(3)->Dimension->Width, 6.5);
+        EXPECT_EQ(session->State().EnvelopeSizes.At(3)->Dimension->Width, 6.5);
 
         // Default makes "Small" the size selected at start-up.
         dlg.DefaultBtn->click();
@@ -136,7 +136,7 @@ TEST_F(CatalogDialogsTest, SelectionInTheSizeDialogBecomesTheCurrentSize)
     find<QAction>("OptionsEnvelope")->trigger();
     EXPECT_EQ(helped, QList<int>({20048}));
     EXPECT_EQ(picker->currentText(), "Small");
-    EXPECT_EQ(DlgEnvelopeSizes->Envelope(picker->currentIndex())->Dimension->Width, 6.5);
+    EXPECT_EQ(session->State().EnvelopeSizes.At(picker->currentIndex())->Dimension->Width, 6.5);
     shutdown();
     EXPECT_EQ(ini("Envelopes", "Default"), "4");
     EXPECT_EQ(ini("Envelopes", "Envelope4_Width"), "6500");
@@ -151,7 +151,7 @@ TEST_F(CatalogDialogsTest, SizeAddRenameDeleteKeepTheDefaultAndThePicker)
         // Cancel changes nothing.
         answerName("Add Envelope Size", "", QString());
         dlg.AddBtn->click();
-        EXPECT_EQ(dlg.Count(), 4);
+        EXPECT_EQ(session->State().EnvelopeSizes.Count(), 4);
 
         // Add before the default: selected, in the picker, saved; the default stays.
         answerName("Add Envelope Size", "", "A6");
@@ -162,7 +162,7 @@ TEST_F(CatalogDialogsTest, SizeAddRenameDeleteKeepTheDefaultAndThePicker)
         EXPECT_EQ(picker->currentIndex(), 0);
         EXPECT_EQ(picker->count(), 5);
         EXPECT_EQ(dlg.EditDefault->text(), "Business #10");
-        EXPECT_EQ(dlg.FDefaultIndex(), 1);
+        EXPECT_EQ(session->State().EnvelopeSizes.FDefaultIndex, 1);
         EXPECT_EQ(ini("Envelopes", "Envelope1"), "A6");
         EXPECT_EQ(ini("Envelopes", "Envelope1_Width"), "6000");
         EXPECT_EQ(ini("Envelopes", "Default"), "2");
@@ -190,7 +190,7 @@ TEST_F(CatalogDialogsTest, SizeAddRenameDeleteKeepTheDefaultAndThePicker)
         selectRow(dlg.ListBoxEnvelopes, 4);
         answerDelete("Do you want to delete envelope \"Wide\"", 0, Prompt::No, helped);
         dlg.DeleteBtn->click();
-        EXPECT_EQ(dlg.Count(), 5);
+        EXPECT_EQ(session->State().EnvelopeSizes.Count(), 5);
         answerDelete("Do you want to delete envelope \"Wide\"", 0, Prompt::Yes, helped);
         dlg.DeleteBtn->click();
         EXPECT_EQ(rows(dlg.ListBoxEnvelopes),
@@ -212,9 +212,9 @@ TEST_F(CatalogDialogsTest, GraphicSizeBoxesAndTheOkRule)
 {
     TQevIniFile(iniPath).WriteInteger("Envelopes", "GraphicX", 1126);
     start();
-    TDlgEnvelopeSizes &dlg = *DlgEnvelopeSizes;
+    TDlgEnvelopeSizes &dlg = *session->EnvelopeSizesDialog();
     EXPECT_EQ(dlg.EditGraphicWidth->text(), "1.13");
-    EXPECT_EQ(dlg.FGraphicX(), 1.126);
+    EXPECT_EQ(session->State().EnvelopeSizes.FGraphicX, 1.126);
     // Enabled only for a loaded graphic that is not an icon.
     const struct {
         bool loaded;
@@ -222,14 +222,14 @@ TEST_F(CatalogDialogsTest, GraphicSizeBoxesAndTheOkRule)
         bool enabled;
     } cases[] = {{false, "BMP", false}, {true, "BMP", true}, {true, "WMF", true}, {true, "ICO", false}};
     for (const auto &c : cases) {
-        main->GraphicLoaded = c.loaded;
-        main->GraphicExtension = QString::fromLatin1(c.extension);
+        session->State().Graphic.GraphicLoaded = c.loaded;
+        session->State().Graphic.GraphicExtension = QString::fromLatin1(c.extension);
         dlg.ShowEnvelopeDetails();
         EXPECT_EQ(dlg.EditGraphicWidth->isEnabled(), c.enabled) << c.extension;
         EXPECT_EQ(dlg.EditGraphicHeight->isEnabled(), c.enabled) << c.extension;
         EXPECT_EQ(dlg.GroupBoxGraphic->isEnabled(), c.enabled) << c.extension;
     }
-    main->GraphicExtension = QStringLiteral("BMP");
+    session->State().Graphic.GraphicExtension = QStringLiteral("BMP");
 
     // 2 by 0 becomes 0 by 0 with OK; closing another way keeps what was typed.
     auto typeGraphic = [](TDlgEnvelopeSizes &dlg, const char *w, const char *h) {
@@ -240,19 +240,19 @@ TEST_F(CatalogDialogsTest, GraphicSizeBoxesAndTheOkRule)
     };
     Prompt::push([&](QDialog &d) {
         typeGraphic(dlg, "2", "0");
-        EXPECT_EQ(dlg.FGraphicX(), 2.0);
-        EXPECT_EQ(dlg.FGraphicY(), 0.0);
+        EXPECT_EQ(session->State().EnvelopeSizes.FGraphicX, 2.0);
+        EXPECT_EQ(session->State().EnvelopeSizes.FGraphicY, 0.0);
         d.reject();
         return d.result();
     });
     find<QAction>("OptionsEnvelope")->trigger();
-    EXPECT_EQ(dlg.FGraphicX(), 2.0);
+    EXPECT_EQ(session->State().EnvelopeSizes.FGraphicX, 2.0);
     Prompt::push([&](QDialog &d) {
         dlg.OKBtn->click();
         return d.result();
     });
     find<QAction>("OptionsEnvelope")->trigger();
-    EXPECT_EQ(dlg.FGraphicX(), 0.0);
+    EXPECT_EQ(session->State().EnvelopeSizes.FGraphicX, 0.0);
     EXPECT_EQ(dlg.EditGraphicWidth->text(), "0.00");
     Prompt::push([&](QDialog &d) {
         typeGraphic(dlg, "1.5", "0.75");
@@ -260,7 +260,7 @@ TEST_F(CatalogDialogsTest, GraphicSizeBoxesAndTheOkRule)
         return d.result();
     });
     find<QAction>("OptionsEnvelope")->trigger();
-    EXPECT_EQ(dlg.FGraphicX(), 1.5);
+    EXPECT_EQ(session->State().EnvelopeSizes.FGraphicX, 1.5);
     EXPECT_EQ(dlg.EditGraphicHeight->text(), "0.75");
     shutdown();
     EXPECT_EQ(ini("Envelopes", "GraphicX"), "1500");
@@ -281,7 +281,7 @@ TEST_F(CatalogDialogsTest, TypingInTheDetailsChangesTheEnvelopeAtOnce)
         EXPECT_EQ(envelopeMemo->text(), "Your Name\n123 Main St.\nSomewhere, XX 98765");
         QTest::keyClicks(dlg.MemoDetails, "USA");
         EXPECT_EQ(envelopeMemo->text(), "Your Name\n123 Main St.\nSomewhere, XX 98765\nUSA");
-        EXPECT_EQ(dlg.Address(0)->Lines.size(), 4);
+        EXPECT_EQ(session->State().ReturnAddresses.At(0)->Lines.size(), 4);
         dlg.OKBtn->click();
         return d.result();
     });
@@ -306,7 +306,7 @@ TEST_F(CatalogDialogsTest, ReturnAddressAddRenameAndDeleteTheLast)
         EXPECT_TRUE(envelopeMemo->text().isEmpty());
         answerName("Add Return Address", "", "Aunt");
         dlg.AddBtn->click();
-        EXPECT_EQ(dlg.DefaultIndex(), 1);
+        EXPECT_EQ(session->State().ReturnAddresses.DefaultIndex, 1);
         EXPECT_EQ(dlg.EditDefault->text(), "home");
         EXPECT_EQ(ini("ReturnAddresses", "Default"), "2");
 
@@ -324,7 +324,7 @@ TEST_F(CatalogDialogsTest, ReturnAddressAddRenameAndDeleteTheLast)
         // Delete all three; Help keeps the first question open.
         answerDelete("Do you want to delete address \"Zuhause\"", 20038, Prompt::No, helped);
         dlg.DeleteBtn->click();
-        EXPECT_EQ(dlg.Count(), 3);
+        EXPECT_EQ(session->State().ReturnAddresses.Count(), 3);
         for (const char *name : {"Zuhause", "Aunt", "Work"}) {
             if (QString::fromLatin1(name) != "Zuhause")
                 selectRow(dlg.ListAddresses, 0);
@@ -332,7 +332,7 @@ TEST_F(CatalogDialogsTest, ReturnAddressAddRenameAndDeleteTheLast)
                           QStringLiteral("Do you want to delete address \"%1\"").arg(QLatin1String(name)));
             dlg.DeleteBtn->click();
         }
-        EXPECT_EQ(dlg.Count(), 0);
+        EXPECT_EQ(session->State().ReturnAddresses.Count(), 0);
         EXPECT_EQ(picker->count(), 0);
         EXPECT_TRUE(picker->currentText().isEmpty());
         EXPECT_TRUE(envelopeMemo->text().isEmpty());
@@ -357,7 +357,7 @@ TEST_F(CatalogDialogsTest, ReturnAddressAddRenameAndDeleteTheLast)
     // The next start makes that entry the default.
     start();
     EXPECT_EQ(find<QComboBox>("ComboBoxReturnAddress")->currentText(), "Office");
-    EXPECT_EQ(DlgReturnAddresses->EditDefault->text(), "");
+    EXPECT_EQ(session->ReturnAddressesDialog()->EditDefault->text(), "");
     Prompt::push([](QDialog &d) {
         EXPECT_EQ(static_cast<TDlgReturnAddresses &>(d).EditDefault->text(), "Office");
         return int(QDialog::Rejected);

@@ -105,7 +105,7 @@ TEST_F(CatalogsTest, SizePickerKeepsItsNameAcrossRefillIgnoringCase)
 {
     start();
     auto *picker = find<QComboBox>("ComboBoxEnvelopeSize");
-    TEnvelopeSizeCatalog &catalog = DlgEnvelopeSizes->Catalog();
+    TEnvelopeSizeCatalog &catalog = session->State().EnvelopeSizes;
     picker->setCurrentIndex(3); // Small
     catalog.Rename(3, "SMALL");
     catalog.Add("Aaa"); // moves every index down by one
@@ -115,13 +115,13 @@ TEST_F(CatalogsTest, SizePickerKeepsItsNameAcrossRefillIgnoringCase)
     // The picker refers to the catalog's own dimension records, index for index.
     for (int i = 0; i < picker->count(); ++i) {
         EXPECT_EQ(picker->itemData(i).value<std::shared_ptr<TEnvelopeDimension>>(),
-                  DlgEnvelopeSizes->Envelope(i)->Dimension);
+                  session->State().EnvelopeSizes.At(i)->Dimension);
     }
     // A name that is gone leaves no selection (and nothing else is chosen).
     catalog.Rename(4, "Tiny");
     main->UpdateEnvelopeSizeCombo();
     EXPECT_EQ(picker->currentIndex(), -1);
-    EXPECT_EQ(DlgEnvelopeSizes->Envelope(picker->currentIndex()), nullptr);
+    EXPECT_EQ(session->State().EnvelopeSizes.At(picker->currentIndex()), nullptr);
 }
 
 TEST_F(CatalogsTest, ReturnAddressPickerChoiceLastsUntilTheNextActivation)
@@ -158,7 +158,7 @@ TEST_F(CatalogsTest, ReturnAddressPickerChoiceLastsUntilTheNextActivation)
     EXPECT_EQ(picker->currentIndex(), 0);
 
     // A choice made only in the picker gives way to the catalog's selection.
-    DlgReturnAddresses->ListAddresses->setCurrentRow(1);
+    session->ReturnAddressesDialog()->ListAddresses->setCurrentRow(1);
     main->FormActivate(main);
     EXPECT_EQ(picker->currentIndex(), 1);
     EXPECT_EQ(memo->text(), "ACME\n1 Road");
@@ -177,7 +177,7 @@ TEST_F(CatalogsTest, FailedWriteDuringAddEndsTheCommandAndKeepsTheCatalog)
         answerMessage(Prompt::Ok, message);
         dlg.AddBtn->click();
         // The new size stays in memory and selected.
-        EXPECT_EQ(dlg.Count(), 5);
+        EXPECT_EQ(session->State().EnvelopeSizes.Count(), 5);
         EXPECT_EQ(dlg.ListBoxEnvelopes->currentItem()->text(), "Tiny");
         return int(QDialog::Accepted);
     });
@@ -189,7 +189,7 @@ TEST_F(CatalogsTest, FailedWriteDuringAddEndsTheCommandAndKeepsTheCatalog)
         answerName("Work");
         answerMessage(Prompt::Ok, message);
         dlg.AddBtn->click();
-        EXPECT_EQ(dlg.Count(), 2);
+        EXPECT_EQ(session->State().ReturnAddresses.Count(), 2);
         EXPECT_EQ(dlg.ListAddresses->currentItem()->text(), "Work");
         return int(QDialog::Accepted);
     });

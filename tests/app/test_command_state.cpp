@@ -33,9 +33,12 @@ TEST_F(CommandStateTest, PanelsShowDesignCaptionsUntilFirstUpdate)
 {
     // The window alone, before any dialog has filled its pickers: nothing has
     // asked for the command state yet.
-    SettingsFile = std::make_unique<TQevIniFile>(iniPath);
-    OldFileList = std::make_unique<TOldFileList>();
-    auto window = std::make_unique<TFormStampMain>();
+    SessionState state;
+    state.Settings = std::make_unique<TQevIniFile>(iniPath);
+    state.RecentFiles = std::make_unique<TOldFileList>(*state.Settings);
+    state.Printer = std::make_unique<TPrinterDevice>();
+    HelpDesk help(state.Application);
+    auto window = std::make_unique<TFormStampMain>(state, help);
     main = window.get();
     EXPECT_EQ(caption("PanelModified"), QStringLiteral(" Modified"));
     EXPECT_EQ(caption("PanelWhichAddress"), QStringLiteral(" Address"));
@@ -45,12 +48,12 @@ TEST_F(CommandStateTest, PanelsShowDesignCaptionsUntilFirstUpdate)
     main->UpdateMenu(main);
     EXPECT_EQ(caption("PanelModified"), QString());
     EXPECT_EQ(caption("PanelWhichAddress"), QStringLiteral(" Destination"));
-    EXPECT_EQ(find<QToolButton>("SpeedButtonBold")->toolTip(), QStringLiteral("Bold on/off for destination address"));
-    EXPECT_EQ(find<QComboBox>("ComboBoxFontSize")->toolTip(), QStringLiteral("Font size for destination address"));
+    EXPECT_EQ(find<QToolButton>("SpeedButtonBold")->toolTip(),
+              QStringLiteral("Bold on/off for destination address"));
+    EXPECT_EQ(find<QComboBox>("ComboBoxFontSize")->toolTip(),
+              QStringLiteral("Font size for destination address"));
     window.reset();
     main = nullptr;
-    OldFileList.reset();
-    EXPECT_EQ(SettingsFile, nullptr); // released by the window's FormDestroy
 }
 
 TEST_F(CommandStateTest, EmptyAddressDisablesTextCommandsAndLastEmptyLineDoesNotCount)
@@ -75,8 +78,14 @@ TEST_F(CommandStateTest, EmptyAddressDisablesTextCommandsAndLastEmptyLineDoesNot
 TEST_F(CommandStateTest, ReadOnlyDocumentDisablesOnlySave)
 {
     start();
-    main->AddressFileReadOnly = true;
-    find<MemoControl>("MemoAddress")->setPlainText(QStringLiteral("Jane Doe\nSpringfield IL 62704"));
+    const QString path = dir + QStringLiteral("/ro.env");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Jane Doe\r\nSpringfield IL 62704");
+    f.close();
+    answerOpen(path, true);
+    find("FileOpen")->trigger();
+    ASSERT_TRUE(main->State().AddressFileReadOnly);
     main->UpdateMenu(main);
     EXPECT_FALSE(enabled("FileSave"));
     EXPECT_FALSE(enabled("SpeedButtonFileSave"));
@@ -95,7 +104,7 @@ TEST_F(CommandStateTest, ReturnAddressSelectionAllowsOnlyCopy)
     QGuiApplication::clipboard()->setText(QStringLiteral("clip"));
     ret->selectAll();
     QTest::mouseClick(ret->viewport(), Qt::LeftButton, Qt::ShiftModifier, QPoint(40, 5));
-    EXPECT_EQ(main->ActiveAddress, aaReturn);
+    EXPECT_EQ(main->State().ActiveAddress, aaReturn);
     EXPECT_TRUE(ret->textCursor().hasSelection());
     EXPECT_TRUE(enabled("EditCopy"));
     EXPECT_TRUE(enabled("SpeedButtonCopy"));
@@ -108,13 +117,13 @@ TEST_F(CommandStateTest, ReturnAddressSelectionAllowsOnlyCopy)
     EXPECT_FALSE(find<QToolButton>("SpeedButtonItalic")->isChecked());
 
     // Copy takes the return address's selection, not the destination's.
-    main->EditCopyClick(main);
+    emit find("EditCopy")->triggered();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), ret->textCursor().selectedText());
 
     // A click in the destination box comes back to it, Paste included.
     auto *dest = find<MemoControl>("MemoAddress");
     QTest::mouseClick(dest->viewport(), Qt::LeftButton);
-    EXPECT_EQ(main->ActiveAddress, aaDestination);
+    EXPECT_EQ(main->State().ActiveAddress, aaDestination);
     EXPECT_TRUE(enabled("EditPaste"));
     EXPECT_FALSE(find<QToolButton>("SpeedButtonBold")->isChecked());
     EXPECT_EQ(caption("PanelWhichAddress"), QStringLiteral(" Destination"));
@@ -131,9 +140,10 @@ TEST_F(CommandStateTest, OpeningAPickerDisablesFormattingAndEditCommands)
     auto *picker = find<PickerCombo>("ComboBoxEnvelopeSize");
     picker->showPopup();
     picker->hidePopup();
-    EXPECT_EQ(main->ActiveAddress, aaNone);
-    for (const char *n : {"SpeedButtonBold", "SpeedButtonItalic", "SpeedButtonUnderline", "ComboBoxFontName",
-                          "ComboBoxFontSize", "EditCopy", "EditCut", "EditDelete", "EditPaste", "EditSelectAll"})
+    EXPECT_EQ(main->State().ActiveAddress, aaNone);
+    for (const char *n :
+         {"SpeedButtonBold", "SpeedButtonItalic", "SpeedButtonUnderline", "ComboBoxFontName",
+          "ComboBoxFontSize", "EditCopy", "EditCut", "EditDelete", "EditPaste", "EditSelectAll"})
         EXPECT_FALSE(enabled(n)) << n;
     EXPECT_EQ(caption("PanelWhichAddress"), QStringLiteral(" "));
     EXPECT_EQ(find<QToolButton>("SpeedButtonBold")->toolTip(), hintBefore);
@@ -205,15 +215,15 @@ TEST_F(CommandStateTest, EditCommandsActOnTheDestinationBox)
     c.setPosition(0);
     c.setPosition(6, QTextCursor::KeepAnchor);
     dest->setTextCursor(c);
-    main->EditCutClick(main);
+    emit find("EditCut")->triggered();
     EXPECT_EQ(dest->text(), QStringLiteral("World"));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Hello "));
     c = dest->textCursor();
     c.movePosition(QTextCursor::End);
     dest->setTextCursor(c);
-    main->EditPasteClick(main);
+    emit find("EditPaste")->triggered();
     EXPECT_EQ(dest->text(), QStringLiteral("WorldHello "));
-    main->EditSelectAllClick(main);
-    main->EditDeleteClick(main);
+    emit find("EditSelectAll")->triggered();
+    emit find("EditDelete")->triggered();
     EXPECT_EQ(dest->text(), QString());
 }

@@ -34,7 +34,7 @@ protected:
         return f.readAll();
     }
 
-    MemoControl *memo() { return main->MemoAddress; }
+    MemoControl *memo() { return find<MemoControl>("MemoAddress"); }
 
     // Types as the user does, at the end of the text.
     void type(const QString &text)
@@ -48,23 +48,6 @@ protected:
     {
         answerOpen(path, readOnly);
         find("FileOpen")->trigger();
-    }
-
-    // The open dialog picks a file, with or without its read-only box.
-    static void answerOpen(const QString &path, bool readOnly = false)
-    {
-        Prompt::push([path, readOnly](QDialog &d) {
-            auto *fd = qobject_cast<QFileDialog *>(&d);
-            EXPECT_EQ(d.objectName().toStdString(), "OpenFileDialog");
-            if (!fd)
-                return int(QDialog::Rejected);
-            auto *box = fd->findChild<QCheckBox *>(QStringLiteral("ReadOnlyCheckBox"));
-            EXPECT_NE(box, nullptr);
-            if (box)
-                box->setChecked(readOnly);
-            fd->selectFile(path);
-            return int(QDialog::Accepted);
-        });
     }
 
     // The save dialog picks a file, or is cancelled when path is empty; the
@@ -97,7 +80,7 @@ protected:
     void expectDocument(const QString &text, const QString &name, const QString &title, bool modified)
     {
         EXPECT_EQ(memo()->text(), text);
-        EXPECT_EQ(main->AddressFileName, name);
+        EXPECT_EQ(main->State().AddressFileName, name);
         EXPECT_EQ(main->windowTitle(), title);
         EXPECT_EQ(memo()->modified(), modified);
     }
@@ -110,7 +93,7 @@ TEST_F(DocumentTest, SaveDialogHelpButtonOpensItsTopic)
     start();
     int topic = -1;
     Prompt::helpHandler() = [&topic](int t) { topic = t; };
-    auto *help = main->SaveFileDialog->findChild<QPushButton *>(QStringLiteral("HelpButton"));
+    auto *help = find<QFileDialog>("SaveFileDialog")->findChild<QPushButton *>(QStringLiteral("HelpButton"));
     ASSERT_NE(help, nullptr);
     help->click();
     EXPECT_EQ(topic, 20030);
@@ -144,7 +127,7 @@ TEST_F(DocumentTest, NewAndCloseAskOnlyForModifiedDocuments)
     open(path);
     type(QStringLiteral("x"));
     answerMessage(Prompt::No, question(path));
-    main->SpeedButtonFileNew->click();
+    find<QToolButton>("SpeedButtonFileNew")->click();
     expectDocument(QString(), QString(), QStringLiteral("Zentrope"), false);
     EXPECT_EQ(bytesOf(path), QByteArray("Aunt May\r\n20 Ingram St\r\n"));
 }
@@ -155,9 +138,9 @@ TEST_F(DocumentTest, ReadOnlyOpenLeadsToSaveAsWithoutAName)
     const QString path = file(QStringLiteral("ro.env"), "Original\r\n");
     open(path, true);
     expectDocument(QStringLiteral("Original\n"), path, "Zentrope - " + path + " (read-only)", false);
-    EXPECT_TRUE(main->AddressFileReadOnly);
+    EXPECT_TRUE(main->State().AddressFileReadOnly);
     EXPECT_FALSE(find("FileSave")->isEnabled());
-    EXPECT_FALSE(main->SpeedButtonFileSave->isEnabled());
+    EXPECT_FALSE(find<QToolButton>("SpeedButtonFileSave")->isEnabled());
     EXPECT_TRUE(find("FileSaveAs")->isEnabled());
 
     // Yes to the question: the read-only note, then Save As offering no name;
@@ -173,7 +156,7 @@ TEST_F(DocumentTest, ReadOnlyOpenLeadsToSaveAsWithoutAName)
     EXPECT_EQ(bytesOf(copy), QByteArray("Original\r\nChanged"));
     EXPECT_EQ(bytesOf(path), QByteArray("Original\r\n"));
     expectDocument(QString(), QString(), QStringLiteral("Zentrope"), false);
-    EXPECT_FALSE(main->AddressFileReadOnly);
+    EXPECT_FALSE(main->State().AddressFileReadOnly);
 
     // Save on a read-only document whose Save As is cancelled: untitled, still
     // modified, nothing written.
@@ -181,12 +164,12 @@ TEST_F(DocumentTest, ReadOnlyOpenLeadsToSaveAsWithoutAName)
     type(QStringLiteral("More"));
     answerSave(QString());
     find("FileSaveAs")->trigger(); // enabled; Save itself is not
-    EXPECT_EQ(main->AddressFileName, path);
+    EXPECT_EQ(main->State().AddressFileName, path);
     answerMessage(Prompt::Ok, readOnlyText(path));
     answerSave(QString(), &offered);
-    main->FileSaveClick(main);
+    emit find("FileSave")->triggered();
     EXPECT_EQ(offered, QString());
-    EXPECT_EQ(main->AddressFileName, QString());
+    EXPECT_EQ(main->State().AddressFileName, QString());
     EXPECT_TRUE(memo()->modified());
     EXPECT_EQ(bytesOf(path), QByteArray("Original\r\n"));
 }
@@ -211,7 +194,7 @@ TEST_F(DocumentTest, SaveAsOntoReadOnlyFileAsksAgain)
     // A file carrying the attribute opens read-only without being asked to.
     answerMessage(Prompt::No, question(mine));
     open(locked);
-    EXPECT_TRUE(main->AddressFileReadOnly);
+    EXPECT_TRUE(main->State().AddressFileReadOnly);
     EXPECT_TRUE(main->windowTitle().endsWith(QStringLiteral(" (read-only)")));
 }
 
@@ -292,7 +275,7 @@ TEST_F(DocumentTest, FilesRoundTripThroughTheWindow)
         const QString path = file(QStringLiteral("unix.env"), bytes);
         open(path);
         EXPECT_EQ(memo()->text(), QStringLiteral("A\nB\n\nC"));
-        main->FileSaveClick(main);
+        emit find("FileSave")->triggered();
         EXPECT_EQ(bytesOf(path), QByteArray("A\r\nB\r\n\r\nC"));
     }
 
@@ -317,7 +300,7 @@ TEST_F(DocumentTest, FailuresLeaveTheDocumentAsItWas)
     // Missing file, a folder: warnings from the recent list or command line path.
     for (const QString &name : {dir + QStringLiteral("/gone.env"), dir}) {
         answerMessage(Prompt::Ok, QStringLiteral("Cannot find file \"%1\".").arg(name));
-        main->OpenAddressFile(main, name, false);
+        main->RunCommandLine({name});
         expectDocument(QStringLiteral("Keep me"), path, title, true);
     }
 
@@ -374,7 +357,7 @@ TEST_F(DocumentTest, UnreadableFileAndUnwritableFolder)
     const QString locked = file(QStringLiteral("locked.env"), "secret");
     QFile::setPermissions(locked, QFileDevice::WriteOwner);
     answerMessage(Prompt::Ok, QStringLiteral("Cannot open file %1.").arg(locked));
-    Guarded([&] { main->OpenAddressFile(main, locked, false); }); // as a handler would
+    Guarded([&] { main->RunCommandLine({locked}); }); // as a handler would
     expectDocument(QStringLiteral("Here"), path, "Zentrope - " + path, false);
 
     const QString closed = dir + QStringLiteral("/closed");

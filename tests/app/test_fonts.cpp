@@ -17,7 +17,6 @@ using namespace zentrope::test;
 
 namespace {
 
-
 class FontsTest : public AppFixture {
 protected:
     // Chooses an entry of a toolbar list as the user does.
@@ -55,22 +54,22 @@ protected:
 TEST_F(FontsTest, SizeAndNameFromTheToolbarGoToTheActiveBoxOnly)
 {
     start();
-    ASSERT_EQ(main->ActiveAddress, aaDestination);
+    ASSERT_EQ(main->State().ActiveAddress, aaDestination);
     choose("ComboBoxFontSize", QStringLiteral("14"));
-    EXPECT_EQ(main->MemoAddress->font().pointSize(), 14);
+    EXPECT_EQ(find<MemoControl>("MemoAddress")->font().pointSize(), 14);
     EXPECT_EQ(ini("EnvelopeFont", "FontSize"), QStringLiteral("14"));
     // The whole font is written, height at the design resolution.
     EXPECT_EQ(ini("EnvelopeFont", "FontHeight"), QStringLiteral("-23"));
     EXPECT_EQ(ini("EnvelopeFont", "FontName"), QStringLiteral("Arial"));
     EXPECT_EQ(ini("EnvelopeFont", "FontBold"), QStringLiteral("0"));
     EXPECT_EQ(ini("ReturnAddressFont", "FontSize"), QStringLiteral("<absent>"));
-    EXPECT_EQ(main->MemoReturnAddress->font().pointSize(), 10);
+    EXPECT_EQ(find<MemoControl>("MemoReturnAddress")->font().pointSize(), 10);
 
     clickInto("MemoReturnAddress");
-    ASSERT_EQ(main->ActiveAddress, aaReturn);
+    ASSERT_EQ(main->State().ActiveAddress, aaReturn);
     EXPECT_EQ(find<QComboBox>("ComboBoxFontSize")->currentText(), QStringLiteral("10"));
     choose("ComboBoxFontName", QStringLiteral("Liberation Serif"));
-    EXPECT_EQ(main->MemoReturnAddress->font().family(), QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(find<MemoControl>("MemoReturnAddress")->font().family(), QStringLiteral("Liberation Serif"));
     EXPECT_EQ(ini("ReturnAddressFont", "FontName"), QStringLiteral("Liberation Serif"));
     EXPECT_EQ(ini("ReturnAddressFont", "FontSize"), QStringLiteral("10"));
     EXPECT_EQ(ini("EnvelopeFont", "FontName"), QStringLiteral("Arial"));
@@ -91,7 +90,7 @@ TEST_F(FontsTest, StyleButtonsToggleOneStyleOfTheActiveBox)
     ASSERT_TRUE(bold->isEnabled());
     ASSERT_FALSE(bold->isChecked());
     QTest::mouseClick(bold, Qt::LeftButton);
-    EXPECT_TRUE(main->MemoReturnAddress->font().bold());
+    EXPECT_TRUE(find<MemoControl>("MemoReturnAddress")->font().bold());
     EXPECT_EQ(ini("ReturnAddressFont", "FontBold"), QStringLiteral("1"));
     EXPECT_EQ(ini("EnvelopeFont", "FontBold"), QStringLiteral("<absent>"));
     QTest::mouseClick(underline, Qt::LeftButton);
@@ -102,19 +101,19 @@ TEST_F(FontsTest, StyleButtonsToggleOneStyleOfTheActiveBox)
     clickInto("MemoAddress");
     EXPECT_FALSE(bold->isChecked());
     EXPECT_FALSE(underline->isChecked());
-    EXPECT_FALSE(main->MemoAddress->font().bold());
+    EXPECT_FALSE(find<MemoControl>("MemoAddress")->font().bold());
 
     // Back in the return address, a second click removes bold and keeps underline.
     clickInto("MemoReturnAddress");
     EXPECT_TRUE(bold->isChecked());
     QTest::mouseClick(bold, Qt::LeftButton);
-    EXPECT_FALSE(main->MemoReturnAddress->font().bold());
-    EXPECT_TRUE(main->MemoReturnAddress->font().underline());
+    EXPECT_FALSE(find<MemoControl>("MemoReturnAddress")->font().bold());
+    EXPECT_TRUE(find<MemoControl>("MemoReturnAddress")->font().underline());
     EXPECT_EQ(ini("ReturnAddressFont", "FontBold"), QStringLiteral("0"));
     EXPECT_EQ(ini("ReturnAddressFont", "FontUnderline"), QStringLiteral("1"));
 
     QTest::mouseClick(find<QToolButton>("SpeedButtonItalic"), Qt::LeftButton);
-    EXPECT_TRUE(main->MemoReturnAddress->font().italic());
+    EXPECT_TRUE(find<MemoControl>("MemoReturnAddress")->font().italic());
     EXPECT_EQ(ini("ReturnAddressFont", "FontItalic"), QStringLiteral("1"));
 }
 
@@ -123,22 +122,22 @@ TEST_F(FontsTest, WithNoActiveAddressTheToolbarIsDisabledAndChangesNothing)
     start();
     auto *sizes = find<QComboBox>("ComboBoxEnvelopeSize");
     emit sizes->activated(sizes->currentIndex());
-    ASSERT_EQ(main->ActiveAddress, aaNone);
+    ASSERT_EQ(main->State().ActiveAddress, aaNone);
     for (const char *name : {"SpeedButtonBold", "SpeedButtonItalic", "SpeedButtonUnderline"})
         EXPECT_FALSE(find<QToolButton>(name)->isEnabled()) << name;
     EXPECT_FALSE(find<QComboBox>("ComboBoxFontName")->isEnabled());
     EXPECT_FALSE(find<QComboBox>("ComboBoxFontSize")->isEnabled());
 
-    const QFont dest = main->MemoAddress->font();
-    const QFont ret = main->MemoReturnAddress->font();
+    const QFont dest = find<MemoControl>("MemoAddress")->font();
+    const QFont ret = find<MemoControl>("MemoReturnAddress")->font();
     QTest::mouseClick(find<QToolButton>("SpeedButtonBold"), Qt::LeftButton);
     // Even a handler reached some other way does nothing.
     find<QToolButton>("SpeedButtonItalic")->setChecked(true);
-    main->SpeedButtonItalicClick(main->SpeedButtonItalic);
+    emit find<QToolButton>("SpeedButtonItalic")->clicked();
     choose("ComboBoxFontSize", QStringLiteral("18"));
     choose("ComboBoxFontName", QStringLiteral("Liberation Mono"));
-    EXPECT_EQ(main->MemoAddress->font(), dest);
-    EXPECT_EQ(main->MemoReturnAddress->font(), ret);
+    EXPECT_EQ(find<MemoControl>("MemoAddress")->font(), dest);
+    EXPECT_EQ(find<MemoControl>("MemoReturnAddress")->font(), ret);
     EXPECT_EQ(ini("EnvelopeFont", "FontSize"), QStringLiteral("<absent>"));
     EXPECT_EQ(ini("ReturnAddressFont", "FontSize"), QStringLiteral("<absent>"));
 }
@@ -147,23 +146,23 @@ TEST_F(FontsTest, DialogChangesItsOwnBoxAndKeepsEffectsAndColourAcrossARestart)
 {
     start();
     clickInto("MemoReturnAddress");
-    ASSERT_EQ(main->ActiveAddress, aaReturn);
+    ASSERT_EQ(main->State().ActiveAddress, aaReturn);
 
     // Cancel changes nothing.
     answerFontDialog(QFont(QStringLiteral("Liberation Mono"), 19), 0x0000FF, QDialog::Rejected);
     find<QAction>("M_Font")->trigger();
     EXPECT_EQ(ini("EnvelopeFont", "FontName"), QStringLiteral("<absent>"));
-    EXPECT_EQ(main->MemoAddress->font().family(), QStringLiteral("Arial"));
+    EXPECT_EQ(find<MemoControl>("MemoAddress")->font().family(), QStringLiteral("Arial"));
 
     QFont chosen(QStringLiteral("Liberation Serif"), 16);
     chosen.setBold(true);
     chosen.setStrikeOut(true);
     answerFontDialog(chosen, 0x0000FF, QDialog::Accepted); // red
     find<QAction>("M_Font")->trigger();
-    EXPECT_EQ(main->MemoAddress->font().family(), QStringLiteral("Liberation Serif"));
-    EXPECT_EQ(main->MemoAddress->font().pointSize(), 16);
-    EXPECT_TRUE(main->MemoAddress->font().strikeOut());
-    EXPECT_EQ(main->MemoAddress->palette().color(QPalette::Text), QColor(Qt::red));
+    EXPECT_EQ(find<MemoControl>("MemoAddress")->font().family(), QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(find<MemoControl>("MemoAddress")->font().pointSize(), 16);
+    EXPECT_TRUE(find<MemoControl>("MemoAddress")->font().strikeOut());
+    EXPECT_EQ(find<MemoControl>("MemoAddress")->palette().color(QPalette::Text), QColor(Qt::red));
     EXPECT_EQ(ini("EnvelopeFont", "FontName"), QStringLiteral("Liberation Serif"));
     EXPECT_EQ(ini("EnvelopeFont", "FontSize"), QStringLiteral("16"));
     EXPECT_EQ(ini("EnvelopeFont", "FontBold"), QStringLiteral("1"));
@@ -171,7 +170,7 @@ TEST_F(FontsTest, DialogChangesItsOwnBoxAndKeepsEffectsAndColourAcrossARestart)
     EXPECT_EQ(ini("EnvelopeFont", "FontColor"), QStringLiteral("255"));
     // The return address, though active, is untouched.
     EXPECT_EQ(ini("ReturnAddressFont", "FontName"), QStringLiteral("<absent>"));
-    EXPECT_EQ(main->MemoReturnAddress->font().family(), QStringLiteral("Arial"));
+    EXPECT_EQ(find<MemoControl>("MemoReturnAddress")->font().family(), QStringLiteral("Arial"));
     // The toolbar still shows the return address's font until the next update.
     EXPECT_EQ(find<QComboBox>("ComboBoxFontSize")->currentText(), QStringLiteral("10"));
     EXPECT_FALSE(find<QToolButton>("SpeedButtonBold")->isChecked());
@@ -192,13 +191,13 @@ TEST_F(FontsTest, DialogChangesItsOwnBoxAndKeepsEffectsAndColourAcrossARestart)
 
     shutdown();
     start();
-    const QFont f = main->MemoAddress->font();
+    const QFont f = find<MemoControl>("MemoAddress")->font();
     EXPECT_EQ(f.family(), QStringLiteral("Liberation Serif"));
     EXPECT_EQ(f.pointSize(), 16);
     EXPECT_TRUE(f.bold() && f.strikeOut() && f.underline());
-    EXPECT_EQ(main->MemoAddress->palette().color(QPalette::Text), QColor(Qt::red));
-    EXPECT_EQ(main->MemoReturnAddress->font().pointSize(), 24);
-    EXPECT_EQ(main->MemoReturnAddress->palette().color(QPalette::Text), QColor(0, 128, 0));
+    EXPECT_EQ(find<MemoControl>("MemoAddress")->palette().color(QPalette::Text), QColor(Qt::red));
+    EXPECT_EQ(find<MemoControl>("MemoReturnAddress")->font().pointSize(), 24);
+    EXPECT_EQ(find<MemoControl>("MemoReturnAddress")->palette().color(QPalette::Text), QColor(0, 128, 0));
     // 24 points is not among the toolbar's sizes.
     clickInto("MemoReturnAddress");
     EXPECT_EQ(find<QComboBox>("ComboBoxFontSize")->currentIndex(), -1);
@@ -225,7 +224,7 @@ TEST_F(FontsTest, SystemColourNumberIsShownAndWrittenBack)
     // Window text, as the platform's colour number with the top bit set.
     TQevIniFile(iniPath).WriteInteger("ReturnAddressFont", "FontColor", -2147483640);
     start();
-    EXPECT_EQ(main->MemoReturnAddress->palette().color(QPalette::Text),
+    EXPECT_EQ(find<MemoControl>("MemoReturnAddress")->palette().color(QPalette::Text),
               QApplication::palette().color(QPalette::Text));
     clickInto("MemoReturnAddress");
     QTest::mouseClick(find<QToolButton>("SpeedButtonBold"), Qt::LeftButton);
@@ -243,10 +242,10 @@ TEST_F(FontsTest, PrintedEnvelopeUsesTheChosenFonts)
     find<QAction>("OptionsFontAddress")->trigger();
     clickInto("MemoReturnAddress");
     QTest::mouseClick(find<QToolButton>("SpeedButtonItalic"), Qt::LeftButton);
-    main->MemoAddress->setText(QStringLiteral("Alice Able\n12 First Ave\nAlbany, NY 12207"));
+    find<MemoControl>("MemoAddress")->setText(QStringLiteral("Alice Able\n12 First Ave\nAlbany, NY 12207"));
 
     // The print dialog, where the user asks for colour.
-    Prompt::push([](QDialog &) {
+    Prompt::push([this](QDialog &) {
         Printer().QtPrinter().setColorMode(QPrinter::Color);
         return int(QDialog::Accepted);
     });
@@ -263,7 +262,7 @@ TEST_F(FontsTest, PrintedEnvelopeUsesTheChosenFonts)
     // first inch of the page, stays black.
     const QString prefix = dir + QStringLiteral("/page");
     runOutput(QStringLiteral("pdftoppm"),
-        {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-singlefile"), pdf, prefix});
+              {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-singlefile"), pdf, prefix});
     const QImage img(prefix + QStringLiteral(".ppm"));
     ASSERT_FALSE(img.isNull());
     int redTop = 0, redBelow = 0, blackTop = 0;

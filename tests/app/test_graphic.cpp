@@ -72,10 +72,10 @@ TEST_F(GraphicTest, SelectBitmapIconAndMetafile)
     const QString bmp = makeBitmap(dir + QStringLiteral("/my.logos"), QStringLiteral("house.bmp"));
     choose(bmp);
     find<QAction>("OptionsGraphic")->trigger();
-    EXPECT_EQ(main->GraphicFileName, bmp);
+    EXPECT_EQ(session->State().Graphic.GraphicFileName, bmp);
     EXPECT_EQ(ini("Options", "GraphFile"), bmp);
-    EXPECT_TRUE(main->GraphicLoaded);
-    EXPECT_EQ(main->GraphicExtension, QStringLiteral("BMP"));
+    EXPECT_TRUE(session->State().Graphic.GraphicLoaded);
+    EXPECT_EQ(session->State().Graphic.GraphicExtension, QStringLiteral("BMP"));
     EXPECT_TRUE(image()->isVisible());
     EXPECT_EQ(image()->size(), QSize(96, 96));
     EXPECT_EQ(image()->picture().size(), QSize(20, 10));
@@ -91,17 +91,17 @@ TEST_F(GraphicTest, SelectBitmapIconAndMetafile)
         return int(QDialog::Accepted);
     });
     find<QAction>("M_SelectGraphic")->trigger();
-    EXPECT_EQ(main->GraphicExtension, QStringLiteral("ICO"));
+    EXPECT_EQ(session->State().Graphic.GraphicExtension, QStringLiteral("ICO"));
     EXPECT_EQ(image()->size(), QSize(48, 32));
     EXPECT_EQ(returnLeft(), 48 + 16);
 
     const QString wmf = makeMetafile(dir + QStringLiteral("/logo.wmf"));
     choose(wmf);
     find<QAction>("OptionsGraphic")->trigger();
-    EXPECT_EQ(main->GraphicExtension, QStringLiteral("WMF"));
+    EXPECT_EQ(session->State().Graphic.GraphicExtension, QStringLiteral("WMF"));
     EXPECT_EQ(image()->size(), QSize(96, 96));
     EXPECT_EQ(returnLeft(), 112);
-    EXPECT_EQ(main->GraphicPicture.kind(), Graphic::Kind::Metafile);
+    EXPECT_EQ(session->State().Graphic.GraphicPicture.kind(), Graphic::Kind::Metafile);
     const QImage shown = image()->grab().toImage();
     EXPECT_EQ(QColor(shown.pixel(48, 48)), QColor(Qt::blue));
 }
@@ -111,19 +111,19 @@ TEST_F(GraphicTest, ClearCancelAndUpdate)
     const QString bmp = makeBitmap(dir, QStringLiteral("logo.bmp"));
     TQevIniFile(iniPath).WriteString("Options", "GraphFile", bmp);
     start();
-    EXPECT_TRUE(main->GraphicLoaded);
+    EXPECT_TRUE(session->State().Graphic.GraphicLoaded);
     EXPECT_EQ(returnLeft(), 112);
 
     // Update reads the file again.
     makeBitmap(dir, QStringLiteral("logo.bmp"), QSize(30, 40));
     find<QAction>("OptionsUpdateGraphic")->trigger();
     EXPECT_EQ(image()->picture().size(), QSize(30, 40));
-    EXPECT_TRUE(main->GraphicLoaded);
+    EXPECT_TRUE(session->State().Graphic.GraphicLoaded);
 
     find<QAction>("M_ClearGraphic")->trigger();
     EXPECT_FALSE(image()->isVisible());
-    EXPECT_FALSE(main->GraphicLoaded);
-    EXPECT_TRUE(main->GraphicFileName.isEmpty());
+    EXPECT_FALSE(session->State().Graphic.GraphicLoaded);
+    EXPECT_TRUE(session->State().Graphic.GraphicFileName.isEmpty());
     EXPECT_EQ(ini("Options", "GraphFile"), QString());
     EXPECT_EQ(returnLeft(), 0);
     expectCommands(false);
@@ -137,11 +137,11 @@ TEST_F(GraphicTest, ClearCancelAndUpdate)
     EXPECT_EQ(Prompt::pending(), 0);
     EXPECT_EQ(returnLeft(), 0);
     EXPECT_FALSE(find<QAction>("OptionsClearGraphic")->isEnabled());
-    EXPECT_TRUE(main->GraphicFileName.isEmpty());
+    EXPECT_TRUE(session->State().Graphic.GraphicFileName.isEmpty());
 
     shutdown();
     start();
-    EXPECT_FALSE(main->GraphicLoaded);
+    EXPECT_FALSE(session->State().Graphic.GraphicLoaded);
     EXPECT_FALSE(image()->isVisible());
 }
 
@@ -153,8 +153,8 @@ TEST_F(GraphicTest, UnreadablePictures)
     TQevIniFile(iniPath).WriteString("Options", "GraphFile", logo);
     answerMessage(Prompt::Ok, QStringLiteral("Cannot open file %1.").arg(logo));
     start();
-    EXPECT_EQ(main->GraphicFileName, logo);
-    EXPECT_EQ(main->GraphicExtension, QStringLiteral("BMP"));
+    EXPECT_EQ(session->State().Graphic.GraphicFileName, logo);
+    EXPECT_EQ(session->State().Graphic.GraphicExtension, QStringLiteral("BMP"));
     makeBitmap(dir + QStringLiteral("/dotted.folder"), QStringLiteral("logo.bmp"));
     find<QAction>("OptionsUpdateGraphic")->trigger();
     EXPECT_EQ(image()->picture().size(), QSize(20, 10));
@@ -170,17 +170,17 @@ TEST_F(GraphicTest, UnreadablePictures)
     answerMessage(Prompt::Ok, QStringLiteral("Bitmap image is not valid."));
     find<MemoControl>("MemoReturnAddress")->move(50, 5);
     find<QAction>("OptionsGraphic")->trigger();
-    EXPECT_EQ(main->GraphicFileName, broken);
+    EXPECT_EQ(session->State().Graphic.GraphicFileName, broken);
     EXPECT_EQ(ini("Options", "GraphFile"), broken);
-    EXPECT_FALSE(main->GraphicLoaded);
+    EXPECT_FALSE(session->State().Graphic.GraphicLoaded);
     EXPECT_EQ(returnLeft(), 50);
 
     // A name of another type is not read; the picture is shown as it was.
     const QString other = makeBitmap(dir, QStringLiteral("picture.png"));
     choose(other);
     find<QAction>("OptionsGraphic")->trigger();
-    EXPECT_EQ(main->GraphicExtension, QStringLiteral("PNG"));
-    EXPECT_TRUE(main->GraphicLoaded);
+    EXPECT_EQ(session->State().Graphic.GraphicExtension, QStringLiteral("PNG"));
+    EXPECT_TRUE(session->State().Graphic.GraphicLoaded);
     EXPECT_TRUE(image()->isVisible());
     EXPECT_EQ(image()->picture().size(), QSize(20, 10));
 }
@@ -195,8 +195,8 @@ TEST_F(GraphicTest, EditStartsTheEditorWithoutAShell)
     {
         QFile s(script);
         ASSERT_TRUE(s.open(QIODevice::WriteOnly));
-        QTextStream(&s) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" << record << ".tmp\"\nmv \""
-                        << record << ".tmp\" \"" << record << "\"\n";
+        QTextStream(&s) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" << record
+                        << ".tmp\"\nmv \"" << record << ".tmp\" \"" << record << "\"\n";
     }
     QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QByteArray oldPath = qgetenv("PATH");
@@ -224,7 +224,8 @@ TEST_F(GraphicTest, EditStartsTheEditorWithoutAShell)
 
     // An editor with its own arguments: split like a command line, the picture appended whole.
     // (A value in quotes as a whole would lose them to the settings file's own rules.)
-    TQevIniFile(iniPath).WriteString("Options", "GraphicEditor", QStringLiteral("%1 \"two words\" --new").arg(script));
+    TQevIniFile(iniPath).WriteString("Options", "GraphicEditor",
+                                     QStringLiteral("%1 \"two words\" --new").arg(script));
     find<QAction>("M_EditGraphic")->trigger();
     EXPECT_EQ(recorded(), (QStringList{QStringLiteral("two words"), QStringLiteral("--new"), bmp}));
 

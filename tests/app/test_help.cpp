@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 
 #include "app/Controls.h"
+#include "app/HelpContext.h"
 #include "app/DlgAbout.h"
 #include "app/HelpWindow.h"
 #include "platform/HelpTopics.h"
@@ -28,7 +29,7 @@ protected:
     }
     HelpWindow *help()
     {
-        HelpWindow *w = CurrentHelpWindow();
+        HelpWindow *w = session->Help().Window();
         EXPECT_NE(w, nullptr) << "no help window";
         return w;
     }
@@ -90,11 +91,11 @@ TEST_F(HelpTest, HelpMenuOpensItsTopicsAndChangesNothing)
     QTest::mouseClick(w->ButtonContents, Qt::LeftButton);
     EXPECT_EQ(w->currentTopic(), 9998);
     // A number the manual does not know says so instead of showing nothing.
-    TFormStampMain::ShowHelpTopic(4711);
+    session->Help().ShowTopic(4711);
     EXPECT_EQ(w->currentTopic(), 0);
     EXPECT_TRUE(w->BrowserTopic->toPlainText().contains(QStringLiteral("4711")));
-    EXPECT_TRUE(main->MemoAddress->text().isEmpty());
-    EXPECT_FALSE(main->MemoAddress->modified());
+    EXPECT_TRUE(find<MemoControl>("MemoAddress")->text().isEmpty());
+    EXPECT_FALSE(find<MemoControl>("MemoAddress")->modified());
     EXPECT_EQ(iniText(), before);
 }
 
@@ -125,23 +126,23 @@ TEST_F(HelpTest, F1OpensTheTopicOfTheFocusOrTheHighlightedMenuItem)
 {
     start();
     QApplication::setActiveWindow(main);
-    main->MemoAddress->setFocus();
-    QTest::keyClick(main->MemoAddress, Qt::Key_F1);
-    ASSERT_NE(CurrentHelpWindow(), nullptr);
+    find<MemoControl>("MemoAddress")->setFocus();
+    QTest::keyClick(find<MemoControl>("MemoAddress"), Qt::Key_F1);
+    ASSERT_NE(session->Help().Window(), nullptr);
     EXPECT_EQ(help()->currentTopic(), 20000);
 
-    QMenu *edit = main->EditMenu;
+    QMenu *edit = find<QMenu>("EditMenu");
     edit->popup(main->mapToGlobal(QPoint(10, 10)));
     QApplication::processEvents();
-    edit->setActiveAction(main->EditCopy);
+    edit->setActiveAction(find("EditCopy"));
     QTest::keyClick(edit, Qt::Key_F1);
     EXPECT_EQ(help()->currentTopic(), 20031);
     EXPECT_FALSE(edit->isVisible());
     // An item without a topic of its own: the menu's.
-    QMenu *options = main->OptionsMenu;
+    QMenu *options = find<QMenu>("OptionsMenu");
     options->popup(main->mapToGlobal(QPoint(10, 10)));
     QApplication::processEvents();
-    options->setActiveAction(main->OptionsShowHints);
+    options->setActiveAction(find("OptionsShowHints"));
     QTest::keyClick(options, Qt::Key_F1);
     EXPECT_EQ(help()->currentTopic(), 20032);
     options->hide();
@@ -164,14 +165,13 @@ TEST_F(HelpTest, HelpWindowGoesWithTheMainWindow)
 {
     start();
     find<QAction>("HelpOverview")->trigger();
-    QPointer<HelpWindow> w = CurrentHelpWindow();
+    QPointer<HelpWindow> w = session->Help().Window();
     ASSERT_TRUE(w);
     EXPECT_FALSE(w->testAttribute(Qt::WA_QuitOnClose));
     main->close();
     EXPECT_FALSE(w->isVisible());
     shutdown();
     EXPECT_TRUE(w.isNull());
-    EXPECT_EQ(CurrentHelpWindow(), nullptr);
 }
 
 TEST_F(HelpTest, AboutBoxShowsTitleVersionPlatformAndIcon)
@@ -207,7 +207,7 @@ TEST_F(HelpTest, HelpAskedFromAModalDialogStaysUsableAndOutlivesTheDialog)
         auto *box = qobject_cast<MessageDialog *>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         box->press(Prompt::Help);
-        during = CurrentHelpWindow();
+        during = session->Help().Window();
         parentDuring = during ? during->parentWidget() : nullptr;
         EXPECT_EQ(parentDuring, box);
         box->press(Prompt::Ok);

@@ -3,11 +3,26 @@
 #include "app/Controls.h"
 
 #include <QFrame>
+#include <functional>
 
 using namespace zentrope;
 using namespace zentrope::test;
 
 namespace {
+
+// Runs a function for every event a watched object receives.
+class EventProbe : public QObject {
+public:
+    explicit EventProbe(std::function<void(QEvent *)> f) : m_f(std::move(f)) {}
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        m_f(e);
+        return false;
+    }
+
+private:
+    std::function<void(QEvent *)> m_f;
+};
 
 class LayoutTest : public AppFixture {
 protected:
@@ -36,11 +51,11 @@ TEST_F(LayoutTest, WorkedExampleWithAndWithoutGraphic)
     EXPECT_EQ(geo("ImageStamp").left(), 626);
     EXPECT_EQ(geo("MemoReturnAddress"), QRect(0, 5, 618, 108));
 
-    main->GraphicFileName = QStringLiteral("/logo.bmp");
-    main->FormResize(main);
+    session->State().Graphic.GraphicFileName = QStringLiteral("/logo.bmp");
+    emit find<ResizePanel>("PanelEnvelope")->resized();
     EXPECT_EQ(geo("MemoReturnAddress"), QRect(112, 5, 506, 108));
     EXPECT_EQ(geo("MemoAddress"), QRect(184, 153, 522, 146));
-    main->GraphicFileName.clear();
+    session->State().Graphic.GraphicFileName.clear();
 }
 
 TEST_F(LayoutTest, HidingTheFormatToolbarGrowsTheBoxes)
@@ -64,12 +79,30 @@ TEST_F(LayoutTest, EveryPassStoresThePositionAndNestedPassesDoNothing)
     EXPECT_EQ(ini("Position", "Right").toInt(), main->x() + main->width());
     EXPECT_EQ(ini("Position", "Bottom").toInt(), main->y() + main->height());
 
-    // A panel resize while a pass runs does not start a second pass.
-    main->InLayout = true;
-    const QRect before = geo("MemoAddress");
-    main->PanelEnvelopeResize(main);
-    EXPECT_EQ(geo("MemoAddress"), before);
-    main->InLayout = false;
+    // A panel resize while a pass runs does not start a second pass: the one
+    // pass stores the position once.
+    auto *panel = find<ResizePanel>("PanelEnvelope");
+    auto *address = find<MemoControl>("MemoAddress");
+    bool nested = false;
+    int passes = 0;
+    TIniFile::WriteObserver() = [&](const QString &section, const QString &key) {
+        if (section == QLatin1String("Position") && key == QLatin1String("Left"))
+            ++passes;
+    };
+    EventProbe probe([&](QEvent *e) {
+        if (e->type() == QEvent::Resize && !nested) {
+            nested = true;
+            EXPECT_TRUE(main->State().InLayout);
+            emit panel->resized();
+        }
+    });
+    address->resize(10, 10); // any size: the pass below places it again
+    address->installEventFilter(&probe);
+    panel->resize(panel->width() + 2, panel->height());
+    address->removeEventFilter(&probe);
+    TIniFile::WriteObserver() = nullptr;
+    EXPECT_TRUE(nested);
+    EXPECT_EQ(passes, 1);
 }
 
 TEST_F(LayoutTest, TooSmallPanelGivesEmptyBoxesWithoutFailing)

@@ -23,8 +23,8 @@ TEST_F(MainWindowTest, FirstRunShowsDefaultsAndStoresPosition)
         EXPECT_FALSE(f.bold() || f.italic() || f.underline() || f.strikeOut());
         EXPECT_EQ(find<MemoControl>(memo)->palette().color(QPalette::Text), QColor(Qt::black));
     }
-    EXPECT_TRUE(main->GraphicFileName.isEmpty());
-    EXPECT_FALSE(main->GraphicLoaded);
+    EXPECT_TRUE(session->State().Graphic.GraphicFileName.isEmpty());
+    EXPECT_FALSE(session->State().Graphic.GraphicLoaded);
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Zentrope"));
     main->resize(800, 500);
     QApplication::processEvents();
@@ -81,5 +81,4 @@ TEST_F(MainWindowTest, CloseWritesSizeAndShutdownWritesPositionLast)
     if (ret >= 0 && env >= 0) {
         EXPECT_LT(ret, env);
     }
-    EXPECT_EQ(SettingsFile, nullptr);
 }

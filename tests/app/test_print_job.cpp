@@ -35,7 +35,8 @@ int pdfPages(const QString &pdf)
 QString pageText(const QString &pdf, int page)
 {
     const QString n = QString::number(page);
-    return runOutput(QStringLiteral("pdftotext"), {QStringLiteral("-f"), n, QStringLiteral("-l"), n, QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    return runOutput(QStringLiteral("pdftotext"), {QStringLiteral("-f"), n, QStringLiteral("-l"), n,
+                                                   QStringLiteral("-layout"), pdf, QStringLiteral("-")});
 }
 
 // Reads the POSTNET code off a page rendered at 300 dpi: narrow dark columns
@@ -98,8 +99,9 @@ QImage renderPage(const QString &pdf, int page, const QString &dir)
 {
     const QString n = QString::number(page);
     const QString prefix = dir + QStringLiteral("/page") + n;
-    runOutput(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-gray"), QStringLiteral("-singlefile"),
-                                     QStringLiteral("-f"), n, QStringLiteral("-l"), n, pdf, prefix});
+    runOutput(QStringLiteral("pdftoppm"),
+              {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-gray"),
+               QStringLiteral("-singlefile"), QStringLiteral("-f"), n, QStringLiteral("-l"), n, pdf, prefix});
     return QImage(prefix + QStringLiteral(".pgm"));
 }
 
@@ -130,24 +132,10 @@ const QString kThree = QStringLiteral("Alice Able\n12 First Ave\nAlbany, NY 1220
 
 using PrintJobTest = AppFixture;
 
-TEST_F(PrintJobTest, SplitEnvelopesAtEmptyLines)
+TEST_F(PrintJobTest, SelectionIsSplitOnItsOwn)
 {
     start();
     auto *memo = find<MemoControl>("MemoAddress");
-    memo->setText(QStringLiteral(" \t\n\nA1\nA2\t\x01 \n  \n \t \n\n B1\r\nB2\rB3\n\n\n"));
-    main->CollectPrintLines(false);
-    EXPECT_EQ(main->EnvelopeCount, 2);
-    ASSERT_EQ(main->EnvelopeRanges.size(), 2u);
-    EXPECT_EQ(main->EnvelopeRanges[0], std::make_pair(2, 2));
-    EXPECT_EQ(main->EnvelopeRanges[1], std::make_pair(7, 3));
-    EXPECT_EQ(main->PrintLines[3], QStringLiteral("A2")); // trailing controls and blanks gone
-    EXPECT_EQ(main->PrintLines[7], QStringLiteral(" B1")); // leading blanks stay
-
-    memo->setText(QStringLiteral("\n  \n\t\n"));
-    main->CollectPrintLines(false);
-    EXPECT_EQ(main->EnvelopeCount, 0);
-    EXPECT_TRUE(main->EnvelopeRanges.empty());
-
     // A selection over the second of three addresses is envelope 1 of its own.
     memo->setText(kThree);
     QTextCursor c(memo->document());
@@ -156,19 +144,11 @@ TEST_F(PrintJobTest, SplitEnvelopesAtEmptyLines)
     c.setPosition(static_cast<int>(kThree.indexOf(QLatin1String("Carol"))) - 2, QTextCursor::KeepAnchor);
     memo->setTextCursor(c);
     main->CollectPrintLines(true);
-    EXPECT_EQ(main->EnvelopeCount, 1);
-    EXPECT_EQ(main->PrintLines.mid(0, 3), QStringList({"Bob Baker", "345 Second St", "Boston, MA 02118"}));
+    const EnvelopeList &envelopes = main->State().PrintEnvelopes;
+    EXPECT_EQ(envelopes.EnvelopeCount(), 1);
+    EXPECT_EQ(envelopes.Envelope(1), QStringList({"Bob Baker", "345 Second St", "Boston, MA 02118"}));
     main->CollectPrintLines(false);
-    EXPECT_EQ(main->EnvelopeCount, 3);
-
-    // No fixed table size: every envelope of a long text counts.
-    QString many;
-    for (int i = 0; i < 300; ++i)
-        many += QStringLiteral("Name %1\nTown, ST 12345\n\n").arg(i);
-    memo->setText(many);
-    main->CollectPrintLines(false);
-    EXPECT_EQ(main->EnvelopeCount, 300);
-    EXPECT_EQ(main->EnvelopeRanges[299], std::make_pair(299 * 3, 2));
+    EXPECT_EQ(main->State().PrintEnvelopes.EnvelopeCount(), 3);
 }
 
 class PrintJobCupsTest : public AppFixture {
@@ -179,7 +159,8 @@ protected:
         Printer().Reset();
         cups->clearReceived();
         // The first run's catalog has one return address, chosen in the picker.
-        const ReturnAddress *ret = DlgReturnAddresses->Address(find<QComboBox>("ComboBoxReturnAddress")->currentIndex());
+        const ReturnAddress *ret =
+            session->State().ReturnAddresses.At(find<QComboBox>("ComboBoxReturnAddress")->currentIndex());
         EXPECT_NE(ret, nullptr);
         sender = ret ? ret->Lines.value(0) : QString();
         EXPECT_FALSE(sender.isEmpty());
@@ -204,11 +185,12 @@ TEST_F(PrintJobCupsTest, CopiesAreOneJobInEnvelopeOrder)
     answerPrintDialog(2, QPrinter::AllPages, 0, 0, &offered);
     std::vector<QString> progress;
     QObject::connect(main, &TFormStampMain::PagePrinted, [&](int, int) {
-        progress.push_back(FormPrintStatus->PanelProgress->text());
-        EXPECT_TRUE(FormPrintStatus->isVisible());
-        EXPECT_EQ(FormPrintStatus->windowModality(), Qt::ApplicationModal);
-        EXPECT_FALSE(main->SpeedButtonPrint->isEnabled() || main->FilePrintEnvelope->isEnabled() ||
-                     main->FilePrintTest->isEnabled() || main->ImageStamp->isEnabled());
+        progress.push_back(session->PrintStatusWindow()->PanelProgress->text());
+        EXPECT_TRUE(session->PrintStatusWindow()->isVisible());
+        EXPECT_EQ(session->PrintStatusWindow()->windowModality(), Qt::ApplicationModal);
+        EXPECT_FALSE(find<QToolButton>("SpeedButtonPrint")->isEnabled() ||
+                     find("FilePrintEnvelope")->isEnabled() || find("FilePrintTest")->isEnabled() ||
+                     find<ImageControl>("ImageStamp")->isEnabled());
         EXPECT_NE(QGuiApplication::overrideCursor(), nullptr);
     });
     find<QAction>("FilePrintEnvelope")->trigger();
@@ -230,20 +212,23 @@ TEST_F(PrintJobCupsTest, CopiesAreOneJobInEnvelopeOrder)
                 EXPECT_FALSE(text.contains(QLatin1String(other))) << p;
             }
     }
-    EXPECT_EQ(progress, (std::vector<QString>{"Copy 1 of Envelope 1", "Copy 2 of Envelope 1", "Copy 1 of Envelope 2",
-                                              "Copy 2 of Envelope 2", "Copy 1 of Envelope 3", "Copy 2 of Envelope 3"}));
-    EXPECT_EQ(FormPrintStatus->Gauge->maximum(), 6);
+    EXPECT_EQ(progress,
+              (std::vector<QString>{"Copy 1 of Envelope 1", "Copy 2 of Envelope 1", "Copy 1 of Envelope 2",
+                                    "Copy 2 of Envelope 2", "Copy 1 of Envelope 3", "Copy 2 of Envelope 3"}));
+    EXPECT_EQ(session->PrintStatusWindow()->Gauge->maximum(), 6);
 
     // The bar code of each envelope reads back as its ZIP code.
     const QString dir = freshDir(QStringLiteral("pages"));
-    EXPECT_EQ(decodeBarCode(renderPage(pdf, 1, dir)), ExtractZipCode({"12 First Ave", "Albany, NY 12207-1234"}));
+    EXPECT_EQ(decodeBarCode(renderPage(pdf, 1, dir)),
+              ExtractZipCode({"12 First Ave", "Albany, NY 12207-1234"}));
     EXPECT_EQ(decodeBarCode(renderPage(pdf, 3, dir)), QStringLiteral("021188"));
-    EXPECT_EQ(decodeBarCode(renderPage(pdf, 6, dir)), ExtractZipCode({"67 Third Rd", "Chicago, IL 60601-7890"}));
+    EXPECT_EQ(decodeBarCode(renderPage(pdf, 6, dir)),
+              ExtractZipCode({"67 Third Rd", "Chicago, IL 60601-7890"}));
 
     // Afterwards: window restored, printer back to one copy of all pages.
-    EXPECT_FALSE(FormPrintStatus->isVisible());
+    EXPECT_FALSE(session->PrintStatusWindow()->isVisible());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_TRUE(main->SpeedButtonPrint->isEnabled() && main->FilePrintEnvelope->isEnabled());
+    EXPECT_TRUE(find<QToolButton>("SpeedButtonPrint")->isEnabled() && find("FilePrintEnvelope")->isEnabled());
     EXPECT_EQ(Printer().QtPrinter().copyCount(), 1);
     EXPECT_EQ(Printer().QtPrinter().printRange(), QPrinter::AllPages);
     EXPECT_EQ(Printer().Title(), QStringLiteral("Zentrope Envelope"));
@@ -256,8 +241,9 @@ TEST_F(PrintJobCupsTest, PageRangeSelectionAndCancel)
 
     // Pages 2 to 3: envelopes 2 and 3 only.
     std::vector<QString> progress;
-    auto conn = QObject::connect(main, &TFormStampMain::PagePrinted,
-                                 [&](int, int) { progress.push_back(FormPrintStatus->PanelProgress->text()); });
+    auto conn = QObject::connect(main, &TFormStampMain::PagePrinted, [&](int, int) {
+        progress.push_back(session->PrintStatusWindow()->PanelProgress->text());
+    });
     answerPrintDialog(1, QPrinter::PageRange, 2, 3);
     find<QAction>("FilePrintEnvelope")->trigger();
     QString pdf = lastJob(cups, 1);
@@ -265,7 +251,7 @@ TEST_F(PrintJobCupsTest, PageRangeSelectionAndCancel)
     EXPECT_TRUE(pageText(pdf, 1).contains(QLatin1String("Bob Baker")));
     EXPECT_TRUE(pageText(pdf, 2).contains(QLatin1String("Carol Cole")));
     EXPECT_EQ(progress, (std::vector<QString>{"Copy 1 of Envelope 2", "Copy 1 of Envelope 3"}));
-    EXPECT_EQ(FormPrintStatus->Gauge->maximum(), 2);
+    EXPECT_EQ(session->PrintStatusWindow()->Gauge->maximum(), 2);
     QObject::disconnect(conn);
 
     // A selection over the second address: preselected, printed as envelope 1.
@@ -293,8 +279,9 @@ TEST_F(PrintJobCupsTest, PageRangeSelectionAndCancel)
     // Cancel while the second page is on its way: two pages, then the job ends.
     memo->setText(kThree);
     conn = QObject::connect(main, &TFormStampMain::PagePrinted, [&](int, int) {
-        if (FormPrintStatus->Gauge->value() == 1) {
-            QMetaObject::invokeMethod(FormPrintStatus->CancelBtn, &QPushButton::click, Qt::QueuedConnection);
+        if (session->PrintStatusWindow()->Gauge->value() == 1) {
+            QMetaObject::invokeMethod(session->PrintStatusWindow()->CancelBtn, &QPushButton::click,
+                                      Qt::QueuedConnection);
         }
     });
     answerPrintDialog(2);
@@ -302,9 +289,9 @@ TEST_F(PrintJobCupsTest, PageRangeSelectionAndCancel)
     QObject::disconnect(conn);
     pdf = lastJob(cups, 3);
     EXPECT_EQ(pdfPages(pdf), 2);
-    EXPECT_EQ(FormPrintStatus->Gauge->value(), 2);
-    EXPECT_FALSE(FormPrintStatus->ContinuePrinting);
-    EXPECT_FALSE(FormPrintStatus->isVisible());
+    EXPECT_EQ(session->PrintStatusWindow()->Gauge->value(), 2);
+    EXPECT_FALSE(session->PrintStatusWindow()->ContinuePrinting);
+    EXPECT_FALSE(session->PrintStatusWindow()->isVisible());
 
     // A single address: no page range offered; the toolbar button prints
     // every address once without a dialog.
@@ -328,14 +315,15 @@ TEST_F(PrintJobCupsTest, ErrorInTheMiddleRestoresTheWindow)
     find<QComboBox>("ComboBoxEnvelopeSize")->setCurrentIndex(-1);
     answerMessage(Prompt::Ok, QStringLiteral("No envelope size is chosen."));
     find<QToolButton>("SpeedButtonPrint")->click();
-    EXPECT_FALSE(FormPrintStatus->isVisible());
+    EXPECT_FALSE(session->PrintStatusWindow()->isVisible());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_TRUE(main->SpeedButtonPrint->isEnabled() && main->FilePrintEnvelope->isEnabled() &&
-                main->FilePrintTest->isEnabled() && main->ImageStamp->isEnabled());
+    EXPECT_TRUE(find<QToolButton>("SpeedButtonPrint")->isEnabled() &&
+                find("FilePrintEnvelope")->isEnabled() && find("FilePrintTest")->isEnabled() &&
+                find<ImageControl>("ImageStamp")->isEnabled());
     EXPECT_FALSE(Printer().Printing());
 
     // The test envelope flag is cleared also when the dialog is cancelled.
     Prompt::push([](QDialog &) { return int(QDialog::Rejected); });
     find<QAction>("FilePrintTest")->trigger();
-    EXPECT_FALSE(main->TestPrint);
+    EXPECT_FALSE(main->State().TestPrint);
 }

@@ -3,6 +3,7 @@
 #include "app/Controls.h"
 #include "app/PrintSetupDialog.h"
 #include "print/PrinterDevice.h"
+#include "print/PrinterSettings.h"
 #include "support/CupsServer.h"
 
 #include <QComboBox>
@@ -34,13 +35,6 @@ protected:
         if (!cups)
             GTEST_SKIP() << "private CUPS server unavailable: " << whyNot.toStdString();
         cups->clearReceived();
-        // Each test starts as a fresh program would: on the system default printer.
-        Printer().Reset();
-    }
-    void TearDown() override
-    {
-        AppFixture::TearDown();
-        Printer().Reset();
     }
 
     void store(std::initializer_list<std::pair<const char *, QString>> keys)
@@ -63,8 +57,9 @@ protected:
     // One envelope through the toolbar's print button (no print dialog).
     QString printOneEnvelope(const QString &queue)
     {
-        main->MemoAddress->setPlainText(QStringLiteral("Jane Doe\n12 Elm Street\nSpringfield, IL 62704"));
-        main->SpeedButtonPrintClick(main->SpeedButtonPrint);
+        find<MemoControl>("MemoAddress")
+            ->setPlainText(QStringLiteral("Jane Doe\n12 Elm Street\nSpringfield, IL 62704"));
+        emit find<QToolButton>("SpeedButtonPrint")->clicked();
         if (!cups->waitForJobs(queue, 1))
             return {};
         return cups->receivedFiles(queue).last();
@@ -224,7 +219,7 @@ TEST_F(PrinterSettingsTest, NoPrinterInstalledLeavesSettingsAlone)
     start();
     answerMessage(Prompt::Ok, NoPrinterMessage());
     find<QAction>("FilePrintSetup")->trigger();
-    main->SavePrinterSettings();
+    SavePrinterSettings(Printer(), *session->State().Settings);
     EXPECT_EQ(printerKeys(), (QStringList{QStringLiteral("PrinterName"), QStringLiteral("Orientation")}));
     EXPECT_EQ(ini("Printer", "PrinterName"), CupsServer::RawA);
 }

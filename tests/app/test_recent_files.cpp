@@ -33,15 +33,15 @@ protected:
             fd->selectFile(path);
             return int(QDialog::Accepted);
         });
-        main->FileOpen->trigger();
+        find("FileOpen")->trigger();
     }
 
     // The File menu's items after the separator: (objectName, caption).
     QList<QPair<QString, QString>> recentItems()
     {
         QList<QPair<QString, QString>> out;
-        const QList<QAction *> items = main->FileMenu->actions();
-        const qsizetype k = items.indexOf(main->FileOldFileBreak);
+        const QList<QAction *> items = find<QMenu>("FileMenu")->actions();
+        const qsizetype k = items.indexOf(find("FileOldFileBreak"));
         EXPECT_GE(k, 0);
         for (qsizetype i = k + 1; i < items.size(); ++i)
             out.append({items[i]->objectName(), items[i]->text()});
@@ -60,7 +60,8 @@ protected:
     QStringList stored()
     {
         QStringList out;
-        const int n = ini(QStringLiteral("OldFiles"), QStringLiteral("File_Count"), QStringLiteral("0")).toInt();
+        const int n =
+            ini(QStringLiteral("OldFiles"), QStringLiteral("File_Count"), QStringLiteral("0")).toInt();
         for (int i = 0; i < n; ++i)
             out << ini(QStringLiteral("OldFiles"), QStringLiteral("File_%1").arg(i));
         return out;
@@ -73,7 +74,7 @@ TEST_F(RecentFilesTest, NewestSixInMenuSettingsAndDialogs)
 {
     start();
     EXPECT_TRUE(recentItems().isEmpty());
-    EXPECT_EQ(main->FileMenu->actions().last(), main->FileOldFileBreak);
+    EXPECT_EQ(find<QMenu>("FileMenu")->actions().last(), find("FileOldFileBreak"));
 
     QStringList paths;
     for (int i = 1; i <= 7; ++i) {
@@ -87,13 +88,13 @@ TEST_F(RecentFilesTest, NewestSixInMenuSettingsAndDialogs)
     ASSERT_EQ(items.size(), 6);
     EXPECT_EQ(items[0], qMakePair(QStringLiteral("OldFile1"), "&1 " + paths[6]));
     EXPECT_EQ(items[5], qMakePair(QStringLiteral("OldFile6"), "&6 " + paths[1]));
-    EXPECT_EQ(history(main->OpenFileDialog), newest);
-    EXPECT_EQ(history(main->SaveFileDialog), newest);
-    EXPECT_EQ(main->OpenFileDialog->history().value(0), dir);
+    EXPECT_EQ(history(find<QFileDialog>("OpenFileDialog")), newest);
+    EXPECT_EQ(history(find<QFileDialog>("SaveFileDialog")), newest);
+    EXPECT_EQ(find<QFileDialog>("OpenFileDialog")->history().value(0), dir);
 
     // Reopening from the menu moves the entry to the top without a duplicate.
     find("OldFile4")->trigger();
-    EXPECT_EQ(main->AddressFileName, paths[3]);
+    EXPECT_EQ(main->State().AddressFileName, paths[3]);
     EXPECT_EQ(main->windowTitle(), "Zentrope - " + paths[3]);
     EXPECT_EQ(stored(), (QStringList{paths[3], paths[6], paths[5], paths[4], paths[2], paths[1]}));
     EXPECT_EQ(recentItems().size(), 6);
@@ -101,20 +102,20 @@ TEST_F(RecentFilesTest, NewestSixInMenuSettingsAndDialogs)
     EXPECT_EQ(recentItems()[1].second, "&2 " + paths[6]);
 
     // Save As adds its name too, and a new run shows the list it left.
-    main->MemoAddress->insertPlainText(QStringLiteral("!"));
+    find<MemoControl>("MemoAddress")->insertPlainText(QStringLiteral("!"));
     const QString saved = dir + QStringLiteral("/Saved.env");
     Prompt::push([saved](QDialog &d) {
         qobject_cast<QFileDialog *>(&d)->selectFile(saved);
         return int(QDialog::Accepted);
     });
-    main->FileSaveAs->trigger();
+    find("FileSaveAs")->trigger();
     EXPECT_EQ(stored().value(0), saved);
     const QStringList before = stored();
     shutdown();
     start();
     ASSERT_EQ(recentItems().size(), 6);
     EXPECT_EQ(recentItems()[0].second, "&1 " + saved);
-    EXPECT_EQ(history(main->OpenFileDialog), before);
+    EXPECT_EQ(history(find<QFileDialog>("OpenFileDialog")), before);
 }
 
 TEST_F(RecentFilesTest, AmpersandNamesReopenFromTheirItem)
@@ -122,12 +123,12 @@ TEST_F(RecentFilesTest, AmpersandNamesReopenFromTheirItem)
     start();
     const QString path = file(QStringLiteral("a&b.env"), "Ampersand");
     open(path);
-    main->FileNewClick(main);
+    emit find("FileNew")->triggered();
     ASSERT_EQ(recentItems().size(), 1);
     EXPECT_EQ(recentItems()[0].second, QStringLiteral("&1 %1/a&&b.env").arg(dir));
     find("OldFile1")->trigger();
-    EXPECT_EQ(main->AddressFileName, path);
-    EXPECT_EQ(main->MemoAddress->text(), QStringLiteral("Ampersand"));
+    EXPECT_EQ(main->State().AddressFileName, path);
+    EXPECT_EQ(find<MemoControl>("MemoAddress")->text(), QStringLiteral("Ampersand"));
 }
 
 TEST_F(RecentFilesTest, DeletedEntryWarnsAndModifiedDocumentAsksFirst)
@@ -144,19 +145,19 @@ TEST_F(RecentFilesTest, DeletedEntryWarnsAndModifiedDocumentAsksFirst)
     find("OldFile2")->trigger();
     EXPECT_EQ(stored(), before);
     EXPECT_EQ(recentItems().size(), 2);
-    EXPECT_EQ(main->AddressFileName, current);
+    EXPECT_EQ(main->State().AddressFileName, current);
     EXPECT_EQ(main->windowTitle(), "Zentrope - " + current);
-    EXPECT_EQ(main->MemoAddress->text(), QStringLiteral("Current"));
+    EXPECT_EQ(find<MemoControl>("MemoAddress")->text(), QStringLiteral("Current"));
 
     // Modified: the question first; Cancel opens nothing.
-    main->MemoAddress->insertPlainText(QStringLiteral("Edited "));
+    find<MemoControl>("MemoAddress")->insertPlainText(QStringLiteral("Edited "));
     answerMessage(Prompt::Cancel, QStringLiteral("Save changes to envelope file \"%1\"?").arg(current));
     find("OldFile2")->trigger();
     EXPECT_EQ(stored(), before);
-    EXPECT_EQ(main->MemoAddress->text(), QStringLiteral("Edited Current"));
+    EXPECT_EQ(find<MemoControl>("MemoAddress")->text(), QStringLiteral("Edited Current"));
 
     // A later Save still writes the current file.
-    main->FileSave->trigger();
+    find("FileSave")->trigger();
     QFile f(current);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("Edited Current"));

@@ -16,9 +16,8 @@ protected:
     void SetUp() override
     {
         iniPath = freshDir(QStringLiteral("oldfiles")) + QStringLiteral("/zentrope.ini");
-        SettingsFile = std::make_unique<TQevIniFile>(iniPath);
+        store = std::make_unique<TQevIniFile>(iniPath);
     }
-    void TearDown() override { SettingsFile.reset(); }
 
     QString ini(const QString &key) const
     {
@@ -26,13 +25,14 @@ protected:
     }
 
     QString iniPath;
+    std::unique_ptr<TQevIniFile> store;
 };
 
 } // namespace
 
 TEST_F(OldFileListTest, NewestFirstSixAtMostNoDuplicatesCaseKept)
 {
-    TOldFileList list;
+    TOldFileList list(*store);
     EXPECT_EQ(list.Count(), 0);
     for (int i = 1; i <= 7; ++i)
         list.OpenedFile(QStringLiteral("/home/jane/Letter%1.env").arg(i));
@@ -53,13 +53,14 @@ TEST_F(OldFileListTest, NewestFirstSixAtMostNoDuplicatesCaseKept)
     EXPECT_EQ(list.Count(), 6);
 
     // The section is rewritten whole: a later, longer list leaves nothing stale.
-    TIniFile(iniPath).WriteString(QStringLiteral("OldFiles"), QStringLiteral("File_9"), QStringLiteral("stale"));
+    TIniFile(iniPath).WriteString(QStringLiteral("OldFiles"), QStringLiteral("File_9"),
+                                  QStringLiteral("stale"));
     list.OpenedFile(QStringLiteral("/tmp/a&b.env"));
     EXPECT_EQ(ini("File_9"), QStringLiteral("<absent>"));
     EXPECT_EQ(ini("File_0"), QStringLiteral("/tmp/a&b.env"));
 
     // A new list reads what was written, in order.
-    TOldFileList again;
+    TOldFileList again(*store);
     EXPECT_EQ(again.Items, list.Items);
     QStringList copy{QStringLiteral("old")};
     again.UpdateOtherList(copy);
@@ -71,8 +72,9 @@ TEST_F(OldFileListTest, HandEditedSectionIsReadInFullUntilNextOpen)
     TQevIniFile s(iniPath);
     s.WriteInteger(QStringLiteral("OldFiles"), QStringLiteral("File_Count"), 8);
     for (int i = 0; i < 8; ++i)
-        s.WriteString(QStringLiteral("OldFiles"), QStringLiteral("File_%1").arg(i), QStringLiteral("/f%1").arg(i));
-    TOldFileList list;
+        s.WriteString(QStringLiteral("OldFiles"), QStringLiteral("File_%1").arg(i),
+                      QStringLiteral("/f%1").arg(i));
+    TOldFileList list(*store);
     EXPECT_EQ(list.Count(), 8);
     list.OpenedFile(QStringLiteral("/new"));
     EXPECT_EQ(list.Items, (QStringList{"/new", "/f0", "/f1", "/f2", "/f3", "/f4"}));
@@ -81,8 +83,10 @@ TEST_F(OldFileListTest, HandEditedSectionIsReadInFullUntilNextOpen)
 
 TEST_F(OldFileListTest, CaptionsAndClickedNames)
 {
-    EXPECT_EQ(TOldFileList::Caption(0, QStringLiteral("/home/x/aunt.env")), QStringLiteral("&1 /home/x/aunt.env"));
-    EXPECT_EQ(TOldFileList::Caption(11, QStringLiteral("/a&b/c&&d.env")), QStringLiteral("&12 /a&&b/c&&&&d.env"));
+    EXPECT_EQ(TOldFileList::Caption(0, QStringLiteral("/home/x/aunt.env")),
+              QStringLiteral("&1 /home/x/aunt.env"));
+    EXPECT_EQ(TOldFileList::Caption(11, QStringLiteral("/a&b/c&&d.env")),
+              QStringLiteral("&12 /a&&b/c&&&&d.env"));
     QAction item(QStringLiteral("&1 /a&&b.env"));
     item.setData(QStringLiteral("/a&b.env"));
     EXPECT_EQ(TOldFileList::GetFilename(&item), QStringLiteral("/a&b.env"));

@@ -4,6 +4,7 @@
 #include "support/CupsServer.h"
 #include "support/TestEnv.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPainter>
 #include <QPrinter>
@@ -16,6 +17,21 @@ using namespace zentrope;
 using namespace zentrope::test;
 
 namespace {
+
+// One printer for the whole test program, as the session keeps one for a run;
+// released with the application object, which a QPrinter must not outlive.
+TPrinterDevice &Printer()
+{
+    static TPrinterDevice *printer = nullptr;
+    if (!printer) {
+        printer = new TPrinterDevice;
+        qAddPostRoutine([] {
+            delete printer;
+            printer = nullptr;
+        });
+    }
+    return *printer;
+}
 
 // What Poppler says about a PDF a queue received.
 struct PdfInfo {
