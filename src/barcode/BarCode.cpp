@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QVarLengthArray>
+#include <algorithm>
 
 namespace zentrope {
 
@@ -23,15 +24,37 @@ BarGeometry BarCodeGeometry(int dpiY)
     return g;
 }
 
+BarGeometry PrinterBarCodeGeometry(int dpiX, int dpiY)
+{
+    // The screen's 0.015 in bars sit on the lower limit at best and fall below
+    // it wherever the rounding goes down (4 dots at 300 dpi); 0.020 in is the
+    // nominal width. At least one dot of bar and one of space on coarse devices.
+    BarGeometry g = BarCodeGeometry(dpiY);
+    g.BarWidth = std::max(1, inchesToDots(0.020, dpiX));
+    g.Pitch = std::max(g.BarWidth + 1, inchesToDots(1.0 / 22.0, dpiX));
+    g.Gap = g.Pitch - g.BarWidth;
+    g.RightMargin = inchesToDots(0.75, dpiX);
+    return g;
+}
+
+int BarCodeHeight(const BarGeometry &g)
+{
+    return g.TallHeight + g.SpaceBelow;
+}
+
 int BarCodeHeight(int dpiY)
 {
-    const BarGeometry g = BarCodeGeometry(dpiY);
-    return g.TallHeight + g.SpaceBelow;
+    return BarCodeHeight(BarCodeGeometry(dpiY));
 }
 
 void DrawBarCode(QPainter &painter, int dpiY, const QString &digits, int &x, int rightLimit, int &y)
 {
-    const BarGeometry g = BarCodeGeometry(dpiY);
+    DrawBarCode(painter, BarCodeGeometry(dpiY), digits, x, rightLimit, y);
+}
+
+void DrawBarCode(QPainter &painter, const BarGeometry &g, const QString &digits, int &x, int rightLimit,
+                 int &y)
+{
     const int estimate = static_cast<int>(digits.size()) * 5 * g.Pitch;
     if (estimate > rightLimit - g.RightMargin - x)
         x = rightLimit - g.RightMargin - estimate;

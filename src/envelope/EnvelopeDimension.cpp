@@ -27,7 +27,8 @@ void TEnvelopeDimension::GetPrinterSize(int widthMM, int heightMM)
     Indent = 0;
 }
 
-void TEnvelopeDimension::GetValueFromControls(const QString &width, const QString &height, const QString &indent)
+void TEnvelopeDimension::GetValueFromControls(const QString &width, const QString &height,
+                                              const QString &indent)
 {
     Width = ParseValue(width);
     Height = ParseValue(height);
@@ -39,6 +40,22 @@ void TEnvelopeDimension::SetValueForControls(QString &width, QString &height, QS
     width = FormatValue(Width);
     height = FormatValue(Height);
     indent = FormatValue(Indent);
+}
+
+void TEnvelopeDimension::GetValueFromControls(const QString &width, const QString &height,
+                                              const QString &indent, LengthUnit unit)
+{
+    Width = ParseLength(width, unit, Width);
+    Height = ParseLength(height, unit, Height);
+    Indent = ParseLength(indent, unit, Indent);
+}
+
+void TEnvelopeDimension::SetValueForControls(QString &width, QString &height, QString &indent,
+                                             LengthUnit unit) const
+{
+    width = FormatLength(Width, unit);
+    height = FormatLength(Height, unit);
+    indent = FormatLength(Indent, unit);
 }
 
 QString TEnvelopeDimension::FormatValue(double inches)

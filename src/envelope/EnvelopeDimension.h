@@ -1,5 +1,7 @@
 #pragma once
 
+#include "envelope/LengthUnit.h"
+
 #include <QString>
 
 namespace zentrope {
@@ -22,6 +24,11 @@ public:
     // The three detail boxes' texts, in the order width, height, indent.
     void GetValueFromControls(const QString &width, const QString &height, const QString &indent);
     void SetValueForControls(QString &width, QString &height, QString &indent) const;
+    // The same in the boxes' unit (LengthUnit.h); in millimetres a box that
+    // still shows the record's value keeps it exactly.
+    void GetValueFromControls(const QString &width, const QString &height, const QString &indent,
+                              LengthUnit unit);
+    void SetValueForControls(QString &width, QString &height, QString &indent, LengthUnit unit) const;
 
     // "9.50": two decimals, a point, no blanks or grouping.
     static QString FormatValue(double inches);

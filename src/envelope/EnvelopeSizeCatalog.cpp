@@ -89,7 +89,12 @@ void TEnvelopeSizeCatalog::Save(TQevIniFile &ini) const
 
 int TEnvelopeSizeCatalog::Add(const QString &name)
 {
-    const int at = Insert(name, TEnvelopeDimension());
+    return Add(name, TEnvelopeDimension());
+}
+
+int TEnvelopeSizeCatalog::Add(const QString &name, const TEnvelopeDimension &dimension)
+{
+    const int at = Insert(name, dimension);
     if (at <= FDefaultIndex)
         ++FDefaultIndex;
     return at;

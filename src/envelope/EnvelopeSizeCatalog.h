@@ -51,8 +51,10 @@ public:
     // Erases the section and writes the whole catalog.
     void Save(TQevIniFile &ini) const;
 
-    // Add: a new size with the default dimension. Returns its index.
+    // Add: a new size with the default dimension, or with a given one (a
+    // standard size). Returns its index; the default stays on its size.
     int Add(const QString &name);
+    int Add(const QString &name, const TEnvelopeDimension &dimension);
     // Rename: the size moves to the new name's place, keeping its dimension and,
     // when it was the default, its default role. Returns the new index.
     int Rename(int index, const QString &name);

@@ -14,9 +14,9 @@ TEST(BarCode, GeometryTable)
         int dpi, width, gap, pitch, tall, shortBar, below, margin, height;
     };
     const Row rows[] = {
-        {96, 1, 3, 4, 12, 5, 9, 72, 21},       {120, 2, 4, 6, 15, 6, 11, 90, 26},
-        {150, 2, 5, 7, 19, 8, 14, 112, 33},    {300, 4, 10, 14, 38, 15, 28, 225, 66},
-        {360, 5, 12, 17, 45, 18, 34, 270, 79}, {600, 9, 19, 28, 75, 30, 56, 450, 131},
+        {96, 1, 3, 4, 12, 5, 9, 72, 21},         {120, 2, 4, 6, 15, 6, 11, 90, 26},
+        {150, 2, 5, 7, 19, 8, 14, 112, 33},      {300, 4, 10, 14, 38, 15, 28, 225, 66},
+        {360, 5, 12, 17, 45, 18, 34, 270, 79},   {600, 9, 19, 28, 75, 30, 56, 450, 131},
         {720, 11, 23, 34, 90, 36, 68, 540, 158},
     };
     for (const Row &r : rows) {
@@ -29,6 +29,26 @@ TEST(BarCode, GeometryTable)
         EXPECT_EQ(g.SpaceBelow, r.below) << r.dpi;
         EXPECT_EQ(g.RightMargin, r.margin) << r.dpi;
         EXPECT_EQ(BarCodeHeight(r.dpi), r.height) << r.dpi;
+    }
+
+    // On paper: 0.020 in bars at a pitch of 1/22 in, across the horizontal
+    // resolution; heights and the room below across the vertical one.
+    struct PaperRow {
+        int dpiX, dpiY, width, pitch, margin, tall, height;
+    };
+    const PaperRow paper[] = {
+        {300, 300, 6, 14, 225, 38, 66}, {600, 600, 12, 27, 450, 75, 131}, {1200, 1200, 24, 55, 900, 150, 262},
+        {360, 360, 7, 16, 270, 45, 79}, {720, 720, 14, 33, 540, 90, 158}, {600, 300, 12, 27, 450, 38, 66},
+        {72, 72, 1, 3, 54, 9, 16},      {20, 20, 1, 2, 15, 2, 4},
+    };
+    for (const PaperRow &r : paper) {
+        const BarGeometry g = PrinterBarCodeGeometry(r.dpiX, r.dpiY);
+        EXPECT_EQ(g.BarWidth, r.width) << r.dpiX;
+        EXPECT_EQ(g.Pitch, r.pitch) << r.dpiX;
+        EXPECT_EQ(g.Gap, r.pitch - r.width) << r.dpiX;
+        EXPECT_EQ(g.RightMargin, r.margin) << r.dpiX;
+        EXPECT_EQ(g.TallHeight, r.tall) << r.dpiY;
+        EXPECT_EQ(BarCodeHeight(g), r.height) << r.dpiY;
     }
 }
 
@@ -119,7 +139,8 @@ TEST(BarCode, PaintedHeightsAtPrinterResolutions)
 {
     for (int dpi : {300, 600}) {
         const BarGeometry g = BarCodeGeometry(dpi);
-        const QImage img = paint(dpi, QStringLiteral("123455"), 40 * g.Pitch, 3 * g.TallHeight, 2 * g.Pitch, 10);
+        const QImage img =
+            paint(dpi, QStringLiteral("123455"), 40 * g.Pitch, 3 * g.TallHeight, 2 * g.Pitch, 10);
         const std::vector<Bar> found = bars(img);
         ASSERT_EQ(found.size(), 32u) << dpi;
         for (size_t k = 0; k < found.size(); ++k) {

@@ -5,7 +5,10 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace zentrope;
 
@@ -83,11 +86,11 @@ TEST(EnvelopePage, NineByFourAt300Dpi)
         EXPECT_EQ(l.AddressOrigin.y(), 700);
     }
 
-    // The first bar: 4 dots wide around x 1350, from the top of the code to
-    // its bottom line 38 dots lower; the last of 62 bars 61 pitches further.
-    EXPECT_EQ(firstInkRow(img, 1348, 1351), l.BarCodeY);
-    EXPECT_TRUE(dark(img, 1348, l.BarCodeY + 37) && dark(img, 1351, l.BarCodeY + 37));
-    EXPECT_FALSE(dark(img, 1347, l.BarCodeY + 20) || dark(img, 1352, l.BarCodeY + 20));
+    // The first bar: 6 dots (0.020 in) wide around x 1350, from the top of the
+    // code to its bottom line 38 dots lower; the last of 62 bars 61 pitches further.
+    EXPECT_EQ(firstInkRow(img, 1347, 1352), l.BarCodeY);
+    EXPECT_TRUE(dark(img, 1347, l.BarCodeY + 37) && dark(img, 1352, l.BarCodeY + 37));
+    EXPECT_FALSE(dark(img, 1346, l.BarCodeY + 20) || dark(img, 1353, l.BarCodeY + 20));
     EXPECT_FALSE(dark(img, 1350, l.BarCodeY + 38));
     EXPECT_TRUE(dark(img, 1350 + 61 * 14, l.BarCodeY + 10));
     EXPECT_FALSE(dark(img, 1350 + 62 * 14, l.BarCodeY + 30));
@@ -127,7 +130,8 @@ TEST(EnvelopePage, CodeMovesLeftOnANarrowEnvelope)
     p.PrintBarCode = false;
     p.AddressLines.prepend(QString(60, u'W'));
     paint(p, &l);
-    const int widest = QFontMetrics(PrinterFont(p.AddressFont.Font, 300)).horizontalAdvance(p.AddressLines[0]);
+    const int widest =
+        QFontMetrics(PrinterFont(p.AddressFont.Font, 300)).horizontalAdvance(p.AddressLines[0]);
     ASSERT_GT(widest, 1350 - 300);
     EXPECT_EQ(l.AddressOrigin.x(), 2700 - 300 - widest);
     // No bar code: no room kept for it.
@@ -164,7 +168,8 @@ TEST(EnvelopePage, IndentByOrientation)
     // The test outline's corners.
     EXPECT_EQ(l2.Outline.topLeft(), QPoint(450, 0));
     EXPECT_EQ(l2.Outline.topLeft() + QPoint(l2.EnvW, l2.EnvH), QPoint(450 + 2700, 1200));
-    EXPECT_TRUE(dark(indented, 450, 0) && dark(indented, 3150, 1200) && dark(indented, 3150, 0) && dark(indented, 450, 1200));
+    EXPECT_TRUE(dark(indented, 450, 0) && dark(indented, 3150, 1200) && dark(indented, 3150, 0) &&
+                dark(indented, 450, 1200));
     EXPECT_FALSE(dark(indented, 449, 600) || dark(indented, 3151, 600) || dark(indented, 1000, 1201));
 }
 
@@ -233,4 +238,105 @@ TEST(EnvelopePage, FontsFollowThePrinterResolution)
     EXPECT_GT(l300.LineHeight, 50);
     EXPECT_LT(l300.LineHeight, 65);
     EXPECT_EQ(l600.BlockHeight, 4 * l600.LineHeight + BarCodeHeight(600));
+}
+
+namespace {
+struct Bar {
+    int left, right, top, bottom;
+};
+
+// Dark runs of columns, each with the rows it covers.
+std::vector<Bar> barsIn(const QImage &img)
+{
+    std::vector<Bar> out;
+    bool inBar = false;
+    for (int x = 0; x < img.width(); ++x) {
+        int top = -1, bottom = -1;
+        for (int y = 0; y < img.height(); ++y)
+            if (dark(img, x, y)) {
+                if (top < 0)
+                    top = y;
+                bottom = y;
+            }
+        if (top >= 0) {
+            if (!inBar)
+                out.push_back({x, x, top, bottom});
+            out.back().right = x;
+            out.back().top = std::min(out.back().top, top);
+            out.back().bottom = std::max(out.back().bottom, bottom);
+        }
+        inBar = top >= 0;
+    }
+    return out;
+}
+} // namespace
+
+TEST(EnvelopePage, PrintedBarCodeMeetsPostalTolerances)
+{
+    // USPS POSTNET: bars 0.020 +- 0.005 in, 22 +- 2 bars per inch over any half
+    // inch, spaces 0.012-0.040 in, tall bars 0.125 +- 0.010 in, short 0.050 +- 0.010 in.
+    for (const int dpi : {300, 600, 1200}) {
+        EnvelopePage p = page9x4();
+        p.DpiX = p.DpiY = dpi;
+        EnvelopePageLayout l;
+        paint(p, &l, {1, 1});
+
+        // The page again, through a window around the bar code only.
+        const int margin = dpi / 30;
+        QImage img(64 * dpi / 22 + 2 * margin, dpi / 8 + 2 * margin, QImage::Format_RGB32);
+        img.setDotsPerMeterX(qRound(dpi / 0.0254));
+        img.setDotsPerMeterY(qRound(dpi / 0.0254));
+        img.fill(Qt::white);
+        {
+            QPainter painter(&img);
+            painter.translate(margin - l.BarCodeX, margin - l.BarCodeY);
+            PaintEnvelopePage(painter, p);
+        }
+        const std::vector<Bar> bars = barsIn(img);
+        ASSERT_EQ(bars.size(), 62u) << dpi;
+
+        const double in = dpi;
+        double minW = 1, maxW = 0, minS = 1, maxS = 0, minBpi = 100, maxBpi = 0;
+        double minTall = 1, maxTall = 0, minShort = 1, maxShort = 0;
+        for (size_t k = 0; k < bars.size(); ++k) {
+            const Bar &b = bars[k];
+            const double w = (b.right - b.left + 1) / in, h = (b.bottom - b.top + 1) / in;
+            minW = std::min(minW, w), maxW = std::max(maxW, w);
+            if (b.top == margin)
+                minTall = std::min(minTall, h), maxTall = std::max(maxTall, h);
+            else
+                minShort = std::min(minShort, h), maxShort = std::max(maxShort, h);
+            EXPECT_EQ(b.bottom, bars[0].bottom) << "one bottom line";
+            if (k + 1 < bars.size()) {
+                const double s = (bars[k + 1].left - b.right - 1) / in;
+                minS = std::min(minS, s), maxS = std::max(maxS, s);
+            }
+            // Bars per inch over the half inch that starts at this bar.
+            size_t j = k;
+            while (j + 1 < bars.size() && bars[j + 1].left - b.left <= dpi / 2)
+                ++j;
+            if (bars[j].left - b.left >= dpi / 4) {
+                const double bpi = (j - k) * in / (bars[j].left - b.left);
+                minBpi = std::min(minBpi, bpi), maxBpi = std::max(maxBpi, bpi);
+            }
+        }
+        std::printf("%4d dpi: bar %.4f-%.4f in, %.2f-%.2f bars/in (pitch %.4f in), space %.4f-%.4f in, "
+                    "tall %.4f-%.4f in, short %.4f-%.4f in\n",
+                    dpi, minW, maxW, minBpi, maxBpi, (bars[1].left - bars[0].left) / in, minS, maxS, minTall,
+                    maxTall, minShort, maxShort);
+
+        EXPECT_DOUBLE_EQ(minW, 0.020) << dpi;
+        EXPECT_DOUBLE_EQ(maxW, 0.020) << dpi;
+        EXPECT_EQ(bars[1].left - bars[0].left, qRound(dpi / 22.0)) << dpi;
+        EXPECT_GE(minBpi, 20.0) << dpi;
+        EXPECT_LE(maxBpi, 24.0) << dpi;
+        EXPECT_GE(minS, 0.012) << dpi;
+        EXPECT_LE(maxS, 0.040) << dpi;
+        EXPECT_NEAR(minTall, 0.125, 0.010) << dpi;
+        EXPECT_NEAR(maxTall, 0.125, 0.010) << dpi;
+        EXPECT_NEAR(minShort, 0.050, 0.010) << dpi;
+        EXPECT_NEAR(maxShort, 0.050, 0.010) << dpi;
+        // The heights and the room kept below them are those of the screen.
+        EXPECT_EQ(l.BlockHeight, 4 * l.LineHeight + BarCodeHeight(dpi)) << dpi;
+    }
 }

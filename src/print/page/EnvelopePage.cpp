@@ -96,8 +96,9 @@ EnvelopePageLayout PaintEnvelopePage(QPainter &painter, const EnvelopePage &page
     int widest = 0;
     for (const QString &line : page.AddressLines)
         widest = std::max(widest, fm.horizontalAdvance(line));
+    const BarGeometry bars = PrinterBarCodeGeometry(dpiX, dpiY);
     const int blockHeight = lineHeight * static_cast<int>(page.AddressLines.size()) +
-                            (page.PrintBarCode ? BarCodeHeight(dpiY) : 0);
+                            (page.PrintBarCode ? BarCodeHeight(bars) : 0);
     out.LineHeight = lineHeight;
     out.BlockHeight = blockHeight;
 
@@ -108,7 +109,7 @@ EnvelopePageLayout PaintEnvelopePage(QPainter &painter, const EnvelopePage &page
         const QString digits = ExtractZipCode(page.AddressLines);
         painter.setPen(QPen(Qt::black, 1));
         out.BarCodeY = y;
-        DrawBarCode(painter, dpiY, digits, x, offX + envW, y);
+        DrawBarCode(painter, bars, digits, x, offX + envW, y);
         out.BarCodeX = x; // after the overrun rule: where the bars start
         if (y != out.BarCodeY)
             out.BarCodeDigits = digits;
