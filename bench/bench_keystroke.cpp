@@ -2,11 +2,11 @@
 // window: the key reaches the address box, its text change runs the bar code
 // preview and the command-state refresh.
 
-#include "app/Controls.h"
-#include "app/FormStampMain.h"
-#include "app/Prompt.h"
-#include "app/Scale.h"
-#include "app/Session.h"
+#include "app/controls/Controls.h"
+#include "app/mainwindow/FormStampMain.h"
+#include "app/prompt/Prompt.h"
+#include "app/controls/Scale.h"
+#include "app/session/Session.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,8 +1,12 @@
-# One static library per layer, made of every source file in its folder, so a
-# new file needs no edit here.
+# One static library per layer, made of every source file in its folder (and,
+# with RECURSE, in its subfolders), so a new file needs no edit here.
 function(zentrope_layer name dir)
-  cmake_parse_arguments(L "" "" "LINK" ${ARGN})
-  file(GLOB _src CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h ${dir}/*.qrc)
+  cmake_parse_arguments(L "RECURSE" "" "LINK" ${ARGN})
+  if(L_RECURSE)
+    file(GLOB_RECURSE _src CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h ${dir}/*.qrc)
+  else()
+    file(GLOB _src CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h ${dir}/*.qrc)
+  endif()
   add_library(${name} STATIC ${_src})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${L_LINK})

@@ -1,4 +1,4 @@
-#include "app/Session.h"
+#include "app/session/Session.h"
 
 int main(int argc, char **argv)
 {

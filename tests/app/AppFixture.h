@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/FormStampMain.h"
-#include "app/HelpDesk.h"
-#include "app/Session.h"
-#include "app/Prompt.h"
-#include "app/Scale.h"
+#include "app/mainwindow/FormStampMain.h"
+#include "app/help/HelpDesk.h"
+#include "app/session/Session.h"
+#include "app/prompt/Prompt.h"
+#include "app/controls/Scale.h"
 #include "settings/QevIniFile.h"
 #include "support/TestEnv.h"
 

@@ -1,6 +1,6 @@
 #include "AppFixture.h"
 
-#include "app/Controls.h"
+#include "app/controls/Controls.h"
 #include "barcode/BarCode.h"
 
 #include <QPalette>

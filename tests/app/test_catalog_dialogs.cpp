@@ -1,10 +1,10 @@
 #include "AppFixture.h"
 
-#include "app/Controls.h"
-#include "app/DlgEnvelopeSizes.h"
-#include "app/DlgNewEnvelopeSize.h"
-#include "app/DlgNewReturnAddress.h"
-#include "app/DlgReturnAddresses.h"
+#include "app/controls/Controls.h"
+#include "app/dialogs/DlgEnvelopeSizes.h"
+#include "app/dialogs/DlgNewEnvelopeSize.h"
+#include "app/dialogs/DlgNewReturnAddress.h"
+#include "app/dialogs/DlgReturnAddresses.h"
 
 #include <QComboBox>
 #include <QGroupBox>

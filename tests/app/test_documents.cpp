@@ -1,7 +1,7 @@
 #include "AppFixture.h"
 
-#include "app/Controls.h"
-#include "app/Guard.h"
+#include "app/controls/Controls.h"
+#include "app/prompt/Guard.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

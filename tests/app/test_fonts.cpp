@@ -1,7 +1,7 @@
 #include "AppFixture.h"
 
-#include "app/Controls.h"
-#include "app/FontDialog.h"
+#include "app/controls/Controls.h"
+#include "app/dialogs/FontDialog.h"
 #include "print/PrinterDevice.h"
 #include "support/CupsServer.h"
 

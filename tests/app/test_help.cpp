@@ -1,9 +1,9 @@
 #include "AppFixture.h"
 
-#include "app/Controls.h"
-#include "app/HelpContext.h"
-#include "app/DlgAbout.h"
-#include "app/HelpWindow.h"
+#include "app/controls/Controls.h"
+#include "app/help/HelpContext.h"
+#include "app/dialogs/DlgAbout.h"
+#include "app/help/HelpWindow.h"
 #include "platform/HelpTopics.h"
 
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "AppFixture.h"
 
-#include "app/Controls.h"
-#include "app/DlgReturnAddresses.h"
-#include "app/FormPrintStatus.h"
+#include "app/controls/Controls.h"
+#include "app/dialogs/DlgReturnAddresses.h"
+#include "app/dialogs/FormPrintStatus.h"
 #include "barcode/Postnet.h"
 #include "print/PrinterDevice.h"
 #include "support/CupsServer.h"

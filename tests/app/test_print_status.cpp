@@ -1,5 +1,5 @@
-#include "app/FormPrintStatus.h"
-#include "app/Scale.h"
+#include "app/dialogs/FormPrintStatus.h"
+#include "app/controls/Scale.h"
 
 #include <QApplication>
 #include <QLabel>

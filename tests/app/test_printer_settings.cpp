@@ -1,7 +1,7 @@
 #include "AppFixture.h"
 
-#include "app/Controls.h"
-#include "app/PrintSetupDialog.h"
+#include "app/controls/Controls.h"
+#include "app/dialogs/PrintSetupDialog.h"
 #include "print/PrinterDevice.h"
 #include "print/PrinterSettings.h"
 #include "support/CupsServer.h"

@@ -1,0 +1,151 @@
+#include "app/controls/Controls.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTextBlock>
+
+namespace zentrope {
+
+MemoControl::MemoControl(QWidget *parent) : QPlainTextEdit(parent)
+{
+}
+
+QString MemoControl::text() const
+{
+    QString t = document()->toRawText();
+    t.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    t.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return t;
+}
+
+void MemoControl::setText(const QString &text)
+{
+    setPlainText(text);
+}
+
+bool MemoControl::modified() const
+{
+    return document()->isModified();
+}
+
+void MemoControl::setModified(bool on)
+{
+    document()->setModified(on);
+}
+
+int MemoControl::lineCount() const
+{
+    const QTextDocument *d = document();
+    int n = d->blockCount();
+    if (d->lastBlock().text().isEmpty())
+        --n;
+    return n;
+}
+
+bool MemoControl::event(QEvent *e)
+{
+    if (e->type() == QEvent::ShortcutOverride) {
+        auto *k = static_cast<QKeyEvent *>(e);
+        const QKeySequence seq(k->keyCombination());
+        for (const QKeySequence &y : m_yielded) {
+            if (y.matches(seq) == QKeySequence::ExactMatch) {
+                e->ignore(); // the menu's shortcut takes the key
+                return true;
+            }
+        }
+    }
+    return QPlainTextEdit::event(e);
+}
+
+void MemoControl::mousePressEvent(QMouseEvent *e)
+{
+    QPlainTextEdit::mousePressEvent(e);
+    emit clicked();
+}
+
+void MemoControl::mouseReleaseEvent(QMouseEvent *e)
+{
+    QPlainTextEdit::mouseReleaseEvent(e);
+    emit mouseReleased();
+}
+
+void MemoControl::mouseDoubleClickEvent(QMouseEvent *e)
+{
+    QPlainTextEdit::mouseDoubleClickEvent(e);
+    emit doubleClicked();
+}
+
+ImageControl::ImageControl(QWidget *parent) : QWidget(parent)
+{
+}
+
+void ImageControl::setPicture(const QImage &image)
+{
+    m_picture = image;
+    m_painter = nullptr;
+    update();
+}
+
+void ImageControl::setStretch(bool on)
+{
+    m_stretch = on;
+    update();
+}
+
+void ImageControl::setPainter(std::function<void(QPainter &, const QRect &)> painter)
+{
+    m_painter = std::move(painter);
+    update();
+}
+
+void ImageControl::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    if (m_painter) {
+        m_painter(p, rect());
+        return;
+    }
+    if (m_picture.isNull())
+        return;
+    if (m_stretch) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(rect(), m_picture);
+    } else {
+        p.drawImage(QPoint(0, 0), m_picture);
+    }
+}
+
+void ImageControl::mouseReleaseEvent(QMouseEvent *e)
+{
+    QWidget::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        emit clicked();
+}
+
+void ImageControl::mouseDoubleClickEvent(QMouseEvent *e)
+{
+    QWidget::mouseDoubleClickEvent(e);
+    if (e->button() == Qt::LeftButton)
+        emit doubleClicked();
+}
+
+void PickerCombo::showPopup()
+{
+    emit popupOpened();
+    QComboBox::showPopup();
+}
+
+StatusPanel::StatusPanel(const QString &caption, QWidget *parent) : QLabel(caption, parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setTextFormat(Qt::PlainText);
+}
+
+void ResizePanel::resizeEvent(QResizeEvent *e)
+{
+    QFrame::resizeEvent(e);
+    emit resized();
+}
+
+} // namespace zentrope

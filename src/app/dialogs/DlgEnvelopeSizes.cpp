@@ -1,0 +1,338 @@
+#include "app/dialogs/DlgEnvelopeSizes.h"
+
+#include "app/controls/Named.h"
+#include "app/dialogs/DlgNewEnvelopeSize.h"
+#include "app/prompt/Guard.h"
+#include "app/help/HelpContext.h"
+#include "app/prompt/Prompt.h"
+#include "app/controls/Scale.h"
+#include "platform/Topics.h"
+#include "settings/QevIniFile.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace zentrope {
+
+namespace {
+constexpr int HelpTopic = Topic::EnvelopeSizes;
+
+} // namespace
+
+TDlgEnvelopeSizes::TDlgEnvelopeSizes(TEnvelopeSizeCatalog &catalog, TQevIniFile &settings,
+                                     const CornerGraphic &graphic, TDlgNewEnvelopeSize &nameDialog,
+                                     QWidget *parent)
+    : CatalogDialog(parent, HelpTopic), FCatalog(catalog), m_settings(settings), m_graphic(graphic),
+      m_nameDialog(nameDialog)
+{
+    setObjectName(QStringLiteral("DlgEnvelopeSizes"));
+    setWindowTitle(QStringLiteral("Define Envelope Sizes"));
+    setFixedSize(Scale::dp(QSize(597, 292)));
+    CreateControls();
+}
+
+void TDlgEnvelopeSizes::CreateControls()
+{
+    LabelSizes = named(new QLabel(QStringLiteral("Envelopes"), this), "LabelSizes");
+    LabelSizes->setGeometry(Scale::dp(8, 8, 220, 20));
+    ListBoxEnvelopes = named(new QListWidget(this), "ListBoxEnvelopes");
+    ListBoxEnvelopes->setGeometry(Scale::dp(8, 28, 220, 150));
+    SetList(ListBoxEnvelopes);
+    setHint(ListBoxEnvelopes, QStringLiteral("This is the list of envelopes that you can choose from."));
+    LabelSizes->setBuddy(ListBoxEnvelopes);
+    LabelDefaultSize = named(new QLabel(QStringLiteral("Default Envelope Size"), this), "LabelDefaultSize");
+    LabelDefaultSize->setGeometry(Scale::dp(8, 186, 220, 20));
+    EditDefault = named(new QLineEdit(this), "EditDefault");
+    EditDefault->setGeometry(Scale::dp(8, 206, 220, 28));
+    EditDefault->setReadOnly(true);
+    EditDefault->setFocusPolicy(Qt::NoFocus);
+    setHint(EditDefault, QStringLiteral("This envelope is selected when Zentrope starts."));
+
+    GroupBoxDetails = named(new QGroupBox(this), "GroupBoxDetails");
+    GroupBoxDetails->setGeometry(Scale::dp(240, 8, 349, 100));
+    EditDetailWidth = named(new QLineEdit(GroupBoxDetails), "EditDetailWidth");
+    EditDetailWidth->setGeometry(Scale::dp(12, 36, 80, 28));
+    setHint(EditDetailWidth, QStringLiteral("Width in inches"));
+    LabelX1 = named(new QLabel(QStringLiteral("X"), GroupBoxDetails), "LabelX1");
+    LabelX1->setGeometry(Scale::dp(98, 40, 16, 20));
+    EditDetailHeight = named(new QLineEdit(GroupBoxDetails), "EditDetailHeight");
+    EditDetailHeight->setGeometry(Scale::dp(118, 36, 80, 28));
+    setHint(EditDetailHeight, QStringLiteral("Height in inches"));
+    LabelIndent = named(new QLabel(QStringLiteral("Indent"), GroupBoxDetails), "LabelIndent");
+    LabelIndent->setGeometry(Scale::dp(212, 40, 48, 20));
+    EditDetailIndent = named(new QLineEdit(GroupBoxDetails), "EditDetailIndent");
+    EditDetailIndent->setGeometry(Scale::dp(262, 36, 75, 28));
+    setHint(EditDetailIndent, QStringLiteral("Indent in inches"));
+
+    GroupBoxGraphic =
+        named(new QGroupBox(QStringLiteral("Return Address Graphic Size"), this), "GroupBoxGraphic");
+    GroupBoxGraphic->setGeometry(Scale::dp(240, 120, 349, 100));
+    EditGraphicWidth = named(new QLineEdit(GroupBoxGraphic), "EditGraphicWidth");
+    EditGraphicWidth->setGeometry(Scale::dp(12, 36, 80, 28));
+    setHint(EditGraphicWidth, QStringLiteral("Width of return address graphic in inches"));
+    LabelX2 = named(new QLabel(QStringLiteral("X"), GroupBoxGraphic), "LabelX2");
+    LabelX2->setGeometry(Scale::dp(98, 40, 16, 20));
+    EditGraphicHeight = named(new QLineEdit(GroupBoxGraphic), "EditGraphicHeight");
+    EditGraphicHeight->setGeometry(Scale::dp(118, 36, 80, 28));
+    setHint(EditGraphicHeight, QStringLiteral("Height of return address graphic in inches"));
+
+    auto button = [this](const char *name, const QString &caption, int x) {
+        auto *b = named(new QPushButton(caption, this), name);
+        b->setGeometry(Scale::dp(x, 248, 90, 32));
+        b->setAutoDefault(false);
+        return b;
+    };
+    AddBtn = button("AddBtn", QStringLiteral("Add"), 8);
+    RenameBtn = button("RenameBtn", QStringLiteral("Rename"), 106);
+    SetupBtn = button("SetupBtn", QStringLiteral("Setup"), 106);
+    SetupBtn->hide();
+    DeleteBtn = button("DeleteBtn", QStringLiteral("Delete"), 204);
+    DefaultBtn = button("DefaultBtn", QStringLiteral("Default"), 302);
+    setHint(DefaultBtn, QStringLiteral("Click here to define the highlighed envelope as the default."));
+    OKBtn = button("OKBtn", QStringLiteral("OK"), 400);
+    OKBtn->setDefault(true);
+    HelpBtn = button("HelpBtn", QStringLiteral("&Help"), 498);
+
+    setTabOrder(ListBoxEnvelopes, EditDetailWidth);
+    setTabOrder(EditDetailWidth, EditDetailHeight);
+    setTabOrder(EditDetailHeight, EditDetailIndent);
+    setTabOrder(EditDetailIndent, EditGraphicWidth);
+    setTabOrder(EditGraphicWidth, EditGraphicHeight);
+    setTabOrder(EditGraphicHeight, AddBtn);
+    setTabOrder(AddBtn, RenameBtn);
+    setTabOrder(RenameBtn, SetupBtn);
+    setTabOrder(SetupBtn, DeleteBtn);
+    setTabOrder(DeleteBtn, DefaultBtn);
+    setTabOrder(DefaultBtn, OKBtn);
+    setTabOrder(OKBtn, HelpBtn);
+
+    SetHelpContext(this, HelpTopic);
+    for (QObject *o : std::initializer_list<QObject *>{ListBoxEnvelopes, EditDetailWidth, EditDetailHeight,
+                                                       EditGraphicWidth, EditGraphicHeight, AddBtn, RenameBtn,
+                                                       DeleteBtn, DefaultBtn, OKBtn, HelpBtn})
+        SetHelpContext(o, HelpTopic);
+
+    for (QLineEdit *e : {EditDetailWidth, EditDetailHeight, EditDetailIndent}) {
+        // Only the user's edits count; the program's own fills are not changes.
+        connect(e, &QLineEdit::textEdited, this, Guard([this, e] { EditDetailDimensionsChange(e); }));
+        connect(e, &QLineEdit::editingFinished, this, Guard([this, e] { EditDetailDimensionsChange(e); }));
+    }
+    for (QLineEdit *e : {EditGraphicWidth, EditGraphicHeight}) {
+        connect(e, &QLineEdit::textEdited, this, Guard([this, e] { EditGraphicDimensionChange(e); }));
+        connect(e, &QLineEdit::editingFinished, this, Guard([this, e] { EditGraphicDimensionChange(e); }));
+    }
+    connect(AddBtn, &QPushButton::clicked, this, Guard([this] { AddBtnClick(AddBtn); }));
+    connect(RenameBtn, &QPushButton::clicked, this, Guard([this] { RenameBtnClick(RenameBtn); }));
+    connect(SetupBtn, &QPushButton::clicked, this, Guard([this] { SetupBtnClick(SetupBtn); }));
+    connect(DeleteBtn, &QPushButton::clicked, this, Guard([this] { DeleteBtnClick(DeleteBtn); }));
+    connect(DefaultBtn, &QPushButton::clicked, this, Guard([this] { DefaultBtnClick(DefaultBtn); }));
+    connect(OKBtn, &QPushButton::clicked, this, Guard([this] { OKBtnClick(OKBtn); }));
+    ConnectHelp(HelpBtn);
+}
+
+void TDlgEnvelopeSizes::FormCreate(QObject *)
+{
+    FUpdating = false;
+    const int selected = FCatalog.Load(m_settings);
+    EditGraphicHeight->setText(TEnvelopeDimension::FormatValue(FCatalog.FGraphicY));
+    EditGraphicWidth->setText(TEnvelopeDimension::FormatValue(FCatalog.FGraphicX));
+    FillList(selected);
+    emit catalogChanged();
+    ShowEnvelopeDetails();
+}
+
+void TDlgEnvelopeSizes::FormActivate(QObject *)
+{
+    ShowEnvelopeDetails();
+}
+
+void TDlgEnvelopeSizes::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    Guarded([this] { FormActivate(this); });
+    OKBtn->setFocus();
+}
+
+void TDlgEnvelopeSizes::FillList(int selected)
+{
+    QStringList names;
+    for (const EnvelopeSize &e : FCatalog.Entries())
+        names << e.Name;
+    CatalogDialog::FillList(names, selected);
+}
+
+void TDlgEnvelopeSizes::ListKeyUp()
+{
+    ListBoxEnvelopesKeyUp(ListBoxEnvelopes);
+}
+
+void TDlgEnvelopeSizes::ListMouseUp()
+{
+    ListBoxEnvelopesMouseUp(ListBoxEnvelopes);
+}
+
+void TDlgEnvelopeSizes::ListBoxEnvelopesKeyUp(QObject *)
+{
+    ShowEnvelopeDetails();
+}
+
+void TDlgEnvelopeSizes::ListBoxEnvelopesMouseUp(QObject *)
+{
+    ShowEnvelopeDetails();
+}
+
+void TDlgEnvelopeSizes::ShowEnvelopeDetails()
+{
+    FlagScope updating(FUpdating);
+    const int i = SelectedIndex();
+    const EnvelopeSize *e = FCatalog.At(i);
+    // No selection in a non-empty catalog shows as an empty one rather than
+    // reading past the list.
+    if (!e) {
+        GroupBoxDetails->setTitle(QString());
+        for (QWidget *w : std::initializer_list<QWidget *>{
+                 EditDetailWidth, EditDetailHeight, EditDetailIndent, RenameBtn, DeleteBtn, DefaultBtn})
+            w->setEnabled(false);
+        RenameBtn->show();
+        SetupBtn->hide();
+    } else {
+        GroupBoxDetails->setTitle(QStringLiteral("Dimensions for \"%1\"").arg(e->Name));
+        GroupBoxDetails->show();
+        for (QLineEdit *box : {EditDetailWidth, EditDetailHeight, EditDetailIndent}) {
+            box->show();
+            box->setEnabled(true);
+        }
+        QString width, height, indent;
+        e->Dimension->SetValueForControls(width, height, indent);
+        EditDetailWidth->setText(width);
+        EditDetailHeight->setText(height);
+        EditDetailIndent->setText(indent);
+        emit envelopeShown(i);
+        RenameBtn->setEnabled(true);
+        DeleteBtn->setEnabled(true);
+        DefaultBtn->setEnabled(true);
+        if (e->IsPrinterSetup()) {
+            for (QLineEdit *box : {EditDetailWidth, EditDetailHeight, EditDetailIndent}) {
+                box->clear();
+                box->hide();
+            }
+            RenameBtn->hide();
+            SetupBtn->show();
+            DeleteBtn->setEnabled(false);
+            GroupBoxDetails->hide();
+        } else {
+            RenameBtn->show();
+            SetupBtn->hide();
+        }
+    }
+    const bool graphicSized = m_graphic.Sized();
+    EditGraphicHeight->setEnabled(graphicSized);
+    EditGraphicWidth->setEnabled(graphicSized);
+    GroupBoxGraphic->setEnabled(graphicSized);
+}
+
+void TDlgEnvelopeSizes::ShowDefaultEnvelope()
+{
+    const EnvelopeSize *e = FCatalog.At(FCatalog.FDefaultIndex);
+    EditDefault->setText(e ? e->Name : QString());
+}
+
+void TDlgEnvelopeSizes::SaveEnvelopes()
+{
+    FCatalog.Save(m_settings);
+}
+
+void TDlgEnvelopeSizes::EditEnvelopeSizes(int current)
+{
+    ListBoxEnvelopes->setCurrentRow(FCatalog.IsValidIndex(current) ? current : -1);
+    ShowEnvelopeDetails();
+    ShowDefaultEnvelope();
+    Prompt::exec(*this);
+}
+
+void TDlgEnvelopeSizes::AddBtnClick(QObject *)
+{
+    QString name;
+    if (!AskName(m_nameDialog, QStringLiteral("Add Envelope Size"), QString(), name))
+        return;
+    const int at = FCatalog.Add(name);
+    FillList(at);
+    ShowDefaultEnvelope();
+    emit catalogChanged();
+    ShowEnvelopeDetails();
+    SaveEnvelopes();
+}
+
+void TDlgEnvelopeSizes::RenameBtnClick(QObject *)
+{
+    const int i = SelectedIndex();
+    if (i < 0)
+        return;
+    QString name;
+    if (!AskName(m_nameDialog, QStringLiteral("Rename Envelope Size"), FCatalog.At(i)->Name, name))
+        return;
+    const int at = FCatalog.Rename(i, name);
+    FillList(at);
+    emit catalogChanged();
+    ShowEnvelopeDetails();
+    SaveEnvelopes();
+    ShowDefaultEnvelope();
+}
+
+void TDlgEnvelopeSizes::DeleteBtnClick(QObject *)
+{
+    const int i = SelectedIndex();
+    if (i < 0 || FCatalog.At(i)->IsPrinterSetup())
+        return;
+    // The question has no topic of its own.
+    if (!ConfirmDelete(QStringLiteral("Do you want to delete envelope \"%1\"").arg(FCatalog.At(i)->Name), 0))
+        return;
+    FillList(FCatalog.Delete(i));
+    emit catalogChanged();
+    ShowEnvelopeDetails();
+    ShowDefaultEnvelope();
+}
+
+void TDlgEnvelopeSizes::DefaultBtnClick(QObject *)
+{
+    FCatalog.FDefaultIndex = SelectedIndex();
+    ShowDefaultEnvelope();
+}
+
+void TDlgEnvelopeSizes::EditDetailDimensionsChange(QObject *)
+{
+    if (FUpdating)
+        return;
+    if (const EnvelopeSize *e = FCatalog.At(SelectedIndex()); e && !e->IsPrinterSetup())
+        e->Dimension->GetValueFromControls(EditDetailWidth->text(), EditDetailHeight->text(),
+                                           EditDetailIndent->text());
+}
+
+void TDlgEnvelopeSizes::EditGraphicDimensionChange(QObject *)
+{
+    FCatalog.FGraphicX = TEnvelopeDimension::ParseValue(EditGraphicWidth->text());
+    FCatalog.FGraphicY = TEnvelopeDimension::ParseValue(EditGraphicHeight->text());
+}
+
+void TDlgEnvelopeSizes::OKBtnClick(QObject *)
+{
+    if (!(FCatalog.FGraphicX > 0 && FCatalog.FGraphicY > 0)) {
+        FCatalog.FGraphicX = 0;
+        FCatalog.FGraphicY = 0;
+    }
+    EditGraphicWidth->setText(TEnvelopeDimension::FormatValue(FCatalog.FGraphicX));
+    EditGraphicHeight->setText(TEnvelopeDimension::FormatValue(FCatalog.FGraphicY));
+    accept();
+}
+
+void TDlgEnvelopeSizes::SetupBtnClick(QObject *)
+{
+    emit printSetupRequested();
+}
+
+} // namespace zentrope

@@ -1,0 +1,16 @@
+#include "app/dialogs/DlgNewReturnAddress.h"
+
+#include "platform/Topics.h"
+
+namespace zentrope {
+
+// The focus starts on OK the first time; later it stays where it was left.
+TDlgNewReturnAddress::TDlgNewReturnAddress(QWidget *parent)
+    : NameDialog(parent, {"DlgNewReturnAddress", QStringLiteral("New Return Address"), "EditReturnAddress",
+                          QStringLiteral("Enter a description for the return address."),
+                          Topic::ReturnAddressName, false})
+{
+    EditReturnAddress = Edit;
+}
+
+} // namespace zentrope

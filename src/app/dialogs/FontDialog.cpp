@@ -1,0 +1,117 @@
+#include "app/dialogs/FontDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zentrope {
+
+namespace {
+
+const struct {
+    const char *name;
+    int32_t color;
+} kColors[] = {
+    {"Black", 0x000000},  {"Maroon", 0x000080},  {"Green", 0x008000}, {"Olive", 0x008080},
+    {"Navy", 0x800000},   {"Purple", 0x800080},  {"Teal", 0x808000},  {"Gray", 0x808080},
+    {"Silver", 0xC0C0C0}, {"Red", 0x0000FF},     {"Lime", 0x00FF00},  {"Yellow", 0x00FFFF},
+    {"Blue", 0xFF0000},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00},  {"White", 0xFFFFFF},
+};
+
+QColor toQColor(int32_t c)
+{
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+QIcon swatch(int32_t c)
+{
+    QPixmap pm(16, 16);
+    pm.fill(toQColor(c));
+    QPainter p(&pm);
+    p.setPen(Qt::darkGray);
+    p.drawRect(0, 0, 15, 15);
+    return QIcon(pm);
+}
+
+} // namespace
+
+AddressFontDialog::AddressFontDialog(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FontDialog"));
+    setWindowTitle(QStringLiteral("Font"));
+    setModal(true);
+
+    // Qt's font chooser, embedded without its own buttons.
+    FontChooser = new QFontDialog(this);
+    FontChooser->setObjectName(QStringLiteral("FontChooser"));
+    FontChooser->setWindowFlags(Qt::Widget);
+    FontChooser->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog |
+                            QFontDialog::ScalableFonts);
+    FontChooser->setSizeGripEnabled(false);
+    // Return in one of its boxes would close the embedded chooser alone.
+    connect(FontChooser, &QDialog::finished, this, [this](int result) {
+        FontChooser->setVisible(true);
+        done(result);
+    });
+
+    ComboBoxColor = new QComboBox(this);
+    ComboBoxColor->setObjectName(QStringLiteral("ComboBoxColor"));
+    for (const auto &c : kColors)
+        ComboBoxColor->addItem(swatch(c.color), QString::fromLatin1(c.name), c.color);
+    auto *colorLabel = new QLabel(QStringLiteral("&Colour:"), this);
+    colorLabel->setBuddy(ComboBoxColor);
+
+    auto *box = new QDialogButtonBox(this);
+    OKBtn = box->addButton(QDialogButtonBox::Ok);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    CancelBtn = box->addButton(QDialogButtonBox::Cancel);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *colorRow = new QHBoxLayout;
+    colorRow->addWidget(colorLabel);
+    colorRow->addWidget(ComboBoxColor);
+    colorRow->addStretch(1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(FontChooser, 1);
+    layout->addLayout(colorRow);
+    layout->addWidget(box);
+}
+
+void AddressFontDialog::setCurrentFont(const QFont &font)
+{
+    FontChooser->setCurrentFont(font);
+}
+
+QFont AddressFontDialog::currentFont() const
+{
+    return FontChooser->currentFont();
+}
+
+void AddressFontDialog::setColor(int32_t color)
+{
+    int i = ComboBoxColor->findData(color);
+    if (i < 0) {
+        // A colour outside the basic ones stays choosable as it is.
+        const int custom = ComboBoxColor->findText(QStringLiteral("Custom"));
+        if (custom >= 0)
+            ComboBoxColor->removeItem(custom);
+        ComboBoxColor->addItem(swatch(color), QStringLiteral("Custom"), color);
+        i = ComboBoxColor->count() - 1;
+    }
+    ComboBoxColor->setCurrentIndex(i);
+}
+
+int32_t AddressFontDialog::color() const
+{
+    return ComboBoxColor->currentData().toInt();
+}
+
+} // namespace zentrope

@@ -1,0 +1,159 @@
+#include "app/dialogs/FormPrintStatus.h"
+
+#include "app/prompt/Guard.h"
+#include "app/controls/Scale.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+
+namespace zentrope {
+
+TGauge::TGauge(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Gauge"));
+}
+
+void TGauge::setMinimum(int v)
+{
+    m_minimum = v;
+    update();
+}
+
+void TGauge::setMaximum(int v)
+{
+    m_maximum = v;
+    update();
+}
+
+void TGauge::setValue(int v)
+{
+    m_value = v;
+    update();
+}
+
+int TGauge::percentDone() const
+{
+    const qint64 range = qint64(m_maximum) - m_minimum;
+    if (range == 0)
+        return 0;
+    return int((qint64(m_value) - m_minimum) * 100 / range);
+}
+
+QString TGauge::text() const
+{
+    return QString::asprintf("%d%%", percentDone());
+}
+
+void TGauge::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, Qt::white);
+    const int filled = int(qint64(r.width()) * std::clamp(percentDone(), 0, 100) / 100);
+    p.fillRect(QRect(r.left(), r.top(), filled, r.height()), QColor(0, 255, 255)); // aqua
+    p.setPen(Qt::black);
+    p.drawText(r, Qt::AlignCenter, text());
+    p.setPen(palette().color(QPalette::Mid));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+}
+
+TFormPrintStatus::TFormPrintStatus(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FormPrintStatus"));
+    setWindowTitle(QStringLiteral("Zentrope"));
+    // A dialog frame with a title only: no system menu, minimize, maximize or close box.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
+    setFixedSize(Scale::dp(QSize(317, 165)));
+
+    QFont f = font();
+    f.setPixelSize(Scale::dp(14));
+    f.setBold(true);
+    setFont(f);
+
+    const auto panel = [this](const char *name, const QString &text, int top) {
+        auto *l = new QLabel(text, this);
+        l->setObjectName(QLatin1String(name));
+        l->setAlignment(Qt::AlignCenter);
+        l->setGeometry(Scale::dp(0, top, 317, 36));
+        return l;
+    };
+    PanelStatic = panel("PanelStatic", QStringLiteral("Zentrope is printing..."), 0);
+    PanelProgress = panel("PanelProgress", QStringLiteral("Copy X of Envelope X"), 36);
+
+    Gauge = new TGauge(this);
+    Gauge->setGeometry(Scale::dp(0, 72, 317, 32));
+
+    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    CancelBtn->setGeometry(Scale::dp(110, 118, 95, 33));
+    CancelBtn->setAutoDefault(false);
+    connect(CancelBtn, &QPushButton::clicked, this, Guard([this] { CancelBtnClick(CancelBtn); }));
+}
+
+void TFormPrintStatus::Start(int maximum)
+{
+    ContinuePrinting = true;
+    Gauge->setMinimum(0);
+    Gauge->setMaximum(maximum);
+    Gauge->setValue(0);
+    // Application-modal while the job runs: Cancel works, and nothing else can
+    // close or change the main window under the job.
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+}
+
+void TFormPrintStatus::SetProgress(int pages)
+{
+    Gauge->setValue(pages);
+}
+
+int TFormPrintStatus::Progress() const
+{
+    return Gauge->value();
+}
+
+void TFormPrintStatus::SetCopyText(int copy, int envelope)
+{
+    PanelProgress->setText(QString::asprintf("Copy %d of Envelope %d", copy, envelope));
+}
+
+void TFormPrintStatus::CancelBtnClick(QObject *)
+{
+    ContinuePrinting = false;
+}
+
+void TFormPrintStatus::reject()
+{
+    CancelBtn->click();
+}
+
+void TFormPrintStatus::closeEvent(QCloseEvent *e)
+{
+    // Only the job hides this window; a close request counts as Cancel.
+    if (!isVisible()) {
+        QDialog::closeEvent(e);
+        return;
+    }
+    e->ignore();
+    CancelBtn->click();
+}
+
+void TFormPrintStatus::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    const QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+} // namespace zentrope

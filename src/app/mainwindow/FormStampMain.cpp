@@ -1,0 +1,726 @@
+#include "app/mainwindow/FormStampMain.h"
+
+#include "app/controls/Controls.h"
+#include "app/controls/Named.h"
+#include "app/prompt/Guard.h"
+#include "app/help/HelpContext.h"
+#include "app/controls/Scale.h"
+#include "platform/Topics.h"
+#include "settings/ProgramSettings.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QSvgRenderer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+// The pictures live in the widgets library, which a static link does not
+// register by itself.
+static void initAssets()
+{
+    static const bool done = [] {
+        Q_INIT_RESOURCE(assets);
+        return true;
+    }();
+    (void)done;
+}
+
+namespace zentrope {
+
+namespace {
+
+QFont windowFont(int pixelHeight)
+{
+    QFont f = QApplication::font();
+    f.setPixelSize(Scale::dp(pixelHeight));
+    return f;
+}
+
+QIcon glyph(const char *name)
+{
+    return QIcon(QStringLiteral(":/zentrope/icons/%1.svg").arg(QLatin1String(name)));
+}
+
+// The stamp: a 64 x 64 picture drawn from its vector source.
+QImage stampPicture()
+{
+    QImage img(64, 64, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::white);
+    QSvgRenderer svg(QStringLiteral(":/zentrope/icons/stamp.svg"));
+    QPainter p(&img);
+    svg.render(&p, QRectF(0, 0, 64, 64));
+    return img;
+}
+
+} // namespace
+
+template <typename Signal, typename Sender, typename Handler>
+void TFormStampMain::Wire(Sender *sender, Signal signal, Handler handler)
+{
+    connect(sender, signal, this, Guard([this, sender, handler] { (this->*handler)(sender); }));
+}
+
+TFormStampMain::TFormStampMain(SessionState &session, HelpDesk &help, QWidget *parent)
+    : QMainWindow(parent), m_session(session), m_help(help)
+{
+    initAssets();
+    setObjectName(QStringLiteral("FormStampMain"));
+    setWindowTitle(QStringLiteral("Zentrope"));
+    setWindowIcon(glyph("zentrope"));
+    setFont(windowFont(18));
+    resize(Scale::dp(QSize(722, 458)));
+    CreateControls();
+    CreateMenus();
+    CreateDialogComponents();
+    WireHandlers();
+    FormCreate(this);
+}
+
+void TFormStampMain::SetDialogs(const Dialogs &dialogs)
+{
+    m_dialogs = dialogs;
+}
+
+ProgramSettings TFormStampMain::Options() const
+{
+    return ProgramSettings(Settings());
+}
+
+TFormStampMain::~TFormStampMain()
+{
+    // FormDestroy has normally run in the shutdown sequence already.
+    if (!m_destroyed)
+        Guarded([this] { FormDestroy(this); });
+}
+
+namespace {
+
+// A toolbar button: 30 x 30 at y 5, with its hint.
+QToolButton *toolButton(QWidget *bar, const char *name, int x, const QString &hint)
+{
+    auto *b = named(new QToolButton(bar), name);
+    b->setGeometry(Scale::dp(x), Scale::dp(5), Scale::dp(30), Scale::dp(30));
+    b->setAutoRaise(true);
+    setHint(b, hint);
+    b->setFont(windowFont(15));
+    b->setIconSize(Scale::dp(QSize(22, 22)));
+    return b;
+}
+
+QFrame *toolbarPanel(QWidget *central, const char *name)
+{
+    auto *panel = named(new QFrame(central), name);
+    panel->setFixedHeight(Scale::dp(40));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    return panel;
+}
+
+} // namespace
+
+void TFormStampMain::CreateControls()
+{
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("CentralWidget"));
+    central->setAutoFillBackground(true);
+    QPalette pal = central->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    central->setPalette(pal);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    setCentralWidget(central);
+
+    CreateStandardToolbar(central, column);
+    CreateFormatToolbar(central, column);
+    CreateEnvelopePanel(central, column);
+    CreateStatusBar(central, column);
+}
+
+void TFormStampMain::CreateStandardToolbar(QWidget *central, QVBoxLayout *column)
+{
+    PanelStandardToolbar = toolbarPanel(central, "PanelStandardToolbar");
+    const auto button = [this](const char *name, int x, const QString &hint, const char *glyphName) {
+        QToolButton *b = toolButton(PanelStandardToolbar, name, x, hint);
+        b->setIcon(glyph(glyphName));
+        return b;
+    };
+    SpeedButtonFileNew = button("SpeedButtonFileNew", 5, QStringLiteral("Start a new envelope"), "new");
+    SpeedButtonFileOpen = button("SpeedButtonFileOpen", 35, QStringLiteral("Open a file"), "open");
+    SpeedButtonFileSave = button("SpeedButtonFileSave", 65, QStringLiteral("Save current file"), "save");
+    SpeedButtonCut = button("SpeedButtonCut", 105, QStringLiteral("Cut selected text to clipboard"), "cut");
+    SpeedButtonCopy =
+        button("SpeedButtonCopy", 135, QStringLiteral("Copy selected text to clipboard"), "copy");
+    SpeedButtonPaste = button("SpeedButtonPaste", 165, QStringLiteral("Paste text from clipboard"), "paste");
+    SpeedButtonPrint = button("SpeedButtonPrint", 205, QStringLiteral("Print envelope"), "print");
+    SpeedButtonReturnAddresses = button("SpeedButtonReturnAddresses", 235,
+                                        QStringLiteral("Change return addresses"), "returnaddresses");
+    const auto picker = [this](const char *name, int x, const QString &hint) {
+        auto *c = named(new PickerCombo(PanelStandardToolbar), name);
+        c->setGeometry(Scale::dp(x), Scale::dp(8), Scale::dp(150), c->sizeHint().height());
+        setHint(c, hint);
+        c->setFont(windowFont(15));
+        return c;
+    };
+    ComboBoxReturnAddress = picker("ComboBoxReturnAddress", 270, QStringLiteral("Current return address"));
+    SpeedButtonSize = button("SpeedButtonSize", 430, QStringLiteral("Change envelope sizes"), "size");
+    ComboBoxEnvelopeSize = picker("ComboBoxEnvelopeSize", 465, QStringLiteral("Current envelope size"));
+    ComboBoxEnvelopeSize->addItems(
+        {QStringLiteral("Business"), QStringLiteral("Greeting Card"), QStringLiteral("Small")});
+    setTabOrder(ComboBoxReturnAddress, ComboBoxEnvelopeSize);
+    column->addWidget(PanelStandardToolbar);
+}
+
+void TFormStampMain::CreateFormatToolbar(QWidget *central, QVBoxLayout *column)
+{
+    PanelFormatToolbar = toolbarPanel(central, "PanelFormatToolbar");
+    const QFont small = windowFont(15);
+    ComboBoxFontName = named(new QComboBox(PanelFormatToolbar), "ComboBoxFontName");
+    ComboBoxFontName->setGeometry(Scale::dp(8), Scale::dp(8), Scale::dp(201),
+                                  ComboBoxFontName->sizeHint().height());
+    setHint(ComboBoxFontName, QStringLiteral("Current font"));
+    ComboBoxFontName->setFont(small);
+    ComboBoxFontSize = named(new QComboBox(PanelFormatToolbar), "ComboBoxFontSize");
+    ComboBoxFontSize->setGeometry(Scale::dp(224), Scale::dp(8), Scale::dp(65),
+                                  ComboBoxFontSize->sizeHint().height());
+    for (int s = 5; s <= 20; ++s)
+        ComboBoxFontSize->addItem(QString::number(s));
+    ComboBoxFontSize->setFont(small);
+    setTabOrder(ComboBoxFontName, ComboBoxFontSize);
+    const auto toggle = [this](const char *name, int x, const char *caption, const char *hint, int style) {
+        QToolButton *b = toolButton(PanelFormatToolbar, name, x, QString::fromLatin1(hint));
+        b->setCheckable(true);
+        b->setText(QString::fromLatin1(caption));
+        QFont f = windowFont(18);
+        f.setBold(style == 0);
+        f.setItalic(style == 1);
+        f.setUnderline(style == 2);
+        b->setFont(f);
+        QPalette p = b->palette();
+        p.setColor(QPalette::ButtonText, QColor(0, 0, 128));
+        b->setPalette(p);
+        return b;
+    };
+    SpeedButtonBold = toggle("SpeedButtonBold", 307, "B", "bold", 0);
+    SpeedButtonItalic = toggle("SpeedButtonItalic", 337, "i", "italic", 1);
+    SpeedButtonUnderline = toggle("SpeedButtonUnderline", 367, "U", "underline", 2);
+    column->addWidget(PanelFormatToolbar);
+}
+
+void TFormStampMain::CreateEnvelopePanel(QWidget *central, QVBoxLayout *column)
+{
+    PanelEnvelope = named(new ResizePanel(central), "PanelEnvelope");
+    PanelEnvelope->setFrameStyle(QFrame::NoFrame);
+    PanelEnvelope->setAutoFillBackground(true);
+    QPalette envPal = PanelEnvelope->palette();
+    envPal.setColor(QPalette::Window, QApplication::palette().color(QPalette::Base));
+    PanelEnvelope->setPalette(envPal);
+    column->addWidget(PanelEnvelope, 1);
+
+    ImageReturnAddress = named(new ImageControl(PanelEnvelope), "ImageReturnAddress");
+    ImageReturnAddress->setGeometry(Scale::dp(8, 8, 96, 96));
+    setHint(ImageReturnAddress, QStringLiteral("Graphic (right click for options)"));
+    ImageReturnAddress->setVisible(false);
+
+    MemoReturnAddress = named(new MemoControl(PanelEnvelope), "MemoReturnAddress");
+    MemoReturnAddress->setGeometry(Scale::dp(113, 5, 432, 100));
+    MemoReturnAddress->setReadOnly(true);
+    MemoReturnAddress->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    MemoReturnAddress->setFocusPolicy(Qt::ClickFocus);
+    MemoReturnAddress->setFrameStyle(QFrame::NoFrame);
+    setHint(MemoReturnAddress, QStringLiteral("Return Address (right click for options)"));
+    MemoReturnAddress->setPlainText(QString());
+    MemoReturnAddress->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    ImageZipBarCode = named(new ImageControl(PanelEnvelope), "ImageZipBarCode");
+    ImageZipBarCode->setGeometry(Scale::dp(109, 113, 468, 40));
+    setHint(ImageZipBarCode, QStringLiteral("Postal Bar Code"));
+
+    MemoAddress = named(new MemoControl(PanelEnvelope), "MemoAddress");
+    MemoAddress->setGeometry(Scale::dp(184, 168, 449, 113));
+    MemoAddress->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    MemoAddress->setLineWrapMode(QPlainTextEdit::NoWrap);
+    setHint(MemoAddress, QStringLiteral("Destination Address (right click for options)"));
+    MemoAddress->setContextMenuPolicy(Qt::CustomContextMenu);
+    {
+        // The selection stays visible when the box loses the focus.
+        QPalette p = MemoAddress->palette();
+        p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
+        p.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                   p.color(QPalette::Active, QPalette::HighlightedText));
+        MemoAddress->setPalette(p);
+    }
+
+    ImageStamp = named(new ImageControl(PanelEnvelope), "ImageStamp");
+    ImageStamp->setGeometry(Scale::dp(552, 8, 80, 80));
+    ImageStamp->setStretch(false);
+    ImageStamp->setPicture(stampPicture());
+    setHint(ImageStamp, QStringLiteral("Click here to print an envelope."));
+    ImageStamp->setCursor(Qt::PointingHandCursor);
+
+    MemoShellNew = named(new MemoControl(PanelEnvelope), "MemoShellNew");
+    MemoShellNew->setGeometry(Scale::dp(64, 240, 97, 65));
+    MemoShellNew->setPlainText(QStringLiteral(" "));
+    MemoShellNew->setVisible(false);
+    setTabOrder(MemoAddress, MemoShellNew);
+}
+
+void TFormStampMain::CreateStatusBar(QWidget *central, QVBoxLayout *column)
+{
+    PanelBottom = named(new QFrame(central), "PanelBottom");
+    PanelBottom->setFixedHeight(Scale::dp(25));
+    PanelBottom->setFrameStyle(QFrame::NoFrame);
+    auto *h = new QHBoxLayout(PanelBottom);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->setSpacing(0);
+    PanelModified = named(new StatusPanel(QStringLiteral(" Modified"), PanelBottom), "PanelModified");
+    PanelModified->setFixedWidth(Scale::dp(81));
+    setHint(PanelModified, QStringLiteral("Indicates if the file was modified since it was last saved."));
+    PanelWhichAddress = named(new StatusPanel(QStringLiteral(" Address"), PanelBottom), "PanelWhichAddress");
+    PanelWhichAddress->setFixedWidth(Scale::dp(128));
+    setHint(PanelWhichAddress, QStringLiteral("Indicates which address is selected for formatting"));
+    PanelHints = named(new StatusPanel(QStringLiteral(" Hint"), PanelBottom), "PanelHints");
+    for (StatusPanel *p : {PanelModified, PanelWhichAddress, PanelHints})
+        p->setFont(windowFont(15));
+    h->addWidget(PanelModified);
+    h->addWidget(PanelWhichAddress);
+    h->addWidget(PanelHints, 1);
+    column->addWidget(PanelBottom);
+}
+
+void TFormStampMain::CreateMenus()
+{
+    ZentropeMainMenu = new QMenuBar(this);
+    ZentropeMainMenu->setObjectName(QStringLiteral("ZentropeMainMenu"));
+    setMenuBar(ZentropeMainMenu);
+    const auto menu = [&](QMenu *parentMenu, const char *name, const QString &caption) {
+        QMenu *m = parentMenu ? parentMenu->addMenu(caption) : ZentropeMainMenu->addMenu(caption);
+        m->setObjectName(QString::fromLatin1(name));
+        m->menuAction()->setObjectName(QString::fromLatin1(name));
+        m->setToolTipsVisible(false);
+        return m;
+    };
+    const auto item = [&](QMenu *m, const char *name, const QString &caption, const QKeySequence &key = {},
+                          const QString &hint = {}) {
+        QAction *a = m->addAction(caption);
+        a->setObjectName(QString::fromLatin1(name));
+        if (!key.isEmpty())
+            a->setShortcut(key);
+        a->setStatusTip(hint);
+        return a;
+    };
+    const auto separator = [&](QMenu *m, const char *name) {
+        QAction *a = m->addSeparator();
+        a->setObjectName(QString::fromLatin1(name));
+        return a;
+    };
+
+    FileMenu = menu(nullptr, "FileMenu", QStringLiteral("&File"));
+    FileNew = item(FileMenu, "FileNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N),
+                   QStringLiteral("Open a new Zentrope file"));
+    FileOpen = item(FileMenu, "FileOpen", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O),
+                    QStringLiteral("Open an existing Zentrope or text file"));
+    FileSave = item(FileMenu, "FileSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                    QStringLiteral("Save the current file"));
+    FileSaveAs =
+        item(FileMenu, "FileSaveAs", QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::Key_A),
+             QStringLiteral("Save the current file with a new name"));
+    FileClose = item(FileMenu, "FileClose", QStringLiteral("&Close"), QKeySequence(Qt::CTRL | Qt::Key_F4),
+                     QStringLiteral("Close the current address file."));
+    N8 = separator(FileMenu, "N8");
+    FilePrintEnvelope = item(FileMenu, "FilePrintEnvelope", QStringLiteral("&Print Envelope..."),
+                             QKeySequence(Qt::CTRL | Qt::Key_P), QStringLiteral("Print an envelope"));
+    FilePrintTest = item(FileMenu, "FilePrintTest", QStringLiteral("Print &Test Envelope..."), {},
+                         QStringLiteral("Print an envelope with a border to help configure the printer."));
+    FilePrintSetup = item(FileMenu, "FilePrintSetup", QStringLiteral("P&rint Setup..."), {},
+                          QStringLiteral("Setup the printer"));
+    N1 = separator(FileMenu, "N1");
+    FileExit = item(FileMenu, "FileExit", QStringLiteral("E&xit"), QKeySequence(Qt::ALT | Qt::Key_F4));
+    FileOldFileBreak = separator(FileMenu, "FileOldFileBreak");
+
+    EditMenu = menu(nullptr, "EditMenu", QStringLiteral("&Edit"));
+    EditCut = item(EditMenu, "EditCut", QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X),
+                   QStringLiteral("Cut the current selection to the clipboard."));
+    EditCopy = item(EditMenu, "EditCopy", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
+                    QStringLiteral("Copy the current selection to the clipboard"));
+    EditPaste = item(EditMenu, "EditPaste", QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
+                     QStringLiteral("Paste text from the clipboard"));
+    EditDelete = item(EditMenu, "EditDelete", QStringLiteral("&Delete"), QKeySequence(Qt::Key_Delete),
+                      QStringLiteral("Delete the selected text"));
+    EditClear = item(EditMenu, "EditClear", QStringLiteral("C&lear"), {},
+                     QStringLiteral("Clear the current address"));
+    N4 = separator(EditMenu, "N4");
+    EditSelectAll =
+        item(EditMenu, "EditSelectAll", QStringLiteral("Select &All"), {}, QStringLiteral("Select all text"));
+
+    OptionsMenu = menu(nullptr, "OptionsMenu", QStringLiteral("&Options"));
+    OptionsReturnAddresses =
+        item(OptionsMenu, "OptionsReturnAddresses", QStringLiteral("&Return Addresses..."), {},
+             QStringLiteral("Define the list of return addresses"));
+    OptionsEnvelope = item(OptionsMenu, "OptionsEnvelope", QStringLiteral("&Envelope Sizes..."), {},
+                           QStringLiteral("Define the list of envelopes"));
+    FontsMenu = menu(OptionsMenu, "FontsMenu", QStringLiteral("&Fonts"));
+    OptionsFontReturnAddress =
+        item(FontsMenu, "OptionsFontReturnAddress", QStringLiteral("&Return Address..."), {},
+             QStringLiteral("Change the font of the return address"));
+    OptionsFontAddress = item(FontsMenu, "OptionsFontAddress", QStringLiteral("&Destination Address..."), {},
+                              QStringLiteral("Change the font of the address"));
+    N5 = separator(OptionsMenu, "N5");
+    OptionsGraphic = item(OptionsMenu, "OptionsGraphic", QStringLiteral("&Select Graphic..."), {},
+                          QStringLiteral("Select a graphic for the upper left corner of the envelope"));
+    OptionsUpdateGraphic = item(OptionsMenu, "OptionsUpdateGraphic", QStringLiteral("&Update Graphic"), {},
+                                QStringLiteral("Read the graphic from disk again"));
+    OptionsClearGraphic = item(OptionsMenu, "OptionsClearGraphic", QStringLiteral("&Clear Graphic"), {},
+                               QStringLiteral("Remove the graphic from the envelope"));
+    OptionsEditGraphic = item(OptionsMenu, "OptionsEditGraphic", QStringLiteral("Edit &Graphic..."), {},
+                              QStringLiteral("Edit the graphic"));
+    N3 = separator(OptionsMenu, "N3");
+    OptionsShowHints = item(OptionsMenu, "OptionsShowHints", QStringLiteral("Show &Hints"), {},
+                            QStringLiteral("Check this to show popup hints"));
+    OptionsBarCode = item(OptionsMenu, "OptionsBarCode", QStringLiteral("&Print Postal Bar Code"), {},
+                          QStringLiteral("Check this box to print the postal bar code on the letter"));
+    OptionsFontToolbar = item(OptionsMenu, "OptionsFontToolbar", QStringLiteral("Show Font Toolbar"));
+    for (QAction *a : {OptionsShowHints, OptionsBarCode, OptionsFontToolbar})
+        a->setCheckable(true);
+
+    HelpMenu = menu(nullptr, "HelpMenu", QStringLiteral("&Help"));
+    HelpContents =
+        item(HelpMenu, "HelpContents", QStringLiteral("&Contents"), QKeySequence(Qt::CTRL | Qt::Key_F1));
+    HelpOverview =
+        item(HelpMenu, "HelpOverview", QStringLiteral("&Overview"), QKeySequence(Qt::ALT | Qt::Key_F1));
+    HelpSearch = item(HelpMenu, "HelpSearch", QStringLiteral("Topic &Search..."),
+                      QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    N6 = separator(HelpMenu, "N6");
+    HelpSupport = item(HelpMenu, "HelpSupport", QStringLiteral("S&upport"));
+    HelpWarranty = item(HelpMenu, "HelpWarranty", QStringLiteral("&Warranty"));
+    HelpLicense = item(HelpMenu, "HelpLicense", QStringLiteral("&License"));
+    HelpProducts = item(HelpMenu, "HelpProducts", QStringLiteral("&Product Information"));
+    N7 = separator(HelpMenu, "N7");
+    HelpAbout = item(HelpMenu, "HelpAbout", QStringLiteral("&About Zentrope..."));
+
+    PopupMenuReturnAddress = new QMenu(this);
+    PopupMenuReturnAddress->setObjectName(QStringLiteral("PopupMenuReturnAddress"));
+    M_EditReturnAddresses =
+        item(PopupMenuReturnAddress, "M_EditReturnAddresses", QStringLiteral("Edit Return Addresses..."));
+    FontReturnAddress = item(PopupMenuReturnAddress, "FontReturnAddress", QStringLiteral("Font..."));
+    PopupMenuAddress = new QMenu(this);
+    PopupMenuAddress->setObjectName(QStringLiteral("PopupMenuAddress"));
+    M_Cut = item(PopupMenuAddress, "M_Cut", QStringLiteral("Cut"));
+    M_Copy = item(PopupMenuAddress, "M_Copy", QStringLiteral("Copy"));
+    M_Paste = item(PopupMenuAddress, "M_Paste", QStringLiteral("Paste"));
+    M_Delete = item(PopupMenuAddress, "M_Delete", QStringLiteral("&Delete"));
+    N9 = separator(PopupMenuAddress, "N9");
+    M_Font = item(PopupMenuAddress, "M_Font", QStringLiteral("Font..."));
+    PopupMenuGraphic = new QMenu(this);
+    PopupMenuGraphic->setObjectName(QStringLiteral("PopupMenuGraphic"));
+    M_SelectGraphic = item(PopupMenuGraphic, "M_SelectGraphic", QStringLiteral("Select..."));
+    M_UpdateGraphic = item(PopupMenuGraphic, "M_UpdateGraphic", QStringLiteral("Update"));
+    M_ClearGraphic = item(PopupMenuGraphic, "M_ClearGraphic", QStringLiteral("Clear"));
+    M_EditGraphic = item(PopupMenuGraphic, "M_EditGraphic", QStringLiteral("Edit..."));
+    ImageReturnAddress->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    // The menu's shortcuts win over the address boxes' own key bindings.
+    QList<QKeySequence> keys;
+    for (QAction *a : findChildren<QAction *>())
+        if (!a->shortcut().isEmpty())
+            keys << a->shortcut();
+    MemoAddress->setYieldedShortcuts(keys);
+    MemoReturnAddress->setYieldedShortcuts(keys);
+}
+
+void TFormStampMain::CreateDialogComponents()
+{
+    const auto dialog = [&](const char *name, QFileDialog::AcceptMode mode) {
+        auto *d = new QFileDialog(this);
+        d->setObjectName(QString::fromLatin1(name));
+        d->setOption(QFileDialog::DontUseNativeDialog);
+        d->setAcceptMode(mode);
+        return d;
+    };
+    OpenFileDialog = dialog("OpenFileDialog", QFileDialog::AcceptOpen);
+    OpenFileDialog->setDefaultSuffix(QStringLiteral("ENV"));
+    OpenFileDialog->setNameFilters({QStringLiteral("Zentrope files (*.ENV *.env)"),
+                                    QStringLiteral("Text files (*.TXT *.txt)"),
+                                    QStringLiteral("All files (*)")});
+    OpenFileDialog->setWindowTitle(QStringLiteral("Open Zentrope File"));
+    OpenFileDialog->setFileMode(QFileDialog::ExistingFile);
+    SaveFileDialog = dialog("SaveFileDialog", QFileDialog::AcceptSave);
+    SaveFileDialog->setDefaultSuffix(QStringLiteral("ENV"));
+    SaveFileDialog->setNameFilters({QStringLiteral("Zentrope file (*.ENV *.env)"),
+                                    QStringLiteral("Text file (*.TXT *.txt)"),
+                                    QStringLiteral("All files (*)")});
+    SaveFileDialog->setFileMode(QFileDialog::AnyFile);
+    SelectBitmapDialog = dialog("SelectBitmapDialog", QFileDialog::AcceptOpen);
+    SelectBitmapDialog->setDefaultSuffix(QStringLiteral("BMP"));
+    SelectBitmapDialog->setNameFilters(
+        {QStringLiteral("Graphic (BMP, ICO, WMF) (*.BMP *.ICO *.WMF *.bmp *.ico *.wmf)")});
+    SelectBitmapDialog->setWindowTitle(QStringLiteral("Select Return Address Bitmap"));
+    SelectBitmapDialog->setFileMode(QFileDialog::ExistingFile);
+}
+
+void TFormStampMain::WireHandlers()
+{
+    using F = TFormStampMain;
+    const auto click = [&](QAction *a, void (F::*h)(QObject *)) { Wire(a, &QAction::triggered, h); };
+    const auto press = [&](QToolButton *b, void (F::*h)(QObject *)) { Wire(b, &QToolButton::clicked, h); };
+
+    for (QMenu *m : {FileMenu, EditMenu, OptionsMenu, HelpMenu})
+        Wire(m, &QMenu::aboutToShow, &F::UpdateMenu);
+    click(FileNew, &F::FileNewClick);
+    click(FileOpen, &F::FileOpenClick);
+    click(FileSave, &F::FileSaveClick);
+    click(FileSaveAs, &F::FileSaveAsClick);
+    click(FileClose, &F::FileNewClick);
+    click(FilePrintEnvelope, &F::FilePrintEnvelopeClick);
+    click(FilePrintTest, &F::FilePrintTestClick);
+    click(FilePrintSetup, &F::FilePrintSetupClick);
+    click(FileExit, &F::FileExitClick);
+    click(EditCut, &F::EditCutClick);
+    click(EditCopy, &F::EditCopyClick);
+    click(EditPaste, &F::EditPasteClick);
+    click(EditDelete, &F::EditDeleteClick);
+    click(EditClear, &F::EditClearClick);
+    click(EditSelectAll, &F::EditSelectAllClick);
+    click(OptionsReturnAddresses, &F::OptionsReturnAddressesClick);
+    click(OptionsEnvelope, &F::OptionsEnvelopeClick);
+    click(OptionsFontReturnAddress, &F::OptionsFontReturnAddressClick);
+    click(OptionsFontAddress, &F::OptionsFontAddressClick);
+    click(OptionsGraphic, &F::OptionsGraphicClick);
+    click(OptionsUpdateGraphic, &F::OptionsUpdateGraphicClick);
+    click(OptionsClearGraphic, &F::OptionsClearGraphicClick);
+    click(OptionsEditGraphic, &F::OptionsEditGraphicClick);
+    click(OptionsShowHints, &F::OptionsShowHintsClick);
+    click(OptionsBarCode, &F::OptionsBarCodeClick);
+    click(OptionsFontToolbar, &F::OptionsFontToolbarClick);
+    click(HelpContents, &F::HelpContentsClick);
+    click(HelpOverview, &F::HelpOverviewClick);
+    click(HelpSearch, &F::HelpSearchClick);
+    click(HelpSupport, &F::HelpSupportClick);
+    click(HelpWarranty, &F::HelpWarrantyClick);
+    click(HelpLicense, &F::HelpLicenseClick);
+    click(HelpProducts, &F::HelpProductsClick);
+    click(HelpAbout, &F::HelpAboutClick);
+    click(M_EditReturnAddresses, &F::OptionsReturnAddressesClick);
+    click(FontReturnAddress, &F::OptionsFontReturnAddressClick);
+    click(M_Cut, &F::EditCutClick);
+    click(M_Copy, &F::EditCopyClick);
+    click(M_Paste, &F::EditPasteClick);
+    click(M_Delete, &F::EditDeleteClick);
+    click(M_Font, &F::OptionsFontAddressClick);
+    click(M_SelectGraphic, &F::OptionsGraphicClick);
+    click(M_UpdateGraphic, &F::OptionsUpdateGraphicClick);
+    click(M_ClearGraphic, &F::OptionsClearGraphicClick);
+    click(M_EditGraphic, &F::OptionsEditGraphicClick);
+
+    press(SpeedButtonFileNew, &F::FileNewClick);
+    press(SpeedButtonFileOpen, &F::FileOpenClick);
+    press(SpeedButtonFileSave, &F::FileSaveClick);
+    press(SpeedButtonCut, &F::EditCutClick);
+    press(SpeedButtonCopy, &F::EditCopyClick);
+    press(SpeedButtonPaste, &F::EditPasteClick);
+    press(SpeedButtonPrint, &F::SpeedButtonPrintClick);
+    press(SpeedButtonReturnAddresses, &F::OptionsReturnAddressesClick);
+    press(SpeedButtonSize, &F::OptionsEnvelopeClick);
+    press(SpeedButtonBold, &F::SpeedButtonBoldClick);
+    press(SpeedButtonItalic, &F::SpeedButtonItalicClick);
+    press(SpeedButtonUnderline, &F::SpeedButtonUnderlineClick);
+
+    // A combo box's "change" is the user's choice (activated), never a refill.
+    connect(ComboBoxReturnAddress, &QComboBox::activated, this, Guard([this] {
+                AddressFocusNone(ComboBoxReturnAddress);
+                ComboBoxReturnAddressChange(ComboBoxReturnAddress);
+            }));
+    Wire(ComboBoxEnvelopeSize, &QComboBox::activated, &F::AddressFocusNone);
+    Wire(static_cast<PickerCombo *>(ComboBoxEnvelopeSize), &PickerCombo::popupOpened, &F::AddressFocusNone);
+    Wire(static_cast<PickerCombo *>(ComboBoxReturnAddress), &PickerCombo::popupOpened, &F::AddressFocusNone);
+    Wire(ComboBoxFontName, &QComboBox::activated, &F::ComboBoxFontNameChange);
+    Wire(ComboBoxFontSize, &QComboBox::activated, &F::ComboBoxFontSizeChange);
+
+    Wire(PanelEnvelope, &ResizePanel::resized, &F::PanelEnvelopeResize);
+    Wire(ImageReturnAddress, &ImageControl::doubleClicked, &F::OptionsGraphicClick);
+    Wire(ImageStamp, &ImageControl::clicked, &F::FilePrintEnvelopeClick);
+    Wire(MemoReturnAddress, &MemoControl::textChanged, &F::MemoReturnAddressChange);
+    Wire(MemoReturnAddress, &MemoControl::clicked, &F::MemoReturnAddressClick);
+    Wire(MemoReturnAddress, &MemoControl::doubleClicked, &F::OptionsReturnAddressesClick);
+    Wire(MemoAddress, &MemoControl::textChanged, &F::MemoAddressChange);
+    Wire(MemoAddress, &MemoControl::clicked, &F::MemoAddressClick);
+    Wire(MemoAddress, &MemoControl::mouseReleased, &F::MemoAddressMouseUp);
+
+    const auto popup = [this](QWidget *w, QMenu *m) {
+        connect(w, &QWidget::customContextMenuRequested, this,
+                [w, m](const QPoint &pos) { m->popup(w->mapToGlobal(pos)); });
+    };
+    popup(MemoReturnAddress, PopupMenuReturnAddress);
+    popup(MemoAddress, PopupMenuAddress);
+    popup(ImageReturnAddress, PopupMenuGraphic);
+}
+
+void TFormStampMain::AssignHelpContexts()
+{
+    const auto set = [](int ctx, std::initializer_list<QObject *> objects) {
+        for (QObject *o : objects)
+            SetHelpContext(o, ctx);
+    };
+    set(Topic::MainWindow, {this, MemoReturnAddress, MemoAddress, ComboBoxEnvelopeSize, ComboBoxReturnAddress,
+                            PopupMenuAddress, M_UpdateGraphic, SelectBitmapDialog});
+    set(Topic::FileMenu, {FileMenu, FileNew, FileOpen, FileSave, FileSaveAs, FileClose, FilePrintEnvelope,
+                          FilePrintTest, FilePrintSetup, FileExit, OpenFileDialog, SaveFileDialog});
+    set(Topic::EditMenu, {EditMenu, EditCut, EditCopy, EditPaste, EditDelete, EditClear, EditSelectAll, M_Cut,
+                          M_Copy, M_Paste, M_Delete});
+    set(Topic::OptionsMenu,
+        {OptionsMenu, OptionsReturnAddresses, OptionsEnvelope, OptionsFontReturnAddress, OptionsFontAddress,
+         OptionsGraphic, OptionsUpdateGraphic, OptionsClearGraphic, OptionsEditGraphic, OptionsFontToolbar,
+         PopupMenuReturnAddress, M_EditReturnAddresses, FontReturnAddress, M_Font, PopupMenuGraphic,
+         M_SelectGraphic, M_ClearGraphic, M_EditGraphic});
+    set(Topic::Contents, {HelpMenu, HelpContents, HelpSearch, HelpAbout});
+    set(Topic::Overview, {HelpOverview});
+    set(Topic::Support, {HelpSupport});
+    set(Topic::Warranty, {HelpWarranty});
+    set(Topic::Products, {HelpProducts});
+    set(Topic::License, {HelpLicense});
+    // The print dialogs are made when printing; they take these contexts then.
+    setProperty("printDialogHelpContext", Topic::MainWindow);
+    setProperty("printerSetupDialogHelpContext", Topic::PrintSetup);
+}
+
+void TFormStampMain::FormCreate(QObject *)
+{
+    m_state.TestPrint = false;
+    m_state.InLayout = false;
+    m_state.AddressFileName.clear();
+    m_state.PrintEnvelopes = {};
+    m_state.ActiveAddress = aaDestination;
+
+    const ProgramSettings options = Options();
+    CornerGraphic &graphic = Corner();
+    graphic.GraphicFileName = options.GraphicFile();
+    if (!graphic.GraphicFileName.isEmpty()) {
+        Guarded([this] { LoadGraphic(); });
+        graphic.GraphicLoaded = true;
+    } else {
+        graphic.GraphicLoaded = false;
+    }
+    {
+        // Emptying the box is no edit: the command state waits for its first occasion.
+        const QSignalBlocker quiet(MemoAddress);
+        MemoAddress->clear();
+        MemoAddress->setModified(false);
+    }
+
+    m_state.PrintBarCode = options.PrintBarCode();
+    OptionsBarCode->setChecked(m_state.PrintBarCode);
+    PanelFormatToolbar->setVisible(options.FormatToolbar());
+
+    m_session.Application.ShowHint = options.ShowHints();
+    OptionsShowHints->setChecked(m_session.Application.ShowHint);
+    ApplyHintSettings();
+
+    for (MemoControl *memo : {MemoAddress, MemoReturnAddress}) {
+        FontDescription f;
+        f.PixelsPerInch = static_cast<int>(Scale::screenDpi());
+        options.ReadAddressFont(memo == MemoReturnAddress, f);
+        SetAddressFont(memo, f);
+    }
+
+    Guarded([this] { LoadPrinterSettings(); });
+
+    // Window position: the stored sides over the current bounds.
+    IniRect r{x(), y(), x() + width(), y() + height()};
+    bool minimized = false, maximized = false;
+    options.ReadPosition(r, minimized, maximized);
+    move(x(), r.Top);
+    move(r.Left, y());
+    resize(width(), r.Bottom - r.Top);
+    resize(r.Right - r.Left, height());
+    if (minimized)
+        setWindowState(windowState() | Qt::WindowMinimized);
+    if (maximized)
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+    m_created = true;
+
+    AcceptFileDrops();
+    Guarded([this] { RegisterFileType(); });
+    Guarded([this] { InitRecentFiles(); });
+    AssignHelpContexts();
+    m_state.VersionText = QStringLiteral("Version 6.0a");
+    Guarded([this] { FillFontNames(); });
+}
+
+void TFormStampMain::FormActivate(QObject *)
+{
+    FillReturnAddressCombo();
+    ShowReturnAddress();
+    UpdateEnvelopeSizeCombo();
+}
+
+void TFormStampMain::FormCloseQuery(QObject *, bool &CanClose)
+{
+    Options().SetEnvelopeSizeIndex(ComboBoxEnvelopeSize->currentIndex());
+    CanClose = QuerySaveChanges();
+}
+
+void TFormStampMain::FormDestroy(QObject *)
+{
+    if (m_destroyed)
+        return;
+    SavePosition();
+    m_destroyed = true;
+    m_state.PrintEnvelopes = {};
+}
+
+void TFormStampMain::FileExitClick(QObject *)
+{
+    close();
+}
+
+void TFormStampMain::SavePosition()
+{
+    // Until FormCreate has read the stored position, a layout pass must not
+    // overwrite it with the window's first, provisional bounds.
+    if (!m_created || m_destroyed)
+        return;
+    // The frame's position with the inner size, as move() and resize() take them
+    // back, so the window does not drift by its frame at every start.
+    Options().WritePosition(IniRect{x(), y(), x() + width(), y() + height()}, isMinimized(), isMaximized());
+}
+
+void TFormStampMain::closeEvent(QCloseEvent *e)
+{
+    bool canClose = true;
+    bool failed = true;
+    Guarded([&] {
+        FormCloseQuery(this, canClose);
+        failed = false;
+    });
+    if (failed || !canClose) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    emit closed();
+}
+
+void TFormStampMain::resizeEvent(QResizeEvent *e)
+{
+    QMainWindow::resizeEvent(e);
+    Guarded([this] { FormResize(this); });
+}
+
+bool TFormStampMain::event(QEvent *e)
+{
+    if (e->type() == QEvent::StatusTip) {
+        auto *tip = static_cast<QStatusTipEvent *>(e);
+        Guarded([&] { ShowHint(tip->tip()); });
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+} // namespace zentrope

@@ -1,0 +1,254 @@
+#include "app/controls/Controls.h"
+#include "app/mainwindow/FormStampMain.h"
+#include "settings/ProgramSettings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QMimeData>
+#include <QProxyStyle>
+#include <QToolButton>
+#include <QToolTip>
+
+namespace zentrope {
+
+namespace {
+
+// Pop-up hints after 800 ms, as the window asks for them.
+class HintStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == QStyle::SH_ToolTip_WakeUpDelay)
+            return 800;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// Switches the pop-up hint windows off while leaving the hint line fed.
+class HintFilter : public QObject {
+public:
+    HintFilter(QObject *parent, const bool &showHint) : QObject(parent), m_showHint(showHint)
+    {
+        setObjectName(QStringLiteral("HintFilter"));
+    }
+    bool eventFilter(QObject *watched, QEvent *e) override
+    {
+        if (e->type() == QEvent::ToolTip) {
+            if (!m_showHint)
+                return true;
+            auto *w = qobject_cast<QWidget *>(watched);
+            if (w && !w->property("showHint").value<bool>() && w->property("showHint").isValid())
+                return true;
+        }
+        return QObject::eventFilter(watched, e);
+    }
+
+private:
+    const bool &m_showHint;
+};
+
+} // namespace
+
+void TFormStampMain::ApplyHintSettings()
+{
+    // The filter goes with this window; the style and colours stay with the application.
+    if (!findChild<HintFilter *>(QStringLiteral("HintFilter"), Qt::FindDirectChildrenOnly))
+        qApp->installEventFilter(new HintFilter(this, m_session.Application.ShowHint));
+    static bool styled = false;
+    if (!styled) {
+        styled = true;
+        QApplication::setStyle(new HintStyle(QApplication::style()->name()));
+        QPalette tip = QToolTip::palette();
+        tip.setColor(QPalette::ToolTipBase, QColor(0, 255, 255));
+        tip.setColor(QPalette::ToolTipText, Qt::black);
+        QToolTip::setPalette(tip);
+    }
+}
+
+void TFormStampMain::UpdateMenu(QObject *)
+{
+    bool sel = false;
+    const struct {
+        QToolButton *button;
+        const char *ret;
+        const char *dest;
+    } buttons[] = {
+        {SpeedButtonBold, "Bold on/off for return address", "Bold on/off for destination address"},
+        {SpeedButtonItalic, "Italics on/off for return address", "Italics on/off for destination address"},
+        {SpeedButtonUnderline, "Underline on/off for return address",
+         "Underline on/off for destination address"},
+    };
+    if (m_state.ActiveAddress == aaReturn || m_state.ActiveAddress == aaDestination) {
+        const bool ret = m_state.ActiveAddress == aaReturn;
+        MemoControl *memo = ret ? MemoReturnAddress : MemoAddress;
+        sel = memo->textCursor().hasSelection();
+        const QFont f = memo->font();
+        const bool styles[] = {f.bold(), f.italic(), f.underline()};
+        for (int i = 0; i < 3; ++i) {
+            QToolButton *b = buttons[i].button;
+            b->setEnabled(true);
+            b->setChecked(styles[i]);
+            const QString hint = QString::fromLatin1(ret ? buttons[i].ret : buttons[i].dest);
+            b->setToolTip(hint);
+            b->setStatusTip(hint);
+            b->setProperty("showHint", true);
+        }
+        ComboBoxFontName->setEnabled(true);
+        ComboBoxFontName->setCurrentIndex(ComboBoxFontName->findText(f.family(), Qt::MatchFixedString));
+        const QString nameHint =
+            ret ? QStringLiteral("Font for return address") : QStringLiteral("Font for destination address");
+        ComboBoxFontName->setToolTip(nameHint);
+        ComboBoxFontName->setStatusTip(nameHint);
+        ComboBoxFontName->setProperty("showHint", true);
+        ComboBoxFontSize->setEnabled(true);
+        const FontDescription d = AddressFont(memo);
+        ComboBoxFontSize->setCurrentIndex(
+            ComboBoxFontSize->findText(QString::number(d.Size), Qt::MatchExactly));
+        const QString sizeHint = ret ? QStringLiteral("Font size for return address")
+                                     : QStringLiteral("Font size for destination address");
+        ComboBoxFontSize->setToolTip(sizeHint);
+        ComboBoxFontSize->setStatusTip(sizeHint);
+        ComboBoxFontSize->setProperty("showHint", true);
+        PanelWhichAddress->setText(ret ? QStringLiteral(" Return") : QStringLiteral(" Destination"));
+    } else {
+        for (const auto &b : buttons) {
+            b.button->setEnabled(false);
+            b.button->setProperty("showHint", false);
+        }
+        for (QComboBox *c : {ComboBoxFontName, ComboBoxFontSize}) {
+            c->setEnabled(false);
+            c->setProperty("showHint", false);
+        }
+        PanelWhichAddress->setText(QStringLiteral(" "));
+    }
+
+    const bool hasText = MemoAddress->lineCount() > 0;
+    FileSave->setEnabled(hasText && !m_state.AddressFileReadOnly);
+    SpeedButtonFileSave->setEnabled(FileSave->isEnabled());
+    FileSaveAs->setEnabled(hasText);
+    FileClose->setEnabled(hasText);
+    FilePrintEnvelope->setEnabled(hasText);
+    FilePrintTest->setEnabled(FilePrintEnvelope->isEnabled());
+    SpeedButtonPrint->setEnabled(FilePrintEnvelope->isEnabled());
+
+    const bool isDest = m_state.ActiveAddress == aaDestination;
+    const QMimeData *clip = QGuiApplication::clipboard()->mimeData();
+    EditPaste->setEnabled(clip && clip->hasText() && isDest);
+    M_Paste->setEnabled(EditPaste->isEnabled());
+    SpeedButtonPaste->setEnabled(EditPaste->isEnabled());
+    EditCut->setEnabled(sel && isDest);
+    M_Cut->setEnabled(EditCut->isEnabled());
+    SpeedButtonCut->setEnabled(EditCut->isEnabled());
+    EditCopy->setEnabled(sel);
+    M_Copy->setEnabled(EditCopy->isEnabled());
+    SpeedButtonCopy->setEnabled(EditCopy->isEnabled());
+    EditDelete->setEnabled(sel && isDest);
+    M_Delete->setEnabled(EditDelete->isEnabled());
+    EditSelectAll->setEnabled(isDest && hasText);
+    EditClear->setEnabled(isDest && hasText);
+
+    const bool graphic = !Corner().GraphicFileName.isEmpty();
+    for (QAction *a : {OptionsClearGraphic, OptionsUpdateGraphic, OptionsEditGraphic, M_ClearGraphic,
+                       M_UpdateGraphic, M_EditGraphic})
+        a->setEnabled(graphic);
+    OptionsFontToolbar->setChecked(!PanelFormatToolbar->isHidden());
+    PanelModified->setText(MemoAddress->modified() ? QStringLiteral(" Modified") : QString());
+}
+
+void TFormStampMain::MemoAddressClick(QObject *Sender)
+{
+    m_state.ActiveAddress = aaDestination;
+    UpdateMenu(Sender);
+}
+
+void TFormStampMain::MemoReturnAddressClick(QObject *Sender)
+{
+    m_state.ActiveAddress = aaReturn;
+    UpdateMenu(Sender);
+}
+
+void TFormStampMain::AddressFocusNone(QObject *Sender)
+{
+    m_state.ActiveAddress = aaNone;
+    UpdateMenu(Sender);
+}
+
+void TFormStampMain::MemoAddressMouseUp(QObject *Sender)
+{
+    UpdateMenu(Sender);
+}
+
+void TFormStampMain::MemoReturnAddressChange(QObject *Sender)
+{
+    UpdateMenu(Sender);
+}
+
+void TFormStampMain::EditCutClick(QObject *Sender)
+{
+    MemoAddress->cut();
+    UpdateMenu(Sender);
+}
+
+void TFormStampMain::EditCopyClick(QObject *Sender)
+{
+    if (m_state.ActiveAddress == aaReturn)
+        MemoReturnAddress->copy();
+    else if (m_state.ActiveAddress == aaDestination)
+        MemoAddress->copy();
+    UpdateMenu(Sender);
+}
+
+void TFormStampMain::EditPasteClick(QObject *Sender)
+{
+    MemoAddress->paste();
+    UpdateMenu(Sender);
+}
+
+void TFormStampMain::EditDeleteClick(QObject *Sender)
+{
+    QTextCursor c = MemoAddress->textCursor();
+    if (c.hasSelection()) {
+        c.removeSelectedText();
+        MemoAddress->setTextCursor(c);
+    }
+    UpdateMenu(Sender);
+}
+
+void TFormStampMain::EditSelectAllClick(QObject *)
+{
+    MemoAddress->selectAll();
+}
+
+void TFormStampMain::EditClearClick(QObject *Sender)
+{
+    if (!QuerySaveChanges())
+        return;
+    MemoAddress->clear();
+    MemoAddressChange(Sender);
+}
+
+void TFormStampMain::ShowHint(const QString &hint)
+{
+    PanelHints->setText(QLatin1Char(' ') + hint);
+}
+
+void TFormStampMain::OptionsShowHintsClick(QObject *)
+{
+    // The action toggled its own check mark before the handler runs.
+    m_session.Application.ShowHint = OptionsShowHints->isChecked();
+    if (!m_session.Application.ShowHint)
+        QToolTip::hideText();
+    Options().SetShowHints(m_session.Application.ShowHint);
+}
+
+void TFormStampMain::OptionsFontToolbarClick(QObject *)
+{
+    PanelFormatToolbar->setVisible(PanelFormatToolbar->isHidden());
+    Options().SetFormatToolbar(!PanelFormatToolbar->isHidden());
+}
+
+} // namespace zentrope

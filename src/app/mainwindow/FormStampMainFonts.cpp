@@ -1,0 +1,219 @@
+#include "app/controls/Controls.h"
+#include "app/dialogs/FontDialog.h"
+#include "app/mainwindow/FormStampMain.h"
+#include "app/prompt/Prompt.h"
+#include "app/controls/Scale.h"
+#include "settings/ProgramSettings.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QToolButton>
+#include <algorithm>
+#include <cmath>
+
+namespace zentrope {
+
+// Address fonts and the formatting toolbar.
+
+namespace {
+
+// A stored colour with the top bit set names a system colour by its index
+// (window text, button text, ...); anything else is red in the lowest byte.
+QColor colorOf(int32_t color)
+{
+    if (color >= 0)
+        return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+    const QPalette p = QApplication::palette();
+    switch (color & 0xFF) {
+    case 5:
+        return p.color(QPalette::Base); // window background
+    case 9:
+        return p.color(QPalette::HighlightedText); // caption text
+    case 13:
+        return p.color(QPalette::Highlight); // selection
+    case 14:
+        return p.color(QPalette::HighlightedText); // selected text
+    case 15:
+        return p.color(QPalette::Button); // button face
+    case 16:
+        return p.color(QPalette::Dark); // button shadow
+    case 17:
+        return p.color(QPalette::Disabled, QPalette::Text); // grey text
+    case 18:
+        return p.color(QPalette::ButtonText); // button text
+    case 23:
+        return p.color(QPalette::ToolTipText); // hint text
+    case 24:
+        return p.color(QPalette::ToolTipBase); // hint background
+    default:
+        return p.color(QPalette::Text); // window text and the rest
+    }
+}
+
+const char *const kColorNumber = "fontColorNumber";
+
+} // namespace
+
+FontDescription TFormStampMain::AddressFont(MemoControl *memo) const
+{
+    FontDescription d;
+    d.PixelsPerInch = static_cast<int>(Scale::screenDpi());
+    const QFont f = memo->font();
+    d.Name = f.family();
+    if (f.pointSize() > 0)
+        d.SetSize(f.pointSize());
+    else if (f.pointSizeF() > 0)
+        d.SetSize(static_cast<int>(std::lround(f.pointSizeF())));
+    else
+        d.SetHeight(-f.pixelSize());
+    const QColor c = memo->palette().color(QPalette::Text);
+    d.Color = c.red() | (c.green() << 8) | (c.blue() << 16);
+    // The colour number the box was given survives when it is still the one shown,
+    // so a system colour is written back as the system colour.
+    const QVariant stored = memo->property(kColorNumber);
+    if (stored.isValid() && colorOf(stored.toInt()) == c)
+        d.Color = stored.toInt();
+    d.Bold = f.bold();
+    d.Italic = f.italic();
+    d.Underline = f.underline();
+    d.StrikeOut = f.strikeOut();
+    return d;
+}
+
+void TFormStampMain::SetAddressFont(MemoControl *memo, const FontDescription &d)
+{
+    QFont f(d.Name);
+    // The point size holds at the screen's design resolution, as the height says.
+    f.setPointSize(std::max(1, d.Size));
+    f.setBold(d.Bold);
+    f.setItalic(d.Italic);
+    f.setUnderline(d.Underline);
+    f.setStrikeOut(d.StrikeOut);
+    memo->setFont(f);
+    QPalette p = memo->palette();
+    const QColor c = colorOf(d.Color);
+    // Both groups, so the text keeps its colour when the box loses the focus.
+    p.setColor(QPalette::Active, QPalette::Text, c);
+    p.setColor(QPalette::Inactive, QPalette::Text, c);
+    memo->setPalette(p);
+    memo->setProperty(kColorNumber, d.Color);
+}
+
+MemoControl *TFormStampMain::ActiveAddressMemo() const
+{
+    switch (m_state.ActiveAddress) {
+    case aaReturn:
+        return MemoReturnAddress;
+    case aaDestination:
+        return MemoAddress;
+    case aaNone:
+        break;
+    }
+    return nullptr;
+}
+
+void TFormStampMain::ChangeAddressFont(MemoControl *memo,
+                                       const std::function<void(FontDescription &)> &change)
+{
+    FontDescription d = AddressFont(memo);
+    change(d);
+    SetAddressFont(memo, d);
+    Options().WriteAddressFont(memo == MemoReturnAddress, d);
+}
+
+void TFormStampMain::FillFontNames()
+{
+    // Every family the screen offers, scalable or not; the list shows them sorted.
+    QStringList names = QFontDatabase::families();
+    std::stable_sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    ComboBoxFontName->clear();
+    ComboBoxFontName->addItems(names);
+}
+
+void TFormStampMain::ComboBoxFontNameChange(QObject *)
+{
+    MemoControl *memo = ActiveAddressMemo();
+    const int i = ComboBoxFontName->currentIndex();
+    if (!memo || i < 0)
+        return;
+    const QString name = ComboBoxFontName->itemText(i);
+    ChangeAddressFont(memo, [&](FontDescription &d) { d.Name = name; });
+}
+
+void TFormStampMain::ComboBoxFontSizeChange(QObject *)
+{
+    MemoControl *memo = ActiveAddressMemo();
+    const int i = ComboBoxFontSize->currentIndex();
+    if (!memo || i < 0)
+        return;
+    bool ok = false;
+    const int points = ComboBoxFontSize->itemText(i).trimmed().toInt(&ok);
+    if (!ok)
+        return;
+    ChangeAddressFont(memo, [&](FontDescription &d) { d.SetSize(points); });
+}
+
+// Each button has flipped its down state before its click arrives.
+void TFormStampMain::SpeedButtonBoldClick(QObject *)
+{
+    if (MemoControl *memo = ActiveAddressMemo()) {
+        const bool on = SpeedButtonBold->isChecked();
+        ChangeAddressFont(memo, [on](FontDescription &d) { d.Bold = on; });
+    }
+}
+
+void TFormStampMain::SpeedButtonItalicClick(QObject *)
+{
+    if (MemoControl *memo = ActiveAddressMemo()) {
+        const bool on = SpeedButtonItalic->isChecked();
+        ChangeAddressFont(memo, [on](FontDescription &d) { d.Italic = on; });
+    }
+}
+
+void TFormStampMain::SpeedButtonUnderlineClick(QObject *)
+{
+    if (MemoControl *memo = ActiveAddressMemo()) {
+        const bool on = SpeedButtonUnderline->isChecked();
+        ChangeAddressFont(memo, [on](FontDescription &d) { d.Underline = on; });
+    }
+}
+
+void TFormStampMain::RunFontDialog(MemoControl *memo)
+{
+    if (!FontDialog)
+        FontDialog = new AddressFontDialog(this);
+    const FontDescription before = AddressFont(memo);
+    FontDialog->setCurrentFont(memo->font());
+    FontDialog->setColor(before.Color);
+    if (Prompt::exec(*FontDialog) != QDialog::Accepted)
+        return;
+    const QFont chosen = FontDialog->currentFont();
+    const int32_t color = FontDialog->color();
+    ChangeAddressFont(memo, [&](FontDescription &d) {
+        d.Name = chosen.family();
+        if (chosen.pointSize() > 0)
+            d.SetSize(chosen.pointSize());
+        else if (chosen.pointSizeF() > 0)
+            d.SetSize(static_cast<int>(std::lround(chosen.pointSizeF())));
+        d.Bold = chosen.bold();
+        d.Italic = chosen.italic();
+        d.Underline = chosen.underline();
+        d.StrikeOut = chosen.strikeOut();
+        d.Color = color;
+    });
+}
+
+void TFormStampMain::OptionsFontAddressClick(QObject *)
+{
+    RunFontDialog(MemoAddress);
+}
+
+void TFormStampMain::OptionsFontReturnAddressClick(QObject *)
+{
+    RunFontDialog(MemoReturnAddress);
+}
+
+} // namespace zentrope

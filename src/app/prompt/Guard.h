@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <exception>
+#include <utility>
+
+namespace zentrope {
+
+// Shows an error that ended a command in the application's error box.
+void ShowErrorBox(const QString &text);
+
+// Runs one handler entered from Qt: an error ends the handler here and is shown,
+// so no exception ever crosses the event loop.
+template <typename F> void Guarded(F &&f) noexcept
+{
+    try {
+        std::forward<F>(f)();
+    } catch (const std::exception &e) {
+        ShowErrorBox(QString::fromStdString(e.what()));
+    } catch (...) {
+        ShowErrorBox(QStringLiteral("Unexpected error"));
+    }
+}
+
+// Wraps a handler for connect(): the slot runs inside Guarded.
+template <typename F> auto Guard(F f)
+{
+    return [f = std::move(f)](auto &&...) { Guarded(f); };
+}
+
+} // namespace zentrope

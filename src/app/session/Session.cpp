@@ -1,0 +1,180 @@
+#include "app/session/Session.h"
+
+#include "app/dialogs/DlgAbout.h"
+#include "app/dialogs/DlgEnvelopeSizes.h"
+#include "app/dialogs/DlgNewEnvelopeSize.h"
+#include "app/dialogs/DlgNewReturnAddress.h"
+#include "app/dialogs/DlgReturnAddresses.h"
+#include "app/dialogs/FormPrintStatus.h"
+#include "app/mainwindow/FormStampMain.h"
+#include "app/prompt/Guard.h"
+#include "app/help/HelpDesk.h"
+#include "app/prompt/Prompt.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+
+namespace zentrope {
+
+struct ZentropeSession::Windows {
+    std::unique_ptr<TFormStampMain> main;
+    std::unique_ptr<TDlgAbout> about;
+    std::unique_ptr<TDlgNewReturnAddress> newReturnAddress;
+    std::unique_ptr<TDlgNewEnvelopeSize> newEnvelopeSize;
+    std::unique_ptr<TDlgEnvelopeSizes> envelopeSizes;
+    std::unique_ptr<TDlgReturnAddresses> returnAddresses;
+    std::unique_ptr<TFormPrintStatus> printStatus;
+};
+
+ZentropeSession::ZentropeSession()
+    : m_help(std::make_unique<HelpDesk>(m_state.Application)), m_windows(std::make_unique<Windows>())
+{
+}
+
+ZentropeSession::~ZentropeSession()
+{
+    Shutdown();
+}
+
+void ZentropeSession::Start(const StartOptions &options)
+{
+    ApplicationInfo &app = m_state.Application;
+    app.ExeName = options.ProgramPath.isEmpty() ? QCoreApplication::applicationFilePath()
+                                                : QFileInfo(options.ProgramPath).absoluteFilePath();
+    const QString settings = options.SettingsPath.isEmpty()
+                                 ? SettingsFilePath(QFileInfo(app.ExeName).absolutePath())
+                                 : options.SettingsPath;
+    m_state.Settings = std::make_unique<TQevIniFile>(QFileInfo(settings).absoluteFilePath());
+    m_state.RecentFiles = std::make_unique<TOldFileList>(*m_state.Settings);
+    m_state.Printer = std::make_unique<TPrinterDevice>();
+    app.Title = QStringLiteral("Zentrope");
+    app.HelpFile = QStringLiteral("zentrope.hlp");
+    QGuiApplication::setApplicationDisplayName(QString());
+
+    Windows &w = *m_windows;
+    w.main = std::make_unique<TFormStampMain>(m_state, *m_help);
+    TFormStampMain *main = w.main.get();
+    m_help->SetMainWindow(main);
+    Prompt::helpHandler() = [help = m_help.get()](int topic) { help->ShowTopic(topic); };
+    Prompt::afterModalHandler() = [main] {
+        if (main->isVisible())
+            Guarded([main] { main->FormActivate(main); });
+    };
+    QObject::connect(main, &TFormStampMain::closed, main, [help = m_help.get()] { help->Close(); });
+
+    w.about = std::make_unique<TDlgAbout>(main);
+    w.newReturnAddress = std::make_unique<TDlgNewReturnAddress>(main);
+    w.newEnvelopeSize = std::make_unique<TDlgNewEnvelopeSize>(main);
+    w.envelopeSizes = std::make_unique<TDlgEnvelopeSizes>(m_state.EnvelopeSizes, *m_state.Settings,
+                                                          m_state.Graphic, *w.newEnvelopeSize, main);
+    TDlgEnvelopeSizes *sizes = w.envelopeSizes.get();
+    QObject::connect(sizes, &TDlgEnvelopeSizes::catalogChanged, main,
+                     Guard([main] { main->UpdateEnvelopeSizeCombo(); }));
+    QObject::connect(sizes, &TDlgEnvelopeSizes::envelopeShown, main,
+                     [main](int index) { Guarded([&] { main->SelectEnvelopeSize(index); }); });
+    QObject::connect(sizes, &TDlgEnvelopeSizes::printSetupRequested, main,
+                     Guard([main, sizes] { main->FilePrintSetupClick(sizes->SetupBtn); }));
+    w.returnAddresses = std::make_unique<TDlgReturnAddresses>(m_state.ReturnAddresses, *m_state.Settings,
+                                                              *w.newReturnAddress, main);
+    TDlgReturnAddresses *returns = w.returnAddresses.get();
+    QObject::connect(returns, &TDlgReturnAddresses::catalogChanged, main,
+                     Guard([main] { main->FillReturnAddressCombo(); }));
+    QObject::connect(returns, &TDlgReturnAddresses::addressShown, main,
+                     [main](int index) { Guarded([&] { main->SelectReturnAddress(index); }); });
+    QObject::connect(returns, &TDlgReturnAddresses::detailsChanged, main,
+                     Guard([main] { main->ShowReturnAddress(); }));
+    w.printStatus = std::make_unique<TFormPrintStatus>(main);
+    main->SetDialogs({w.about.get(), sizes, returns, w.printStatus.get()});
+
+    // Each catalog dialog loads its catalog as it comes into being; the
+    // pickers follow.
+    Guarded([sizes] { sizes->FormCreate(sizes); });
+    Guarded([returns] { returns->FormCreate(returns); });
+    m_started = true;
+
+    Guarded([&] { main->RunCommandLine(options.Arguments); });
+}
+
+int ZentropeSession::Exec()
+{
+    TFormStampMain *main = MainWindow();
+    if (!main)
+        return 1;
+    QEventLoop loop;
+    QObject::connect(main, &TFormStampMain::closed, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &loop, &QEventLoop::quit);
+    main->show();
+    Guarded([main] { main->FormActivate(main); });
+    if (main->isVisible())
+        loop.exec();
+    return 0;
+}
+
+void ZentropeSession::Shutdown()
+{
+    if (!m_started)
+        return;
+    m_started = false;
+    Prompt::afterModalHandler() = nullptr;
+    Prompt::helpHandler() = nullptr;
+    Windows &w = *m_windows;
+    // The catalogs are saved here, in the order their dialogs are destroyed,
+    // since nothing may throw from a destructor.
+    Guarded([&] { m_state.ReturnAddresses.Save(*m_state.Settings); });
+    Guarded([&] { m_state.EnvelopeSizes.Save(*m_state.Settings); });
+    w.printStatus.reset();
+    w.returnAddresses.reset();
+    w.envelopeSizes.reset();
+    w.newEnvelopeSize.reset();
+    w.newReturnAddress.reset();
+    w.about.reset();
+    Guarded([&] { w.main->FormDestroy(w.main.get()); });
+    w.main.reset();
+    m_state.Printer.reset();
+    m_state.RecentFiles.reset();
+    m_state.Settings.reset();
+}
+
+TFormStampMain *ZentropeSession::MainWindow() const
+{
+    return m_windows->main.get();
+}
+
+TDlgEnvelopeSizes *ZentropeSession::EnvelopeSizesDialog() const
+{
+    return m_windows->envelopeSizes.get();
+}
+
+TDlgReturnAddresses *ZentropeSession::ReturnAddressesDialog() const
+{
+    return m_windows->returnAddresses.get();
+}
+
+TFormPrintStatus *ZentropeSession::PrintStatusWindow() const
+{
+    return m_windows->printStatus.get();
+}
+
+int RunZentrope(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zentrope"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/zentrope/icons/zentrope.svg")));
+    QStringList args;
+    for (int i = 1; i < argc; ++i) {
+        if (!argv[i] || !*argv[i])
+            break; // an empty argument ends the list
+        args << QString::fromLocal8Bit(argv[i]);
+    }
+    ZentropeSession session;
+    int rc = 0;
+    Guarded([&] {
+        session.Start(StartOptions{args, {}, {}});
+        rc = session.Exec();
+    });
+    session.Shutdown();
+    return rc;
+}
+
+} // namespace zentrope
