@@ -45,22 +45,10 @@ QString poBoxWord(const QString &code)
     return QStringLiteral("PO Box");
 }
 
-QStringList splitLines(const QString &text)
-{
-    QStringList out;
-    const auto parts = QStringView(text).split(u'\n');
-    for (QStringView part : parts) {
-        const QString line = part.trimmed().toString();
-        if (!line.isEmpty())
-            out.append(line);
-    }
-    return out;
-}
-
 // A part that belongs on one line: its own line breaks become blanks.
 QString oneLine(const QString &text)
 {
-    return splitLines(text).join(QLatin1Char(' '));
+    return VisibleLines(text).join(QLatin1Char(' '));
 }
 
 QString joinNonEmpty(const QStringList &parts, const QString &separator)
@@ -104,6 +92,30 @@ QString countryLine(const QString &text, const QString &code)
 
 } // namespace
 
+QStringList VisibleLines(const QString &text)
+{
+    QStringList out;
+    QString line;
+    auto flush = [&] {
+        const QString trimmed = line.trimmed();
+        if (!trimmed.isEmpty())
+            out.append(trimmed);
+        line.clear();
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator) {
+            flush();
+        } else if (c.category() == QChar::Other_Control) {
+            line.append(QLatin1Char(' '));
+        } else {
+            line.append(c);
+        }
+    }
+    flush();
+    return out;
+}
+
 QStringList FormatAddressParts(const PostalAddress &address, const QString &homeCountry)
 {
     const QString home = homeCode(homeCountry);
@@ -111,8 +123,8 @@ QStringList FormatAddressParts(const PostalAddress &address, const QString &home
     const QString destination = country.isEmpty() ? home : CountryCode(country);
     const bool abroad = !country.isEmpty() && destination != home;
 
-    QStringList lines = splitLines(address.Extended);
-    lines += splitLines(address.Street);
+    QStringList lines = VisibleLines(address.Extended);
+    lines += VisibleLines(address.Street);
     const QString box = oneLine(address.PoBox);
     if (!box.isEmpty())
         lines.append(isNumber(box) ? poBoxWord(destination) + QLatin1Char(' ') + box : box);
@@ -150,7 +162,7 @@ QStringList FormatAddressParts(const PostalAddress &address, const QString &home
 
 QStringList LabelLines(const QString &label, const QString &homeCountry)
 {
-    QStringList lines = splitLines(QString(label).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    QStringList lines = VisibleLines(label);
     if (!lines.isEmpty() && CountryCode(lines.last()) == homeCode(homeCountry))
         lines.removeLast();
     return lines;

@@ -26,6 +26,11 @@ namespace zentrope {
 // A post office box that is only a number gets the destination's word for it
 // ("PO Box 12", "Postfach 12").
 
+// The lines of a text as an envelope shows them: split at line breaks, control
+// characters blanked (a NUL would cut an address file short), trimmed, and
+// empty ones dropped.
+QStringList VisibleLines(const QString &text);
+
 // The address's lines: the user's label when there is one, else the parts.
 QStringList AddressLines(const PostalAddress &address, const QString &homeCountry);
 

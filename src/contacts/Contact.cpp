@@ -2,11 +2,24 @@
 
 namespace zentrope {
 
+namespace {
+
+// Text that shows something: not only blanks and control characters.
+bool visible(const QString &text)
+{
+    for (QChar c : text)
+        if (!c.isSpace() && c.category() != QChar::Other_Control)
+            return true;
+    return false;
+}
+
+} // namespace
+
 bool PostalAddress::IsEmpty() const
 {
     for (const QString *part :
          {&Label, &PoBox, &Extended, &Street, &Locality, &Region, &PostalCode, &Country})
-        if (!part->trimmed().isEmpty())
+        if (visible(*part))
             return false;
     return true;
 }
@@ -48,7 +61,7 @@ int Contact::DefaultAddress() const
 
 bool Contact::IsEmpty() const
 {
-    return DisplayName().isEmpty() && Addresses.isEmpty();
+    return !visible(DisplayName()) && Addresses.isEmpty();
 }
 
 QString AddressKindName(const PostalAddress &address)

@@ -125,18 +125,36 @@ QChar DetectCsvSeparator(QStringView text)
     return QLatin1Char(',');
 }
 
+namespace {
+
+// Where the header starts, after blank lines and the "sep=;" line Excel writes
+// to name the separator; sep is that separator or the one detected.
+qsizetype startOfTable(QStringView text, QChar &sep)
+{
+    qsizetype pos = 0;
+    while (pos < text.size() && (isLineBreak(text[pos]) || text[pos] == u' '))
+        ++pos;
+    const QStringView rest = text.sliced(pos);
+    if (rest.startsWith(u"sep=", Qt::CaseInsensitive) && rest.size() >= 5 && !isLineBreak(rest[4]) &&
+        rest[4] != u'"' && (rest.size() == 5 || isLineBreak(rest[5]))) {
+        sep = rest[4];
+        return skipLineBreak(text, pos + 5);
+    }
+    sep = DetectCsvSeparator(rest);
+    return pos;
+}
+
+} // namespace
+
 bool LooksLikeCsv(const QByteArray &bytes)
 {
     const QString text = DecodeImportedText(bytes.left(64 * 1024));
     if (text.trimmed().isEmpty() || looksBinary(text))
         return false;
-    qsizetype pos = 0;
-    while (pos < text.size() && (isLineBreak(text[pos]) || text[pos] == u' '))
-        ++pos;
-    const QStringView rest = QStringView(text).sliced(pos);
+    QChar sep;
+    qsizetype pos = startOfTable(text, sep);
     QStringList cells;
-    qsizetype at = 0;
-    readRecord(rest, at, DetectCsvSeparator(rest), true, cells);
+    readRecord(text, pos, sep, true, cells);
     int filled = 0;
     for (const QString &c : cells)
         if (!c.trimmed().isEmpty())
@@ -149,10 +167,7 @@ CsvTable ReadCsvTable(const QByteArray &bytes)
     CsvTable table;
     const QString decoded = DecodeImportedText(bytes);
     const QStringView text(decoded);
-    qsizetype pos = 0;
-    while (pos < text.size() && isLineBreak(text[pos]))
-        ++pos;
-    table.Separator = DetectCsvSeparator(text.sliced(pos));
+    qsizetype pos = startOfTable(text, table.Separator);
 
     bool lineQuotes = false;
     bool haveHeader = false;

@@ -8,12 +8,7 @@ namespace {
 
 void appendLines(QStringList &out, const QString &text)
 {
-    const auto parts = QStringView(text).split(u'\n');
-    for (QStringView part : parts) {
-        const QStringView line = part.trimmed();
-        if (!line.isEmpty())
-            out.append(line.toString());
-    }
+    out += VisibleLines(text);
 }
 
 } // namespace

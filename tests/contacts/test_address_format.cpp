@@ -169,6 +169,14 @@ TEST(AddressFormat, LabelsAndEnvelopes)
               QStringLiteral("Ada Lovelace\nEngines Ltd\n1 Main St\nEly, NV 89301"));
     EXPECT_EQ(EnvelopeText(c, 5, QStringLiteral("US")), QStringLiteral("Ada Lovelace\nEngines Ltd"));
 
+    // Control characters never reach the address text: a NUL would end an
+    // address file there.
+    Contact odd;
+    odd.FormattedName = QString::fromUtf8("Ada\0\x01Lovelace\x7F", 14);
+    odd.Addresses = {PostalAddress()};
+    odd.Addresses[0].Street = QStringLiteral("\x1B\u2028 1 Main St\u2029");
+    EXPECT_EQ(EnvelopeText(odd, 0, QStringLiteral("US")), QStringLiteral("Ada  Lovelace\n1 Main St"));
+
     // Choices out of range and contacts without an address are passed over.
     Contact none;
     none.FormattedName = QStringLiteral("Nobody");

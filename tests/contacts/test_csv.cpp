@@ -73,6 +73,11 @@ TEST(CsvImport, EncodingsSeparatorsAndHeaderVariants)
                   QStringLiteral("Zoë Ærø\nØrsted A/S\nNørre Allé 1\n3. sal\n2200 København"));
     }
 
+    // Excel names its separator on a line of its own.
+    const CsvTable excel = ReadCsvTable("sep=,\r\nName;Note,City\r\nAda;x,Ely\r\n");
+    EXPECT_EQ(excel.Header, QStringList({"Name;Note", "City"}));
+    EXPECT_EQ(excel.Rows.size(), 1);
+
     // Thunderbird in English, as it writes it: a comma after every record.
     const QByteArray thunderbird =
         "First Name,Last Name,Display Name,Nickname,Primary Email,Home Address,Home Address 2,Home City,"
