@@ -88,4 +88,16 @@ TEST(CsvImport, EncodingsSeparatorsAndHeaderVariants)
     EXPECT_EQ(tb.Preset, CsvPreset::Thunderbird);
     EXPECT_EQ(ImportedText(tb.Contacts, DefaultChoices(tb.Contacts), QStringLiteral("US")),
               QStringLiteral("Ada L.\nEngines\n1 Main St, Rear\nEly, NV 89301"));
+
+    // Outlook without its byte order mark, and with only the whole address
+    // in "Home Address": that is used when the parts are empty.
+    const QString outlook =
+        QStringLiteral("\"First Name\",\"Last Name\",\"Home Address\",\"Home Street\",\"Home City\"\r\n"
+                       "\"Åsa\",\"Berg\",\"Storgatan 1\r\n111 22 Stockholm\",\"\",\"\"\r\n");
+    QStringEncoder le(QStringEncoder::Utf16LE);
+    const ContactImport ol = ReadContacts(le.encode(outlook), QStringLiteral("outlook.csv"));
+    EXPECT_EQ(ol.Preset, CsvPreset::Outlook);
+    ASSERT_EQ(ol.Contacts.size(), 1);
+    EXPECT_EQ(EnvelopeText(ol.Contacts[0], 0, QStringLiteral("SE")),
+              QStringLiteral("Åsa Berg\nStorgatan 1\n111 22 Stockholm"));
 }

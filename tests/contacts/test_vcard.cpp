@@ -44,3 +44,30 @@ TEST(VCardReader, EscapesLineEndsAndEncodings)
     EXPECT_TRUE(list.Contacts[0].Addresses[0].Home);
     EXPECT_EQ(list.Contacts[0].Addresses[0].Label, QStringLiteral("1 Rue Haute\n75001 Paris"));
 }
+
+TEST(VCardReader, LabelsAndCaptionsFindTheirAddress)
+{
+    // A LABEL goes to the ADR of its group, else to one of its kind; Apple's
+    // own caption sets the kind; a quoted-printable "=" never takes in the
+    // line that closes the card.
+    const QByteArray bytes = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann Lee\r\n"
+                             "item1.ADR:;;1 Oak Rd;Ely;NV;89301;\r\n"
+                             "item1.X-ABLabel:_$!<Home>!$_\r\n"
+                             "ADR;TYPE=WORK:;;2 Elm Rd;Ely;NV;89301;\r\n"
+                             "LABEL;TYPE=WORK:Elm Works\\n2 Elm Rd\\nEly\\, NV 89301\r\n"
+                             "item1.LABEL:Oak House\\n1 Oak Rd\r\n"
+                             "NOTE;ENCODING=QUOTED-PRINTABLE:cut short=\r\n"
+                             "END:VCARD\r\n"
+                             "BEGIN:VCARD\r\nVERSION:2.1\r\nFN:Bo\r\nLABEL:9 Pine Rd\r\nEND:VCARD\r\n";
+    const ContactList list = ReadVCards(bytes);
+    EXPECT_EQ(list.Unreadable, 0);
+    ASSERT_EQ(list.Contacts.size(), 2);
+    const Contact &ann = list.Contacts[0];
+    ASSERT_EQ(ann.Addresses.size(), 2);
+    EXPECT_TRUE(ann.Addresses[0].Home);
+    EXPECT_EQ(ann.Addresses[0].Label, QStringLiteral("Oak House\n1 Oak Rd"));
+    EXPECT_EQ(ann.Addresses[1].Label, QStringLiteral("Elm Works\n2 Elm Rd\nEly, NV 89301"));
+    EXPECT_EQ(ann.DefaultAddress(), 0);
+    ASSERT_EQ(list.Contacts[1].Addresses.size(), 1);
+    EXPECT_EQ(list.Contacts[1].Addresses[0].Label, QStringLiteral("9 Pine Rd"));
+}
