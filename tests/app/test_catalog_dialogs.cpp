@@ -274,6 +274,7 @@ TEST_F(CatalogDialogsTest, TypingInTheDetailsChangesTheEnvelopeAtOnce)
     Prompt::push([&](QDialog &d) {
         auto &dlg = static_cast<TDlgReturnAddresses &>(d);
         EXPECT_EQ(d.windowTitle(), "Define Return Addresses");
+        EXPECT_EQ(d.focusWidget(), dlg.OKBtn); // the first showing
         EXPECT_EQ(dlg.LabelDetails->text(), "Return address for \"home\"");
         EXPECT_EQ(dlg.EditDefault->text(), "home");
         dlg.MemoDetails->moveCursor(QTextCursor::End);

@@ -127,6 +127,11 @@ TEST_F(CommandStateTest, ReturnAddressSelectionAllowsOnlyCopy)
     EXPECT_TRUE(enabled("EditPaste"));
     EXPECT_FALSE(find<QToolButton>("SpeedButtonBold")->isChecked());
     EXPECT_EQ(caption("PanelWhichAddress"), QStringLiteral(" Destination"));
+
+    // A right click opens the box's menu but is no click: the active box stays.
+    QTest::mouseClick(ret->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+    find<QMenu>("PopupMenuReturnAddress")->hide();
+    EXPECT_EQ(main->State().ActiveAddress, aaDestination);
 }
 
 TEST_F(CommandStateTest, OpeningAPickerDisablesFormattingAndEditCommands)

@@ -198,34 +198,49 @@ TEST_F(DocumentTest, SaveAsOntoReadOnlyFileAsksAgain)
     EXPECT_TRUE(main->windowTitle().endsWith(QStringLiteral(" (read-only)")));
 }
 
-TEST_F(DocumentTest, YesThenCancelOnUntitledStillPerformsThePendingAction)
+TEST_F(DocumentTest, YesThenCancelKeepsTheDocumentAndStopsThePendingAction)
 {
     start();
     const QString path = file(QStringLiteral("next.env"), "Next");
-    type(QStringLiteral("Lost"));
+    type(QStringLiteral("Kept"));
     answerMessage(Prompt::Yes, question(QStringLiteral("Untitled")));
     answerSave(QString());
     find("FileNew")->trigger();
-    expectDocument(QString(), QString(), QStringLiteral("Zentrope"), false);
+    expectDocument(QStringLiteral("Kept"), QString(), QStringLiteral("Zentrope"), true);
 
-    type(QStringLiteral("Lost too"));
+    // Open stops before its dialog; exit leaves the window open.
     answerMessage(Prompt::Yes, question(QStringLiteral("Untitled")));
     answerSave(QString());
-    answerOpen(path);
     find("FileOpen")->trigger();
-    expectDocument(QStringLiteral("Next"), path, "Zentrope - " + path, false);
+    expectDocument(QStringLiteral("Kept"), QString(), QStringLiteral("Zentrope"), true);
+    answerMessage(Prompt::Yes, question(QStringLiteral("Untitled")));
+    answerSave(QString());
+    main->close();
+    EXPECT_TRUE(main->isVisible());
 
-    // The program exits as well.
+    // A read-only document keeps its name, flag and caption.
+    answerMessage(Prompt::No, question(QStringLiteral("Untitled")));
+    open(path, true);
     type(QStringLiteral(" changed"));
     answerMessage(Prompt::Yes, question(path));
-    // An emptied, modified document saved through Yes gives a 0-byte file.
+    answerMessage(Prompt::Ok, readOnlyText(path));
+    answerSave(QString());
+    find("FileNew")->trigger();
+    expectDocument(QStringLiteral("Next changed"), path, "Zentrope - " + path + " (read-only)", true);
+    EXPECT_TRUE(main->State().AddressFileReadOnly);
+    EXPECT_EQ(bytesOf(path), QByteArray("Next"));
+
+    // Yes with a successful save goes on: an emptied document gives a 0-byte file.
+    const QString other = file(QStringLiteral("other.env"), "Other");
+    answerMessage(Prompt::No, question(path));
+    open(other);
     memo()->selectAll();
     QTest::keyClick(memo(), Qt::Key_Delete);
     EXPECT_TRUE(memo()->modified());
-    EXPECT_EQ(bytesOf(path), QByteArray("Next"));
+    answerMessage(Prompt::Yes, question(other));
     main->close();
     EXPECT_FALSE(main->isVisible());
-    EXPECT_EQ(bytesOf(path), QByteArray());
+    EXPECT_EQ(bytesOf(other), QByteArray());
 }
 
 TEST_F(DocumentTest, ClearKeepsTheFileName)

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QRegularExpression>
 #include <QPrinter>
 #include <QProcess>
 #include <QToolButton>
@@ -203,20 +204,37 @@ TEST_F(FontsTest, DialogChangesItsOwnBoxAndKeepsEffectsAndColourAcrossARestart)
     EXPECT_EQ(find<QComboBox>("ComboBoxFontSize")->currentIndex(), -1);
 }
 
-TEST_F(FontsTest, FaceListHoldsEveryFamilySortedIgnoringCase)
+TEST_F(FontsTest, FaceListNamesEachFamilyOnceAndShowsTheSubstitutedDefault)
 {
     start();
     auto *names = find<QComboBox>("ComboBoxFontName");
     QStringList items;
     for (int i = 0; i < names->count(); ++i)
         items << names->itemText(i);
-    QStringList families = QFontDatabase::families();
-    EXPECT_EQ(items.size(), families.size());
-    for (const QString &f : families)
-        EXPECT_TRUE(items.contains(f)) << f.toStdString();
+    // Every family once, under its plain name, never with a foundry tag.
+    for (QString f : QFontDatabase::families()) {
+        f.remove(QRegularExpression(QStringLiteral("\\s*\\[[^\\]]*\\]$")));
+        EXPECT_EQ(items.count(f), 1) << f.toStdString();
+    }
+    EXPECT_TRUE(items.filter(QStringLiteral("[")).isEmpty()) << items.join(u',').toStdString();
     for (int i = 1; i < items.size(); ++i)
         EXPECT_LE(QString::compare(items[i - 1], items[i], Qt::CaseInsensitive), 0)
             << items[i - 1].toStdString() << " before " << items[i].toStdString();
+
+    // The default face, drawn as Liberation Sans, is listed and selected; the
+    // font dialog confirmed without another face keeps it.
+    clickInto("MemoAddress");
+    EXPECT_EQ(names->currentText(), QStringLiteral("Arial"));
+    Prompt::push([](QDialog &) { return int(QDialog::Accepted); });
+    find<QAction>("OptionsFontAddress")->trigger();
+    EXPECT_EQ(ini("EnvelopeFont", "FontName"), QStringLiteral("Arial"));
+    EXPECT_EQ(find<MemoControl>("MemoAddress")->font().family(), QStringLiteral("Arial"));
+
+    // The style buttons are navy while usable, the style's grey when disabled.
+    auto *bold = find<QToolButton>("SpeedButtonBold");
+    EXPECT_EQ(bold->palette().color(QPalette::Active, QPalette::ButtonText), QColor(0, 0, 128));
+    EXPECT_EQ(bold->palette().color(QPalette::Disabled, QPalette::ButtonText),
+              QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
 }
 
 TEST_F(FontsTest, SystemColourNumberIsShownAndWrittenBack)

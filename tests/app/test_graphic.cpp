@@ -7,7 +7,9 @@
 #include <QFileDialog>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTextStream>
+#include <algorithm>
 
 using namespace zentrope;
 using namespace zentrope::test;
@@ -42,6 +44,19 @@ protected:
         Prompt::push([path](QDialog &d) {
             EXPECT_EQ(d.objectName(), QStringLiteral("SelectBitmapDialog"));
             EXPECT_EQ(d.windowTitle(), QStringLiteral("Select Return Address Bitmap"));
+            // One caption; the extensions match in any letter case.
+            auto &fd = static_cast<QFileDialog &>(d);
+            EXPECT_TRUE(fd.testOption(QFileDialog::HideNameFilterDetails));
+            EXPECT_EQ(fd.nameFilters().size(), 1);
+            const QString filter = fd.nameFilters().value(0);
+            const QStringList patterns =
+                filter.mid(filter.lastIndexOf(u'(') + 1).chopped(1).split(u' ', Qt::SkipEmptyParts);
+            for (const char *name : {"logo.bmp", "LOGO.BMP", "Logo.Ico", "mark.wMf"})
+                EXPECT_TRUE(std::any_of(patterns.begin(), patterns.end(), [&](const QString &p) {
+                    return QRegularExpression::fromWildcard(p, Qt::CaseSensitive)
+                        .match(QLatin1String(name))
+                        .hasMatch();
+                })) << name;
             if (path.isEmpty())
                 return int(QDialog::Rejected);
             static_cast<QFileDialog &>(d).selectFile(path);

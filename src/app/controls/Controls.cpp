@@ -60,7 +60,9 @@ bool MemoControl::event(QEvent *e)
 void MemoControl::mousePressEvent(QMouseEvent *e)
 {
     QPlainTextEdit::mousePressEvent(e);
-    emit clicked();
+    // A click is the left button's; the other buttons open menus or paste.
+    if (e->button() == Qt::LeftButton)
+        emit clicked();
 }
 
 void MemoControl::mouseReleaseEvent(QMouseEvent *e)

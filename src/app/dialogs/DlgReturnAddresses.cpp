@@ -127,6 +127,10 @@ void TDlgReturnAddresses::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
     Guarded([this] { FormActivate(this); });
+    // OK has the focus the first time; later the focus stays where it was left.
+    if (!m_shown)
+        OKBtn->setFocus();
+    m_shown = true;
 }
 
 bool TDlgReturnAddresses::eventFilter(QObject *watched, QEvent *e)

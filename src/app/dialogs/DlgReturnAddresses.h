@@ -80,6 +80,7 @@ private:
     TReturnAddressCatalog &FCatalog;
     TQevIniFile &m_settings;
     TDlgNewReturnAddress &m_nameDialog;
+    bool m_shown = false;
 };
 
 } // namespace zentrope

@@ -203,8 +203,10 @@ void TFormStampMain::CreateFormatToolbar(QWidget *central, QVBoxLayout *column)
         f.setItalic(style == 1);
         f.setUnderline(style == 2);
         b->setFont(f);
+        // Navy while usable; a disabled button keeps the style's grey.
         QPalette p = b->palette();
-        p.setColor(QPalette::ButtonText, QColor(0, 0, 128));
+        p.setColor(QPalette::Active, QPalette::ButtonText, QColor(0, 0, 128));
+        p.setColor(QPalette::Inactive, QPalette::ButtonText, QColor(0, 0, 128));
         b->setPalette(p);
         return b;
     };
@@ -459,8 +461,11 @@ void TFormStampMain::CreateDialogComponents()
     SaveFileDialog->setFileMode(QFileDialog::AnyFile);
     SelectBitmapDialog = dialog("SelectBitmapDialog", QFileDialog::AcceptOpen);
     SelectBitmapDialog->setDefaultSuffix(QStringLiteral("BMP"));
+    // File names on Linux keep their letter case: match the extensions in any
+    // case, and show the caption once, without the patterns.
+    SelectBitmapDialog->setOption(QFileDialog::HideNameFilterDetails);
     SelectBitmapDialog->setNameFilters(
-        {QStringLiteral("Graphic (BMP, ICO, WMF) (*.BMP *.ICO *.WMF *.bmp *.ico *.wmf)")});
+        {QStringLiteral("Graphic (BMP, ICO, WMF) (*.[bB][mM][pP] *.[iI][cC][oO] *.[wW][mM][fF])")});
     SelectBitmapDialog->setWindowTitle(QStringLiteral("Select Return Address Bitmap"));
     SelectBitmapDialog->setFileMode(QFileDialog::ExistingFile);
 }

@@ -210,6 +210,9 @@ private:
     void OpenAddressFile(QObject *Sender, const QString &FileName, bool ReadOnly);
     void FileSaveClick(QObject *Sender);
     void FileSaveAsClick(QObject *Sender);
+    // Save and Save As; false when the user cancelled the file dialog.
+    bool SaveDocument();
+    bool SaveDocumentAs();
     void FileOpenOldClick(QObject *Sender);
     // Puts text into the address box as a whole: caret at the start, not modified.
     void SetAddressText(const QString &text);

@@ -150,10 +150,19 @@ bool TFormStampMain::QuerySaveChanges()
         return true;
     if (answer != Prompt::Yes)
         return false; // Cancel, or the box closed without an answer
-    // A failed save throws and so ends the pending action; a cancelled Save As
-    // does not.
-    FileSaveClick(this);
-    return true;
+    // A failed save throws and so ends the pending action. A Save As the user
+    // cancels ends it too, with the document as it was: going on would lose
+    // the text the user just asked to keep.
+    const QString fileName = m_state.AddressFileName;
+    const bool readOnly = m_state.AddressFileReadOnly;
+    const QString title = windowTitle();
+    if (SaveDocument())
+        return true;
+    m_state.AddressFileName = fileName;
+    m_state.AddressFileReadOnly = readOnly;
+    setWindowTitle(title);
+    UpdateMenu(this);
+    return false;
 }
 
 void TFormStampMain::FileNewClick(QObject *)
@@ -215,12 +224,20 @@ void TFormStampMain::OpenAddressFile(QObject *Sender, const QString &FileName, b
     UpdateMenu(Sender);
 }
 
-void TFormStampMain::FileSaveClick(QObject *Sender)
+void TFormStampMain::FileSaveClick(QObject *)
 {
-    if (m_state.AddressFileName.isEmpty()) {
-        FileSaveAsClick(Sender);
-        return;
-    }
+    SaveDocument();
+}
+
+void TFormStampMain::FileSaveAsClick(QObject *)
+{
+    SaveDocumentAs();
+}
+
+bool TFormStampMain::SaveDocument()
+{
+    if (m_state.AddressFileName.isEmpty())
+        return SaveDocumentAs();
     if (m_state.AddressFileReadOnly) {
         Prompt::message(this, Prompt::Kind::Information, ReadOnlyText(m_state.AddressFileName));
         // Save As offers no name and no folder. Should that save fail, the
@@ -228,30 +245,30 @@ void TFormStampMain::FileSaveClick(QObject *Sender)
         const QString previous = m_state.AddressFileName;
         m_state.AddressFileName.clear();
         try {
-            FileSaveAsClick(Sender);
+            return SaveDocumentAs();
         } catch (...) {
             if (m_state.AddressFileName.isEmpty())
                 m_state.AddressFileName = previous;
             throw;
         }
-        return;
     }
     m_state.AddressFileEncoding =
         WriteAddressFile(m_state.AddressFileName, MemoAddress->text(), m_state.AddressFileEncoding);
     MemoAddress->setModified(false);
-    UpdateMenu(Sender);
+    UpdateMenu(this);
+    return true;
 }
 
-void TFormStampMain::FileSaveAsClick(QObject *Sender)
+bool TFormStampMain::SaveDocumentAs()
 {
     QString chosen;
     for (;;) {
         PrepareDialog(SaveFileDialog, m_state.AddressFileName);
         if (Prompt::exec(*SaveFileDialog) != QDialog::Accepted)
-            return;
+            return false;
         chosen = ChosenFile(SaveFileDialog);
         if (chosen.isEmpty())
-            return;
+            return false;
         if (!AddressFileIsReadOnly(chosen))
             break;
         Prompt::message(this, Prompt::Kind::Warning, ReadOnlyText(chosen));
@@ -265,7 +282,7 @@ void TFormStampMain::FileSaveAsClick(QObject *Sender)
     m_state.AddressFileReadOnly = false;
     setWindowTitle(TitleFor(m_state.AddressFileName));
     try {
-        FileSaveClick(Sender);
+        SaveDocument();
     } catch (...) {
         m_state.AddressFileName = previousName;
         m_state.AddressFileReadOnly = previousReadOnly;
@@ -273,6 +290,7 @@ void TFormStampMain::FileSaveAsClick(QObject *Sender)
         throw;
     }
     RecentFilesUpdate();
+    return true;
 }
 
 void TFormStampMain::FileOpenOldClick(QObject *Sender)

@@ -3,6 +3,7 @@
 #include "app/mainwindow/FormStampMain.h"
 #include "app/prompt/Prompt.h"
 #include "app/controls/Scale.h"
+#include "platform/FontFaces.h"
 #include "settings/ProgramSettings.h"
 
 #include <QApplication>
@@ -124,11 +125,20 @@ void TFormStampMain::ChangeAddressFont(MemoControl *memo,
 
 void TFormStampMain::FillFontNames()
 {
-    // Every family the screen offers, scalable or not; the list shows them sorted.
-    QStringList names = QFontDatabase::families();
-    std::stable_sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
+    // Every family the screen offers, scalable or not, sorted. A stored face
+    // the system draws through another family ("Arial" on most Linux desktops)
+    // is listed too, so it shows as the box's face and can be chosen again.
+    QStringList names = ScreenFontFamilies();
+    for (MemoControl *memo : {MemoAddress, MemoReturnAddress}) {
+        const QString face = memo->font().family();
+        if (!names.contains(face, Qt::CaseInsensitive) && IsSubstitutedFace(face)) {
+            const auto at =
+                std::lower_bound(names.begin(), names.end(), face, [](const QString &a, const QString &b) {
+                    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+                });
+            names.insert(at, face);
+        }
+    }
     ComboBoxFontName->clear();
     ComboBoxFontName->addItems(names);
 }
@@ -188,12 +198,17 @@ void TFormStampMain::RunFontDialog(MemoControl *memo)
     const FontDescription before = AddressFont(memo);
     FontDialog->setCurrentFont(memo->font());
     FontDialog->setColor(before.Color);
+    // The dialog lists real families only: a substituted face ("Arial") shows
+    // as another one, which must not replace the stored name unless the user
+    // picks a face.
+    const QString shownFace = FontDialog->currentFont().family();
     if (Prompt::exec(*FontDialog) != QDialog::Accepted)
         return;
     const QFont chosen = FontDialog->currentFont();
     const int32_t color = FontDialog->color();
     ChangeAddressFont(memo, [&](FontDescription &d) {
-        d.Name = chosen.family();
+        if (chosen.family() != shownFace)
+            d.Name = chosen.family();
         if (chosen.pointSize() > 0)
             d.SetSize(chosen.pointSize());
         else if (chosen.pointSizeF() > 0)
