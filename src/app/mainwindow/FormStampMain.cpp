@@ -79,7 +79,6 @@ TFormStampMain::TFormStampMain(SessionState &session, HelpDesk &help, QWidget *p
     resize(Scale::dp(QSize(722, 458)));
     CreateControls();
     CreateMenus();
-    CreateDialogComponents();
     WireHandlers();
     FormCreate(this);
 }
@@ -437,37 +436,61 @@ void TFormStampMain::CreateMenus()
     MemoReturnAddress->setYieldedShortcuts(keys);
 }
 
-void TFormStampMain::CreateDialogComponents()
+// The file dialogs are built the first time they are used: most runs never
+// show them, and building one looks up many icons.
+QFileDialog *TFormStampMain::FileDialog(const char *name, QFileDialog::AcceptMode mode, int helpContext)
 {
-    const auto dialog = [&](const char *name, QFileDialog::AcceptMode mode) {
-        auto *d = new QFileDialog(this);
-        d->setObjectName(QString::fromLatin1(name));
-        d->setOption(QFileDialog::DontUseNativeDialog);
-        d->setAcceptMode(mode);
-        return d;
-    };
-    OpenFileDialog = dialog("OpenFileDialog", QFileDialog::AcceptOpen);
-    OpenFileDialog->setDefaultSuffix(QStringLiteral("ENV"));
-    OpenFileDialog->setNameFilters({QStringLiteral("Zentrope files (*.ENV *.env)"),
-                                    QStringLiteral("Text files (*.TXT *.txt)"),
-                                    QStringLiteral("All files (*)")});
-    OpenFileDialog->setWindowTitle(QStringLiteral("Open Zentrope File"));
-    OpenFileDialog->setFileMode(QFileDialog::ExistingFile);
-    SaveFileDialog = dialog("SaveFileDialog", QFileDialog::AcceptSave);
-    SaveFileDialog->setDefaultSuffix(QStringLiteral("ENV"));
-    SaveFileDialog->setNameFilters({QStringLiteral("Zentrope file (*.ENV *.env)"),
-                                    QStringLiteral("Text file (*.TXT *.txt)"),
-                                    QStringLiteral("All files (*)")});
-    SaveFileDialog->setFileMode(QFileDialog::AnyFile);
-    SelectBitmapDialog = dialog("SelectBitmapDialog", QFileDialog::AcceptOpen);
-    SelectBitmapDialog->setDefaultSuffix(QStringLiteral("BMP"));
-    // File names on Linux keep their letter case: match the extensions in any
-    // case, and show the caption once, without the patterns.
-    SelectBitmapDialog->setOption(QFileDialog::HideNameFilterDetails);
-    SelectBitmapDialog->setNameFilters(
-        {QStringLiteral("Graphic (BMP, ICO, WMF) (*.[bB][mM][pP] *.[iI][cC][oO] *.[wW][mM][fF])")});
-    SelectBitmapDialog->setWindowTitle(QStringLiteral("Select Return Address Bitmap"));
-    SelectBitmapDialog->setFileMode(QFileDialog::ExistingFile);
+    auto *d = new QFileDialog(this);
+    d->setObjectName(QString::fromLatin1(name));
+    d->setOption(QFileDialog::DontUseNativeDialog);
+    d->setAcceptMode(mode);
+    SetHelpContext(d, helpContext);
+    return d;
+}
+
+QFileDialog &TFormStampMain::OpenDialog()
+{
+    if (!OpenFileDialog) {
+        OpenFileDialog = FileDialog("OpenFileDialog", QFileDialog::AcceptOpen, Topic::FileMenu);
+        OpenFileDialog->setDefaultSuffix(QStringLiteral("ENV"));
+        OpenFileDialog->setNameFilters({QStringLiteral("Zentrope files (*.ENV *.env)"),
+                                        QStringLiteral("Text files (*.TXT *.txt)"),
+                                        QStringLiteral("All files (*)")});
+        OpenFileDialog->setWindowTitle(QStringLiteral("Open Zentrope File"));
+        OpenFileDialog->setFileMode(QFileDialog::ExistingFile);
+        SetUpDocumentDialog(OpenFileDialog);
+    }
+    return *OpenFileDialog;
+}
+
+QFileDialog &TFormStampMain::SaveDialog()
+{
+    if (!SaveFileDialog) {
+        SaveFileDialog = FileDialog("SaveFileDialog", QFileDialog::AcceptSave, Topic::FileMenu);
+        SaveFileDialog->setDefaultSuffix(QStringLiteral("ENV"));
+        SaveFileDialog->setNameFilters({QStringLiteral("Zentrope file (*.ENV *.env)"),
+                                        QStringLiteral("Text file (*.TXT *.txt)"),
+                                        QStringLiteral("All files (*)")});
+        SaveFileDialog->setFileMode(QFileDialog::AnyFile);
+        SetUpDocumentDialog(SaveFileDialog);
+    }
+    return *SaveFileDialog;
+}
+
+QFileDialog &TFormStampMain::BitmapDialog()
+{
+    if (!SelectBitmapDialog) {
+        SelectBitmapDialog = FileDialog("SelectBitmapDialog", QFileDialog::AcceptOpen, Topic::MainWindow);
+        SelectBitmapDialog->setDefaultSuffix(QStringLiteral("BMP"));
+        // File names on Linux keep their letter case: match the extensions in
+        // any case, and show the caption once, without the patterns.
+        SelectBitmapDialog->setOption(QFileDialog::HideNameFilterDetails);
+        SelectBitmapDialog->setNameFilters(
+            {QStringLiteral("Graphic (BMP, ICO, WMF) (*.[bB][mM][pP] *.[iI][cC][oO] *.[wW][mM][fF])")});
+        SelectBitmapDialog->setWindowTitle(QStringLiteral("Select Return Address Bitmap"));
+        SelectBitmapDialog->setFileMode(QFileDialog::ExistingFile);
+    }
+    return *SelectBitmapDialog;
 }
 
 void TFormStampMain::WireHandlers()
@@ -574,9 +597,9 @@ void TFormStampMain::AssignHelpContexts()
             SetHelpContext(o, ctx);
     };
     set(Topic::MainWindow, {this, MemoReturnAddress, MemoAddress, ComboBoxEnvelopeSize, ComboBoxReturnAddress,
-                            PopupMenuAddress, M_UpdateGraphic, SelectBitmapDialog});
+                            PopupMenuAddress, M_UpdateGraphic});
     set(Topic::FileMenu, {FileMenu, FileNew, FileOpen, FileSave, FileSaveAs, FileClose, FilePrintEnvelope,
-                          FilePrintTest, FilePrintSetup, FileExit, OpenFileDialog, SaveFileDialog});
+                          FilePrintTest, FilePrintSetup, FileExit});
     set(Topic::EditMenu, {EditMenu, EditCut, EditCopy, EditPaste, EditDelete, EditClear, EditSelectAll, M_Cut,
                           M_Copy, M_Paste, M_Delete});
     set(Topic::OptionsMenu,
@@ -652,7 +675,7 @@ void TFormStampMain::FormCreate(QObject *)
 
     AcceptFileDrops();
     Guarded([this] { RegisterFileType(); });
-    Guarded([this] { InitRecentFiles(); });
+    Guarded([this] { RefreshRecentFiles(); });
     AssignHelpContexts();
     m_state.VersionText = QStringLiteral("Version 6.0a");
     Guarded([this] { FillFontNames(); });

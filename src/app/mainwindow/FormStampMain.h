@@ -4,13 +4,13 @@
 #include "document/AddressFile.h"
 #include "document/AddressLines.h"
 
+#include <QFileDialog>
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
 
 class QAction;
 class QComboBox;
-class QFileDialog;
 class QFrame;
 class QMenu;
 class QMenuBar;
@@ -115,7 +115,10 @@ private:
     void CreateEnvelopePanel(QWidget *central, QVBoxLayout *column);
     void CreateStatusBar(QWidget *central, QVBoxLayout *column);
     void CreateMenus();
-    void CreateDialogComponents();
+    QFileDialog *FileDialog(const char *name, QFileDialog::AcceptMode mode, int helpContext);
+    QFileDialog &OpenDialog();
+    QFileDialog &SaveDialog();
+    QFileDialog &BitmapDialog();
     void AssignHelpContexts();
     void WireHandlers();
     // Connects an action or button signal to a handler, inside the error guard.
@@ -220,9 +223,8 @@ private:
     void RecentFilesUpdate();
     // The File menu's recent items and the file dialogs' history lists.
     void RefreshRecentFiles();
-    // What the address file dialogs need beyond QFileDialog's own controls.
-    void SetUpDocumentDialogs();
-    void InitRecentFiles();
+    // What an address file dialog needs beyond QFileDialog's own controls.
+    void SetUpDocumentDialog(QFileDialog *dialog);
 
     // --- Command line, dropped files, registration ---------------------------------------------
     void WMDropFiles(const QStringList &Files);
@@ -300,7 +302,7 @@ private:
     QMenu *PopupMenuGraphic = nullptr;
     QAction *M_SelectGraphic = nullptr, *M_UpdateGraphic = nullptr, *M_ClearGraphic = nullptr,
             *M_EditGraphic = nullptr;
-    // Dialog components, set up once; shown through the prompt layer.
+    // The file dialogs, made at their first use; shown through the prompt layer.
     QFileDialog *OpenFileDialog = nullptr;
     QFileDialog *SaveFileDialog = nullptr;
     QFileDialog *SelectBitmapDialog = nullptr;

@@ -104,37 +104,33 @@ QString ChosenFile(const QFileDialog *dialog)
 
 } // namespace
 
-void TFormStampMain::SetUpDocumentDialogs()
+void TFormStampMain::SetUpDocumentDialog(QFileDialog *dialog)
 {
-    if (OpenFileDialog->findChild<QComboBox *>(QString::fromLatin1(kRecentBox)))
-        return;
-    for (QFileDialog *dialog : {OpenFileDialog, SaveFileDialog}) {
-        auto *recent = new QComboBox(dialog);
-        recent->setObjectName(QString::fromLatin1(kRecentBox));
-        recent->setPlaceholderText(QStringLiteral("Recent files"));
-        auto *label = new QLabel(QStringLiteral("&Recent files:"), dialog);
-        label->setBuddy(recent);
-        AddDialogRow(dialog, label, recent);
-        connect(recent, &QComboBox::activated, dialog, Guard([dialog, recent] {
-                    const QString file = recent->currentText();
-                    if (!file.isEmpty())
-                        dialog->selectFile(file);
-                }));
-    }
+    auto *recent = new QComboBox(dialog);
+    recent->setObjectName(QString::fromLatin1(kRecentBox));
+    recent->setPlaceholderText(QStringLiteral("Recent files"));
+    auto *label = new QLabel(QStringLiteral("&Recent files:"), dialog);
+    label->setBuddy(recent);
+    AddDialogRow(dialog, label, recent);
+    connect(recent, &QComboBox::activated, dialog, Guard([dialog, recent] {
+                const QString file = recent->currentText();
+                if (!file.isEmpty())
+                    dialog->selectFile(file);
+            }));
 
-    auto *readOnly = new QCheckBox(QStringLiteral("Read &only"), OpenFileDialog);
-    readOnly->setObjectName(QString::fromLatin1(kReadOnlyBox));
-    AddDialogRow(OpenFileDialog, nullptr, readOnly);
-
-    if (auto *buttons = SaveFileDialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))) {
+    if (dialog->acceptMode() == QFileDialog::AcceptOpen) {
+        auto *readOnly = new QCheckBox(QStringLiteral("Read &only"), dialog);
+        readOnly->setObjectName(QString::fromLatin1(kReadOnlyBox));
+        AddDialogRow(dialog, nullptr, readOnly);
+    } else if (auto *buttons = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))) {
         QPushButton *help = buttons->addButton(QDialogButtonBox::Help);
         help->setObjectName(QStringLiteral("HelpButton"));
-        QFileDialog *dialog = SaveFileDialog;
         connect(buttons, &QDialogButtonBox::helpRequested, dialog, Guard([dialog] {
                     if (auto &h = Prompt::helpHandler())
                         h(HelpContext(dialog));
                 }));
     }
+    SetDialogHistory(dialog, m_session.RecentFiles->Items);
 }
 
 bool TFormStampMain::QuerySaveChanges()
@@ -185,15 +181,16 @@ void TFormStampMain::NewAddressFile()
 
 void TFormStampMain::FileOpenClick(QObject *Sender)
 {
-    PrepareDialog(OpenFileDialog, m_state.AddressFileName);
+    QFileDialog &dialog = OpenDialog();
+    PrepareDialog(&dialog, m_state.AddressFileName);
     if (!QuerySaveChanges())
         return;
-    if (Prompt::exec(*OpenFileDialog) != QDialog::Accepted)
+    if (Prompt::exec(dialog) != QDialog::Accepted)
         return;
-    const QString fileName = ChosenFile(OpenFileDialog);
+    const QString fileName = ChosenFile(&dialog);
     if (fileName.isEmpty())
         return;
-    const auto *readOnly = OpenFileDialog->findChild<QCheckBox *>(QString::fromLatin1(kReadOnlyBox));
+    const auto *readOnly = dialog.findChild<QCheckBox *>(QString::fromLatin1(kReadOnlyBox));
     OpenAddressFile(Sender, fileName, readOnly && readOnly->isChecked());
 }
 
@@ -263,10 +260,11 @@ bool TFormStampMain::SaveDocumentAs()
 {
     QString chosen;
     for (;;) {
-        PrepareDialog(SaveFileDialog, m_state.AddressFileName);
-        if (Prompt::exec(*SaveFileDialog) != QDialog::Accepted)
+        QFileDialog &dialog = SaveDialog();
+        PrepareDialog(&dialog, m_state.AddressFileName);
+        if (Prompt::exec(dialog) != QDialog::Accepted)
             return false;
-        chosen = ChosenFile(SaveFileDialog);
+        chosen = ChosenFile(&dialog);
         if (chosen.isEmpty())
             return false;
         if (!AddressFileIsReadOnly(chosen))
@@ -315,14 +313,9 @@ void TFormStampMain::RefreshRecentFiles()
                       [this](QAction *item) { Guarded([this, item] { FileOpenOldClick(item); }); });
     QStringList history;
     recent.UpdateOtherList(history);
-    SetDialogHistory(SaveFileDialog, history);
-    SetDialogHistory(OpenFileDialog, history);
-}
-
-void TFormStampMain::InitRecentFiles()
-{
-    SetUpDocumentDialogs();
-    RefreshRecentFiles();
+    for (QFileDialog *dialog : {SaveFileDialog, OpenFileDialog})
+        if (dialog)
+            SetDialogHistory(dialog, history);
 }
 
 } // namespace zentrope

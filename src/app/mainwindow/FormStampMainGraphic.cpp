@@ -37,14 +37,14 @@ void TFormStampMain::LoadGraphic()
 
 void TFormStampMain::OptionsGraphicClick(QObject *)
 {
+    QFileDialog &dialog = BitmapDialog();
     if (!Corner().GraphicFileName.isEmpty()) {
         const QFileInfo info(Corner().GraphicFileName);
-        SelectBitmapDialog->setDirectory(info.absolutePath());
-        SelectBitmapDialog->selectFile(info.fileName());
+        dialog.setDirectory(info.absolutePath());
+        dialog.selectFile(info.fileName());
     }
-    if (Prompt::exec(*SelectBitmapDialog) == QDialog::Accepted &&
-        !SelectBitmapDialog->selectedFiles().isEmpty()) {
-        Corner().GraphicFileName = SelectBitmapDialog->selectedFiles().constFirst();
+    if (Prompt::exec(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        Corner().GraphicFileName = dialog.selectedFiles().constFirst();
         Options().SetGraphicFile(Corner().GraphicFileName);
         LoadGraphic();
         Corner().GraphicLoaded = true;
