@@ -959,21 +959,20 @@ bool Metafile::isPlaceable() const
 {
     return d && d->file.placeable();
 }
+
 bool Metafile::checksumValid() const
 {
     return d && d->file.checksumOk();
 }
+
 QRectF Metafile::frame() const
 {
     return d ? d->frame : QRectF();
 }
+
 QSizeF Metafile::sizeInches() const
 {
     return d ? d->file.inches() : QSizeF();
-}
-int Metafile::recordCount() const
-{
-    return d ? int(d->file.records().size()) : 0;
 }
 
 Metafile Metafile::fromData(const QByteArray &bytes)

@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
@@ -63,8 +62,6 @@ struct TPrinterDevice::Impl {
     QString title;
     QFont font;
     QColor fontColor = Qt::black;
-    int penWidth = 1;
-    QPoint position;
 
     void create()
     {
@@ -88,13 +85,6 @@ struct TPrinterDevice::Impl {
             printer->setPrinterName(names.contains(def) ? def : names.first());
             printer->setFullPage(false);
         }
-    }
-
-    QPen pen() const
-    {
-        QPen p(Qt::black, penWidth);
-        p.setCapStyle(Qt::FlatCap);
-        return p;
     }
 
     QFont deviceFont() const { return QFont(font, printer.get()); }
@@ -267,9 +257,9 @@ void TPrinterDevice::BeginDoc()
         throw ZentropeError(QStringLiteral("Unable to start printing on %1").arg(d->printer->printerName()));
     d->painter = std::move(painter);
     // A fresh canvas: a one-dot black pen, a solid white brush.
-    d->penWidth = 1;
-    d->position = {};
-    d->painter->setPen(d->pen());
+    QPen pen(Qt::black, 1);
+    pen.setCapStyle(Qt::FlatCap);
+    d->painter->setPen(pen);
     d->painter->setBrush(Qt::white);
     d->painter->setFont(d->deviceFont());
 }
@@ -378,73 +368,6 @@ int TPrinterDevice::FontCellHeight() const
 {
     const QFontMetrics fm(d->deviceFont(), d->printer.get());
     return fm.ascent() + fm.descent();
-}
-
-void TPrinterDevice::TextOut(int x, int y, const QString &text)
-{
-    QPainter &p = Canvas();
-    const QFontMetrics fm(d->deviceFont(), d->printer.get());
-    const QPen saved = p.pen();
-    p.setPen(d->fontColor);
-    p.drawText(QPoint(x, y + fm.ascent()), text);
-    p.setPen(saved);
-}
-
-void TPrinterDevice::SetPenWidth(int dots)
-{
-    d->penWidth = std::max(dots, 1);
-    if (d->painter) {
-        QPen pen = d->painter->pen();
-        pen.setWidth(d->penWidth);
-        d->painter->setPen(pen);
-    }
-}
-
-int TPrinterDevice::PenWidth() const
-{
-    return d->penWidth;
-}
-
-void TPrinterDevice::SetBrushColor(const QColor &color)
-{
-    Canvas().setBrush(color);
-}
-
-void TPrinterDevice::MoveTo(int x, int y)
-{
-    d->position = {x, y};
-}
-
-void TPrinterDevice::LineTo(int x, int y)
-{
-    Canvas().drawLine(d->position, QPoint(x, y));
-    d->position = {x, y};
-}
-
-void TPrinterDevice::Rectangle(int left, int top, int right, int bottom)
-{
-    // Right and bottom are exclusive, as on a Windows canvas: a one-dot outline
-    // covers columns left .. right - 1.
-    Canvas().drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
-}
-
-void TPrinterDevice::Draw(int x, int y, const QImage &picture)
-{
-    Canvas().drawImage(QPoint(x, y), picture);
-}
-
-void TPrinterDevice::StretchDraw(const QRect &target, const QImage &picture)
-{
-    Canvas().drawImage(target, picture);
-}
-
-void TPrinterDevice::StretchDraw(const QRect &target,
-                                 const std::function<void(QPainter &, const QRectF &)> &draw)
-{
-    QPainter &p = Canvas();
-    p.save();
-    draw(p, QRectF(target));
-    p.restore();
 }
 
 QPrinter &TPrinterDevice::QtPrinter()

@@ -73,8 +73,7 @@ protected:
         for (int i = 0; i < pages; ++i) {
             if (i > 0)
                 p.NewPage();
-            p.SetFont(QFont(QStringLiteral("Arial"), 12));
-            p.TextOut(100, 100, QStringLiteral("Page %1").arg(i + 1));
+            p.Canvas().drawText(QPoint(100, 200), QStringLiteral("Page %1").arg(i + 1));
         }
         p.EndDoc();
         if (!cups->waitForJobs(queue, 1))
