@@ -3,13 +3,11 @@
 #include "core/Error.h"
 
 #include <QCoreApplication>
-#include <QFontMetrics>
-#include <QGuiApplication>
+#include <QFont>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QScreen>
 #include <algorithm>
 #include <cmath>
 
@@ -48,20 +46,12 @@ std::uint32_t declaredFields(const QPrinterInfo &info, const QPageSize &size)
     return f;
 }
 
-double screenDpi()
-{
-    const QScreen *s = QGuiApplication::primaryScreen();
-    return s ? s->logicalDotsPerInchY() : 96.0;
-}
-
 } // namespace
 
 struct TPrinterDevice::Impl {
     std::unique_ptr<QPrinter> printer;
     std::unique_ptr<QPainter> painter;
     QString title;
-    QFont font;
-    QColor fontColor = Qt::black;
 
     void create()
     {
@@ -86,8 +76,6 @@ struct TPrinterDevice::Impl {
             printer->setFullPage(false);
         }
     }
-
-    QFont deviceFont() const { return QFont(font, printer.get()); }
 };
 
 TPrinterDevice::TPrinterDevice() : d(std::make_unique<Impl>())
@@ -261,7 +249,7 @@ void TPrinterDevice::BeginDoc()
     pen.setCapStyle(Qt::FlatCap);
     d->painter->setPen(pen);
     d->painter->setBrush(Qt::white);
-    d->painter->setFont(d->deviceFont());
+    d->painter->setFont(QFont(QFont(), d->printer.get()));
 }
 
 void TPrinterDevice::NewPage()
@@ -336,38 +324,6 @@ QPainter &TPrinterDevice::Canvas()
     if (!d->painter)
         throw ZentropeError(QStringLiteral("Printer is not currently printing"));
     return *d->painter;
-}
-
-void TPrinterDevice::SetFont(const QFont &windowFont, const QColor &color)
-{
-    QFont f(windowFont);
-    if (f.pointSizeF() <= 0 && f.pixelSize() > 0)
-        f.setPointSizeF(f.pixelSize() * 72.0 / screenDpi());
-    d->font = f;
-    d->fontColor = color;
-    if (d->painter)
-        d->painter->setFont(d->deviceFont());
-}
-
-QFont TPrinterDevice::Font() const
-{
-    return d->font;
-}
-
-int TPrinterDevice::TextWidth(const QString &text) const
-{
-    return QFontMetrics(d->deviceFont(), d->printer.get()).horizontalAdvance(text);
-}
-
-int TPrinterDevice::TextHeight(const QString &) const
-{
-    return FontCellHeight();
-}
-
-int TPrinterDevice::FontCellHeight() const
-{
-    const QFontMetrics fm(d->deviceFont(), d->printer.get());
-    return fm.ascent() + fm.descent();
 }
 
 QPrinter &TPrinterDevice::QtPrinter()

@@ -2,8 +2,6 @@
 
 #include "print/DeviceMode.h"
 
-#include <QColor>
-#include <QFont>
 #include <QPageLayout>
 #include <QString>
 #include <QStringList>
@@ -75,16 +73,6 @@ public:
     int PageHeight() const;
     // The painter of the page being printed; throws outside a document.
     QPainter &Canvas();
-
-    // Takes face, style and size in points from a window font; the size holds
-    // at the printer's resolution (a pixel-sized font is converted at the
-    // screen's resolution).
-    void SetFont(const QFont &windowFont, const QColor &color = Qt::black);
-    QFont Font() const;
-    int TextWidth(const QString &text) const;
-    int TextHeight(const QString &text) const;
-    // Ascent plus descent of the current font.
-    int FontCellHeight() const;
 
     // The Qt printer itself, for the print dialogs.
     QPrinter &QtPrinter();

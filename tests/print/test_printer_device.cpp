@@ -200,7 +200,7 @@ TEST_F(PrinterDeviceTest, CustomPaperCarriesItsDimensions)
     EXPECT_EQ(back.PaperLength, 1048);
 }
 
-TEST_F(PrinterDeviceTest, PrintableAreaAndFontsAtThePrinterResolution)
+TEST_F(PrinterDeviceTest, PrintableAreaAtThePrinterResolution)
 {
     Printer().SetPrinterIndex(queueIndex(CupsServer::Ppd));
     DeviceMode m = Printer().GetDeviceMode();
@@ -229,18 +229,5 @@ TEST_F(PrinterDeviceTest, PrintableAreaAndFontsAtThePrinterResolution)
     EXPECT_DOUBLE_EQ(dim.Width, wMM / 25.4);
     EXPECT_DOUBLE_EQ(dim.Height, hMM / 25.4);
     EXPECT_EQ(dim.Indent, 0.0);
-
-    // A 12-point font is 1/6 inch tall at any resolution, in dots of this one;
-    // a pixel-sized window font becomes points first.
-    const int dpi = Printer().DpiY();
-    EXPECT_GE(dpi, 300);
-    Printer().SetFont(QFont(QStringLiteral("Arial"), 12));
-    const int cell = Printer().FontCellHeight();
-    EXPECT_NEAR(cell, dpi / 6.0 * 1.15, dpi / 6.0 * 0.2)
-        << "cell height of a 12 pt font at " << dpi << " dpi";
-    EXPECT_GT(Printer().TextWidth(QStringLiteral("WWWW")), Printer().TextWidth(QStringLiteral("iiii")));
-    QFont pixels(QStringLiteral("Arial"));
-    pixels.setPixelSize(16);
-    Printer().SetFont(pixels);
-    EXPECT_GT(Printer().Font().pointSizeF(), 0.0);
+    EXPECT_GE(Printer().DpiY(), 300);
 }
