@@ -10,6 +10,7 @@
 #include <QPrinterInfo>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace zentrope {
 
@@ -49,12 +50,25 @@ std::uint32_t declaredFields(const QPrinterInfo &info, const QPageSize &size)
 } // namespace
 
 struct TPrinterDevice::Impl {
+    // The page surface as a job's pages have it.
+    struct Surface {
+        int dpiX, dpiY;
+        int widthMM, heightMM;
+        int width, height;
+        QPageLayout::Orientation orientation;
+    };
+
     std::unique_ptr<QPrinter> printer;
     std::unique_ptr<QPainter> painter;
     QString title;
+    // Read once when a job begins and answered until it ends: asking the
+    // printer again costs CUPS requests on every page, and nothing can change
+    // the printer or its settings while the job runs.
+    std::optional<Surface> job;
 
     void create()
     {
+        job.reset();
         painter.reset();
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         // (0, 0) is the corner of the printable area, as on a printer canvas.
@@ -75,6 +89,17 @@ struct TPrinterDevice::Impl {
             printer->setPrinterName(names.contains(def) ? def : names.first());
             printer->setFullPage(false);
         }
+    }
+
+    void takeSurface()
+    {
+        job = Surface{printer->logicalDpiX(),
+                      printer->logicalDpiY(),
+                      printer->widthMM(),
+                      printer->heightMM(),
+                      printer->width(),
+                      printer->height(),
+                      printer->pageLayout().orientation()};
     }
 };
 
@@ -221,7 +246,7 @@ void TPrinterDevice::SetDeviceMode(const DeviceMode &m)
 
 QPageLayout::Orientation TPrinterDevice::Orientation() const
 {
-    return d->printer->pageLayout().orientation();
+    return d->job ? d->job->orientation : d->printer->pageLayout().orientation();
 }
 
 void TPrinterDevice::SetTitle(const QString &title)
@@ -244,6 +269,7 @@ void TPrinterDevice::BeginDoc()
     if (!painter->begin(d->printer.get()))
         throw ZentropeError(QStringLiteral("Unable to start printing on %1").arg(d->printer->printerName()));
     d->painter = std::move(painter);
+    d->takeSurface();
     // A fresh canvas: a one-dot black pen, a solid white brush.
     QPen pen(Qt::black, 1);
     pen.setCapStyle(Qt::FlatCap);
@@ -267,6 +293,7 @@ void TPrinterDevice::EndDoc()
     if (!d->painter)
         throw ZentropeError(QStringLiteral("Printer is not currently printing"));
     std::unique_ptr<QPainter> painter = std::move(d->painter);
+    d->job.reset();
     const bool ok = painter->end();
     QCoreApplication::processEvents();
     if (!ok)
@@ -280,6 +307,7 @@ void TPrinterDevice::Abort()
     d->printer->abort();
     d->painter->end();
     d->painter.reset();
+    d->job.reset();
 }
 
 bool TPrinterDevice::Printing() const
@@ -289,34 +317,38 @@ bool TPrinterDevice::Printing() const
 
 int TPrinterDevice::DpiX() const
 {
-    return d->printer->logicalDpiX();
+    return d->job ? d->job->dpiX : d->printer->logicalDpiX();
 }
 
 int TPrinterDevice::DpiY() const
 {
-    return d->printer->logicalDpiY();
+    return d->job ? d->job->dpiY : d->printer->logicalDpiY();
 }
 
 int TPrinterDevice::WidthMM() const
 {
+    if (d->job)
+        return d->job->widthMM;
     d->ensureValid();
     return d->printer->widthMM();
 }
 
 int TPrinterDevice::HeightMM() const
 {
+    if (d->job)
+        return d->job->heightMM;
     d->ensureValid();
     return d->printer->heightMM();
 }
 
 int TPrinterDevice::PageWidth() const
 {
-    return d->printer->width();
+    return d->job ? d->job->width : d->printer->width();
 }
 
 int TPrinterDevice::PageHeight() const
 {
-    return d->printer->height();
+    return d->job ? d->job->height : d->printer->height();
 }
 
 QPainter &TPrinterDevice::Canvas()

@@ -63,6 +63,8 @@ public:
     bool Printing() const;
 
     // --- Page surface ------------------------------------------------------------------------
+    // While a document is printed these (and the orientation) answer what the
+    // printer had when it began.
     int DpiX() const;
     int DpiY() const;
     // Printable area in whole millimetres.

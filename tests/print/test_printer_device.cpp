@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace zentrope;
 using namespace zentrope::test;
@@ -230,4 +231,40 @@ TEST_F(PrinterDeviceTest, PrintableAreaAtThePrinterResolution)
     EXPECT_DOUBLE_EQ(dim.Height, hMM / 25.4);
     EXPECT_EQ(dim.Indent, 0.0);
     EXPECT_GE(Printer().DpiY(), 300);
+}
+
+TEST_F(PrinterDeviceTest, PageSurfaceHoldsForTheJobAndFollowsTheSettingsAfterIt)
+{
+    TPrinterDevice &p = Printer();
+    p.SetPrinterIndex(queueIndex(CupsServer::Ppd));
+    DeviceMode m = p.GetDeviceMode();
+    m.PaperSize = 1; // Letter
+    m.Orientation = DeviceMode::OrientPortrait;
+    p.SetDeviceMode(m);
+    const auto surface = [&p] {
+        return std::vector<int>{p.DpiX(),      p.DpiY(),       p.WidthMM(),       p.HeightMM(),
+                                p.PageWidth(), p.PageHeight(), int(p.Landscape())};
+    };
+    const std::vector<int> portrait = surface();
+
+    p.BeginDoc();
+    EXPECT_EQ(surface(), portrait);
+    p.NewPage();
+    EXPECT_EQ(surface(), portrait) << "the surface holds for every page";
+    p.Abort();
+
+    // A job that ended leaves nothing behind: the next settings are read anew.
+    m.Orientation = DeviceMode::OrientLandscape;
+    p.SetDeviceMode(m);
+    const std::vector<int> landscape = surface();
+    EXPECT_EQ(landscape[6], 1);
+    EXPECT_NEAR(landscape[2], portrait[3], 1);
+    EXPECT_NEAR(landscape[3], portrait[2], 1);
+    p.BeginDoc();
+    EXPECT_EQ(surface(), landscape);
+    p.EndDoc();
+    ASSERT_TRUE(cups->waitForJobs(CupsServer::Ppd, 1)) << cups->logTail().toStdString();
+    m.Orientation = DeviceMode::OrientPortrait;
+    p.SetDeviceMode(m);
+    EXPECT_EQ(surface(), portrait);
 }
