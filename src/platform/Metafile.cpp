@@ -13,6 +13,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -645,6 +646,28 @@ private:
         }
     }
 
+    // QImage::copy leaves the end of each row unset (the bytes after its
+    // pixels, and a one-bit image's bits after its last pixel). Qt's smooth
+    // scaling of an 8-bit indexed image clipped at its left edge reads one
+    // pixel past the row, and a PDF takes a one-bit row's whole last byte: they
+    // get the row's last pixel again and zero bits, never stale memory.
+    static void fillRowEnds(QImage &image)
+    {
+        const int width = image.width(), depth = image.depth();
+        const qsizetype used = (qsizetype(width) * depth + 7) / 8;
+        const qsizetype rest = image.bytesPerLine() - used;
+        const int lastBits = depth == 1 ? width % 8 : 0;
+        const uchar keep = image.format() == QImage::Format_MonoLSB ? uchar((1u << lastBits) - 1)
+                                                                    : uchar(0xFFu << (8 - lastBits));
+        for (int y = 0; y < image.height() && used > 0; ++y) {
+            uchar *row = image.scanLine(y);
+            if (lastBits)
+                row[used - 1] &= keep;
+            if (rest > 0)
+                std::memset(row + used, depth == 8 ? row[used - 1] : 0, size_t(rest));
+        }
+    }
+
     void drawDib(size_t index, quint32 rop, QRect src, const QRectF &dest)
     {
         const wmf::Dib *dib = m_file.dib(index);
@@ -669,6 +692,7 @@ private:
             return;
         const int op = (rop >> 16) & 0xFF;
         QImage part = image.copy(src);
+        fillRowEnds(part);
         if (op == 0x33) // NOTSRCCOPY
             part.invertPixels();
         m_painter->save();
