@@ -2,7 +2,8 @@
 
 #include "core/Error.h"
 #include "core/Units.h"
-#include "platform/PictureReader.h"
+#include "platform/MetafileObjects.h"
+#include "platform/MetafileRecords.h"
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -10,128 +11,33 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
-#include <QtEndian>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <optional>
-#include <set>
-#include <unordered_map>
 #include <vector>
 
 namespace zentrope {
 
-namespace {
-
-const char *const InvalidText = "Metafile is not valid.";
-
-constexpr quint32 PlaceableKey = 0x9AC6CDD7u;
-// Limits that keep a hostile file from exhausting memory or time.
-constexpr int MaxObjects = 65535;         // the table's index is 16 bits
-constexpr int MaxSavedStates = 1024;      // nested SaveDC
-constexpr qint64 MaxDibPixels = 16 * 1024 * 1024;      // one bitmap record
-constexpr qint64 MaxTotalDibPixels = 64 * 1024 * 1024; // all bitmaps of a file
-constexpr int MaxClipElements = 4096;     // elements of a non-rectangular clip
-constexpr int MaxPathClips = 512;         // non-rectangular clip operations per play
-constexpr double MaxFontPixels = 20000;
-
-struct Record {
-    qsizetype offset; // first parameter byte
-    quint32 words;    // parameter words
-    quint16 function;
-};
-
-// The parameters of one record, read as little-endian words; reads past the
-// record give 0, and callers check the counts they rely on with has().
-struct Params {
-    const uchar *p;
-    quint32 n;
-    bool has(quint64 words) const { return words <= n; }
-    quint16 u(quint32 i) const { return i < n ? qFromLittleEndian<quint16>(p + 2 * qsizetype(i)) : 0; }
-    qint16 s(quint32 i) const { return qint16(u(i)); }
-    quint32 u32(quint32 i) const { return quint32(u(i)) | (quint32(u(i + 1)) << 16); }
-    const char *bytes(quint32 word) const { return reinterpret_cast<const char *>(p) + 2 * qsizetype(word); }
-    qsizetype byteCount(quint32 word) const { return word < n ? 2 * qsizetype(n - word) : 0; }
-    QColor color(quint32 i) const
-    {
-        const quint16 rg = u(i), b = u(i + 1);
-        return QColor(rg & 0xFF, rg >> 8, b & 0xFF);
-    }
-};
-
-struct Dib {
-    QImage image;
-    bool bottomUp = true;
-};
-
-// The packed bitmap of a DIB record starts at this parameter word; -1 when the
-// record has none.
-int dibWord(const Record &r)
-{
-    switch (r.function & 0xFF) {
-    case 0x40: // DIBBITBLT
-        return r.words > quint32(r.function >> 8) ? 8 : -1;
-    case 0x41: // DIBSTRETCHBLT
-        return r.words > quint32(r.function >> 8) ? 10 : -1;
-    case 0x43: // STRETCHDIB
-        return 11;
-    case 0x42: // DIBCREATEPATTERNBRUSH
-        return 2;
-    default:
-        return -1;
-    }
-}
-
-} // namespace
-
 struct Metafile::Data {
-    QByteArray bytes;
-    std::vector<Record> records;
-    bool placeable = false;
-    bool checksumOk = false;
+    MetafileRecords file;
     QRectF frame;
-    QSizeF inches;
-    std::unordered_map<size_t, Dib> dibs; // by record index
-
-    Params params(const Record &r) const
-    {
-        return Params{reinterpret_cast<const uchar *>(bytes.constData()) + r.offset, r.words};
-    }
 };
 
 namespace {
 
-struct PenObj {
-    int style = 0;
-    double width = 0;
-    QColor color = Qt::black;
-};
+using wmf::BrushObj;
+using wmf::FontObj;
+using wmf::GdiObject;
+using wmf::Params;
+using wmf::PenObj;
+using wmf::Record;
 
-struct BrushObj {
-    int style = 0;
-    int hatch = 0;
-    QColor color = Qt::white;
-    QImage pattern;
-};
-
-struct FontObj {
-    int height = 0, width = 0, escapement = 0, weight = 400;
-    bool italic = false, underline = false, strikeOut = false;
-    int charset = 0;
-    QString face;
-};
-
-// One slot of the object table. Palettes and regions take a slot too but draw
-// nothing here.
-struct GdiObject {
-    enum Type : unsigned char { Free, Other, Pen, Brush, Font } type = Free;
-    PenObj pen;
-    BrushObj brush;
-    FontObj font;
-    static GdiObject of(const PenObj &p) { GdiObject o; o.type = Pen; o.pen = p; return o; }
-    static GdiObject of(const BrushObj &b) { GdiObject o; o.type = Brush; o.brush = b; return o; }
-    static GdiObject of(const FontObj &f) { GdiObject o; o.type = Font; o.font = f; return o; }
-    static GdiObject other() { GdiObject o; o.type = Other; return o; }
-};
+// Limits that keep a hostile file from exhausting memory or time.
+constexpr int MaxSavedStates = 1024;  // nested SaveDC
+constexpr int MaxClipElements = 4096; // elements of a non-rectangular clip
+constexpr int MaxPathClips = 512;     // non-rectangular clip operations per play
+constexpr double MaxFontPixels = 20000;
 
 struct DeviceContext {
     PenObj pen;
@@ -151,12 +57,24 @@ struct DeviceContext {
     QPainterPath clipPath;
 };
 
+// One line of text laid out for the painter.
+struct TextRun {
+    QString text;
+    QFont font;
+    QTransform place;            // from the run's units to the painter's: the reference point, the escapement
+    QRectF box;                  // the run's cell
+    QPointF start;               // x of the first character, y of the baseline
+    std::vector<double> offsets; // each character's offset, when the record gives the advances
+    bool perCharacter = false;
+};
+
+// Replays the records of a file, in order, on a painter.
 class Player {
 public:
-    // With a painter the picture is drawn into target; without one the player
-    // only measures what the records draw, in logical units.
-    Player(const Metafile::Data &data, QPainter *painter, const QRectF &target)
-        : m_data(data), m_painter(painter), m_target(target)
+    // With a painter the picture is drawn into target, its frame filling it;
+    // without one the player only measures what the records draw, in logical units.
+    Player(const MetafileRecords &file, const QRectF &frame, QPainter *painter, const QRectF &target)
+        : m_file(file), m_frame(frame), m_painter(painter), m_target(target)
     {
         if (m_painter) {
             const QTransform t = m_painter->transform();
@@ -165,8 +83,8 @@ public:
             m_onePixel = (base > 1e-9 ? 1.0 / base : 1.0) * dpi / 96.0;
             m_metricsDevice = m_painter->device();
             m_raster = m_painter->paintEngine() && m_painter->paintEngine()->type() == QPaintEngine::Raster;
-            m_dc.winOrg = m_data.frame.topLeft();
-            m_dc.winExt = QPointF(m_data.frame.width(), m_data.frame.height());
+            m_dc.winOrg = m_frame.topLeft();
+            m_dc.winExt = QPointF(m_frame.width(), m_frame.height());
             m_dc.clipRect = m_target;
         } else {
             m_measureImage = QImage(1, 1, QImage::Format_ARGB32_Premultiplied);
@@ -190,10 +108,9 @@ public:
             m_painter->setRenderHint(QPainter::SmoothPixmapTransform);
             m_painter->setRenderHint(QPainter::TextAntialiasing);
         }
-        for (size_t i = 0; i < m_data.records.size(); ++i) {
-            const Record &r = m_data.records[i];
-            play(i, r, m_data.params(r));
-        }
+        const std::vector<Record> &records = m_file.records();
+        for (size_t i = 0; i < records.size(); ++i)
+            play(i, records[i], m_file.params(records[i]));
         if (m_painter)
             m_painter->restore();
     }
@@ -201,58 +118,72 @@ public:
     QRectF bounds() const { return m_bounds; }
 
 private:
+    // Each group plays its own records and says whether the record was one of
+    // them. Escapes, palettes, regions, raster and mapper settings, and records
+    // this player does not know draw nothing.
     void play(size_t index, const Record &r, const Params &a)
     {
-        switch (r.function & 0xFF) {
-        case 0x01: // SETBKCOLOR
+        const quint8 kind = r.kind();
+        if (playState(kind, a) || playMapping(kind, a) || playShape(kind, a) || playClipAndStack(kind, a) ||
+            playText(kind, a) || playBitmap(index, r, a))
+            return;
+        playObject(index, kind, a);
+    }
+
+    // --- records by group -----------------------------------------------------------
+
+    bool playState(quint8 kind, const Params &a)
+    {
+        switch (kind) {
+        case wmf::SetBkColor:
             if (a.has(2))
                 m_dc.bkColor = a.color(0);
-            break;
-        case 0x02: // SETBKMODE
+            return true;
+        case wmf::SetBkMode:
             if (a.has(1))
                 m_dc.bkMode = a.u(0);
-            break;
-        case 0x03: // SETMAPMODE
+            return true;
+        case wmf::SetPolyFillMode:
+            if (a.has(1))
+                m_dc.polyFillMode = a.u(0);
+            return true;
+        case wmf::SetTextColor:
+            if (a.has(2))
+                m_dc.textColor = a.color(0);
+            return true;
+        case wmf::SetTextAlign:
+            if (a.has(1))
+                m_dc.textAlign = a.u(0);
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    bool playMapping(quint8 kind, const Params &a)
+    {
+        switch (kind) {
+        case wmf::SetMapMode:
             if (a.has(1)) {
                 m_dc.mapMode = a.u(0);
                 updateMapping();
             }
-            break;
-        case 0x06: // SETPOLYFILLMODE
-            if (a.has(1))
-                m_dc.polyFillMode = a.u(0);
-            break;
-        case 0x09: // SETTEXTCOLOR
-            if (a.has(2))
-                m_dc.textColor = a.color(0);
-            break;
-        case 0x0B: // SETWINDOWORG
+            return true;
+        case wmf::SetWindowOrg:
+        case wmf::SetWindowExt:
+        case wmf::OffsetWindowOrg:
             if (a.has(2)) {
-                m_dc.winOrg = QPointF(a.s(1), a.s(0));
+                const QPointF p(a.s(1), a.s(0));
+                if (kind == wmf::SetWindowOrg)
+                    m_dc.winOrg = p;
+                else if (kind == wmf::SetWindowExt)
+                    m_dc.winExt = p;
+                else
+                    m_dc.winOrg += p;
                 updateMapping();
             }
-            break;
-        case 0x0C: // SETWINDOWEXT
-            if (a.has(2)) {
-                m_dc.winExt = QPointF(a.s(1), a.s(0));
-                updateMapping();
-            }
-            break;
-        case 0x0D: // SETVIEWPORTORG
-            if (a.has(2))
-                m_dc.vpOrg = QPointF(a.s(1), a.s(0));
-            break;
-        case 0x0E: // SETVIEWPORTEXT
-            if (a.has(2))
-                m_dc.vpExt = QPointF(a.s(1), a.s(0));
-            break;
-        case 0x0F: // OFFSETWINDOWORG
-            if (a.has(2)) {
-                m_dc.winOrg += QPointF(a.s(1), a.s(0));
-                updateMapping();
-            }
-            break;
-        case 0x10: // SCALEWINDOWEXT
+            return true;
+        case wmf::ScaleWindowExt:
             if (a.has(4)) {
                 const int yDen = a.s(0), yNum = a.s(1), xDen = a.s(2), xNum = a.s(3);
                 if (xDen != 0 && yDen != 0) {
@@ -260,128 +191,130 @@ private:
                     updateMapping();
                 }
             }
-            break;
-        case 0x11: // OFFSETVIEWPORTORG
+            return true;
+        case wmf::SetViewportOrg:
+            if (a.has(2))
+                m_dc.vpOrg = QPointF(a.s(1), a.s(0));
+            return true;
+        case wmf::SetViewportExt:
+            if (a.has(2))
+                m_dc.vpExt = QPointF(a.s(1), a.s(0));
+            return true;
+        case wmf::OffsetViewportOrg:
             if (a.has(2))
                 m_dc.vpOrg += QPointF(a.s(1), a.s(0));
-            break;
-        case 0x12: // SCALEVIEWPORTEXT
+            return true;
+        case wmf::ScaleViewportExt:
             if (a.has(4) && a.s(0) != 0 && a.s(2) != 0)
                 m_dc.vpExt = QPointF(m_dc.vpExt.x() * a.s(3) / a.s(2), m_dc.vpExt.y() * a.s(1) / a.s(0));
-            break;
-        case 0x13: // LINETO
-            if (a.has(2)) {
-                const QPointF to(a.s(1), a.s(0));
-                QPainterPath path;
-                path.moveTo(map(m_dc.pos));
-                path.lineTo(map(to));
-                stroke(path);
-                m_dc.pos = to;
-            }
-            break;
-        case 0x14: // MOVETO
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    bool playShape(quint8 kind, const Params &a)
+    {
+        switch (kind) {
+        case wmf::MoveTo:
             if (a.has(2))
                 m_dc.pos = QPointF(a.s(1), a.s(0));
-            break;
-        case 0x15: // EXCLUDECLIPRECT
-        case 0x16: // INTERSECTCLIPRECT
-            if (a.has(4))
-                clipRect(mapRect(a.s(3), a.s(2), a.s(1), a.s(0)), (r.function & 0xFF) == 0x16);
-            break;
-        case 0x17: // ARC
-        case 0x1A: // PIE
-        case 0x30: // CHORD
+            return true;
+        case wmf::LineTo:
+            if (a.has(2))
+                lineTo(QPointF(a.s(1), a.s(0)));
+            return true;
+        case wmf::Arc:
+        case wmf::Pie:
+        case wmf::Chord:
             if (a.has(8))
-                arc(r.function & 0xFF, a);
-            break;
-        case 0x18: // ELLIPSE
+                arc(kind, a);
+            return true;
+        case wmf::Ellipse:
+        case wmf::Rectangle:
             if (a.has(4)) {
                 QPainterPath path;
-                path.addEllipse(mapRect(a.s(3), a.s(2), a.s(1), a.s(0)));
+                const QRectF box = mapRect(a.s(3), a.s(2), a.s(1), a.s(0));
+                if (kind == wmf::Ellipse)
+                    path.addEllipse(box);
+                else
+                    path.addRect(box);
                 fillAndStroke(path);
             }
-            break;
-        case 0x1B: // RECTANGLE
-            if (a.has(4)) {
-                QPainterPath path;
-                path.addRect(mapRect(a.s(3), a.s(2), a.s(1), a.s(0)));
-                fillAndStroke(path);
-            }
-            break;
-        case 0x1C: // ROUNDRECT
+            return true;
+        case wmf::RoundRect:
             if (a.has(6)) {
                 QPainterPath path;
                 path.addRoundedRect(mapRect(a.s(5), a.s(4), a.s(3), a.s(2)), std::abs(a.s(1) * m_sx) / 2,
                                     std::abs(a.s(0) * m_sy) / 2);
                 fillAndStroke(path);
             }
-            break;
-        case 0x1D: // PATBLT
-            if (a.has(6))
-                rasterFill(a.u32(0), mapRect(a.s(5), a.s(4), a.s(5) + a.s(3), a.s(4) + a.s(2)));
-            break;
-        case 0x1E: // SAVEDC
-            if (m_saved.size() < MaxSavedStates)
-                m_saved.push_back(m_dc);
-            break;
-        case 0x1F: // SETPIXEL
+            return true;
+        case wmf::SetPixel:
             if (a.has(4)) {
                 const QPointF c = map(QPointF(a.s(3), a.s(2)));
-                fillRect(QRectF(c, QSizeF(std::max(m_onePixel, 1e-6), std::max(m_onePixel, 1e-6))), a.color(0));
+                fillRect(QRectF(c, QSizeF(std::max(m_onePixel, 1e-6), std::max(m_onePixel, 1e-6))),
+                         a.color(0));
             }
-            break;
-        case 0x21: // TEXTOUT
-            if (a.has(1)) {
-                const int count = a.s(0);
-                const quint32 stringWords = count > 0 ? quint32(count + 1) / 2 : 0;
-                if (count > 0 && a.has(1 + stringWords + 2)) {
-                    const QByteArray raw(a.bytes(1), count);
-                    const QPointF at(a.s(1 + stringWords + 1), a.s(1 + stringWords));
-                    text(at, raw, nullptr, 0, nullptr);
-                }
-            }
-            break;
-        case 0x24: // POLYGON
-        case 0x25: // POLYLINE
-            if (a.has(1)) {
-                const quint32 count = a.u(0);
-                if (count > 0 && a.has(1 + 2 * quint64(count))) {
-                    QPolygonF poly;
-                    poly.reserve(count);
-                    for (quint32 i = 0; i < count; ++i)
-                        poly << map(QPointF(a.s(1 + 2 * i), a.s(2 + 2 * i)));
-                    QPainterPath path;
-                    path.setFillRule(fillRule());
-                    path.addPolygon(poly);
-                    if ((r.function & 0xFF) == 0x24) {
-                        path.closeSubpath();
-                        fillAndStroke(path);
-                    } else {
-                        stroke(path);
-                    }
-                }
-            }
-            break;
-        case 0x27: // RESTOREDC
+            return true;
+        case wmf::Polygon:
+        case wmf::Polyline:
+            poly(a, kind == wmf::Polygon);
+            return true;
+        case wmf::PolyPolygon:
+            polyPolygon(a);
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    bool playClipAndStack(quint8 kind, const Params &a)
+    {
+        switch (kind) {
+        case wmf::ExcludeClipRect:
+        case wmf::IntersectClipRect:
+            if (a.has(4))
+                clipRect(mapRect(a.s(3), a.s(2), a.s(1), a.s(0)), kind == wmf::IntersectClipRect);
+            return true;
+        case wmf::SaveDC:
+            if (m_saved.size() < MaxSavedStates)
+                m_saved.push_back(m_dc);
+            return true;
+        case wmf::RestoreDC:
             if (a.has(1))
                 restoreDC(a.s(0));
-            break;
-        case 0x2D: // SELECTOBJECT
-            if (a.has(1))
-                selectObject(a.u(0));
-            break;
-        case 0x2E: // SETTEXTALIGN
-            if (a.has(1))
-                m_dc.textAlign = a.u(0);
-            break;
-        case 0x32: // EXTTEXTOUT
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    bool playText(quint8 kind, const Params &a)
+    {
+        switch (kind) {
+        case wmf::TextOut:
+            textOut(a);
+            return true;
+        case wmf::ExtTextOut:
             extTextOut(a);
-            break;
-        case 0x38: // POLYPOLYGON
-            polyPolygon(a);
-            break;
-        case 0x40: // DIBBITBLT
-            if (dibWord(r) < 0) {
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    // Blits: a bitmap record, or the raster operation alone when a DIB record
+    // carries no bitmap.
+    bool playBitmap(size_t index, const Record &r, const Params &a)
+    {
+        switch (r.kind()) {
+        case wmf::PatBlt:
+            if (a.has(6))
+                rasterFill(a.u32(0), mapRect(a.s(5), a.s(4), a.s(5) + a.s(3), a.s(4) + a.s(2)));
+            return true;
+        case wmf::DibBitBlt:
+            if (wmf::dibWord(r) < 0) {
                 if (a.has(9))
                     rasterFill(a.u32(0), mapRect(a.s(8), a.s(7), a.s(8) + a.s(6), a.s(7) + a.s(5)));
             } else if (a.has(8)) {
@@ -389,77 +322,136 @@ private:
                 drawDib(index, a.u32(0), QRect(a.s(3), a.s(2), w, h),
                         mapRect(a.s(7), a.s(6), a.s(7) + w, a.s(6) + h));
             }
-            break;
-        case 0x41: // DIBSTRETCHBLT
-            if (dibWord(r) < 0) {
+            return true;
+        case wmf::DibStretchBlt:
+            if (wmf::dibWord(r) < 0) {
                 if (a.has(11))
                     rasterFill(a.u32(0), mapRect(a.s(10), a.s(9), a.s(10) + a.s(8), a.s(9) + a.s(7)));
             } else if (a.has(10)) {
                 drawDib(index, a.u32(0), QRect(a.s(5), a.s(4), a.s(3), a.s(2)),
                         mapRect(a.s(9), a.s(8), a.s(9) + a.s(7), a.s(8) + a.s(6)));
             }
-            break;
-        case 0x43: // STRETCHDIB
+            return true;
+        case wmf::StretchDib:
             if (a.has(11))
                 drawDib(index, a.u32(0), QRect(a.s(6), a.s(5), a.s(4), a.s(3)),
                         mapRect(a.s(10), a.s(9), a.s(10) + a.s(8), a.s(9) + a.s(7)));
-            break;
-        case 0x42: { // DIBCREATEPATTERNBRUSH
-            BrushObj b;
-            b.style = 3;
-            b.color = Qt::gray;
-            const auto it = m_data.dibs.find(index);
-            if (it != m_data.dibs.end())
-                b.pattern = it->second.image;
-            create(GdiObject::of(b));
-            break;
-        }
-        case 0xF0: // DELETEOBJECT
-            if (a.has(1))
-                deleteObject(a.u(0));
-            break;
-        case 0xF7: // CREATEPALETTE
-        case 0xFF: // CREATEREGION
-            create(GdiObject::other());
-            break;
-        case 0xF9: { // CREATEPATTERNBRUSH (an old-style bitmap: shown as grey)
-            BrushObj b;
-            b.color = Qt::gray;
-            create(GdiObject::of(b));
-            break;
-        }
-        case 0xFA: // CREATEPENINDIRECT
-            if (a.has(5)) {
-                PenObj p;
-                p.style = a.u(0);
-                p.width = std::abs(a.s(1));
-                p.color = a.color(3);
-                create(GdiObject::of(p));
-            } else {
-                create(GdiObject::other());
-            }
-            break;
-        case 0xFB: // CREATEFONTINDIRECT
-            if (a.has(9))
-                create(GdiObject::of(font(a)));
-            else
-                create(GdiObject::other());
-            break;
-        case 0xFC: // CREATEBRUSHINDIRECT
-            if (a.has(4)) {
-                BrushObj b;
-                b.style = a.u(0);
-                b.color = a.color(1);
-                b.hatch = a.u(3);
-                create(GdiObject::of(b));
-            } else {
-                create(GdiObject::other());
-            }
-            break;
+            return true;
         default:
-            // Escapes, palettes, regions, raster and mapper settings, and
-            // records this player does not know: nothing to draw.
-            break;
+            return false;
+        }
+    }
+
+    // Object records. One whose parameters are cut short still takes a slot,
+    // as the records after it count on.
+    bool playObject(size_t index, quint8 kind, const Params &a)
+    {
+        switch (kind) {
+        case wmf::SelectObject:
+            if (a.has(1))
+                selectObject(a.u(0));
+            return true;
+        case wmf::DeleteObject:
+            if (a.has(1))
+                m_objects.remove(a.u(0));
+            return true;
+        case wmf::CreatePalette:
+        case wmf::CreateRegion:
+            m_objects.create(GdiObject::other());
+            return true;
+        case wmf::CreatePatternBrush: // an old-style bitmap: shown as grey
+        case wmf::DibCreatePatternBrush:
+            m_objects.create(GdiObject::of(patternBrush(index, kind)));
+            return true;
+        case wmf::CreatePenIndirect:
+            m_objects.create(a.has(5) ? GdiObject::of(pen(a)) : GdiObject::other());
+            return true;
+        case wmf::CreateFontIndirect:
+            m_objects.create(a.has(9) ? GdiObject::of(font(a)) : GdiObject::other());
+            return true;
+        case wmf::CreateBrushIndirect:
+            m_objects.create(a.has(4) ? GdiObject::of(brush(a)) : GdiObject::other());
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    // --- objects ----------------------------------------------------------------------
+
+    static PenObj pen(const Params &a)
+    {
+        PenObj p;
+        p.style = a.u(0);
+        p.width = std::abs(a.s(1));
+        p.color = a.color(3);
+        return p;
+    }
+
+    static BrushObj brush(const Params &a)
+    {
+        BrushObj b;
+        b.style = a.u(0);
+        b.color = a.color(1);
+        b.hatch = a.u(3);
+        return b;
+    }
+
+    BrushObj patternBrush(size_t index, quint8 kind) const
+    {
+        BrushObj b;
+        b.color = Qt::gray;
+        if (kind == wmf::DibCreatePatternBrush) {
+            b.style = 3;
+            if (const wmf::Dib *dib = m_file.dib(index))
+                b.pattern = dib->image;
+        }
+        return b;
+    }
+
+    // --- lines ------------------------------------------------------------------------
+
+    void lineTo(const QPointF &to)
+    {
+        QPainterPath path;
+        path.moveTo(map(m_dc.pos));
+        path.lineTo(map(to));
+        stroke(path);
+        m_dc.pos = to;
+    }
+
+    void poly(const Params &a, bool closed)
+    {
+        if (!a.has(1))
+            return;
+        const quint32 count = a.u(0);
+        if (count == 0 || !a.has(1 + 2 * quint64(count)))
+            return;
+        QPolygonF poly;
+        poly.reserve(count);
+        for (quint32 i = 0; i < count; ++i)
+            poly << map(QPointF(a.s(1 + 2 * i), a.s(2 + 2 * i)));
+        QPainterPath path;
+        path.setFillRule(fillRule());
+        path.addPolygon(poly);
+        if (closed) {
+            path.closeSubpath();
+            fillAndStroke(path);
+        } else {
+            stroke(path);
+        }
+    }
+
+    void textOut(const Params &a)
+    {
+        if (!a.has(1))
+            return;
+        const int count = a.s(0);
+        const quint32 stringWords = count > 0 ? quint32(count + 1) / 2 : 0;
+        if (count > 0 && a.has(1 + stringWords + 2)) {
+            const QByteArray raw(a.bytes(1), count);
+            const QPointF at(a.s(1 + stringWords + 1), a.s(1 + stringWords));
+            text(at, raw, nullptr, 0, nullptr);
         }
     }
 
@@ -479,7 +471,7 @@ private:
         const int mode = m_dc.mapMode;
         if (mode >= 2 && mode <= 6) {
             // Fixed units with y upwards: the frame's size, y reversed.
-            ext = QPointF(std::abs(m_data.frame.width()), -std::abs(m_data.frame.height()));
+            ext = QPointF(std::abs(m_frame.width()), -std::abs(m_frame.height()));
         }
         if (std::abs(ext.x()) < 1e-9)
             ext.setX(1);
@@ -519,68 +511,15 @@ private:
 
     Qt::FillRule fillRule() const { return m_dc.polyFillMode == 2 ? Qt::WindingFill : Qt::OddEvenFill; }
 
-    bool penVisible() const { return (m_dc.pen.style & 0x0F) != 5; }
+    bool penVisible() const { return m_dc.pen.visible(); }
 
     double penWidth() const { return std::max(m_dc.pen.width * scaleX(), m_onePixel); }
 
-    QPen makePen() const
-    {
-        const PenObj &p = m_dc.pen;
-        if (!penVisible())
-            return Qt::NoPen;
-        QPen pen(p.color, penWidth());
-        switch (p.style & 0x0F) {
-        case 1: pen.setStyle(Qt::DashLine); break;
-        case 2: pen.setStyle(Qt::DotLine); break;
-        case 3: pen.setStyle(Qt::DashDotLine); break;
-        case 4: pen.setStyle(Qt::DashDotDotLine); break;
-        case 8: pen.setStyle(Qt::DotLine); break;
-        default: pen.setStyle(Qt::SolidLine); break;
-        }
-        switch (p.style & 0x0F00) {
-        case 0x100: pen.setCapStyle(Qt::SquareCap); break;
-        case 0x200: pen.setCapStyle(Qt::FlatCap); break;
-        default: pen.setCapStyle(Qt::RoundCap); break;
-        }
-        switch (p.style & 0xF000) {
-        case 0x1000: pen.setJoinStyle(Qt::BevelJoin); break;
-        case 0x2000: pen.setJoinStyle(Qt::MiterJoin); break;
-        default: pen.setJoinStyle(Qt::RoundJoin); break;
-        }
-        return pen;
-    }
+    QPen makePen() const { return penVisible() ? m_dc.pen.qtPen(penWidth()) : QPen(Qt::NoPen); }
 
-    QBrush makeBrush() const
-    {
-        const BrushObj &b = m_dc.brush;
-        switch (b.style) {
-        case 1: // NULL
-            return Qt::NoBrush;
-        case 2: { // HATCHED
-            static const Qt::BrushStyle hatches[] = {Qt::HorPattern,   Qt::VerPattern,   Qt::FDiagPattern,
-                                                     Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
-            QBrush brush(b.color, b.hatch >= 0 && b.hatch < 6 ? hatches[b.hatch] : Qt::SolidPattern);
-            brush.setTransform(QTransform::fromScale(m_onePixel, m_onePixel));
-            return brush;
-        }
-        case 3:
-        case 5:
-        case 6:
-            if (!b.pattern.isNull()) {
-                QBrush brush(b.pattern);
-                brush.setTransform(QTransform::fromScale(m_onePixel, m_onePixel));
-                return brush;
-            }
-            return QBrush(b.color);
-        default:
-            return QBrush(b.color);
-        }
-    }
+    QBrush makeBrush() const { return m_dc.brush.qtBrush(m_onePixel); }
 
-    void include(const QRectF &r)
-    {
-        m_bounds = m_bounds.isNull() ? r : m_bounds.united(r);
-    }
+    void include(const QRectF &r) { m_bounds = m_bounds.isNull() ? r : m_bounds.united(r); }
 
     void preparePainter()
     {
@@ -643,17 +582,17 @@ private:
         if (sweep < 1e-9)
             sweep = 360.0;
         QPainterPath path;
-        if (kind == 0x1A) {
+        if (kind == wmf::Pie) {
             path.moveTo(c);
             path.arcTo(box, a1, sweep);
             path.closeSubpath();
         } else {
             path.arcMoveTo(box, a1);
             path.arcTo(box, a1, sweep);
-            if (kind == 0x30)
+            if (kind == wmf::Chord)
                 path.closeSubpath();
         }
-        if (kind == 0x17)
+        if (kind == wmf::Arc)
             stroke(path);
         else
             fillAndStroke(path);
@@ -692,21 +631,48 @@ private:
     void rasterFill(quint32 rop, const QRectF &r)
     {
         switch ((rop >> 16) & 0xFF) {
-        case 0x00: fillRect(r, Qt::black); break;
-        case 0xFF: fillRect(r, Qt::white); break;
+        case 0x00:
+            fillRect(r, Qt::black);
+            break;
+        case 0xFF:
+            fillRect(r, Qt::white);
+            break;
         case 0xF0: // PATCOPY
             if (m_dc.brush.style != 1)
                 fillRect(r, makeBrush());
             break;
-        default: break; // operations on the destination alone cannot be replayed on a printer
+        default:
+            break; // operations on the destination alone cannot be replayed on a printer
+        }
+    }
+
+    // QImage::copy leaves the end of each row unset (the bytes after its
+    // pixels, and a one-bit image's bits after its last pixel). Qt's smooth
+    // scaling of an 8-bit indexed image clipped at its left edge reads one
+    // pixel past the row, and a PDF takes a one-bit row's whole last byte: they
+    // get the row's last pixel again and zero bits, never stale memory.
+    static void fillRowEnds(QImage &image)
+    {
+        const int width = image.width(), depth = image.depth();
+        const qsizetype used = (qsizetype(width) * depth + 7) / 8;
+        const qsizetype rest = image.bytesPerLine() - used;
+        const int lastBits = depth == 1 ? width % 8 : 0;
+        const uchar keep = image.format() == QImage::Format_MonoLSB ? uchar((1u << lastBits) - 1)
+                                                                    : uchar(0xFFu << (8 - lastBits));
+        for (int y = 0; y < image.height() && used > 0; ++y) {
+            uchar *row = image.scanLine(y);
+            if (lastBits)
+                row[used - 1] &= keep;
+            if (rest > 0)
+                std::memset(row + used, depth == 8 ? row[used - 1] : 0, size_t(rest));
         }
     }
 
     void drawDib(size_t index, quint32 rop, QRect src, const QRectF &dest)
     {
-        const auto it = m_data.dibs.find(index);
-        if (it == m_data.dibs.end() || dest.isEmpty()) {
-            if (it == m_data.dibs.end())
+        const wmf::Dib *dib = m_file.dib(index);
+        if (!dib || dest.isEmpty()) {
+            if (!dib)
                 rasterFill(rop, dest);
             return;
         }
@@ -714,18 +680,19 @@ private:
             include(dest);
             return;
         }
-        const QImage &image = it->second.image;
+        const QImage &image = dib->image;
         src = src.normalized();
         if (src.isEmpty())
             src = image.rect();
         // A bottom-up bitmap counts its source rows from the bottom.
-        if (it->second.bottomUp)
+        if (dib->bottomUp)
             src.moveTop(image.height() - src.top() - src.height());
         src &= image.rect();
         if (src.isEmpty())
             return;
         const int op = (rop >> 16) & 0xFF;
         QImage part = image.copy(src);
+        fillRowEnds(part);
         if (op == 0x33) // NOTSRCCOPY
             part.invertPixels();
         m_painter->save();
@@ -801,7 +768,10 @@ private:
         return q;
     }
 
-    void text(QPointF at, const QByteArray &raw, const std::vector<double> *dx, int options, const QRectF *rect)
+    // One line of text at a logical point: ETO_OPAQUE and ETO_CLIPPED options
+    // apply to rect; dx, when given, holds each character's advance.
+    void text(QPointF at, const QByteArray &raw, const std::vector<double> *dx, int options,
+              const QRectF *rect)
     {
         const bool updateCP = (m_dc.textAlign & 1) != 0;
         if (updateCP)
@@ -809,59 +779,70 @@ private:
         if (rect && (options & 0x02)) // ETO_OPAQUE
             fillRect(*rect, m_dc.bkColor);
         double em = 0;
-        const QFont f = qtFont(em);
+        TextRun run;
+        run.font = qtFont(em);
         if (em <= 1e-3 || raw.isEmpty())
             return;
-        const QString str = decodeCp1252(raw);
-        const QFontMetricsF fm(f, m_metricsDevice);
-        double width = 0;
-        std::vector<double> offsets;
-        if (dx) {
-            offsets.reserve(dx->size());
-            for (double d : *dx) {
-                offsets.push_back(width);
-                width += d * scaleX();
-            }
-        } else {
-            width = fm.horizontalAdvance(str);
-        }
-        double x0 = 0;
-        switch (m_dc.textAlign & 6) {
-        case 2: x0 = -width; break;
-        case 6: x0 = -width / 2; break;
-        default: break;
-        }
-        double baseline = fm.ascent();
-        switch (m_dc.textAlign & 24) {
-        case 8: baseline = -fm.descent(); break;
-        case 24: baseline = 0; break;
-        default: break;
-        }
+        run.text = decodeCp1252(raw);
+        const QFontMetricsF fm(run.font, m_metricsDevice);
+        const double width = advances(run, fm, dx);
+        run.perCharacter = dx && run.offsets.size() == size_t(run.text.size());
+        run.start = alignedStart(width, fm);
         if (updateCP && (m_dc.textAlign & 6) == 0 && scaleX() > 0)
             m_dc.pos.rx() += width / scaleX() * (m_sx < 0 ? -1 : 1);
         const QPointF origin = map(at);
-        QTransform place;
-        place.translate(origin.x(), origin.y());
-        place.rotate(-m_dc.font.escapement / 10.0);
-        const QRectF box(x0, baseline - fm.ascent(), width, fm.ascent() + fm.descent());
+        run.place.translate(origin.x(), origin.y());
+        run.place.rotate(-m_dc.font.escapement / 10.0);
+        run.box = QRectF(run.start.x(), run.start.y() - fm.ascent(), width, fm.ascent() + fm.descent());
         if (!m_painter) {
-            include(place.mapRect(box));
+            include(run.place.mapRect(run.box));
             return;
         }
+        paintText(run, options, rect);
+    }
+
+    // The run's width in painter units; with the record's advances also each
+    // character's offset from the start.
+    double advances(TextRun &run, const QFontMetricsF &fm, const std::vector<double> *dx) const
+    {
+        if (!dx)
+            return fm.horizontalAdvance(run.text);
+        double width = 0;
+        run.offsets.reserve(dx->size());
+        for (double d : *dx) {
+            run.offsets.push_back(width);
+            width += d * scaleX();
+        }
+        return width;
+    }
+
+    // Where the run starts (x) and its baseline lies (y) from the reference
+    // point, by the text alignment.
+    QPointF alignedStart(double width, const QFontMetricsF &fm) const
+    {
+        const int horizontal = m_dc.textAlign & 6, vertical = m_dc.textAlign & 24;
+        const double x0 = horizontal == 2 ? -width : horizontal == 6 ? -width / 2 : 0;
+        const double baseline = vertical == 8 ? -fm.descent() : vertical == 24 ? 0 : fm.ascent();
+        return QPointF(x0, baseline);
+    }
+
+    void paintText(const TextRun &run, int options, const QRectF *rect)
+    {
         m_painter->save();
         if (rect && (options & 0x04)) // ETO_CLIPPED
             m_painter->setClipRect(*rect, Qt::IntersectClip);
-        m_painter->setTransform(place, true);
+        m_painter->setTransform(run.place, true);
         if (m_dc.bkMode == 2 && !(rect && (options & 0x02)))
-            m_painter->fillRect(box, m_dc.bkColor);
-        m_painter->setFont(f);
+            m_painter->fillRect(run.box, m_dc.bkColor);
+        m_painter->setFont(run.font);
         m_painter->setPen(m_dc.textColor);
         m_painter->setBackgroundMode(Qt::TransparentMode);
-        if (dx && offsets.size() == size_t(str.size())) {
-            for (qsizetype i = 0; i < str.size(); ++i)
-                m_painter->drawText(QPointF(x0 + offsets[size_t(i)], baseline), QString(str[i]));
+        if (run.perCharacter) {
+            for (qsizetype i = 0; i < run.text.size(); ++i)
+                m_painter->drawText(QPointF(run.start.x() + run.offsets[size_t(i)], run.start.y()),
+                                    QString(run.text[i]));
         } else {
-            m_painter->drawText(QPointF(x0, baseline), str);
+            m_painter->drawText(run.start, run.text);
         }
         m_painter->restore();
     }
@@ -956,39 +937,21 @@ private:
         applyClip();
     }
 
-    void create(GdiObject object)
-    {
-        if (!m_free.empty()) {
-            const int slot = *m_free.begin();
-            m_free.erase(m_free.begin());
-            m_objects[size_t(slot)] = std::move(object);
-        } else if (m_objects.size() < MaxObjects) {
-            m_objects.emplace_back(std::move(object));
-        }
-    }
-
     void selectObject(quint16 index)
     {
-        if (index >= m_objects.size())
+        const GdiObject *o = m_objects.at(index);
+        if (!o)
             return;
-        const GdiObject &o = m_objects[index];
-        if (o.type == GdiObject::Pen)
-            m_dc.pen = o.pen;
-        else if (o.type == GdiObject::Brush)
-            m_dc.brush = o.brush;
-        else if (o.type == GdiObject::Font)
-            m_dc.font = o.font;
+        if (o->type == GdiObject::Pen)
+            m_dc.pen = o->pen;
+        else if (o->type == GdiObject::Brush)
+            m_dc.brush = o->brush;
+        else if (o->type == GdiObject::Font)
+            m_dc.font = o->font;
     }
 
-    void deleteObject(quint16 index)
-    {
-        if (index >= m_objects.size() || m_objects[index].type == GdiObject::Free)
-            return;
-        m_objects[index] = GdiObject();
-        m_free.insert(index);
-    }
-
-    const Metafile::Data &m_data;
+    const MetafileRecords &m_file;
+    QRectF m_frame;
     QPainter *m_painter;
     QRectF m_target;
     QPaintDevice *m_metricsDevice = nullptr;
@@ -997,8 +960,7 @@ private:
     double m_onePixel = 1; // 1/96 inch in painter units: the thinnest line
     DeviceContext m_dc;
     std::vector<DeviceContext> m_saved;
-    std::vector<GdiObject> m_objects;
-    std::set<int> m_free;
+    MetafileObjects m_objects;
     int m_pathClips = 0;
     double m_sx = 1, m_sy = 1, m_ox = 0, m_oy = 0;
     QPointF m_org;
@@ -1007,7 +969,7 @@ private:
 
 [[noreturn]] void invalid()
 {
-    throw ZentropeError(QString::fromLatin1(InvalidText));
+    MetafileRecords::throwInvalid();
 }
 
 } // namespace
@@ -1017,110 +979,50 @@ Metafile::~Metafile() = default;
 Metafile::Metafile(const Metafile &) = default;
 Metafile &Metafile::operator=(const Metafile &) = default;
 
-bool Metafile::isPlaceable() const { return d && d->placeable; }
-bool Metafile::checksumValid() const { return d && d->checksumOk; }
-QRectF Metafile::frame() const { return d ? d->frame : QRectF(); }
-QSizeF Metafile::sizeInches() const { return d ? d->inches : QSizeF(); }
-int Metafile::recordCount() const { return d ? int(d->records.size()) : 0; }
+bool Metafile::isPlaceable() const
+{
+    return d && d->file.placeable();
+}
+
+bool Metafile::checksumValid() const
+{
+    return d && d->file.checksumOk();
+}
+
+QRectF Metafile::frame() const
+{
+    return d ? d->frame : QRectF();
+}
+
+QSizeF Metafile::sizeInches() const
+{
+    return d ? d->file.inches() : QSizeF();
+}
 
 Metafile Metafile::fromData(const QByteArray &bytes)
 {
+    if (bytes.size() > MaxFileBytes)
+        invalid();
     auto data = std::make_shared<Data>();
-    data->bytes = bytes;
-    const auto *p = reinterpret_cast<const uchar *>(data->bytes.constData());
-    const qsizetype size = data->bytes.size();
-    if (size > MaxFileBytes)
-        invalid();
-    qsizetype at = 0;
-    QRectF box;
-    if (size >= 22 && qFromLittleEndian<quint32>(p) == PlaceableKey) {
-        data->placeable = true;
-        quint16 sum = 0;
-        for (int i = 0; i < 10; ++i)
-            sum ^= qFromLittleEndian<quint16>(p + 2 * i);
-        data->checksumOk = sum == qFromLittleEndian<quint16>(p + 20);
-        const qint16 left = qFromLittleEndian<qint16>(p + 6), top = qFromLittleEndian<qint16>(p + 8);
-        const qint16 right = qFromLittleEndian<qint16>(p + 10), bottom = qFromLittleEndian<qint16>(p + 12);
-        const quint16 inch = qFromLittleEndian<quint16>(p + 14);
-        box = QRectF(left, top, double(right) - left, double(bottom) - top);
-        if (inch > 0 && box.width() != 0 && box.height() != 0)
-            data->inches = QSizeF(std::abs(box.width()) / inch, std::abs(box.height()) / inch);
-        at = 22;
-    }
-    if (size - at < 18)
-        invalid();
-    const quint16 type = qFromLittleEndian<quint16>(p + at);
-    const quint16 headerWords = qFromLittleEndian<quint16>(p + at + 2);
-    const quint16 version = qFromLittleEndian<quint16>(p + at + 4);
-    if ((type != 1 && type != 2) || headerWords != 9 || (version != 0x0100 && version != 0x0300))
-        invalid();
-    at += 18;
-    // Every record must lie inside the file; the end record or the end of the
-    // data closes the list, and bytes after the end record are ignored.
-    while (size - at >= 6) {
-        const quint32 words = qFromLittleEndian<quint32>(p + at);
-        const quint16 function = qFromLittleEndian<quint16>(p + at + 4);
-        if (function == 0)
-            break;
-        if (words < 3 || qint64(words) * 2 > size - at)
-            invalid();
-        data->records.push_back(Record{at + 6, words - 3, function});
-        at += qsizetype(words) * 2;
-    }
-
-    // Bitmaps are decoded once here, not at every repaint.
-    qint64 pixels = 0;
-    for (size_t i = 0; i < data->records.size(); ++i) {
-        const Record &r = data->records[i];
-        const int w = dibWord(r);
-        if (w < 0 || quint32(w) >= r.words)
-            continue;
-        const Params a = data->params(r);
-        if ((r.function & 0xFF) == 0x42 && a.u(0) == 3)
-            continue; // an old-style bitmap, not a packed DIB
-        const quint16 usage = (r.function & 0xFF) == 0x43 ? a.u(2) : (r.function & 0xFF) == 0x42 ? a.u(1) : 0;
-        if (usage == 1)
-            continue; // palette indexes need the playing device's palette
-        const QImage image = picture::decodeDib(a.bytes(quint32(w)), a.byteCount(quint32(w)),
-                                                std::min(MaxDibPixels, MaxTotalDibPixels - pixels));
-        if (image.isNull())
-            continue;
-        pixels += qint64(image.width()) * image.height();
-        const qint32 headerHeight =
-            a.byteCount(quint32(w)) >= 12 && qFromLittleEndian<quint32>(a.bytes(quint32(w))) >= 40
-                ? qFromLittleEndian<qint32>(a.bytes(quint32(w)) + 8)
-                : 1;
-        data->dibs.emplace(i, Dib{image, headerHeight > 0});
-    }
-
-    if (data->placeable && box.width() != 0 && box.height() != 0) {
+    data->file = MetafileRecords::read(bytes);
+    const MetafileRecords &file = data->file;
+    const QRectF box = file.placeableBox();
+    if (file.placeable() && box.width() != 0 && box.height() != 0) {
         data->frame = box;
+    } else if (const std::optional<QRectF> window = file.firstWindow()) {
+        data->frame = *window;
     } else {
-        std::optional<QPointF> org, ext;
-        for (const Record &r : data->records) {
-            const Params a = data->params(r);
-            if ((r.function & 0xFF) == 0x0B && a.has(2) && !org)
-                org = QPointF(a.s(1), a.s(0));
-            if ((r.function & 0xFF) == 0x0C && a.has(2) && !ext && a.s(0) != 0 && a.s(1) != 0)
-                ext = QPointF(a.s(1), a.s(0));
-            if (org && ext)
-                break;
-        }
-        if (ext) {
-            const QPointF o = org.value_or(QPointF(0, 0));
-            data->frame = QRectF(o.x(), o.y(), ext->x(), ext->y());
-        } else {
-            Player measure(*data, nullptr, QRectF());
-            measure.run();
-            QRectF b = measure.bounds();
-            if (b.isNull())
-                b = QRectF(0, 0, 1, 1);
-            if (b.width() < 1)
-                b.setWidth(1);
-            if (b.height() < 1)
-                b.setHeight(1);
-            data->frame = b;
-        }
+        // Neither says: the frame is what the records draw.
+        Player measure(file, QRectF(), nullptr, QRectF());
+        measure.run();
+        QRectF b = measure.bounds();
+        if (b.isNull())
+            b = QRectF(0, 0, 1, 1);
+        if (b.width() < 1)
+            b.setWidth(1);
+        if (b.height() < 1)
+            b.setHeight(1);
+        data->frame = b;
     }
     Metafile m;
     m.d = std::move(data);
@@ -1144,7 +1046,7 @@ void Metafile::play(QPainter &painter, const QRectF &target) const
 {
     if (!d || !painter.isActive() || target.isEmpty())
         return;
-    Player player(*d, &painter, target);
+    Player player(d->file, d->frame, &painter, target);
     player.run();
 }
 

@@ -41,7 +41,6 @@ public:
     QRectF frame() const;
     // Size in inches when the header says (placeable files), else empty.
     QSizeF sizeInches() const;
-    int recordCount() const;
 
     // Plays the picture so that its frame fills target (in the painter's
     // current coordinates). Output is clipped to target; the painter's state

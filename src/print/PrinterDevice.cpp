@@ -3,16 +3,14 @@
 #include "core/Error.h"
 
 #include <QCoreApplication>
-#include <QFontMetrics>
-#include <QGuiApplication>
-#include <QImage>
+#include <QFont>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QScreen>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace zentrope {
 
@@ -49,25 +47,28 @@ std::uint32_t declaredFields(const QPrinterInfo &info, const QPageSize &size)
     return f;
 }
 
-double screenDpi()
-{
-    const QScreen *s = QGuiApplication::primaryScreen();
-    return s ? s->logicalDotsPerInchY() : 96.0;
-}
-
 } // namespace
 
 struct TPrinterDevice::Impl {
+    // The page surface as a job's pages have it.
+    struct Surface {
+        int dpiX, dpiY;
+        int widthMM, heightMM;
+        int width, height;
+        QPageLayout::Orientation orientation;
+    };
+
     std::unique_ptr<QPrinter> printer;
     std::unique_ptr<QPainter> painter;
     QString title;
-    QFont font;
-    QColor fontColor = Qt::black;
-    int penWidth = 1;
-    QPoint position;
+    // Read once when a job begins and answered until it ends: asking the
+    // printer again costs CUPS requests on every page, and nothing can change
+    // the printer or its settings while the job runs.
+    std::optional<Surface> job;
 
     void create()
     {
+        job.reset();
         painter.reset();
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         // (0, 0) is the corner of the printable area, as on a printer canvas.
@@ -90,14 +91,16 @@ struct TPrinterDevice::Impl {
         }
     }
 
-    QPen pen() const
+    void takeSurface()
     {
-        QPen p(Qt::black, penWidth);
-        p.setCapStyle(Qt::FlatCap);
-        return p;
+        job = Surface{printer->logicalDpiX(),
+                      printer->logicalDpiY(),
+                      printer->widthMM(),
+                      printer->heightMM(),
+                      printer->width(),
+                      printer->height(),
+                      printer->pageLayout().orientation()};
     }
-
-    QFont deviceFont() const { return QFont(font, printer.get()); }
 };
 
 TPrinterDevice::TPrinterDevice() : d(std::make_unique<Impl>())
@@ -243,7 +246,7 @@ void TPrinterDevice::SetDeviceMode(const DeviceMode &m)
 
 QPageLayout::Orientation TPrinterDevice::Orientation() const
 {
-    return d->printer->pageLayout().orientation();
+    return d->job ? d->job->orientation : d->printer->pageLayout().orientation();
 }
 
 void TPrinterDevice::SetTitle(const QString &title)
@@ -266,12 +269,13 @@ void TPrinterDevice::BeginDoc()
     if (!painter->begin(d->printer.get()))
         throw ZentropeError(QStringLiteral("Unable to start printing on %1").arg(d->printer->printerName()));
     d->painter = std::move(painter);
+    d->takeSurface();
     // A fresh canvas: a one-dot black pen, a solid white brush.
-    d->penWidth = 1;
-    d->position = {};
-    d->painter->setPen(d->pen());
+    QPen pen(Qt::black, 1);
+    pen.setCapStyle(Qt::FlatCap);
+    d->painter->setPen(pen);
     d->painter->setBrush(Qt::white);
-    d->painter->setFont(d->deviceFont());
+    d->painter->setFont(QFont(QFont(), d->printer.get()));
 }
 
 void TPrinterDevice::NewPage()
@@ -289,6 +293,7 @@ void TPrinterDevice::EndDoc()
     if (!d->painter)
         throw ZentropeError(QStringLiteral("Printer is not currently printing"));
     std::unique_ptr<QPainter> painter = std::move(d->painter);
+    d->job.reset();
     const bool ok = painter->end();
     QCoreApplication::processEvents();
     if (!ok)
@@ -302,6 +307,7 @@ void TPrinterDevice::Abort()
     d->printer->abort();
     d->painter->end();
     d->painter.reset();
+    d->job.reset();
 }
 
 bool TPrinterDevice::Printing() const
@@ -311,34 +317,38 @@ bool TPrinterDevice::Printing() const
 
 int TPrinterDevice::DpiX() const
 {
-    return d->printer->logicalDpiX();
+    return d->job ? d->job->dpiX : d->printer->logicalDpiX();
 }
 
 int TPrinterDevice::DpiY() const
 {
-    return d->printer->logicalDpiY();
+    return d->job ? d->job->dpiY : d->printer->logicalDpiY();
 }
 
 int TPrinterDevice::WidthMM() const
 {
+    if (d->job)
+        return d->job->widthMM;
     d->ensureValid();
     return d->printer->widthMM();
 }
 
 int TPrinterDevice::HeightMM() const
 {
+    if (d->job)
+        return d->job->heightMM;
     d->ensureValid();
     return d->printer->heightMM();
 }
 
 int TPrinterDevice::PageWidth() const
 {
-    return d->printer->width();
+    return d->job ? d->job->width : d->printer->width();
 }
 
 int TPrinterDevice::PageHeight() const
 {
-    return d->printer->height();
+    return d->job ? d->job->height : d->printer->height();
 }
 
 QPainter &TPrinterDevice::Canvas()
@@ -346,105 +356,6 @@ QPainter &TPrinterDevice::Canvas()
     if (!d->painter)
         throw ZentropeError(QStringLiteral("Printer is not currently printing"));
     return *d->painter;
-}
-
-void TPrinterDevice::SetFont(const QFont &windowFont, const QColor &color)
-{
-    QFont f(windowFont);
-    if (f.pointSizeF() <= 0 && f.pixelSize() > 0)
-        f.setPointSizeF(f.pixelSize() * 72.0 / screenDpi());
-    d->font = f;
-    d->fontColor = color;
-    if (d->painter)
-        d->painter->setFont(d->deviceFont());
-}
-
-QFont TPrinterDevice::Font() const
-{
-    return d->font;
-}
-
-int TPrinterDevice::TextWidth(const QString &text) const
-{
-    return QFontMetrics(d->deviceFont(), d->printer.get()).horizontalAdvance(text);
-}
-
-int TPrinterDevice::TextHeight(const QString &) const
-{
-    return FontCellHeight();
-}
-
-int TPrinterDevice::FontCellHeight() const
-{
-    const QFontMetrics fm(d->deviceFont(), d->printer.get());
-    return fm.ascent() + fm.descent();
-}
-
-void TPrinterDevice::TextOut(int x, int y, const QString &text)
-{
-    QPainter &p = Canvas();
-    const QFontMetrics fm(d->deviceFont(), d->printer.get());
-    const QPen saved = p.pen();
-    p.setPen(d->fontColor);
-    p.drawText(QPoint(x, y + fm.ascent()), text);
-    p.setPen(saved);
-}
-
-void TPrinterDevice::SetPenWidth(int dots)
-{
-    d->penWidth = std::max(dots, 1);
-    if (d->painter) {
-        QPen pen = d->painter->pen();
-        pen.setWidth(d->penWidth);
-        d->painter->setPen(pen);
-    }
-}
-
-int TPrinterDevice::PenWidth() const
-{
-    return d->penWidth;
-}
-
-void TPrinterDevice::SetBrushColor(const QColor &color)
-{
-    Canvas().setBrush(color);
-}
-
-void TPrinterDevice::MoveTo(int x, int y)
-{
-    d->position = {x, y};
-}
-
-void TPrinterDevice::LineTo(int x, int y)
-{
-    Canvas().drawLine(d->position, QPoint(x, y));
-    d->position = {x, y};
-}
-
-void TPrinterDevice::Rectangle(int left, int top, int right, int bottom)
-{
-    // Right and bottom are exclusive, as on a Windows canvas: a one-dot outline
-    // covers columns left .. right - 1.
-    Canvas().drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
-}
-
-void TPrinterDevice::Draw(int x, int y, const QImage &picture)
-{
-    Canvas().drawImage(QPoint(x, y), picture);
-}
-
-void TPrinterDevice::StretchDraw(const QRect &target, const QImage &picture)
-{
-    Canvas().drawImage(target, picture);
-}
-
-void TPrinterDevice::StretchDraw(const QRect &target,
-                                 const std::function<void(QPainter &, const QRectF &)> &draw)
-{
-    QPainter &p = Canvas();
-    p.save();
-    draw(p, QRectF(target));
-    p.restore();
 }
 
 QPrinter &TPrinterDevice::QtPrinter()

@@ -2,16 +2,11 @@
 
 #include "print/DeviceMode.h"
 
-#include <QColor>
-#include <QFont>
 #include <QPageLayout>
-#include <QRect>
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <memory>
 
-class QImage;
 class QPainter;
 class QPrinter;
 
@@ -68,6 +63,8 @@ public:
     bool Printing() const;
 
     // --- Page surface ------------------------------------------------------------------------
+    // While a document is printed these (and the orientation) answer what the
+    // printer had when it began.
     int DpiX() const;
     int DpiY() const;
     // Printable area in whole millimetres.
@@ -78,33 +75,6 @@ public:
     int PageHeight() const;
     // The painter of the page being printed; throws outside a document.
     QPainter &Canvas();
-
-    // Takes face, style and size in points from a window font; the size holds
-    // at the printer's resolution (a pixel-sized font is converted at the
-    // screen's resolution).
-    void SetFont(const QFont &windowFont, const QColor &color = Qt::black);
-    QFont Font() const;
-    int TextWidth(const QString &text) const;
-    int TextHeight(const QString &text) const;
-    // Ascent plus descent of the current font.
-    int FontCellHeight() const;
-    // One line of text with its top left corner at (x, y).
-    void TextOut(int x, int y, const QString &text);
-
-    void SetPenWidth(int dots);
-    int PenWidth() const;
-    void SetBrushColor(const QColor &color);
-    void MoveTo(int x, int y);
-    void LineTo(int x, int y);
-    // Outlined with the current pen and filled with the current brush; the
-    // corners are (left, top) and (right, bottom).
-    void Rectangle(int left, int top, int right, int bottom);
-    // A picture at its own size, one picture pixel per dot.
-    void Draw(int x, int y, const QImage &picture);
-    // A picture stretched into a rectangle.
-    void StretchDraw(const QRect &target, const QImage &picture);
-    // A picture that draws itself (a metafile) into a rectangle.
-    void StretchDraw(const QRect &target, const std::function<void(QPainter &, const QRectF &)> &draw);
 
     // The Qt printer itself, for the print dialogs.
     QPrinter &QtPrinter();

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace zentrope;
@@ -44,8 +46,8 @@ QString errorOf(const QByteArray &data)
 
 bool near(QRgb a, QColor b, int tol = 24)
 {
-    return std::abs(qRed(a) - b.red()) <= tol && std::abs(qGreen(a) - b.green()) <= tol
-           && std::abs(qBlue(a) - b.blue()) <= tol;
+    return std::abs(qRed(a) - b.red()) <= tol && std::abs(qGreen(a) - b.green()) <= tol &&
+           std::abs(qBlue(a) - b.blue()) <= tol;
 }
 
 } // namespace
@@ -166,7 +168,11 @@ TEST(Metafile, ObjectTableMappingAndState)
     // y upwards: window origin at the top, negative height. The rectangle in the
     // upper logical half appears in the image's top half.
     WmfBuilder y;
-    y.window(0, 1000, 1000, -1000).rec(0x02FA, {5, 0, 0, 0, 0}).brush(0, Qt::red).select(0).select(1)
+    y.window(0, 1000, 1000, -1000)
+        .rec(0x02FA, {5, 0, 0, 0, 0})
+        .brush(0, Qt::red)
+        .select(0)
+        .select(1)
         .rectangle(0, 1000, 1000, 500);
     img = render(Metafile::fromData(y.standard()), 100, 100);
     EXPECT_TRUE(near(img.pixel(50, 25), Qt::red));
@@ -175,7 +181,11 @@ TEST(Metafile, ObjectTableMappingAndState)
     // SaveDC / RestoreDC bring back the brush and the window; a restore past
     // the stack does nothing.
     WmfBuilder s;
-    s.window(0, 0, 100, 100).rec(0x02FA, {5, 0, 0, 0, 0}).select(0).brush(0, Qt::red).brush(0, Qt::blue)
+    s.window(0, 0, 100, 100)
+        .rec(0x02FA, {5, 0, 0, 0, 0})
+        .select(0)
+        .brush(0, Qt::red)
+        .brush(0, Qt::blue)
         .select(1)
         .rec(0x001E, {})
         .select(2)
@@ -190,7 +200,12 @@ TEST(Metafile, ObjectTableMappingAndState)
 
     // Isotropic mapping keeps the aspect and centres the picture.
     WmfBuilder iso;
-    iso.rec(0x0103, {7}).window(0, 0, 100, 50).rec(0x02FA, {5, 0, 0, 0, 0}).select(0).brush(0, Qt::red).select(1)
+    iso.rec(0x0103, {7})
+        .window(0, 0, 100, 50)
+        .rec(0x02FA, {5, 0, 0, 0, 0})
+        .select(0)
+        .brush(0, Qt::red)
+        .select(1)
         .rectangle(0, 0, 100, 50);
     img = render(Metafile::fromData(iso.standard()), 100, 100);
     EXPECT_TRUE(near(img.pixel(50, 50), Qt::red));
@@ -204,7 +219,11 @@ TEST(Metafile, FillsArcsTextAndBitmaps)
     // empty, winding fills it.
     for (int mode : {1, 2}) {
         WmfBuilder p;
-        p.window(0, 0, 100, 100).rec(0x02FA, {5, 0, 0, 0, 0}).select(0).brush(0, Qt::black).select(1)
+        p.window(0, 0, 100, 100)
+            .rec(0x02FA, {5, 0, 0, 0, 0})
+            .select(0)
+            .brush(0, Qt::black)
+            .select(1)
             .rec(0x0106, {mode})
             .rec(0x0538, {2, 4, 4, 0, 0, 60, 0, 60, 60, 0, 60, 40, 40, 100, 40, 100, 100, 40, 100});
         const QImage img = render(Metafile::fromData(p.standard()), 100, 100);
@@ -215,7 +234,11 @@ TEST(Metafile, FillsArcsTextAndBitmaps)
     // A pie from the right (3 o'clock) to the top (12 o'clock) runs counter-clockwise
     // through the upper right quarter only; a null brush leaves insides alone.
     WmfBuilder pie;
-    pie.window(0, 0, 100, 100).rec(0x02FA, {5, 0, 0, 0, 0}).select(0).brush(0, Qt::red).select(1)
+    pie.window(0, 0, 100, 100)
+        .rec(0x02FA, {5, 0, 0, 0, 0})
+        .select(0)
+        .brush(0, Qt::red)
+        .select(1)
         .rec(0x081A, {0, 50, 50, 100, 100, 100, 0, 0})
         .brush(1, Qt::black)
         .select(2)
@@ -248,7 +271,9 @@ TEST(Metafile, FillsArcsTextAndBitmaps)
     qToLittleEndian<quint16>(1, dib.data() + 12);
     qToLittleEndian<quint16>(24, dib.data() + 14);
     // Bottom row first: blue, white; then top row: red, green (BGR, rows padded to 4 bytes).
-    dib.append(QByteArray("\xFF\x00\x00\xFF\xFF\xFF\x00\x00" "\x00\x00\xFF\x00\xFF\x00\x00\x00", 16));
+    dib.append(QByteArray("\xFF\x00\x00\xFF\xFF\xFF\x00\x00"
+                          "\x00\x00\xFF\x00\xFF\x00\x00\x00",
+                          16));
     QByteArray params(22, '\0');
     const int stretch[] = {0x0020, 0x00CC, 0, 2, 2, 0, 0, 100, 100, 0, 0};
     for (int i = 0; i < 11; ++i)
@@ -274,14 +299,14 @@ TEST(Metafile, HostileRecordsAreSkipped)
 {
     WmfBuilder h;
     h.window(0, 0, 100, 100)
-        .rec(0x0324, {30000, 1, 2})     // polygon count beyond the record
-        .rec(0x0538, {3, 30000, 1, 1})  // polypolygon counts beyond the record
-        .rec(0x0521, {32000, 0x4141})   // text longer than its record
-        .rec(0x0A32, {0, 0, 5, 6, 1})   // clipped text without its rectangle
+        .rec(0x0324, {30000, 1, 2})      // polygon count beyond the record
+        .rec(0x0538, {3, 30000, 1, 1})   // polypolygon counts beyond the record
+        .rec(0x0521, {32000, 0x4141})    // text longer than its record
+        .rec(0x0A32, {0, 0, 5, 6, 1})    // clipped text without its rectangle
         .rec(0x0F43, {0, 0xCC, 0, 1, 1}) // stretch DIB cut short
         .rec(0x0127, {32767})
-        .rec(0x0410, {0, 0, 0, 0})      // scale by 0/0
-        .rec(0x020C, {0, 0})            // empty window
+        .rec(0x0410, {0, 0, 0, 0}) // scale by 0/0
+        .rec(0x020C, {0, 0})       // empty window
         .rec(0x041B, {100, 100, 0, 0})
         .rec(0x0000 | 0x7777, {1, 2, 3}); // unknown record
     for (int i = 0; i < 2000; ++i)
@@ -297,4 +322,48 @@ TEST(Metafile, HostileRecordsAreSkipped)
     const Metafile m = Metafile::fromData(h.standard());
     QImage img = render(m, 64, 64);
     EXPECT_EQ(img.size(), QSize(64, 64));
+}
+
+TEST(Metafile, StretchedIndexedBitmapShowsOnlyItsOwnPixels)
+{
+    // A 5 x 40 bitmap of 8-bit colour indexes, all index 1 (only indexes 0 and 1
+    // are red), scaled down and cut by the left edge of the picture. Its rows
+    // are shorter than a whole number of words; no stale memory after them may
+    // reach the picture as some other index's colour.
+    const int w = 5, h = 40, stride = 8;
+    QByteArray dib(40, '\0');
+    qToLittleEndian<quint32>(40, dib.data());
+    qToLittleEndian<qint32>(w, dib.data() + 4);
+    qToLittleEndian<qint32>(h, dib.data() + 8);
+    qToLittleEndian<quint16>(1, dib.data() + 12);
+    qToLittleEndian<quint16>(8, dib.data() + 14);
+    for (int i = 0; i < 256; ++i)
+        dib.append(i <= 1 ? QByteArray("\x00\x00\xFF\x00", 4) : QByteArray("\x00\xFF\x00\x00", 4));
+    dib.append(QByteArray(stride * h, '\x01'));
+    QByteArray params(22, '\0');
+    const int stretch[] = {0x0020, 0x00CC, 0, h, w, 0, 0, 24, 28, 100, -6};
+    for (int i = 0; i < 11; ++i)
+        qToLittleEndian<quint16>(quint16(stretch[i]), params.data() + 2 * i);
+    WmfBuilder bmp;
+    bmp.window(0, 0, 1000, 1000).raw(0x0F43, params + dib);
+    const Metafile m = Metafile::fromData(bmp.standard());
+    // Freed blocks the size of the bitmap's copy, full of index 255, are what
+    // the next allocation of that size most likely gets.
+    for (int round = 0; round < 2; ++round) {
+        std::vector<void *> stale;
+        for (int i = 0; i < 64; ++i)
+            stale.push_back(std::memset(std::malloc(stride * h), 0xFF, stride * h));
+        for (void *p : stale)
+            std::free(p);
+        // Premultiplied, as a window's backing store is.
+        QImage img = blankImage(96, 96).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QPainter p(&img);
+        m.play(p, QRectF(0, 0, 96, 96));
+        p.end();
+        int foreign = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                foreign += qGreen(img.pixel(x, y)) > qBlue(img.pixel(x, y)) + 8;
+        EXPECT_EQ(foreign, 0) << "round " << round;
+    }
 }

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace zentrope;
 using namespace zentrope::test;
@@ -89,8 +90,7 @@ protected:
         for (int i = 0; i < pages; ++i) {
             if (i > 0)
                 p.NewPage();
-            p.SetFont(QFont(QStringLiteral("Arial"), 12));
-            p.TextOut(100, 100, QStringLiteral("Page %1").arg(i + 1));
+            p.Canvas().drawText(QPoint(100, 200), QStringLiteral("Page %1").arg(i + 1));
         }
         p.EndDoc();
         if (!cups->waitForJobs(queue, 1))
@@ -217,7 +217,7 @@ TEST_F(PrinterDeviceTest, CustomPaperCarriesItsDimensions)
     EXPECT_EQ(back.PaperLength, 1048);
 }
 
-TEST_F(PrinterDeviceTest, PrintableAreaAndFontsAtThePrinterResolution)
+TEST_F(PrinterDeviceTest, PrintableAreaAtThePrinterResolution)
 {
     Printer().SetPrinterIndex(queueIndex(CupsServer::Ppd));
     DeviceMode m = Printer().GetDeviceMode();
@@ -246,18 +246,41 @@ TEST_F(PrinterDeviceTest, PrintableAreaAndFontsAtThePrinterResolution)
     EXPECT_DOUBLE_EQ(dim.Width, wMM / 25.4);
     EXPECT_DOUBLE_EQ(dim.Height, hMM / 25.4);
     EXPECT_EQ(dim.Indent, 0.0);
+    EXPECT_GE(Printer().DpiY(), 300);
+}
 
-    // A 12-point font is 1/6 inch tall at any resolution, in dots of this one;
-    // a pixel-sized window font becomes points first.
-    const int dpi = Printer().DpiY();
-    EXPECT_GE(dpi, 300);
-    Printer().SetFont(QFont(QStringLiteral("Arial"), 12));
-    const int cell = Printer().FontCellHeight();
-    EXPECT_NEAR(cell, dpi / 6.0 * 1.15, dpi / 6.0 * 0.2)
-        << "cell height of a 12 pt font at " << dpi << " dpi";
-    EXPECT_GT(Printer().TextWidth(QStringLiteral("WWWW")), Printer().TextWidth(QStringLiteral("iiii")));
-    QFont pixels(QStringLiteral("Arial"));
-    pixels.setPixelSize(16);
-    Printer().SetFont(pixels);
-    EXPECT_GT(Printer().Font().pointSizeF(), 0.0);
+TEST_F(PrinterDeviceTest, PageSurfaceHoldsForTheJobAndFollowsTheSettingsAfterIt)
+{
+    TPrinterDevice &p = Printer();
+    p.SetPrinterIndex(queueIndex(CupsServer::Ppd));
+    DeviceMode m = p.GetDeviceMode();
+    m.PaperSize = 1; // Letter
+    m.Orientation = DeviceMode::OrientPortrait;
+    p.SetDeviceMode(m);
+    const auto surface = [&p] {
+        return std::vector<int>{p.DpiX(),      p.DpiY(),       p.WidthMM(),       p.HeightMM(),
+                                p.PageWidth(), p.PageHeight(), int(p.Landscape())};
+    };
+    const std::vector<int> portrait = surface();
+
+    p.BeginDoc();
+    EXPECT_EQ(surface(), portrait);
+    p.NewPage();
+    EXPECT_EQ(surface(), portrait) << "the surface holds for every page";
+    p.Abort();
+
+    // A job that ended leaves nothing behind: the next settings are read anew.
+    m.Orientation = DeviceMode::OrientLandscape;
+    p.SetDeviceMode(m);
+    const std::vector<int> landscape = surface();
+    EXPECT_EQ(landscape[6], 1);
+    EXPECT_NEAR(landscape[2], portrait[3], 1);
+    EXPECT_NEAR(landscape[3], portrait[2], 1);
+    p.BeginDoc();
+    EXPECT_EQ(surface(), landscape);
+    p.EndDoc();
+    ASSERT_TRUE(cups->waitForJobs(CupsServer::Ppd, 1)) << cups->logTail().toStdString();
+    m.Orientation = DeviceMode::OrientPortrait;
+    p.SetDeviceMode(m);
+    EXPECT_EQ(surface(), portrait);
 }

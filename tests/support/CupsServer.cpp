@@ -194,8 +194,12 @@ struct CupsServer::Impl {
 
     QString config() const
     {
+        // Every request is logged, and the log never rotated, so benchmarks
+        // can count what a job asks.
         return QStringLiteral("Listen %1\n"
                               "LogLevel info\n"
+                              "AccessLogLevel all\n"
+                              "MaxLogSize 0\n"
                               "WebInterface No\n"
                               "Browsing No\n"
                               "BrowseLocalProtocols none\n"
@@ -579,6 +583,14 @@ QString CupsServer::logTail(int lines) const
     if (all.size() > lines)
         all = all.mid(all.size() - lines);
     return all.join(QLatin1Char('\n'));
+}
+
+int CupsServer::requestCount() const
+{
+    QFile f(d->dir + QStringLiteral("/log/access_log"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    return int(f.readAll().count('\n'));
 }
 
 } // namespace zentrope::test

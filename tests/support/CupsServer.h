@@ -60,6 +60,8 @@ public:
 
     // The end of cupsd's error log, for failure messages.
     QString logTail(int lines = 30) const;
+    // Requests the server has answered since it started (its access log).
+    int requestCount() const;
 
     // Runs lpadmin/lpstat/lpoptions-style client tools against this server.
     bool runClient(const QString &program, const QStringList &args, QString *output = nullptr) const;
