@@ -57,7 +57,14 @@ void BM_PrintJob(benchmark::State &state)
         return;
     }
     const int pages = int(state.range(0));
-    TPrinterDevice &printer = Printer();
+    // One printer for the whole run, as the program keeps one per session;
+    // released with the application object, which it must not outlive.
+    static TPrinterDevice *device = [] {
+        auto *d = new TPrinterDevice;
+        qAddPostRoutine([] { delete device; });
+        return d;
+    }();
+    TPrinterDevice &printer = *device;
     printer.SetPrinterIndex(int(printer.Printers().indexOf(CupsServer::RawA)));
     DeviceMode mode = printer.GetDeviceMode();
     mode.PaperSize = 20; // No. 10 envelope
