@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, running and testing Zentrope needs.
+# Installs every Debian package that building, running and testing Zentrope
+# needs; with the argument "package", what building and checking its Debian
+# package needs.
 set -euo pipefail
+if [ "${1:-}" = "package" ]; then
+  PACKAGES=(dpkg-dev lintian appstream desktop-file-utils man-db gzip python3)
+else
 PACKAGES=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
@@ -14,6 +19,7 @@ PACKAGES=(
   clang-format
   sudo util-linux procps python3
 )
+fi
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
