@@ -1,5 +1,6 @@
 #include "envelope/EnvelopeDimension.h"
 
+#include "settings/IniSection.h"
 #include "settings/QevIniFile.h"
 
 #include <QRegularExpression>
@@ -20,6 +21,13 @@ void TEnvelopeDimension::WriteINI(TQevIniFile &ini, const QString &section, cons
     ini.WriteReal(section, name + QStringLiteral("_Indent"), Indent);
 }
 
+void TEnvelopeDimension::WriteINI(TIniSection &section, const QString &name) const
+{
+    section.WriteReal(name + QStringLiteral("_Width"), Width);
+    section.WriteReal(name + QStringLiteral("_Height"), Height);
+    section.WriteReal(name + QStringLiteral("_Indent"), Indent);
+}
+
 void TEnvelopeDimension::GetPrinterSize(int widthMM, int heightMM)
 {
     Width = widthMM * (1.0 / 25.4);
@@ -27,7 +35,8 @@ void TEnvelopeDimension::GetPrinterSize(int widthMM, int heightMM)
     Indent = 0;
 }
 
-void TEnvelopeDimension::GetValueFromControls(const QString &width, const QString &height, const QString &indent)
+void TEnvelopeDimension::GetValueFromControls(const QString &width, const QString &height,
+                                              const QString &indent)
 {
     Width = ParseValue(width);
     Height = ParseValue(height);
