@@ -380,10 +380,11 @@ Parsed load(const QString &path)
     // always belongs to the bytes that were read.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        const bool missing = errno == ENOENT || errno == ENOTDIR;
+        // A file that cannot be read is tried again at the next read: its
+        // stamp is unknown, so it never counts as current.
         Parsed p;
-        p.stamp = stampOfPath(name);
-        p.text.readable = missing && !p.stamp.exists;
+        p.text.readable = errno == ENOENT || errno == ENOTDIR;
+        p.stamp.known = p.text.readable;
         return p;
     }
     struct stat st {};
@@ -403,7 +404,6 @@ Parsed load(const QString &path)
     ::close(fd);
     if (!ok) {
         Parsed p;
-        p.stamp = stampOfPath(name);
         p.text.readable = false;
         return p;
     }
@@ -583,6 +583,7 @@ void removeLeftovers(const QString &path)
 
 struct TIniFile::Cache {
     std::mutex mutex;
+    QByteArray encodedName; // the settings file's name for the system calls
     Parsed parsed;
     bool valid = false;
     bool cleaned = false; // leftovers removed
@@ -591,7 +592,7 @@ struct TIniFile::Cache {
     // The parsed file, read again when it changed on disk since.
     const Parsed &current(const QString &path)
     {
-        if (!valid || !sameStamp(stampOfPath(QFile::encodeName(path)), parsed.stamp)) {
+        if (!valid || !sameStamp(stampOfPath(encodedName), parsed.stamp)) {
             parsed = load(path);
             valid = true;
         }
@@ -703,6 +704,7 @@ bool ParseIniInteger(const QString &input, int32_t &value)
 
 TIniFile::TIniFile(QString fileName) : m_fileName(std::move(fileName)), m_cache(std::make_unique<Cache>())
 {
+    m_cache->encodedName = QFile::encodeName(m_fileName);
 }
 
 TIniFile::~TIniFile() = default;
