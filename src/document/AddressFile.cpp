@@ -1,12 +1,20 @@
 #include "document/AddressFile.h"
 
 #include "core/Error.h"
+#include "core/RegularFile.h"
 #include "core/Units.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
 
 namespace zentrope {
 
@@ -30,6 +38,81 @@ namespace {
 [[noreturn]] void streamWriteError()
 {
     throw ZentropeError(QStringLiteral("Stream write error."));
+}
+
+// Writes the whole buffer at the offset; false on any failure.
+bool writeAllAt(int fd, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), off_t(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+bool replaceContent(int fd, const QByteArray &bytes)
+{
+    // Written before the file is cut to size, so a failure never leaves less
+    // than the old text's length on disk; fsync so a late failure is seen now.
+    return writeAllAt(fd, bytes) && ::ftruncate(fd, off_t(bytes.size())) == 0 && ::fsync(fd) == 0;
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// Rewrites a file in place. The old text is kept in memory and written back
+// when anything fails, so the file ends with the new text or the old one.
+void writeInPlace(const QString &target, const QByteArray &bytes)
+{
+    const Descriptor fd(
+        ::open(QFile::encodeName(target).constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat st {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        cannotCreate(target);
+    QByteArray old(qsizetype(st.st_size), Qt::Uninitialized);
+    for (qsizetype done = 0; done < old.size();) {
+        const ssize_t n = ::pread(fd.get(), old.data() + done, size_t(old.size() - done), off_t(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            cannotCreate(target);
+        if (n == 0) {
+            old.truncate(done); // it shrank meanwhile
+            break;
+        }
+        done += n;
+    }
+    // The growth must fit in the free space, with a block to spare for the
+    // rounding of the last one.
+    struct statvfs fs {};
+    if (::fstatvfs(fd.get(), &fs) == 0) {
+        const qint64 growth = std::max<qint64>(0, bytes.size() - old.size());
+        const qint64 block = qint64(fs.f_frsize ? fs.f_frsize : fs.f_bsize);
+        if (growth > 0 && qint64(fs.f_bavail) * block < growth + block)
+            streamWriteError();
+    }
+    if (!replaceContent(fd.get(), bytes)) {
+        // The old length fitted before, so writing it back normally succeeds.
+        replaceContent(fd.get(), old);
+        streamWriteError();
+    }
 }
 
 } // namespace
@@ -79,30 +162,14 @@ bool AddressFileIsReadOnly(const QString &fileName)
 
 AddressText ReadAddressFile(const QString &fileName)
 {
-    QFile file(fileName);
-    if (fileName.isEmpty() || !file.open(QIODevice::ReadOnly))
+    // Only the text before a NUL counts, so a huge file is never loaded whole
+    // just to be refused; a FIFO or a device is refused without waiting on it.
+    RegularFileBytes file = readRegularFile(fileName, AddressFileCapacity, true);
+    if (file.status == RegularFileBytes::Status::TooLarge)
+        capacityExceeded();
+    if (!file.ok())
         cannotOpen(fileName);
-    // Read in blocks and stop at a NUL or past the capacity, so a huge file is
-    // never loaded whole just to be refused.
-    QByteArray bytes;
-    QByteArray block(1 << 20, Qt::Uninitialized);
-    for (;;) {
-        const qint64 n = file.read(block.data(), block.size());
-        if (n < 0)
-            cannotOpen(fileName);
-        if (n == 0)
-            break;
-        const QByteArrayView got(block.constData(), n);
-        const qsizetype nul = got.indexOf('\0');
-        if (nul >= 0) {
-            bytes.append(got.first(nul));
-            break;
-        }
-        bytes.append(got);
-        if (bytes.size() > AddressFileCapacity)
-            capacityExceeded();
-    }
-    return DecodeAddressText(bytes);
+    return DecodeAddressText(file.bytes);
 }
 
 TextEncoding WriteAddressFile(const QString &fileName, const QString &text, TextEncoding preferred)
@@ -114,15 +181,27 @@ TextEncoding WriteAddressFile(const QString &fileName, const QString &text, Text
     const QFileInfo info(fileName);
     if (fileName.isEmpty() || info.isDir() || (info.exists() && !info.isWritable()))
         cannotCreate(fileName);
+    if (info.exists()) {
+        // A writable file in a folder that is not (a shared group folder): no
+        // file can be made beside it, so it is written in place.
+        const QString target = info.canonicalFilePath();
+        if (!target.isEmpty() && !QFileInfo(QFileInfo(target).absolutePath()).isWritable()) {
+            writeInPlace(target, bytes);
+            return used;
+        }
+    }
+    // Unbuffered, so that every write reaches the file system at once and a
+    // failure (a full disk) is seen here: QSaveFile would otherwise keep a
+    // small text in its buffer and commit an empty file when the final flush fails.
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         cannotCreate(fileName);
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         streamWriteError();
     }
     if (!file.commit()) {
-        if (file.error() == QFileDevice::WriteError)
+        if (file.error() == QFileDevice::WriteError || file.error() == QFileDevice::ResourceError)
             streamWriteError();
         cannotCreate(fileName);
     }

@@ -36,13 +36,17 @@ bool AddressFileExists(const QString &fileName);
 bool AddressFileIsReadOnly(const QString &fileName);
 
 // Reads a whole address file. Throws "Cannot open file <name>." when it cannot be
-// read, and the capacity error of DecodeAddressText.
+// read or is no regular file (a FIFO or a device is refused without waiting on
+// it), and the capacity error of DecodeAddressText.
 AddressText ReadAddressFile(const QString &fileName);
 
-// Writes the text atomically: the old file stays as it was until the new text is
-// safely on disk. Throws "Cannot create file <name>." when the file cannot be
-// created or replaced, "Stream write error." when writing fails part way.
-// Returns the encoding that was written.
+// Writes the text atomically: the old file stays as it was until every byte of
+// the new text has reached the file. A writable file in a folder the user may
+// not write cannot be replaced; it is rewritten in place, after a check of the
+// free space, and its old text is written back when that fails. Throws "Cannot
+// create file <name>." when the file cannot be created or replaced, "Stream
+// write error." when writing fails part way (a full disk); the old file is then
+// unchanged. Returns the encoding that was written.
 TextEncoding WriteAddressFile(const QString &fileName, const QString &text, TextEncoding preferred);
 
 } // namespace zentrope

@@ -1,5 +1,6 @@
 #include "envelope/EnvelopeDimension.h"
 
+#include "settings/IniSection.h"
 #include "settings/QevIniFile.h"
 
 #include <QRegularExpression>
@@ -18,6 +19,13 @@ void TEnvelopeDimension::WriteINI(TQevIniFile &ini, const QString &section, cons
     ini.WriteReal(section, name + QStringLiteral("_Width"), Width);
     ini.WriteReal(section, name + QStringLiteral("_Height"), Height);
     ini.WriteReal(section, name + QStringLiteral("_Indent"), Indent);
+}
+
+void TEnvelopeDimension::WriteINI(TIniSection &section, const QString &name) const
+{
+    section.WriteReal(name + QStringLiteral("_Width"), Width);
+    section.WriteReal(name + QStringLiteral("_Height"), Height);
+    section.WriteReal(name + QStringLiteral("_Indent"), Indent);
 }
 
 void TEnvelopeDimension::GetPrinterSize(int widthMM, int heightMM)

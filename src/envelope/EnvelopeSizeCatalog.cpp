@@ -1,6 +1,7 @@
 #include "envelope/EnvelopeSizeCatalog.h"
 
 #include "envelope/Collation.h"
+#include "settings/IniSection.h"
 #include "settings/QevIniFile.h"
 
 #include <algorithm>
@@ -27,13 +28,16 @@ int TEnvelopeSizeCatalog::Insert(const QString &name, const TEnvelopeDimension &
 {
     const int at = CatalogInsertPosition(m_entries, name, [](const EnvelopeSize &e) { return e.Name; });
     m_entries.insert(m_entries.begin() + at, EnvelopeSize{name, std::make_shared<TEnvelopeDimension>(dim)});
+    m_modified = true;
     return at;
 }
 
 void TEnvelopeSizeCatalog::Remove(int index)
 {
-    if (IsValidIndex(index))
+    if (IsValidIndex(index)) {
         m_entries.erase(m_entries.begin() + index);
+        m_modified = true;
+    }
 }
 
 int TEnvelopeSizeCatalog::Load(const TQevIniFile &ini)
@@ -71,20 +75,62 @@ int TEnvelopeSizeCatalog::Load(const TQevIniFile &ini)
         selected = Insert(QStringLiteral("Business #10"), dimension(9, 4));
         FDefaultIndex = selected;
     }
+    m_modified = false;
     return IsValidIndex(selected) ? selected : -1;
 }
 
-void TEnvelopeSizeCatalog::Save(TQevIniFile &ini) const
+void TEnvelopeSizeCatalog::Save(TQevIniFile &ini)
 {
-    ini.EraseSection(Section);
-    ini.WriteInteger(Section, QStringLiteral("Count"), Count());
-    ini.WriteReal(Section, QStringLiteral("GraphicX"), FGraphicX);
-    ini.WriteReal(Section, QStringLiteral("GraphicY"), FGraphicY);
-    ini.WriteInteger(Section, QStringLiteral("Default"), FDefaultIndex + 1);
+    TIniSection section(Section);
+    section.WriteInteger(QStringLiteral("Count"), Count());
+    section.WriteReal(QStringLiteral("GraphicX"), FGraphicX);
+    section.WriteReal(QStringLiteral("GraphicY"), FGraphicY);
+    section.WriteInteger(QStringLiteral("Default"), FDefaultIndex + 1);
     for (int i = 0; i < Count(); ++i) {
-        ini.WriteString(Section, entryKey(i), m_entries[i].Name);
-        m_entries[i].Dimension->WriteINI(ini, Section, entryKey(i));
+        section.WriteString(entryKey(i), m_entries[i].Name);
+        m_entries[i].Dimension->WriteINI(section, entryKey(i));
     }
+    ini.WriteSection(section);
+    m_modified = false;
+}
+
+bool TEnvelopeSizeCatalog::SaveAtShutdown(TQevIniFile &ini)
+{
+    if (!m_modified && ini.SectionExists(Section))
+        return false;
+    Save(ini);
+    return true;
+}
+
+void TEnvelopeSizeCatalog::SetDefaultIndex(int index)
+{
+    if (index != FDefaultIndex) {
+        FDefaultIndex = index;
+        m_modified = true;
+    }
+}
+
+void TEnvelopeSizeCatalog::SetGraphicSize(double x, double y)
+{
+    // Compared as stored, so retyping the same value is no change.
+    if (IniRealValue(x) != IniRealValue(FGraphicX) || IniRealValue(y) != IniRealValue(FGraphicY))
+        m_modified = true;
+    FGraphicX = x;
+    FGraphicY = y;
+}
+
+void TEnvelopeSizeCatalog::SetDimensionFromControls(int index, const QString &width, const QString &height,
+                                                    const QString &indent)
+{
+    if (!IsValidIndex(index))
+        return;
+    TEnvelopeDimension &d = *m_entries[index].Dimension;
+    const TEnvelopeDimension before = d;
+    d.GetValueFromControls(width, height, indent);
+    if (IniRealValue(d.Width) != IniRealValue(before.Width) ||
+        IniRealValue(d.Height) != IniRealValue(before.Height) ||
+        IniRealValue(d.Indent) != IniRealValue(before.Indent))
+        m_modified = true;
 }
 
 int TEnvelopeSizeCatalog::Add(const QString &name)

@@ -43,13 +43,24 @@ public:
     // Puts a size at its sorted place and returns its index (no default adjustment).
     int Insert(const QString &name, const TEnvelopeDimension &dimension);
     void Remove(int index);
-    void Clear() { m_entries.clear(); }
+    void Clear()
+    {
+        m_entries.clear();
+        m_modified = true;
+    }
 
     // Loads section "Envelopes"; a stored count of 0 gives the built-in sizes.
     // Returns the index to select (-1 for none).
     int Load(const TQevIniFile &ini);
-    // Erases the section and writes the whole catalog.
-    void Save(TQevIniFile &ini) const;
+    // Erases the section and writes the whole catalog, in one replace of the file.
+    void Save(TQevIniFile &ini);
+    // Whether the catalog changed since it was loaded or saved.
+    bool Modified() const { return m_modified; }
+    // The save at shutdown: only a catalog that changed is written, or one whose
+    // section the file lacks (a first run), so a second running copy that exits
+    // later does not write back a catalog it never touched over the first
+    // copy's changes. Returns whether it wrote.
+    bool SaveAtShutdown(TQevIniFile &ini);
 
     // Add: a new size with the default dimension, or with a given one (a
     // standard size). Returns its index; the default stays on its size.
@@ -61,9 +72,18 @@ public:
     // Delete: removes the size; deleting the default makes the first size the
     // default. Returns the index to select (the first, or -1 when empty).
     int Delete(int index);
+    // The edits of the dialog that change fields rather than entries; each
+    // marks the catalog modified when it changes something.
+    void SetDefaultIndex(int index);
+    void SetGraphicSize(double x, double y);
+    // The detail boxes' texts (TEnvelopeDimension::GetValueFromControls) into
+    // the shared dimension of the size at index; nothing outside the catalog.
+    void SetDimensionFromControls(int index, const QString &width, const QString &height,
+                                  const QString &indent);
 
 private:
     std::vector<EnvelopeSize> m_entries;
+    bool m_modified = false;
 };
 
 } // namespace zentrope

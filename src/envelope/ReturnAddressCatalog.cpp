@@ -1,6 +1,7 @@
 #include "envelope/ReturnAddressCatalog.h"
 
 #include "envelope/Collation.h"
+#include "settings/IniSection.h"
 #include "settings/QevIniFile.h"
 
 #include <algorithm>
@@ -21,8 +22,18 @@ QString addressKey(int index)
 
 void TReturnAddressCatalog::SetLines(int index, const QStringList &lines)
 {
-    if (IsValidIndex(index))
+    if (IsValidIndex(index) && m_entries[index].Lines != lines) {
         m_entries[index].Lines = lines;
+        m_modified = true;
+    }
+}
+
+void TReturnAddressCatalog::SetDefaultIndex(int index)
+{
+    if (index != DefaultIndex) {
+        DefaultIndex = index;
+        m_modified = true;
+    }
 }
 
 int TReturnAddressCatalog::Insert(const QString &description, const QStringList &lines)
@@ -30,13 +41,16 @@ int TReturnAddressCatalog::Insert(const QString &description, const QStringList 
     const int at =
         CatalogInsertPosition(m_entries, description, [](const ReturnAddress &e) { return e.Description; });
     m_entries.insert(m_entries.begin() + at, ReturnAddress{description, lines});
+    m_modified = true;
     return at;
 }
 
 void TReturnAddressCatalog::Remove(int index)
 {
-    if (IsValidIndex(index))
+    if (IsValidIndex(index)) {
         m_entries.erase(m_entries.begin() + index);
+        m_modified = true;
+    }
 }
 
 int TReturnAddressCatalog::Load(const TQevIniFile &ini)
@@ -67,18 +81,29 @@ int TReturnAddressCatalog::Load(const TQevIniFile &ini)
                                             QStringLiteral("Somewhere, XX 98765")});
         DefaultIndex = selected;
     }
+    m_modified = false;
     return IsValidIndex(selected) ? selected : -1;
 }
 
-void TReturnAddressCatalog::Save(TQevIniFile &ini) const
+void TReturnAddressCatalog::Save(TQevIniFile &ini)
 {
-    ini.EraseSection(Section);
-    ini.WriteInteger(Section, QStringLiteral("Count"), Count());
-    ini.WriteInteger(Section, QStringLiteral("Default"), DefaultIndex + 1);
+    TIniSection section(Section);
+    section.WriteInteger(QStringLiteral("Count"), Count());
+    section.WriteInteger(QStringLiteral("Default"), DefaultIndex + 1);
     for (int i = 0; i < Count(); ++i) {
-        ini.WriteString(Section, descriptionKey(i), m_entries[i].Description);
-        ini.WriteTStrings(Section, addressKey(i), m_entries[i].Lines);
+        section.WriteString(descriptionKey(i), m_entries[i].Description);
+        section.WriteTStrings(addressKey(i), m_entries[i].Lines);
     }
+    ini.WriteSection(section);
+    m_modified = false;
+}
+
+bool TReturnAddressCatalog::SaveAtShutdown(TQevIniFile &ini)
+{
+    if (!m_modified && ini.SectionExists(Section))
+        return false;
+    Save(ini);
+    return true;
 }
 
 int TReturnAddressCatalog::Add(const QString &description)

@@ -29,16 +29,27 @@ public:
     const std::vector<ReturnAddress> &Entries() const { return m_entries; }
     // Replaces the lines of one entry (outside the catalog: nothing).
     void SetLines(int index, const QStringList &lines);
+    // Makes another entry the default (any index outside the catalog: none).
+    void SetDefaultIndex(int index);
 
     int Insert(const QString &description, const QStringList &lines);
     void Remove(int index);
-    void Clear() { m_entries.clear(); }
+    void Clear()
+    {
+        m_entries.clear();
+        m_modified = true;
+    }
 
     // Loads section "ReturnAddresses"; a stored count of 0 gives the built-in
     // entry "home". Returns the index to select (-1 for none).
     int Load(const TQevIniFile &ini);
-    // Erases the section and writes the whole catalog.
-    void Save(TQevIniFile &ini) const;
+    // Erases the section and writes the whole catalog, in one replace of the file.
+    void Save(TQevIniFile &ini);
+    // Whether the catalog changed since it was loaded or saved.
+    bool Modified() const { return m_modified; }
+    // The save at shutdown: only a catalog that changed is written, or one whose
+    // section the file lacks (a first run). Returns whether it wrote.
+    bool SaveAtShutdown(TQevIniFile &ini);
 
     int Add(const QString &description);
     int Rename(int index, const QString &description);
@@ -46,6 +57,7 @@ public:
 
 private:
     std::vector<ReturnAddress> m_entries;
+    bool m_modified = false;
 };
 
 } // namespace zentrope

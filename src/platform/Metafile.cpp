@@ -1031,15 +1031,7 @@ Metafile Metafile::fromData(const QByteArray &bytes)
 
 Metafile Metafile::fromFile(const QString &fileName)
 {
-    QFile f(fileName);
-    if (!f.open(QIODevice::ReadOnly))
-        throw ZentropeError(QStringLiteral("Cannot open file %1.").arg(fileName));
-    if (f.size() > MaxFileBytes)
-        invalid();
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        throw ZentropeError(QStringLiteral("Cannot open file %1.").arg(fileName));
-    return fromData(bytes);
+    return fromData(picture::readFile(fileName, QString::fromLatin1(InvalidText)));
 }
 
 void Metafile::play(QPainter &painter, const QRectF &target) const

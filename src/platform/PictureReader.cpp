@@ -1,28 +1,15 @@
 #include "platform/PictureReader.h"
 
 #include "core/Error.h"
+#include "core/RegularFile.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 #include <QtEndian>
 
 namespace zentrope::picture {
 
 namespace {
-
-QByteArray readWhole(const QString &fileName, const QString &invalidText)
-{
-    QFile f(fileName);
-    if (!f.open(QIODevice::ReadOnly))
-        throw ZentropeError(QStringLiteral("Cannot open file %1.").arg(fileName));
-    if (f.size() > MaxFileBytes)
-        throw ZentropeError(invalidText);
-    QByteArray data = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        throw ZentropeError(QStringLiteral("Cannot open file %1.").arg(fileName));
-    return data;
-}
 
 QImage decode(const QByteArray &data, const char *format)
 {
@@ -38,11 +25,30 @@ QImage decode(const QByteArray &data, const char *format)
     return image;
 }
 
-quint32 u32(const char *p) { return qFromLittleEndian<quint32>(p); }
-quint16 u16(const char *p) { return qFromLittleEndian<quint16>(p); }
-qint32 i32(const char *p) { return qFromLittleEndian<qint32>(p); }
+quint32 u32(const char *p)
+{
+    return qFromLittleEndian<quint32>(p);
+}
+quint16 u16(const char *p)
+{
+    return qFromLittleEndian<quint16>(p);
+}
+qint32 i32(const char *p)
+{
+    return qFromLittleEndian<qint32>(p);
+}
 
 } // namespace
+
+QByteArray readFile(const QString &fileName, const QString &invalidText)
+{
+    RegularFileBytes file = readRegularFile(fileName, MaxFileBytes);
+    if (file.status == RegularFileBytes::Status::TooLarge)
+        throw ZentropeError(invalidText);
+    if (!file.ok())
+        throw ZentropeError(QStringLiteral("Cannot open file %1.").arg(fileName));
+    return std::move(file.bytes);
+}
 
 QImage decodeBitmap(const QByteArray &bmpFile)
 {
@@ -54,7 +60,7 @@ QImage decodeBitmap(const QByteArray &bmpFile)
 QImage readBitmap(const QString &fileName)
 {
     const QString invalid = QStringLiteral("Bitmap image is not valid.");
-    const QImage image = decodeBitmap(readWhole(fileName, invalid));
+    const QImage image = decodeBitmap(readFile(fileName, invalid));
     if (image.isNull())
         throw ZentropeError(invalid);
     return image;
@@ -63,10 +69,10 @@ QImage readBitmap(const QString &fileName)
 QImage readIcon(const QString &fileName)
 {
     const QString invalid = QStringLiteral("Icon image is not valid.");
-    const QByteArray data = readWhole(fileName, invalid);
+    const QByteArray data = readFile(fileName, invalid);
     // Reserved word 0, type 1 (icon) or 2 (cursor), at least one image.
-    if (data.size() < 6 || u16(data.constData()) != 0 || (u16(data.constData() + 2) != 1 && u16(data.constData() + 2) != 2)
-        || u16(data.constData() + 4) == 0)
+    if (data.size() < 6 || u16(data.constData()) != 0 ||
+        (u16(data.constData() + 2) != 1 && u16(data.constData() + 2) != 2) || u16(data.constData() + 4) == 0)
         throw ZentropeError(invalid);
     const QImage image = decode(data, "ico");
     if (image.isNull())

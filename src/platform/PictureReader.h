@@ -14,6 +14,12 @@ namespace picture {
 constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
 constexpr int AllocationLimitMB = 256;
 
+// The bytes of a picture file, read only when it is a regular file (a FIFO or
+// a device would block or never end). Throws "Cannot open file <name>." when it
+// cannot be read or is no regular file, and invalidText when it is larger than
+// MaxFileBytes.
+QByteArray readFile(const QString &fileName, const QString &invalidText);
+
 // A BMP file. Throws "Cannot open file <name>." or "Bitmap image is not valid.".
 QImage readBitmap(const QString &fileName);
 // An ICO (or CUR) file: its first image, whose size is the icon's natural size.

@@ -1,10 +1,10 @@
 #include "settings/QevIniFile.h"
 
 #include "core/Units.h"
+#include "settings/IniSection.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QStandardPaths>
 #include <algorithm>
 #include <cstdint>
@@ -95,31 +95,13 @@ QString itemKey(const QString &prefix, int i)
 {
     return prefix + QLatin1Char('_') + QString::number(i);
 }
-
-// The count and the items from one read of the section: a damaged count must
-// not turn into millions of file reads, nor into a list that exhausts memory.
-template <typename AddItem>
-void readList(const TIniFile &ini, const QString &section, const QString &prefix, AddItem add)
-{
-    QHash<QString, QString> values;
-    for (const auto &[key, value] : ini.ReadSectionValues(section)) {
-        const QString k = key.toCaseFolded();
-        if (!values.contains(k)) // the first of two equal keys is the one a read finds
-            values.insert(k, value);
-    }
-    int32_t count = 0;
-    if (!ParseIniInteger(values.value((prefix + QStringLiteral("_Count")).toCaseFolded()), count))
-        count = 0;
-    count = std::min(count, TQevIniFile::MaxListItems);
-    for (int i = 0; i < count; ++i)
-        add(values.value(itemKey(prefix, i).toCaseFolded()));
-}
 } // namespace
 
 void TQevIniFile::ReadTStrings(const QString &section, const QString &prefix, QStringList &list) const
 {
-    list.clear();
-    readList(*this, section, prefix, [&](const QString &s) { list.append(s); });
+    // One read of the file: a damaged count must not turn into a list that
+    // exhausts memory.
+    list = ReadList(section, prefix, MaxListItems);
 }
 
 void TQevIniFile::WriteTStrings(const QString &section, const QString &prefix, const QStringList &list)
@@ -132,32 +114,13 @@ void TQevIniFile::WriteTStrings(const QString &section, const QString &prefix, c
 void TQevIniFile::ReadTStringList(const QString &section, const QString &prefix, TStringList &list) const
 {
     list.Clear();
-    readList(*this, section, prefix, [&](const QString &s) { list.Add(s); });
+    for (const QString &s : ReadList(section, prefix, MaxListItems))
+        list.Add(s);
 }
 
 void TQevIniFile::WriteTStringList(const QString &section, const QString &prefix, const TStringList &list)
 {
     WriteTStrings(section, prefix, list.Items);
-}
-
-void TQevIniFile::ReadFormPos(const QString &section, FormPosition &window) const
-{
-    window.SetLeft(ReadInteger(section, QStringLiteral("Left"), window.Left()));
-    window.SetTop(ReadInteger(section, QStringLiteral("Top"), window.Top()));
-    window.SetHeight(ReadInteger(section, QStringLiteral("Height"), window.Height()));
-    window.SetWidth(ReadInteger(section, QStringLiteral("Width"), window.Width()));
-    const int state = ReadInteger(section, QStringLiteral("State"), window.WindowState());
-    if (state >= 0 && state <= 2)
-        window.SetWindowState(static_cast<FormPosition::State>(state));
-}
-
-void TQevIniFile::WriteFormPos(const QString &section, const FormPosition &window)
-{
-    WriteInteger(section, QStringLiteral("Left"), window.Left());
-    WriteInteger(section, QStringLiteral("Top"), window.Top());
-    WriteInteger(section, QStringLiteral("Height"), window.Height());
-    WriteInteger(section, QStringLiteral("Width"), window.Width());
-    WriteInteger(section, QStringLiteral("State"), window.WindowState());
 }
 
 double TQevIniFile::ReadReal(const QString &section, const QString &key, double def) const
@@ -170,8 +133,7 @@ double TQevIniFile::ReadReal(const QString &section, const QString &key, double 
 void TQevIniFile::WriteReal(const QString &section, const QString &key, double value)
 {
     // Values outside the storable range are clamped rather than wrapped; NaN is 0.
-    const int64_t scaled = std::clamp<int64_t>(roundHalfEven(value * 1000.0), INT32_MIN, INT32_MAX);
-    WriteInteger(section, key, static_cast<int32_t>(scaled));
+    WriteInteger(section, key, IniRealValue(value));
 }
 
 QString SettingsFilePath(const QString &programDir)

@@ -42,23 +42,6 @@ public:
     int Count() const { return static_cast<int>(Items.size()); }
 };
 
-// What ReadFormPos/WriteFormPos need from a window, so the store needs no widgets.
-class FormPosition {
-public:
-    enum State { Normal = 0, Minimized = 1, Maximized = 2 };
-    virtual ~FormPosition() = default;
-    virtual int Left() const = 0;
-    virtual int Top() const = 0;
-    virtual int Width() const = 0;
-    virtual int Height() const = 0;
-    virtual State WindowState() const = 0;
-    virtual void SetLeft(int) = 0;
-    virtual void SetTop(int) = 0;
-    virtual void SetWidth(int) = 0;
-    virtual void SetHeight(int) = 0;
-    virtual void SetWindowState(State) = 0;
-};
-
 class TQevIniFile : public TIniFile {
 public:
     using TIniFile::TIniFile;
@@ -71,8 +54,6 @@ public:
     void WriteTStrings(const QString &section, const QString &prefix, const QStringList &list);
     void ReadTStringList(const QString &section, const QString &prefix, TStringList &list) const;
     void WriteTStringList(const QString &section, const QString &prefix, const TStringList &list);
-    void ReadFormPos(const QString &section, FormPosition &window) const;
-    void WriteFormPos(const QString &section, const FormPosition &window);
     double ReadReal(const QString &section, const QString &key, double def) const;
     void WriteReal(const QString &section, const QString &key, double value);
 

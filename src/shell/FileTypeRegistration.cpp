@@ -123,15 +123,21 @@ WriteResult writeIfChanged(const QString &path, const QByteArray &content, bool 
     existing.close();
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return WriteResult::Failed;
+    // Unbuffered and checked: a small file kept in QSaveFile's buffer would be
+    // committed empty when the final flush fails on a full disk.
     QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return WriteResult::Failed;
-    out.write(content);
+    if (out.write(content) != content.size() || !out.flush()) {
+        out.cancelWriting();
+        return WriteResult::Failed;
+    }
     if (!out.commit())
         return WriteResult::Failed;
     if (executable) {
         QFile f(path);
-        f.setPermissions(f.permissions() | exec);
+        if (!f.setPermissions(f.permissions() | exec))
+            return WriteResult::Failed;
     }
     return WriteResult::Written;
 }
@@ -324,8 +330,9 @@ RegistrationOutcome WriteFileTypeRegistration(const FileTypeInfo &info, const Re
         o.TemplateNotCreated = templatePath;
         return o;
     }
-    if (f.write(content) != content.size() || !f.flush()) {
-        f.close();
+    const bool written = f.write(content) == content.size() && f.flush();
+    f.close();
+    if (!written || f.error() != QFileDevice::NoError) {
         f.remove();
         o.TemplateNotCreated = templatePath;
     }

@@ -5,9 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -32,8 +34,7 @@ QByteArray readBytes(const QString &path)
 }
 
 // The message of the error the call throws, or "<no error>".
-template <typename F>
-std::string errorOf(F &&f)
+template <typename F> std::string errorOf(F &&f)
 {
     try {
         f();
@@ -53,6 +54,34 @@ QByteArray roundTrip(const QString &dir, const QByteArray &bytes)
     return readBytes(path);
 }
 
+// Writes the text in a child process under a file-size limit, so that the
+// write itself fails once the limit is reached; the message it gave.
+std::string writeUnderSizeLimit(const QString &path, const QString &text, rlim_t limitBytes)
+{
+    int fds[2];
+    if (::pipe(fds) != 0)
+        return "<no pipe>";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(fds[0]);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{limitBytes, limitBytes};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const std::string msg = errorOf([&] { WriteAddressFile(path, text, TextEncoding::Utf8); });
+        (void)!::write(fds[1], msg.data(), msg.size());
+        ::_exit(0);
+    }
+    ::close(fds[1]);
+    std::string msg;
+    char buf[256];
+    for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;)
+        msg.append(buf, size_t(n));
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? msg : "<child died>";
+}
+
 } // namespace
 
 TEST(AddressFile, LineBreaksNulAndLastLine)
@@ -64,7 +93,8 @@ TEST(AddressFile, LineBreaksNulAndLastLine)
     // A NUL ends the text.
     EXPECT_EQ(DecodeAddressText(QByteArray("Jane\r\nDoe\0hidden\r\n", 19)).Text, QStringLiteral("Jane\nDoe"));
     EXPECT_EQ(DecodeAddressText(QByteArray("\0abc", 4)).Text, QString());
-    EXPECT_EQ(EncodeAddressText(QStringLiteral("a\nb\n\nc"), TextEncoding::Utf8), QByteArray("a\r\nb\r\n\r\nc"));
+    EXPECT_EQ(EncodeAddressText(QStringLiteral("a\nb\n\nc"), TextEncoding::Utf8),
+              QByteArray("a\r\nb\r\n\r\nc"));
     EXPECT_EQ(EncodeAddressText(QString(), TextEncoding::Utf8), QByteArray());
 }
 
@@ -73,7 +103,8 @@ TEST(AddressFile, EncodingsRoundTripByteForByte)
     const QString dir = freshDir(QStringLiteral("encodings"));
 
     // Windows-1252 from elsewhere: every byte 0x80..0xFF comes back unchanged.
-    QByteArray cp1252 = "Stra\xdf" "e 5\r\n";
+    QByteArray cp1252 = "Stra\xdf"
+                        "e 5\r\n";
     for (int b = 0x80; b <= 0xFF; ++b)
         cp1252.append(char(b));
     cp1252.append("\r\n");
@@ -83,8 +114,10 @@ TEST(AddressFile, EncodingsRoundTripByteForByte)
     EXPECT_EQ(roundTrip(dir, cp1252), cp1252);
 
     // UTF-8, with and without a byte order mark, and plain ASCII.
-    for (const QByteArray &bytes : {QByteArray("M\xc3\xbcller\r\n\xe6\x9d\xb1\xe4\xba\xac\xc2\xa0" "1"),
-                                    QByteArray("\xef\xbb\xbfJ\xc3\xb8rn"), QByteArray("Plain\r\nASCII\r\n")}) {
+    for (const QByteArray &bytes :
+         {QByteArray("M\xc3\xbcller\r\n\xe6\x9d\xb1\xe4\xba\xac\xc2\xa0"
+                     "1"),
+          QByteArray("\xef\xbb\xbfJ\xc3\xb8rn"), QByteArray("Plain\r\nASCII\r\n")}) {
         EXPECT_EQ(DecodeAddressText(bytes).Encoding, TextEncoding::Utf8);
         EXPECT_EQ(roundTrip(dir, bytes), bytes);
     }
@@ -96,7 +129,8 @@ TEST(AddressFile, EncodingsRoundTripByteForByte)
     EXPECT_EQ(EncodeAddressText(QStringLiteral("\u20ac \u0141\u00f3d\u017a"), TextEncoding::Cp1252, &used),
               QByteArray("\xe2\x82\xac \xc5\x81\xc3\xb3\x64\xc5\xba"));
     EXPECT_EQ(used, TextEncoding::Utf8);
-    EXPECT_EQ(EncodeAddressText(QStringLiteral("\u20ac\u00e9"), TextEncoding::Cp1252, &used), QByteArray("\x80\xe9"));
+    EXPECT_EQ(EncodeAddressText(QStringLiteral("\u20ac\u00e9"), TextEncoding::Cp1252, &used),
+              QByteArray("\x80\xe9"));
     EXPECT_EQ(used, TextEncoding::Cp1252);
     // New documents are UTF-8 even when every character would fit in 1252.
     EXPECT_EQ(EncodeAddressText(QStringLiteral("\u00e9"), TextEncoding::Utf8, &used), QByteArray("\xc3\xa9"));
@@ -152,11 +186,13 @@ TEST(AddressFile, UnreadableFileAndUnwritableFolder)
               "Cannot create file " + readOnly.toStdString() + ".");
     EXPECT_EQ(readBytes(readOnly), QByteArray("old"));
 
-    // A folder that cannot be written: neither a new file nor a replacement.
+    // A folder that cannot be written: no new file, and a read-only file in it
+    // is not rewritten either.
     const QString sub = dir + QStringLiteral("/closed");
     QDir().mkpath(sub);
     const QString inside = sub + QStringLiteral("/kept.env");
     writeBytes(inside, "kept");
+    QFile::setPermissions(inside, QFileDevice::ReadOwner);
     QFile::setPermissions(sub, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     for (const QString &target : {sub + QStringLiteral("/new.env"), inside}) {
         EXPECT_EQ(errorOf([&] { WriteAddressFile(target, QStringLiteral("x"), TextEncoding::Utf8); }),
@@ -168,42 +204,104 @@ TEST(AddressFile, UnreadableFileAndUnwritableFolder)
     QFile::setPermissions(sub, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
+// A file the user may write in a folder the user may not (a shared group
+// folder) is saved in place; a failure on the way writes the old text back.
+TEST(AddressFile, WritableFileInClosedFolderIsSavedInPlace)
+{
+    ZENTROPE_REQUIRE_UNPRIVILEGED();
+    const QString dir = freshDir(QStringLiteral("shared"));
+    const QString path = dir + QStringLiteral("/letter.env");
+    writeBytes(path, "Old text\r\n");
+    const QString link = freshDir(QStringLiteral("link")) + QStringLiteral("/via-link.env");
+    ASSERT_TRUE(QFile::link(path, link));
+    const auto inode = [&] {
+        struct stat st {};
+        ::stat(QFile::encodeName(path).constData(), &st);
+        return st.st_ino;
+    };
+    const auto before = inode();
+    QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+
+    EXPECT_FALSE(AddressFileIsReadOnly(path));
+    EXPECT_EQ(WriteAddressFile(path, QStringLiteral("Jane\nDoe"), TextEncoding::Utf8), TextEncoding::Utf8);
+    EXPECT_EQ(readBytes(path), QByteArray("Jane\r\nDoe"));
+    WriteAddressFile(link, QStringLiteral("Via link"), TextEncoding::Utf8); // the link's target is the file
+    EXPECT_EQ(readBytes(path), QByteArray("Via link"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(inode(), before);
+
+    // Longer and shorter than the limit the child may write: the long one fails
+    // part way and the old text comes back.
+    EXPECT_EQ(writeUnderSizeLimit(path, QString(256 * 1024, QLatin1Char('z')), 64 * 1024),
+              "Stream write error.");
+    EXPECT_EQ(readBytes(path), QByteArray("Via link"));
+    EXPECT_EQ(writeUnderSizeLimit(path, QStringLiteral("Short"), 64 * 1024), "<no error>");
+    EXPECT_EQ(readBytes(path), QByteArray("Short"));
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("letter.env")});
+    QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// A FIFO would block the open, a device never end: both are refused at once.
+TEST(AddressFile, FifoAndDeviceAreRefusedAtOnce)
+{
+    const QString dir = freshDir(QStringLiteral("special"));
+    const QString fifo = dir + QStringLiteral("/fifo.env");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString zero = dir + QStringLiteral("/zero.env");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    ::alarm(20); // a regression would hang here: end the test instead
+    for (const QString &path : {fifo, zero}) {
+        EXPECT_FALSE(AddressFileExists(path));
+        EXPECT_EQ(errorOf([&] { ReadAddressFile(path); }), "Cannot open file " + path.toStdString() + ".");
+    }
+    ::alarm(0);
+}
+
+// A real full file system: a 64 KiB tmpfs in a user and mount namespace, so an
+// unprivileged user can mount it. Every writer is tried there by a helper.
+TEST(AddressFile, EveryWriterOnAFullFileSystem)
+{
+    const QString dir = freshDir(QStringLiteral("tmpfs"));
+    QProcess probe;
+    probe.start(QStringLiteral("unshare"),
+                {QStringLiteral("-rm"), QStringLiteral("mount"), QStringLiteral("-t"),
+                 QStringLiteral("tmpfs"), QStringLiteral("-o"), QStringLiteral("size=64k"),
+                 QStringLiteral("none"), dir});
+    if (!probe.waitForFinished(20000) || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0)
+        GTEST_SKIP() << "user and mount namespaces are not permitted here (unshare -rm mount failed: "
+                     << probe.readAllStandardError().trimmed().toStdString() << ")";
+    // Capabilities dropped after the mount, so the folder permissions hold for
+    // the namespace's root as for the user.
+    QProcess run;
+    run.setProcessChannelMode(QProcess::MergedChannels);
+    run.start(QStringLiteral("unshare"),
+              {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
+               QStringLiteral("mount -t tmpfs -o size=64k none \"$1\" && exec setpriv --bounding-set=-all "
+                              "\"$2\" \"$1\""),
+               QStringLiteral("sh"), dir, QStringLiteral(ZENTROPE_FULL_DISK_WRITER)});
+    ASSERT_TRUE(run.waitForFinished(60000));
+    const QString out = QString::fromUtf8(run.readAll());
+    EXPECT_EQ(run.exitCode(), 0) << out.toStdString();
+    EXPECT_FALSE(out.contains(QStringLiteral("FAIL"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("ok address file of 10 characters fails"))) << out.toStdString();
+}
+
 TEST(AddressFile, WriteFailingMidwayKeepsOldFile)
 {
     const QString dir = freshDir(QStringLiteral("midway"));
     const QString path = dir + QStringLiteral("/letter.env");
     writeBytes(path, "Old text\r\n");
-    const QString text(256 * 1024, QLatin1Char('z'));
-
-    // In a child process under a file-size limit, so that the write itself
-    // fails after part of the text reached the disk.
-    int fds[2];
-    ASSERT_EQ(::pipe(fds), 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::close(fds[0]);
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{64 * 1024, 64 * 1024};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        const std::string msg = errorOf([&] { WriteAddressFile(path, text, TextEncoding::Utf8); });
-        (void)!::write(fds[1], msg.data(), msg.size());
-        ::_exit(0);
+    // Small texts too: they must not sit in a buffer and be committed empty
+    // when the final flush fails.
+    for (const int n : {10, 1000, 16000, 256 * 1024}) {
+        const QString text(n, QLatin1Char('z'));
+        EXPECT_EQ(writeUnderSizeLimit(path, text, n / 2), "Stream write error.") << n;
+        EXPECT_EQ(readBytes(path), QByteArray("Old text\r\n")) << n;
+        EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("letter.env")});
     }
-    ::close(fds[1]);
-    std::string msg;
-    char buf[256];
-    for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;)
-        msg.append(buf, size_t(n));
-    ::close(fds[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(msg, "Stream write error.");
-    EXPECT_EQ(readBytes(path), QByteArray("Old text\r\n"));
-    EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("letter.env")});
 
     // Without the limit the same write succeeds.
+    const QString text(256 * 1024, QLatin1Char('z'));
     WriteAddressFile(path, text, TextEncoding::Utf8);
     EXPECT_EQ(QFileInfo(path).size(), text.size());
 }

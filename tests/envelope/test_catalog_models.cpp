@@ -3,6 +3,7 @@
 #include "settings/QevIniFile.h"
 #include "support/TestEnv.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -209,9 +210,9 @@ TEST(ReturnAddressCatalogTest, LoadEdgeCasesAndSavedSection)
     EXPECT_EQ(c.Count(), 0);
 }
 
-// A damaged count must not stall the start-up: the load stops at the most a
-// list box holds, and entries that are stored are still read.
-TEST(CatalogLoadTest, HugeStoredCountsLoadQuickly)
+// A damaged count must not stall the start-up or the exit: the load stops at
+// the most a list box holds, and entries that are stored are still read.
+TEST(CatalogLoadTest, HugeStoredCountsLoadAndSaveQuickly)
 {
     TQevIniFile ini(iniIn("huge"));
     ini.WriteInteger("Envelopes", "Count", 2000000000);
@@ -238,6 +239,106 @@ TEST(CatalogLoadTest, HugeStoredCountsLoadQuickly)
     for (const ReturnAddress &a : ra.Entries())
         withLines += a.Lines == QStringList({"Line"});
     EXPECT_EQ(withLines, 1);
+
+    // Exit writes neither untouched catalog; a save writes each in one replace
+    // of the file, not one per key.
+    const int before = ini.ReplaceCount();
+    EXPECT_FALSE(env.SaveAtShutdown(ini));
+    EXPECT_FALSE(ra.SaveAtShutdown(ini));
+    EXPECT_EQ(ini.ReplaceCount(), before);
+    env.Save(ini);
+    ra.Save(ini);
+    EXPECT_EQ(ini.ReplaceCount(), before + 2);
+    EXPECT_EQ(ini.ReadInteger("Envelopes", "Count", 0), 32767);
+    EXPECT_EQ(TEnvelopeSizeCatalog().Load(ini), env.FDefaultIndex);
+    TReturnAddressCatalog back;
+    back.Load(ini);
+    EXPECT_EQ(back.At(back.Count() - 1)->Description, "Three");
+}
+
+// Two running copies on one settings file: a copy writes a catalog at exit only
+// when it changed it, or when the file has none yet.
+TEST(CatalogSaveTest, TwoCopiesShareOneFile)
+{
+    const QString path = iniIn("two-copies");
+    TQevIniFile firstIni(path), secondIni(path);
+    TEnvelopeSizeCatalog first, second;
+    TReturnAddressCatalog firstRa, secondRa;
+    first.Load(firstIni);
+    firstRa.Load(firstIni);
+    second.Load(secondIni);
+    secondRa.Load(secondIni);
+    EXPECT_FALSE(first.Modified());
+    // A first run writes both built-in catalogs.
+    EXPECT_TRUE(first.SaveAtShutdown(firstIni));
+    EXPECT_TRUE(firstRa.SaveAtShutdown(firstIni));
+    EXPECT_EQ(firstIni.ReadInteger("Envelopes", "Count", 0), 4);
+    EXPECT_EQ(firstIni.ReadInteger("ReturnAddresses", "Count", 0), 1);
+
+    // The first copy adds a size and saves it; the second, started earlier and
+    // untouched, exits later and keeps it.
+    first.Load(firstIni);
+    first.Add("Mine");
+    EXPECT_TRUE(first.Modified());
+    first.Save(firstIni);
+    EXPECT_FALSE(first.Modified());
+    EXPECT_FALSE(first.SaveAtShutdown(firstIni));
+    EXPECT_FALSE(second.SaveAtShutdown(secondIni));
+    EXPECT_FALSE(secondRa.SaveAtShutdown(secondIni));
+    TEnvelopeSizeCatalog check;
+    check.Load(secondIni);
+    EXPECT_EQ(names(check), QStringList({"Business #10", "Greeting Card", "Mine", "Printer Setup", "Small"}));
+
+    // A copy that changed its catalog writes it whole: the later writer wins.
+    second.SetDefaultIndex(3);
+    EXPECT_TRUE(second.SaveAtShutdown(secondIni));
+    check.Load(firstIni);
+    EXPECT_EQ(names(check), QStringList({"Business #10", "Greeting Card", "Printer Setup", "Small"}));
+    EXPECT_EQ(defaultName(check), "Small");
+}
+
+TEST(CatalogSaveTest, EditsMarkTheCatalogModified)
+{
+    TQevIniFile ini(iniIn("edits"));
+    TEnvelopeSizeCatalog c;
+    c.Load(ini);
+    const auto modifiedBy = [&](const std::function<void()> &edit) {
+        c.Load(ini);
+        edit();
+        return c.Modified();
+    };
+    // Business #10 (9 x 4, the default), Greeting Card, Printer Setup, Small.
+    EXPECT_FALSE(modifiedBy([&] { c.SetDefaultIndex(0); }));
+    EXPECT_TRUE(modifiedBy([&] { c.SetDefaultIndex(1); }));
+    EXPECT_FALSE(modifiedBy([&] { c.SetGraphicSize(1.0, 1.0); }));
+    EXPECT_TRUE(modifiedBy([&] { c.SetGraphicSize(0, 0); }));
+    EXPECT_FALSE(modifiedBy([&] { c.SetDimensionFromControls(0, "9.00", "4", "0,0"); }));
+    EXPECT_TRUE(modifiedBy([&] { c.SetDimensionFromControls(0, "9.50", "4", "0"); }));
+    EXPECT_TRUE(modifiedBy([&] { c.Rename(3, "Tiny"); }));
+    EXPECT_TRUE(modifiedBy([&] { c.Delete(3); }));
+    EXPECT_FALSE(modifiedBy([&] { c.SetDimensionFromControls(9, "1", "1", "1"); }));
+    // The dimension is changed in place: the main window's picker shares it.
+    c.Load(ini);
+    const std::shared_ptr<TEnvelopeDimension> shared = c.At(0)->Dimension;
+    c.SetDimensionFromControls(0, "10", "5", "0.25");
+    EXPECT_EQ(shared->Width, 10.0);
+    EXPECT_EQ(shared->Indent, 0.25);
+
+    TReturnAddressCatalog r;
+    r.Load(ini);
+    EXPECT_FALSE(r.Modified());
+    r.SetLines(0, r.At(0)->Lines);
+    r.SetDefaultIndex(r.DefaultIndex);
+    EXPECT_FALSE(r.Modified());
+    r.SetLines(0, {"Someone else"});
+    EXPECT_TRUE(r.Modified());
+    r.Save(ini);
+    EXPECT_FALSE(r.Modified());
+    r.SetDefaultIndex(-1);
+    EXPECT_TRUE(r.Modified());
+    r.Load(ini);
+    EXPECT_FALSE(r.Modified());
+    EXPECT_TRUE((r.Add("x"), r.Modified()));
 }
 
 TEST(ReturnAddressCatalogTest, IndexesFollowAddRenameAndDelete)

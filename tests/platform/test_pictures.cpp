@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace zentrope;
 using namespace zentrope::test;
@@ -32,8 +34,10 @@ QSize bmpHeaderSize(const QString &path)
     f.open(QIODevice::ReadOnly);
     const QByteArray d = f.read(26);
     if (qFromLittleEndian<quint32>(d.constData() + 14) == 12)
-        return QSize(qFromLittleEndian<quint16>(d.constData() + 18), qFromLittleEndian<quint16>(d.constData() + 20));
-    return QSize(qFromLittleEndian<qint32>(d.constData() + 18), std::abs(qFromLittleEndian<qint32>(d.constData() + 22)));
+        return QSize(qFromLittleEndian<quint16>(d.constData() + 18),
+                     qFromLittleEndian<quint16>(d.constData() + 20));
+    return QSize(qFromLittleEndian<qint32>(d.constData() + 18),
+                 std::abs(qFromLittleEndian<qint32>(d.constData() + 22)));
 }
 
 } // namespace
@@ -112,7 +116,42 @@ TEST(Pictures, IconsAndUnreadableFiles)
 
     const QString missing = freshDir(QStringLiteral("pictures")) + QStringLiteral("/gone.bmp");
     for (auto kind : {Graphic::Kind::Bitmap, Graphic::Kind::Icon, Graphic::Kind::Metafile})
-        EXPECT_EQ(errorOf([&] { Graphic::load(missing, kind); }), QStringLiteral("Cannot open file %1.").arg(missing));
+        EXPECT_EQ(errorOf([&] { Graphic::load(missing, kind); }),
+                  QStringLiteral("Cannot open file %1.").arg(missing));
+}
+
+// A corner picture that is no regular file: a FIFO would block the start-up,
+// /dev/zero would be read until memory ran out. Both end at once; a file over
+// the size bound is refused by its type's message without being read.
+TEST(Pictures, SpecialAndOversizedFilesEndAtOnce)
+{
+    const QString dir = freshDir(QStringLiteral("special"));
+    const std::pair<Graphic::Kind, QString> kinds[] = {{Graphic::Kind::Bitmap, QStringLiteral("bmp")},
+                                                       {Graphic::Kind::Icon, QStringLiteral("ico")},
+                                                       {Graphic::Kind::Metafile, QStringLiteral("wmf")}};
+    ::alarm(20); // a regression would hang here: end the test instead
+    for (const auto &[kind, ext] : kinds) {
+        const QString fifo = dir + QStringLiteral("/fifo.") + ext;
+        ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString zero = dir + QStringLiteral("/zero.") + ext;
+        ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+        for (const QString &path : {fifo, zero})
+            EXPECT_EQ(errorOf([&] { Graphic::load(path, kind); }),
+                      QStringLiteral("Cannot open file %1.").arg(path));
+    }
+    ::alarm(0);
+    const QString invalid[] = {QStringLiteral("Bitmap image is not valid."),
+                               QStringLiteral("Icon image is not valid."),
+                               QStringLiteral("Metafile is not valid.")};
+    for (int i = 0; i < 3; ++i) {
+        // Sparse: no disk space needed.
+        const QString big = dir + QStringLiteral("/big.") + kinds[i].second;
+        QFile f(big);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(picture::MaxFileBytes + 1));
+        f.close();
+        EXPECT_EQ(errorOf([&] { Graphic::load(big, kinds[i].first); }), invalid[i]);
+    }
 }
 
 TEST(Pictures, GraphicPaintsStretched)

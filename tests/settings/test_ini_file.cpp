@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace zentrope;
 
@@ -102,6 +104,9 @@ TEST(IniFile, SyntaxOfTheProfileFunctions)
     EXPECT_EQ(ini.ReadString("Options", "Tabbed", ""), QStringLiteral("t"));
     // Only the first section of a name is searched.
     EXPECT_EQ(ini.ReadString("Options", "Late", "d"), QStringLiteral("d"));
+    // A default loses its trailing blanks as a stored value does; leading ones stay.
+    EXPECT_EQ(ini.ReadString("Options", "GraphFile", " "), QString());
+    EXPECT_EQ(ini.ReadString("Options", "GraphFile", " logo.bmp \t"), QStringLiteral(" logo.bmp"));
 
     // A write replaces the first match in place, whatever its letter case.
     ini.WriteString("OPTIONS", "size", "6");
@@ -188,6 +193,66 @@ TEST(IniFile, LineEndsEncodingAndMarkKept)
     EXPECT_EQ(d.ReadString("A", "a", ""), QString::fromUtf8("é"));
     d.WriteString("A", "b", "2");
     EXPECT_EQ(bytesOf(bom), QByteArray("\xEF\xBB\xBF[A]\na=\xC3\xA9\nb=2\n"));
+}
+
+TEST(IniFile, LoneCrLineEndsReadAndKept)
+{
+    // Hand-made or from an old Mac: every line ends in a lone CR.
+    const QString path = test::freshDir("cr") + "/zentrope.ini";
+    put(path, "[Options]\rSize=2\r\r[Envelopes]\rCount=1\rEnvelope1=Big\r\r[Position]\rLeft=5\r");
+    TIniFile ini(path);
+    EXPECT_EQ(ini.ReadInteger("Options", "Size", 0), 2);
+    EXPECT_EQ(ini.ReadString("Envelopes", "Envelope1", ""), QStringLiteral("Big"));
+    EXPECT_EQ(ini.ReadSectionKeys("Position"), QStringList({"Left"}));
+    ini.WriteInteger("Options", "Size", 3);
+    ini.WriteInteger("Options", "New", 4);
+    EXPECT_EQ(bytesOf(path), QByteArray("[Options]\rSize=3\rNew=4\r\r[Envelopes]\rCount=1\rEnvelope1=Big\r\r"
+                                        "[Position]\rLeft=5\r"));
+    // Erasing the first section keeps the others.
+    ini.EraseSection("Options");
+    EXPECT_EQ(bytesOf(path), QByteArray("[Envelopes]\rCount=1\rEnvelope1=Big\r\r[Position]\rLeft=5\r"));
+    EXPECT_EQ(ini.ReadInteger("Position", "Left", 0), 5);
+
+    // A lone CR inside a file of other line ends is a line end too.
+    put(path, "[A]\r\na=1\rb=2\n");
+    EXPECT_EQ(TIniFile(path).ReadString("A", "b", ""), QStringLiteral("2"));
+}
+
+TEST(IniFile, LeftoversOfDeadWritersAreRemoved)
+{
+    const QString dir = test::freshDir("leftovers");
+    const QString path = dir + "/zentrope.ini";
+    put(path, "[Options]\nSize=1\n");
+    // A process id that no longer runs: a child that has ended and been reaped.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        ::_exit(0);
+    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+    const QString dead = QString::number(child);
+    const QString live = QString::number(::getpid());
+    const QStringList kept = {
+        "zentrope.ini.tmp-" + live + "-3", // a writer that still runs
+        "other.ini.tmp-" + dead + "-0",    // another file's
+        "zentrope.ini.tmp-" + dead + "-x", // not the store's pattern
+        "zentrope.ini.tmp-" + dead + "-1-2", "zentrope.ini.tmp-" + dead, "zentrope.ini.bak"};
+    for (const QString &name : kept)
+        put(dir + "/" + name, "keep");
+    put(dir + "/zentrope.ini.tmp-" + dead + "-0", "[Options]\nSi");
+    put(dir + "/zentrope.ini.tmp-" + dead + "-17", "");
+    QDir().mkpath(dir + "/zentrope.ini.tmp-" + dead + "-2"); // a folder is never removed
+
+    TIniFile ini(path);
+    EXPECT_EQ(ini.ReadInteger("Options", "Size", 0), 1); // a read removes nothing
+    EXPECT_TRUE(QFileInfo::exists(dir + "/zentrope.ini.tmp-" + dead + "-0"));
+    ini.WriteInteger("Options", "Size", 2); // the first write does
+    QStringList expected = kept;
+    expected << "zentrope.ini"
+             << "zentrope.ini.lock"
+             << "zentrope.ini.tmp-" + dead + "-2";
+    expected.sort();
+    EXPECT_EQ(QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+              expected);
 }
 
 TEST(IniFile, WritesThatCannotBeOneLineAreRefused)

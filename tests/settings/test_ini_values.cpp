@@ -1,5 +1,5 @@
 // The typed encodings of the settings file: integers, booleans, reals, fonts,
-// rectangles, string lists, window positions and the read limit.
+// rectangles, string lists and the read limit.
 #include "settings/QevIniFile.h"
 #include "support/TestEnv.h"
 
@@ -295,49 +295,6 @@ TEST(IniStringList, SortedListAddsInOrder)
     TStringList plain;
     ini.ReadTStringList("S", "F", plain);
     EXPECT_EQ(plain.Items, src.Items);
-}
-
-namespace {
-struct FakeWindow : FormPosition {
-    int l = 1, t = 2, w = 300, h = 200;
-    State s = Normal;
-    QStringList calls;
-    int Left() const override { return l; }
-    int Top() const override { return t; }
-    int Width() const override { return w; }
-    int Height() const override { return h; }
-    State WindowState() const override { return s; }
-    void SetLeft(int v) override { l = v, calls << "Left"; }
-    void SetTop(int v) override { t = v, calls << "Top"; }
-    void SetWidth(int v) override { w = v, calls << "Width"; }
-    void SetHeight(int v) override { h = v, calls << "Height"; }
-    void SetWindowState(State v) override { s = v, calls << "State"; }
-};
-} // namespace
-
-TEST(IniFormPos, OrderAndUnknownState)
-{
-    TQevIniFile ini(test::freshDir("formpos") + "/zentrope.ini");
-    FakeWindow w;
-    w.l = 40, w.t = 50, w.w = 640, w.h = 480, w.s = FormPosition::Maximized;
-    ini.WriteFormPos("Win", w);
-    EXPECT_EQ(ini.ReadSectionKeys("Win"), QStringList({"Left", "Top", "Height", "Width", "State"}));
-    EXPECT_EQ(ini.ReadString("Win", "State", ""), QStringLiteral("2"));
-
-    FakeWindow r;
-    ini.ReadFormPos("Win", r);
-    EXPECT_EQ(r.calls, QStringList({"Left", "Top", "Height", "Width", "State"}));
-    EXPECT_EQ(r.l, 40);
-    EXPECT_EQ(r.h, 480);
-    EXPECT_EQ(r.s, FormPosition::Maximized);
-
-    for (const char *state : {"3", "-1", "junk"}) {
-        FakeWindow u;
-        u.s = FormPosition::Minimized;
-        TQevIniFile(iniWith(QByteArray("[Win]\nState=") + state + "\n")).ReadFormPos("Win", u);
-        EXPECT_EQ(u.s, FormPosition::Minimized) << state;
-        EXPECT_EQ(u.w, 300); // a missing key keeps the current value
-    }
 }
 
 TEST(IniReadLimit, AtMost1023Characters)
