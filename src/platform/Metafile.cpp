@@ -1,5 +1,7 @@
 #include "platform/Metafile.h"
 
+#include "platform/PictureReader.h"
+
 #include "core/Error.h"
 #include "core/Units.h"
 #include "platform/MetafileObjects.h"
@@ -1031,7 +1033,7 @@ Metafile Metafile::fromData(const QByteArray &bytes)
 
 Metafile Metafile::fromFile(const QString &fileName)
 {
-    return fromData(picture::readFile(fileName, QString::fromLatin1(InvalidText)));
+    return fromData(picture::readFile(fileName, MetafileRecords::invalidText()));
 }
 
 void Metafile::play(QPainter &painter, const QRectF &target) const

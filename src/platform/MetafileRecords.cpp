@@ -40,9 +40,14 @@ int dibWord(const Record &r)
 
 } // namespace wmf
 
+QString MetafileRecords::invalidText()
+{
+    return QStringLiteral("Metafile is not valid.");
+}
+
 void MetafileRecords::throwInvalid()
 {
-    throw ZentropeError(QStringLiteral("Metafile is not valid."));
+    throw ZentropeError(invalidText());
 }
 
 MetafileRecords MetafileRecords::read(const QByteArray &bytes)

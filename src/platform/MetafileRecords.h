@@ -108,6 +108,8 @@ class MetafileRecords {
 public:
     static MetafileRecords read(const QByteArray &bytes);
     [[noreturn]] static void throwInvalid();
+    // The message of a file that is no metafile we can play.
+    static QString invalidText();
 
     const std::vector<wmf::Record> &records() const { return m_records; }
     wmf::Params params(const wmf::Record &r) const

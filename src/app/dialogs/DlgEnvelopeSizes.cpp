@@ -300,7 +300,7 @@ void TDlgEnvelopeSizes::DeleteBtnClick(QObject *)
 
 void TDlgEnvelopeSizes::DefaultBtnClick(QObject *)
 {
-    FCatalog.FDefaultIndex = SelectedIndex();
+    FCatalog.SetDefaultIndex(SelectedIndex());
     ShowDefaultEnvelope();
 }
 
@@ -309,22 +309,20 @@ void TDlgEnvelopeSizes::EditDetailDimensionsChange(QObject *)
     if (FUpdating)
         return;
     if (const EnvelopeSize *e = FCatalog.At(SelectedIndex()); e && !e->IsPrinterSetup())
-        e->Dimension->GetValueFromControls(EditDetailWidth->text(), EditDetailHeight->text(),
-                                           EditDetailIndent->text());
+        FCatalog.SetDimensionFromControls(SelectedIndex(), EditDetailWidth->text(), EditDetailHeight->text(),
+                                          EditDetailIndent->text());
 }
 
 void TDlgEnvelopeSizes::EditGraphicDimensionChange(QObject *)
 {
-    FCatalog.FGraphicX = TEnvelopeDimension::ParseValue(EditGraphicWidth->text());
-    FCatalog.FGraphicY = TEnvelopeDimension::ParseValue(EditGraphicHeight->text());
+    FCatalog.SetGraphicSize(TEnvelopeDimension::ParseValue(EditGraphicWidth->text()),
+                            TEnvelopeDimension::ParseValue(EditGraphicHeight->text()));
 }
 
 void TDlgEnvelopeSizes::OKBtnClick(QObject *)
 {
-    if (!(FCatalog.FGraphicX > 0 && FCatalog.FGraphicY > 0)) {
-        FCatalog.FGraphicX = 0;
-        FCatalog.FGraphicY = 0;
-    }
+    if (!(FCatalog.FGraphicX > 0 && FCatalog.FGraphicY > 0))
+        FCatalog.SetGraphicSize(0, 0);
     EditGraphicWidth->setText(TEnvelopeDimension::FormatValue(FCatalog.FGraphicX));
     EditGraphicHeight->setText(TEnvelopeDimension::FormatValue(FCatalog.FGraphicY));
     accept();

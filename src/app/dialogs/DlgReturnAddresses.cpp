@@ -254,7 +254,7 @@ void TDlgReturnAddresses::DeleteBtnClick(QObject *)
 
 void TDlgReturnAddresses::DefaultBtnClick(QObject *)
 {
-    FCatalog.DefaultIndex = SelectedIndex();
+    FCatalog.SetDefaultIndex(SelectedIndex());
     ShowDefault();
 }
 

@@ -120,9 +120,10 @@ void ZentropeSession::Shutdown()
     Prompt::helpHandler() = nullptr;
     Windows &w = *m_windows;
     // The catalogs are saved here, in the order their dialogs are destroyed,
-    // since nothing may throw from a destructor.
-    Guarded([&] { m_state.ReturnAddresses.Save(*m_state.Settings); });
-    Guarded([&] { m_state.EnvelopeSizes.Save(*m_state.Settings); });
+    // since nothing may throw from a destructor. A catalog this copy did not
+    // change is left as another running copy may have written it.
+    Guarded([&] { m_state.ReturnAddresses.SaveAtShutdown(*m_state.Settings); });
+    Guarded([&] { m_state.EnvelopeSizes.SaveAtShutdown(*m_state.Settings); });
     w.printStatus.reset();
     w.returnAddresses.reset();
     w.envelopeSizes.reset();
