@@ -6,6 +6,7 @@
 #include "app/help/HelpWindow.h"
 #include "contacts/ContactPickerModel.h"
 #include "contacts/CsvContacts.h"
+#include "document/AddressFile.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -56,6 +57,13 @@ protected:
         });
     }
 
+    // Tests and help find every control of a dialog by its name.
+    static void expectNamedControls(const QDialog &d)
+    {
+        for (const QWidget *w : d.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            EXPECT_FALSE(w->objectName().isEmpty()) << w->metaObject()->className();
+    }
+
     static int pressOk(ImportAddressesDialog &picker)
     {
         EXPECT_TRUE(picker.OKBtn->isEnabled());
@@ -76,6 +84,7 @@ TEST_F(ImportTest, PickerAppendsTheTickedEnvelopesAsOneUndoableStep)
     answerPicker(QStringLiteral("US"), [](ImportAddressesDialog &p) {
         ContactPickerModel &m = p.Model();
         EXPECT_EQ(p.windowTitle(), QStringLiteral("Import Addresses - google.csv"));
+        expectNamedControls(p);
         EXPECT_EQ(m.rowCount(), 5);
         EXPECT_EQ(p.LabelStatus->text(), QStringLiteral("4 envelopes to add."));
         // Alan Turing has no postal address: listed, greyed, not tickable.
@@ -175,6 +184,16 @@ TEST_F(ImportTest, FilesThatAreNoContactListsSaySo)
 
     EXPECT_EQ(memo()->text(), QString());
     EXPECT_FALSE(memo()->modified());
+
+    // The box holds no more than an address file may.
+    const QString line = QString(79, QLatin1Char('x')) + QLatin1Char('\n');
+    const QString full = line.repeated(int(AddressFileCapacity / 81)); // with CR LF: 81 bytes a line
+    memo()->setText(full);
+    answerFile(sample("vcard-4.0.vcf"));
+    answerPicker(QStringLiteral("US"), pressOk);
+    answerMessage(Prompt::Ok, QStringLiteral("Text exceeds memo capacity."));
+    import();
+    EXPECT_EQ(memo()->text().size(), full.size());
 }
 
 TEST_F(ImportTest, UnknownColumnsAreAskedForOnceAndRemembered)
@@ -193,6 +212,7 @@ TEST_F(ImportTest, UnknownColumnsAreAskedForOnceAndRemembered)
         EXPECT_NE(c, nullptr) << "expected the columns dialog, got " << d.objectName().toStdString();
         if (!c)
             return int(QDialog::Rejected);
+        expectNamedControls(*c);
         // The guess from the German headers; the name column is unknown.
         EXPECT_EQ(c->ComboBoxName->currentData().toInt(), -1);
         EXPECT_EQ(c->ComboBoxStreet->currentData().toInt(), 1);

@@ -23,19 +23,25 @@ struct Part {
     int ColumnMapping::*field;
     QComboBox *ImportColumnsDialog::*combo;
     const char *name;
+    const char *labelName;
     const char *caption;
 };
 
 const Part kParts[] = {
-    {&ColumnMapping::Name, &ImportColumnsDialog::ComboBoxName, "ComboBoxName", "&Name:"},
-    {&ColumnMapping::Company, &ImportColumnsDialog::ComboBoxCompany, "ComboBoxCompany", "&Company:"},
-    {&ColumnMapping::Street, &ImportColumnsDialog::ComboBoxStreet, "ComboBoxStreet", "&Street:"},
-    {&ColumnMapping::Extra, &ImportColumnsDialog::ComboBoxExtra, "ComboBoxExtra", "&Extra line:"},
-    {&ColumnMapping::City, &ImportColumnsDialog::ComboBoxCity, "ComboBoxCity", "C&ity:"},
-    {&ColumnMapping::Region, &ImportColumnsDialog::ComboBoxRegion, "ComboBoxRegion", "&Region:"},
+    {&ColumnMapping::Name, &ImportColumnsDialog::ComboBoxName, "ComboBoxName", "LabelName", "&Name:"},
+    {&ColumnMapping::Company, &ImportColumnsDialog::ComboBoxCompany, "ComboBoxCompany", "LabelCompany",
+     "&Company:"},
+    {&ColumnMapping::Street, &ImportColumnsDialog::ComboBoxStreet, "ComboBoxStreet", "LabelStreet",
+     "&Street:"},
+    {&ColumnMapping::Extra, &ImportColumnsDialog::ComboBoxExtra, "ComboBoxExtra", "LabelExtra",
+     "&Extra line:"},
+    {&ColumnMapping::City, &ImportColumnsDialog::ComboBoxCity, "ComboBoxCity", "LabelCity", "C&ity:"},
+    {&ColumnMapping::Region, &ImportColumnsDialog::ComboBoxRegion, "ComboBoxRegion", "LabelRegion",
+     "&Region:"},
     {&ColumnMapping::PostalCode, &ImportColumnsDialog::ComboBoxPostalCode, "ComboBoxPostalCode",
-     "&Postal code:"},
-    {&ColumnMapping::Country, &ImportColumnsDialog::ComboBoxCountry, "ComboBoxCountry", "Co&untry:"},
+     "LabelPostalCode", "&Postal code:"},
+    {&ColumnMapping::Country, &ImportColumnsDialog::ComboBoxCountry, "ComboBoxCountry", "LabelCountry",
+     "Co&untry:"},
 };
 
 // A column as the lists name it: its header and the first value under it, so
@@ -86,7 +92,7 @@ ImportColumnsDialog::ImportColumnsDialog(QWidget *parent, const QString &fileNam
             combo->addItem(captions[i], i - 1);
         combo->setCurrentIndex(std::clamp(guess.*p.field + 1, 0, int(captions.size()) - 1));
         this->*p.combo = combo;
-        auto *label = new QLabel(QString::fromUtf8(p.caption), this);
+        auto *label = named(new QLabel(QString::fromUtf8(p.caption), this), p.labelName);
         label->setBuddy(combo);
         form->addRow(label, combo);
         connect(combo, &QComboBox::currentIndexChanged, this, Guard([this] { UpdatePreview(); }));
@@ -97,7 +103,7 @@ ImportColumnsDialog::ImportColumnsDialog(QWidget *parent, const QString &fileNam
     MemoPreview->setLineWrapMode(QPlainTextEdit::NoWrap);
     MemoPreview->setFixedHeight(MemoPreview->fontMetrics().lineSpacing() * 7);
     setHint(MemoPreview, QStringLiteral("The first contact's envelope, as these columns make it"));
-    auto *previewLabel = new QLabel(QStringLiteral("First envelope:"), this);
+    auto *previewLabel = named(new QLabel(QStringLiteral("First envelope:"), this), "LabelPreview");
 
     const auto button = [this](const char *name, const QString &caption) {
         return named(new QPushButton(caption, this), name);

@@ -3,12 +3,13 @@
 #include "app/controls/Controls.h"
 #include "app/dialogs/ImportAddressesDialog.h"
 #include "app/dialogs/ImportColumnsDialog.h"
-#include "app/help/HelpContext.h"
 #include "app/prompt/Guard.h"
 #include "app/prompt/Prompt.h"
 #include "contacts/ContactImport.h"
 #include "contacts/Country.h"
 #include "contacts/Envelopes.h"
+#include "core/Error.h"
+#include "document/AddressFile.h"
 #include "platform/Topics.h"
 #include "settings/ProgramSettings.h"
 
@@ -85,9 +86,14 @@ void TFormStampMain::ImportAddressFile(QObject *Sender, const QString &FileName)
 
 void TFormStampMain::AppendAddressText(QObject *Sender, const QString &text)
 {
-    const QString added = TextToAppend(MemoAddress->text(), text);
+    const QString existing = MemoAddress->text();
+    const QString added = TextToAppend(existing, text);
     if (added.isEmpty())
         return;
+    // The box holds no more than an address file may: what it shows can
+    // always be saved and opened again.
+    if (EncodeAddressText(existing + added, m_state.AddressFileEncoding).size() > AddressFileCapacity)
+        throw ZentropeError(QStringLiteral("Text exceeds memo capacity."));
     // One edit block: a single Undo takes the whole import back. The box's
     // change notification runs the bar code preview and the command state.
     QTextCursor cursor(MemoAddress->document());
