@@ -1,6 +1,7 @@
 #include "app/dialogs/ImportColumnsDialog.h"
 
 #include "app/controls/Named.h"
+#include "app/controls/Scale.h"
 #include "app/help/HelpContext.h"
 #include "app/prompt/Guard.h"
 #include "app/prompt/Prompt.h"
@@ -73,6 +74,7 @@ ImportColumnsDialog::ImportColumnsDialog(QWidget *parent, const QString &fileNam
     setWindowTitle(QStringLiteral("Import Columns"));
     setModal(true);
     SetHelpContext(this, HelpTopic);
+    setMinimumWidth(Scale::dp(480));
 
     LabelIntro = named(new QLabel(this), "LabelIntro");
     LabelIntro->setTextFormat(Qt::PlainText);
