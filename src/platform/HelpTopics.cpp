@@ -42,6 +42,7 @@ const struct {
     {Topic::ReturnAddresses, "returnaddresses.html"},
     {Topic::ReturnAddressName, "returnaddressname.html"},
     {Topic::Files, "files.html"},
+    {Topic::ImportAddresses, "import.html"},
     {Topic::DroppedFiles, "droppedfiles.html"},
     {Topic::CommandLine, "commandline.html"},
     {Topic::Keyboard, "keyboard.html"},

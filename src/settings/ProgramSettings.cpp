@@ -10,6 +10,7 @@ const QString kPrintBarCode = QStringLiteral("PrintBarCode");
 const QString kFormatToolbar = QStringLiteral("FormatToolbar");
 const QString kShowHints = QStringLiteral("ShowHints");
 const QString kSize = QStringLiteral("Size");
+const QString kImportFolder = QStringLiteral("ImportFolder");
 const QString kPosition = QStringLiteral("Position");
 } // namespace
 
@@ -66,6 +67,16 @@ void ProgramSettings::SetShowHints(bool on)
 void ProgramSettings::SetEnvelopeSizeIndex(int index)
 {
     m_ini.WriteInteger(kOptions, kSize, index);
+}
+
+QString ProgramSettings::ImportFolder() const
+{
+    return m_ini.ReadString(kOptions, kImportFolder, QString());
+}
+
+void ProgramSettings::SetImportFolder(const QString &folder)
+{
+    m_ini.WriteString(kOptions, kImportFolder, folder);
 }
 
 QString ProgramSettings::AddressFontSection(bool returnAddress)

@@ -26,6 +26,9 @@ public:
     void SetShowHints(bool on);
     // The envelope size picked when the program last closed.
     void SetEnvelopeSizeIndex(int index);
+    // The folder contacts were last imported from; empty before the first import.
+    QString ImportFolder() const;
+    void SetImportFolder(const QString &folder);
 
     // Sections "ReturnAddressFont" and "EnvelopeFont": `font` brings the
     // defaults and the resolution its size holds at.

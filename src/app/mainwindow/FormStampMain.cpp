@@ -328,6 +328,8 @@ void TFormStampMain::CreateMenus()
                    QStringLiteral("Open a new Zentrope file"));
     FileOpen = item(FileMenu, "FileOpen", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O),
                     QStringLiteral("Open an existing Zentrope or text file"));
+    FileImportAddresses = item(FileMenu, "FileImportAddresses", QStringLiteral("&Import Addresses..."), {},
+                               QStringLiteral("Add envelopes for contacts from a vCard or CSV file"));
     FileSave = item(FileMenu, "FileSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
                     QStringLiteral("Save the current file"));
     FileSaveAs =
@@ -503,6 +505,7 @@ void TFormStampMain::WireHandlers()
         Wire(m, &QMenu::aboutToShow, &F::UpdateMenu);
     click(FileNew, &F::FileNewClick);
     click(FileOpen, &F::FileOpenClick);
+    click(FileImportAddresses, &F::FileImportAddressesClick);
     click(FileSave, &F::FileSaveClick);
     click(FileSaveAs, &F::FileSaveAsClick);
     click(FileClose, &F::FileNewClick);
@@ -600,6 +603,7 @@ void TFormStampMain::AssignHelpContexts()
                             PopupMenuAddress, M_UpdateGraphic});
     set(Topic::FileMenu, {FileMenu, FileNew, FileOpen, FileSave, FileSaveAs, FileClose, FilePrintEnvelope,
                           FilePrintTest, FilePrintSetup, FileExit});
+    set(Topic::FileMenu, {FileImportAddresses});
     set(Topic::EditMenu, {EditMenu, EditCut, EditCopy, EditPaste, EditDelete, EditClear, EditSelectAll, M_Cut,
                           M_Copy, M_Paste, M_Delete});
     set(Topic::OptionsMenu,

@@ -226,6 +226,14 @@ private:
     // What an address file dialog needs beyond QFileDialog's own controls.
     void SetUpDocumentDialog(QFileDialog *dialog);
 
+    // --- Address import -----------------------------------------------------------------------
+    void FileImportAddressesClick(QObject *Sender);
+    // Reads a vCard or CSV file and lets the user pick the envelopes to add.
+    void ImportAddressFile(QObject *Sender, const QString &FileName);
+    // Adds text at the end of the address box as one step the user can undo.
+    void AppendAddressText(QObject *Sender, const QString &text);
+    QFileDialog &ImportDialog();
+
     // --- Command line, dropped files, registration ---------------------------------------------
     void WMDropFiles(const QStringList &Files);
     void RegisterFileType();
@@ -279,6 +287,7 @@ private:
     QAction *FileNew = nullptr, *FileOpen = nullptr, *FileSave = nullptr, *FileSaveAs = nullptr,
             *FileClose = nullptr, *N8 = nullptr, *FilePrintEnvelope = nullptr, *FilePrintTest = nullptr,
             *FilePrintSetup = nullptr, *N1 = nullptr, *FileExit = nullptr, *FileOldFileBreak = nullptr;
+    QAction *FileImportAddresses = nullptr;
     QMenu *EditMenu = nullptr;
     QAction *EditCut = nullptr, *EditCopy = nullptr, *EditPaste = nullptr, *EditDelete = nullptr,
             *EditClear = nullptr, *N4 = nullptr, *EditSelectAll = nullptr;
@@ -306,6 +315,7 @@ private:
     QFileDialog *OpenFileDialog = nullptr;
     QFileDialog *SaveFileDialog = nullptr;
     QFileDialog *SelectBitmapDialog = nullptr;
+    QFileDialog *ImportFileDialog = nullptr;
     // The font dialog of both address fonts; made at its first use.
     AddressFontDialog *FontDialog = nullptr;
 

@@ -1,0 +1,246 @@
+#include "app/dialogs/ImportAddressesDialog.h"
+
+#include "app/controls/Named.h"
+#include "app/controls/Scale.h"
+#include "app/help/HelpContext.h"
+#include "app/prompt/Guard.h"
+#include "app/prompt/Prompt.h"
+#include "contacts/ContactImport.h"
+#include "contacts/ContactPickerModel.h"
+#include "contacts/Country.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace zentrope {
+
+ImportAddressesDialog::ImportAddressesDialog(QWidget *parent, const QString &fileName,
+                                             QList<Contact> contacts, int unreadable,
+                                             const QString &homeCountry)
+    : QDialog(parent), m_model(new ContactPickerModel(this)), m_unreadable(unreadable)
+{
+    setObjectName(QStringLiteral("ImportAddressesDialog"));
+    setWindowTitle(QStringLiteral("Import Addresses - %1").arg(QFileInfo(fileName).fileName()));
+    setModal(true);
+    SetHelpContext(this, HelpTopic);
+    m_model->setObjectName(QStringLiteral("ContactPickerModel"));
+    m_model->SetHomeCountry(homeCountry);
+    m_model->SetContacts(std::move(contacts));
+    CreateControls();
+    resize(Scale::dp(QSize(720, 460)));
+
+    const int home = ComboBoxHomeCountry->findData(homeCountry);
+    ComboBoxHomeCountry->setCurrentIndex(home);
+    ShowCurrentAddresses();
+    UpdateStatus();
+}
+
+void ImportAddressesDialog::CreateControls()
+{
+    LabelSearch = named(new QLabel(QStringLiteral("&Search:"), this), "LabelSearch");
+    EditSearch = named(new QLineEdit(this), "EditSearch");
+    EditSearch->setClearButtonEnabled(true);
+    EditSearch->setPlaceholderText(QStringLiteral("Name, organization or address"));
+    setHint(EditSearch, QStringLiteral("List only the contacts whose name, organization or address holds "
+                                       "these words"));
+    LabelSearch->setBuddy(EditSearch);
+    ButtonAll = named(new QPushButton(QStringLiteral("&All"), this), "ButtonAll");
+    setHint(ButtonAll, QStringLiteral("Tick every contact listed"));
+    ButtonNone = named(new QPushButton(QStringLiteral("N&one"), this), "ButtonNone");
+    setHint(ButtonNone, QStringLiteral("Untick every contact listed"));
+
+    ListContacts = named(new QTableView(this), "ListContacts");
+    ListContacts->setModel(m_model);
+    ListContacts->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListContacts->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListContacts->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListContacts->setTabKeyNavigation(false);
+    ListContacts->setShowGrid(false);
+    ListContacts->setWordWrap(false);
+    ListContacts->setAlternatingRowColors(true);
+    ListContacts->verticalHeader()->hide();
+    // Fixed row heights and column widths: measuring ten thousand rows to fit
+    // them would cost more than reading the file.
+    ListContacts->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ListContacts->verticalHeader()->setDefaultSectionSize(ListContacts->fontMetrics().height() +
+                                                          Scale::dp(6));
+    QHeaderView *columns = ListContacts->horizontalHeader();
+    columns->setSectionResizeMode(QHeaderView::Interactive);
+    columns->setStretchLastSection(true);
+    columns->resizeSection(ContactPickerModel::NameColumn, Scale::dp(200));
+    columns->resizeSection(ContactPickerModel::OrganizationColumn, Scale::dp(160));
+    setHint(ListContacts, QStringLiteral("Tick the contacts to add as envelopes; greyed contacts have no "
+                                         "postal address"));
+
+    LabelAddress = named(new QLabel(QStringLiteral("A&ddress used:"), this), "LabelAddress");
+    ComboBoxAddress = named(new QComboBox(this), "ComboBoxAddress");
+    ComboBoxAddress->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboBoxAddress->setMinimumContentsLength(30);
+    setHint(ComboBoxAddress, QStringLiteral("The address the highlighted contact's envelope is written to"));
+    LabelAddress->setBuddy(ComboBoxAddress);
+    LabelHomeCountry = named(new QLabel(QStringLiteral("Sent &from:"), this), "LabelHomeCountry");
+    ComboBoxHomeCountry = named(new QComboBox(this), "ComboBoxHomeCountry");
+    for (const auto &[code, name] : KnownCountries())
+        ComboBoxHomeCountry->addItem(name, code);
+    setHint(ComboBoxHomeCountry, QStringLiteral("The country the envelopes are posted in; it is left off "
+                                                "the addresses"));
+    LabelHomeCountry->setBuddy(ComboBoxHomeCountry);
+
+    LabelStatus = named(new QLabel(this), "LabelStatus");
+    LabelStatus->setTextFormat(Qt::PlainText);
+    LabelStatus->setWordWrap(true);
+
+    // No default button: Enter in the search field must not import the whole list.
+    const auto button = [this](const char *name, const QString &caption) {
+        auto *b = named(new QPushButton(caption, this), name);
+        b->setAutoDefault(false);
+        return b;
+    };
+    OKBtn = button("OKBtn", QStringLiteral("OK"));
+    CancelBtn = button("CancelBtn", QStringLiteral("Cancel"));
+    HelpBtn = button("HelpBtn", QStringLiteral("Help"));
+    ButtonAll->setAutoDefault(false);
+    ButtonNone->setAutoDefault(false);
+
+    auto *searchRow = new QHBoxLayout;
+    searchRow->addWidget(LabelSearch);
+    searchRow->addWidget(EditSearch, 1);
+    searchRow->addWidget(ButtonAll);
+    searchRow->addWidget(ButtonNone);
+    auto *choices = new QGridLayout;
+    choices->addWidget(LabelAddress, 0, 0);
+    choices->addWidget(ComboBoxAddress, 0, 1);
+    choices->addWidget(LabelHomeCountry, 1, 0);
+    choices->addWidget(ComboBoxHomeCountry, 1, 1, Qt::AlignLeft);
+    choices->setColumnStretch(1, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(LabelStatus, 1);
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(CancelBtn);
+    buttons->addWidget(HelpBtn);
+    auto *column = new QVBoxLayout(this);
+    column->addLayout(searchRow);
+    column->addWidget(ListContacts, 1);
+    column->addLayout(choices);
+    column->addLayout(buttons);
+    setTabOrder(EditSearch, ButtonAll);
+    setTabOrder(ButtonAll, ButtonNone);
+    setTabOrder(ButtonNone, ListContacts);
+    setTabOrder(ListContacts, ComboBoxAddress);
+    setTabOrder(ComboBoxAddress, ComboBoxHomeCountry);
+    setTabOrder(ComboBoxHomeCountry, OKBtn);
+    setTabOrder(OKBtn, CancelBtn);
+    setTabOrder(CancelBtn, HelpBtn);
+    for (QObject *o : children())
+        SetHelpContext(o, HelpTopic);
+
+    connect(EditSearch, &QLineEdit::textChanged, this, Guard([this] {
+                // The highlighted contact stays highlighted while the search lists it.
+                const int current = CurrentContact();
+                m_model->SetFilter(EditSearch->text());
+                SetCurrentContact(current);
+                ShowCurrentAddresses();
+                UpdateStatus();
+            }));
+    connect(EditSearch, &QLineEdit::returnPressed, this, Guard([this] { ListContacts->setFocus(); }));
+    connect(ButtonAll, &QPushButton::clicked, this, Guard([this] { m_model->TickListed(true); }));
+    connect(ButtonNone, &QPushButton::clicked, this, Guard([this] { m_model->TickListed(false); }));
+    connect(ListContacts->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            Guard([this] { ShowCurrentAddresses(); }));
+    connect(ComboBoxAddress, &QComboBox::activated, this,
+            [this](int i) { Guarded([&] { AddressChosen(i); }); });
+    connect(ComboBoxHomeCountry, &QComboBox::currentIndexChanged, this,
+            Guard([this] { HomeCountryChosen(); }));
+    connect(m_model, &ContactPickerModel::ChoicesChanged, this, Guard([this] { UpdateStatus(); }));
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(HelpBtn, &QPushButton::clicked, this, Guard([] {
+                if (auto &help = Prompt::helpHandler())
+                    help(HelpTopic);
+            }));
+}
+
+QString ImportAddressesDialog::ImportedText() const
+{
+    return m_model->ImportedText();
+}
+
+int ImportAddressesDialog::CurrentContact() const
+{
+    const QModelIndex current = ListContacts->selectionModel()->currentIndex();
+    return current.isValid() ? m_model->ContactAt(current.row()) : -1;
+}
+
+void ImportAddressesDialog::SetCurrentContact(int contact)
+{
+    const int row = m_model->RowOf(contact);
+    if (row < 0)
+        return;
+    ListContacts->selectionModel()->setCurrentIndex(m_model->index(row, ContactPickerModel::NameColumn),
+                                                    QItemSelectionModel::ClearAndSelect |
+                                                        QItemSelectionModel::Rows);
+    ListContacts->scrollTo(m_model->index(row, ContactPickerModel::NameColumn));
+}
+
+void ImportAddressesDialog::ShowCurrentAddresses()
+{
+    const int contact = CurrentContact();
+    ComboBoxAddress->clear();
+    if (contact < 0) {
+        ComboBoxAddress->setEnabled(false);
+        return;
+    }
+    const Contact &c = m_model->Contacts()[contact];
+    for (int i = 0; i < c.Addresses.size(); ++i)
+        ComboBoxAddress->addItem(m_model->AddressCaption(contact, i));
+    ComboBoxAddress->setCurrentIndex(m_model->ChosenAddress(contact));
+    ComboBoxAddress->setEnabled(c.Addresses.size() > 1);
+}
+
+void ImportAddressesDialog::AddressChosen(int address)
+{
+    const int contact = CurrentContact();
+    if (contact < 0)
+        return;
+    m_model->SetChosenAddress(contact, address);
+    // Choosing where an envelope goes is choosing to write it.
+    m_model->SetTicked(contact, true);
+}
+
+void ImportAddressesDialog::HomeCountryChosen()
+{
+    const QString code = ComboBoxHomeCountry->currentData().toString();
+    if (code.isEmpty())
+        return;
+    m_model->SetHomeCountry(code);
+    ShowCurrentAddresses();
+}
+
+void ImportAddressesDialog::UpdateStatus()
+{
+    const ContactPickerModel &m = *m_model;
+    QStringList parts;
+    if (!m.Filter().trimmed().isEmpty())
+        parts << QStringLiteral("%1 of %2 contacts listed.").arg(m.rowCount()).arg(m.Contacts().size());
+    if (m.TickableCount() == 0)
+        parts << QStringLiteral("No contact has a postal address.");
+    else if (m.TickedCount() == 1)
+        parts << QStringLiteral("1 envelope to add.");
+    else
+        parts << QStringLiteral("%1 envelopes to add.").arg(m.TickedCount());
+    const QString unreadable = UnreadableMessage(m_unreadable);
+    if (!unreadable.isEmpty())
+        parts << unreadable;
+    LabelStatus->setText(parts.join(QLatin1Char(' ')));
+    OKBtn->setEnabled(m.TickedCount() > 0);
+}
+
+} // namespace zentrope

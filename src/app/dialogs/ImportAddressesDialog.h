@@ -1,0 +1,67 @@
+#pragma once
+
+#include "contacts/Contact.h"
+#include "platform/Topics.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace zentrope {
+
+class ContactPickerModel;
+
+// The picker of Import Addresses: the contacts of one file with a tick box
+// each, a search over names, organisations and addresses, the address each
+// contact is imported with (another one can be chosen below the list) and the
+// country the envelopes are sent from. The caller takes ImportedText() when
+// the user confirms.
+class ImportAddressesDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `unreadable` damaged contacts were skipped while reading `fileName`;
+    // `homeCountry` is an ISO code.
+    ImportAddressesDialog(QWidget *parent, const QString &fileName, QList<Contact> contacts, int unreadable,
+                          const QString &homeCountry);
+
+    ContactPickerModel &Model() const { return *m_model; }
+    // The envelopes of the ticked contacts, an empty line between them.
+    QString ImportedText() const;
+    // The contact whose address ComboBoxAddress shows; -1 for none.
+    int CurrentContact() const;
+    // Makes a contact the current one, as a click on its row does.
+    void SetCurrentContact(int contact);
+
+    static constexpr int HelpTopic = Topic::ImportAddresses;
+
+    QLabel *LabelSearch = nullptr;
+    QLineEdit *EditSearch = nullptr;
+    QTableView *ListContacts = nullptr;
+    QPushButton *ButtonAll = nullptr;
+    QPushButton *ButtonNone = nullptr;
+    QLabel *LabelAddress = nullptr;
+    QComboBox *ComboBoxAddress = nullptr;
+    QLabel *LabelHomeCountry = nullptr;
+    QComboBox *ComboBoxHomeCountry = nullptr;
+    QLabel *LabelStatus = nullptr;
+    QPushButton *OKBtn = nullptr;
+    QPushButton *CancelBtn = nullptr;
+    QPushButton *HelpBtn = nullptr;
+
+private:
+    void CreateControls();
+    // The address row follows the current contact.
+    void ShowCurrentAddresses();
+    void AddressChosen(int address);
+    void HomeCountryChosen();
+    void UpdateStatus();
+
+    ContactPickerModel *m_model = nullptr;
+    int m_unreadable = 0;
+};
+
+} // namespace zentrope

@@ -1,0 +1,111 @@
+#include "app/mainwindow/FormStampMain.h"
+
+#include "app/controls/Controls.h"
+#include "app/dialogs/ImportAddressesDialog.h"
+#include "app/dialogs/ImportColumnsDialog.h"
+#include "app/prompt/Guard.h"
+#include "app/prompt/Prompt.h"
+#include "contacts/ContactImport.h"
+#include "contacts/Country.h"
+#include "contacts/Envelopes.h"
+#include "core/Error.h"
+#include "document/AddressFile.h"
+#include "platform/Topics.h"
+#include "settings/ProgramSettings.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTextCursor>
+
+namespace zentrope {
+
+// Address import: contacts from vCard and CSV files become envelopes at the
+// end of the address box.
+
+QFileDialog &TFormStampMain::ImportDialog()
+{
+    if (!ImportFileDialog) {
+        ImportFileDialog = FileDialog("ImportFileDialog", QFileDialog::AcceptOpen, Topic::ImportAddresses);
+        // Exports name their files in either letter case: match any, and show
+        // the captions without the patterns.
+        ImportFileDialog->setOption(QFileDialog::HideNameFilterDetails);
+        ImportFileDialog->setNameFilters(
+            {QStringLiteral("Contacts (vCard, CSV) (*.[vV][cC][fF] *.[vV][cC][aA][rR][dD] *.[cC][sS][vV])"),
+             QStringLiteral("vCard (*.[vV][cC][fF] *.[vV][cC][aA][rR][dD])"),
+             QStringLiteral("CSV (*.[cC][sS][vV])"), QStringLiteral("All files (*)")});
+        ImportFileDialog->setWindowTitle(QStringLiteral("Import Addresses"));
+        ImportFileDialog->setFileMode(QFileDialog::ExistingFile);
+    }
+    return *ImportFileDialog;
+}
+
+void TFormStampMain::FileImportAddressesClick(QObject *Sender)
+{
+    QFileDialog &dialog = ImportDialog();
+    const QString folder = Options().ImportFolder();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        dialog.setDirectory(folder);
+    if (Prompt::exec(dialog) != QDialog::Accepted)
+        return;
+    const QString fileName = dialog.selectedFiles().value(0);
+    if (fileName.isEmpty())
+        return;
+    // Remembering the folder is a convenience: a settings file that cannot be
+    // written is reported, and the import goes on.
+    Guarded([&] { Options().SetImportFolder(QFileInfo(fileName).absolutePath()); });
+    ImportAddressFile(Sender, fileName);
+}
+
+void TFormStampMain::ImportAddressFile(QObject *Sender, const QString &FileName)
+{
+    const QString home = HomeCountryCode(QLocale::system());
+    // A file that cannot be read, or is no contact file, throws before
+    // anything has changed; the error box names it.
+    ContactImport import = ReadContactFile(FileName, &Settings());
+    if (import.NeedsMapping) {
+        ImportColumnsDialog columns(this, FileName, import.Table, import.Mapping, home);
+        if (Prompt::exec(columns) != QDialog::Accepted)
+            return;
+        ApplyColumnMapping(import, columns.Mapping());
+        Guarded([&] { SaveImportMapping(Settings(), import.Table.Header, import.Mapping); });
+    }
+    if (import.Contacts.isEmpty()) {
+        QString text = QStringLiteral("%1 holds no contacts.").arg(FileName);
+        const QString unreadable = UnreadableMessage(import.Unreadable);
+        if (!unreadable.isEmpty())
+            text += QLatin1Char(' ') + unreadable;
+        Prompt::message(this, Prompt::Kind::Information, text);
+        return;
+    }
+    ImportAddressesDialog picker(this, FileName, std::move(import.Contacts), import.Unreadable, home);
+    if (Prompt::exec(picker) != QDialog::Accepted)
+        return;
+    AppendAddressText(Sender, picker.ImportedText());
+}
+
+void TFormStampMain::AppendAddressText(QObject *Sender, const QString &text)
+{
+    const QString existing = MemoAddress->text();
+    const QString added = TextToAppend(existing, text);
+    if (added.isEmpty())
+        return;
+    // The box holds no more than an address file may: what it shows can
+    // always be saved and opened again.
+    if (EncodeAddressText(existing + added, m_state.AddressFileEncoding).size() > AddressFileCapacity)
+        throw ZentropeError(QStringLiteral("Text exceeds memo capacity."));
+    // One edit block: a single Undo takes the whole import back. The box's
+    // change notification runs the bar code preview and the command state.
+    QTextCursor cursor(MemoAddress->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
+    cursor.insertText(added);
+    cursor.endEditBlock();
+    MemoAddress->setTextCursor(cursor);
+    MemoAddress->ensureCursorVisible();
+    MemoAddress->setFocus();
+    m_state.ActiveAddress = aaDestination;
+    UpdateMenu(Sender);
+}
+
+} // namespace zentrope
