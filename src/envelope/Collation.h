@@ -27,6 +27,38 @@ int CatalogInsertPosition(const std::vector<Entry> &entries, const QString &name
     return static_cast<int>(at - entries.begin());
 }
 
+// The index arithmetic both catalogs share: their default index keeps naming
+// the same entry while entries come, go and move.
+namespace CatalogIndex {
+// An entry was inserted at `at`.
+inline void Added(int &defaultIndex, int at)
+{
+    if (at <= defaultIndex)
+        ++defaultIndex;
+}
+// A rename moved the entry at `from` to `to` (taken out, then put at its new
+// sorted place); the default moves along when it was that entry.
+inline void Renamed(int &defaultIndex, int from, int to)
+{
+    const bool wasDefault = from == defaultIndex;
+    if (from < defaultIndex)
+        --defaultIndex;
+    Added(defaultIndex, to);
+    if (wasDefault)
+        defaultIndex = to;
+}
+// The entry at `index` was deleted, `countAfter` entries remain; a deleted
+// default passes to the first entry. Returns the index to select.
+inline int Deleted(int &defaultIndex, int index, int countAfter)
+{
+    if (index == defaultIndex)
+        defaultIndex = 0;
+    else if (index < defaultIndex)
+        --defaultIndex;
+    return countAfter > 0 ? 0 : -1;
+}
+} // namespace CatalogIndex
+
 // The keys of a section, in lower case, so a load can skip the reads of
 // entries that are not stored at all (each read goes to the file).
 inline QSet<QString> LowerKeys(const QStringList &keys)

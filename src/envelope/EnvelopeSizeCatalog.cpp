@@ -141,8 +141,7 @@ int TEnvelopeSizeCatalog::Add(const QString &name)
 int TEnvelopeSizeCatalog::Add(const QString &name, const TEnvelopeDimension &dimension)
 {
     const int at = Insert(name, dimension);
-    if (at <= FDefaultIndex)
-        ++FDefaultIndex;
+    CatalogIndex::Added(FDefaultIndex, at);
     return at;
 }
 
@@ -150,16 +149,10 @@ int TEnvelopeSizeCatalog::Rename(int index, const QString &name)
 {
     if (!IsValidIndex(index))
         return -1;
-    const bool wasDefault = index == FDefaultIndex;
     const TEnvelopeDimension copy = *m_entries[index].Dimension;
     Remove(index);
-    if (index < FDefaultIndex)
-        --FDefaultIndex;
     const int at = Insert(name, copy);
-    if (at <= FDefaultIndex)
-        ++FDefaultIndex;
-    if (wasDefault)
-        FDefaultIndex = at;
+    CatalogIndex::Renamed(FDefaultIndex, index, at);
     return at;
 }
 
@@ -168,11 +161,7 @@ int TEnvelopeSizeCatalog::Delete(int index)
     if (!IsValidIndex(index))
         return -1;
     Remove(index);
-    if (index == FDefaultIndex)
-        FDefaultIndex = 0;
-    else if (index < FDefaultIndex)
-        --FDefaultIndex;
-    return Count() > 0 ? 0 : -1;
+    return CatalogIndex::Deleted(FDefaultIndex, index, Count());
 }
 
 } // namespace zentrope

@@ -109,8 +109,7 @@ bool TReturnAddressCatalog::SaveAtShutdown(TQevIniFile &ini)
 int TReturnAddressCatalog::Add(const QString &description)
 {
     const int at = Insert(description, {});
-    if (at <= DefaultIndex)
-        ++DefaultIndex;
+    CatalogIndex::Added(DefaultIndex, at);
     return at;
 }
 
@@ -118,16 +117,10 @@ int TReturnAddressCatalog::Rename(int index, const QString &description)
 {
     if (!IsValidIndex(index))
         return -1;
-    const bool wasDefault = index == DefaultIndex;
     const QStringList lines = m_entries[index].Lines;
     Remove(index);
-    if (index < DefaultIndex)
-        --DefaultIndex;
     const int at = Insert(description, lines);
-    if (at <= DefaultIndex)
-        ++DefaultIndex;
-    if (wasDefault)
-        DefaultIndex = at;
+    CatalogIndex::Renamed(DefaultIndex, index, at);
     return at;
 }
 
@@ -136,11 +129,7 @@ int TReturnAddressCatalog::Delete(int index)
     if (!IsValidIndex(index))
         return -1;
     Remove(index);
-    if (index == DefaultIndex)
-        DefaultIndex = 0;
-    else if (index < DefaultIndex)
-        --DefaultIndex;
-    return Count() > 0 ? 0 : -1;
+    return CatalogIndex::Deleted(DefaultIndex, index, Count());
 }
 
 } // namespace zentrope
