@@ -1,39 +1,16 @@
 // The CSV reader on hostile input: it never fails, keeps the cells of a record
 // within the header's columns, and what a preset or a guessed mapping reads
 // gives envelopes without empty or untrimmed lines.
+#include "ContactInvariants.h"
 #include "contacts/ContactImport.h"
 #include "contacts/Csv.h"
 #include "contacts/CsvContacts.h"
-#include "contacts/Envelopes.h"
 
 #include <QByteArray>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 using namespace zentrope;
-
-namespace {
-
-void check(bool ok, const char *what)
-{
-    if (!ok) {
-        fprintf(stderr, "invariant broken: %s\n", what);
-        abort();
-    }
-}
-
-void checkEnvelope(const QString &text)
-{
-    for (const QString &line : text.split(QLatin1Char('\n'))) {
-        check(!line.isEmpty(), "empty line inside an envelope");
-        check(line == line.trimmed(), "untrimmed envelope line");
-        for (QChar c : line)
-            check(c.category() != QChar::Other_Control && c != u'\r', "control character in an envelope");
-    }
-}
-
-} // namespace
+using namespace zentrope::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -49,16 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const ContactList list =
         RecognizeCsvHeader(table.Header) != CsvPreset::None ? CsvContacts(table) : CsvContacts(table, guess);
     check(list.Unreadable == table.Unreadable, "reader count lost");
-    for (const Contact &c : list.Contacts) {
-        check(!c.IsEmpty(), "empty contact listed");
-        const int chosen = c.DefaultAddress();
-        check(chosen >= -1 && chosen < c.Addresses.size(), "default address out of range");
-        for (int i = 0; i < c.Addresses.size(); ++i) {
-            const QString text = EnvelopeText(c, i, QStringLiteral("US"));
-            if (!text.isEmpty())
-                checkEnvelope(text);
-        }
-    }
+    checkContacts(list.Contacts, {"US"}, false);
     const QList<ImportChoice> choices = DefaultChoices(list.Contacts);
     const QString all = ImportedText(list.Contacts, choices, QStringLiteral("DE"));
     check(!all.contains(QStringLiteral("\n\n\n")), "more than one empty line between envelopes");

@@ -10,25 +10,11 @@
 
 namespace zentrope {
 
-namespace {
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
-} // namespace
+FileDescriptor::~FileDescriptor()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
 
 RegularFileBytes readRegularFile(const QString &path, qint64 maxBytes, bool stopAtNul)
 {
@@ -39,7 +25,7 @@ RegularFileBytes readRegularFile(const QString &path, qint64 maxBytes, bool stop
     // O_NONBLOCK: opening a FIFO without a writer would otherwise wait forever.
     // The type is checked on the opened descriptor, so a file swapped for a
     // FIFO between a check and the open cannot slip through.
-    const Descriptor fd(
+    const FileDescriptor fd(
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0)
         return out;

@@ -27,4 +27,17 @@ struct RegularFileBytes {
 // only the bytes before it count against the bound.
 RegularFileBytes readRegularFile(const QString &path, qint64 maxBytes, bool stopAtNul = false);
 
+// An open file descriptor, closed when it goes out of scope; -1 holds none.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor();
+    FileDescriptor(const FileDescriptor &) = delete;
+    FileDescriptor &operator=(const FileDescriptor &) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
 } // namespace zentrope

@@ -61,27 +61,11 @@ bool replaceContent(int fd, const QByteArray &bytes)
     return writeAllAt(fd, bytes) && ::ftruncate(fd, off_t(bytes.size())) == 0 && ::fsync(fd) == 0;
 }
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
 // Rewrites a file in place. The old text is kept in memory and written back
 // when anything fails, so the file ends with the new text or the old one.
 void writeInPlace(const QString &target, const QByteArray &bytes)
 {
-    const Descriptor fd(
+    const FileDescriptor fd(
         ::open(QFile::encodeName(target).constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat st {};
     if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
