@@ -100,6 +100,13 @@ using DarkPalette = AppFixture;
 
 TEST_F(DarkPalette, ToolbarCaptionsHintsAndTheEnvelopeStayReadable)
 {
+    // System colours: the destination in the window text colour, the return
+    // address in the button text colour.
+    const QString buttonText = QString::number(int32_t(0x80000012));
+    TQevIniFile(iniPath).WriteString(QStringLiteral("ReturnAddressFont"), QStringLiteral("FontColor"),
+                                     buttonText);
+    TQevIniFile(iniPath).WriteString(QStringLiteral("EnvelopeFont"), QStringLiteral("FontColor"),
+                                     QString::number(int32_t(0x80000008)));
     start();
     auto *memo = find<MemoControl>("MemoAddress");
     memo->setText(QStringLiteral("Jane Doe\n1742 Elm Street\nAnytown, ST 12345-6789"));
@@ -162,10 +169,15 @@ TEST_F(DarkPalette, ToolbarCaptionsHintsAndTheEnvelopeStayReadable)
         auto *panel = find<QWidget>("PanelEnvelope");
         const QImage paper = panel->grab().toImage();
         EXPECT_EQ(paper.pixelColor(2, paper.height() - 2), QColor(Qt::white));
+        // Window text on paper is black.
         EXPECT_EQ(memo->palette().color(QPalette::Active, QPalette::Text), QColor(Qt::black));
         EXPECT_EQ(memo->palette().color(QPalette::Active, QPalette::Base), QColor(Qt::white));
-        EXPECT_EQ(find<MemoControl>("MemoReturnAddress")->palette().color(QPalette::Active, QPalette::Text),
-                  QColor(Qt::black));
+        // A font change after the palette's keeps the system colour it had.
+        auto *ret = find<MemoControl>("MemoReturnAddress");
+        QTest::mouseClick(ret->viewport(), Qt::LeftButton);
+        find<QToolButton>("SpeedButtonBold")->click();
+        EXPECT_EQ(ini("ReturnAddressFont", "FontColor"), buttonText);
+        EXPECT_EQ(ret->palette().color(QPalette::Active, QPalette::Text), QColor(0xee, 0xee, 0xee));
         memo->moveCursor(QTextCursor::Start); // no selection colours
         const QImage text = memo->grab().toImage();
         EXPECT_GE(bestContrast(text, text.rect(), Qt::white), 15.0);
