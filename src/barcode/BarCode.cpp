@@ -3,11 +3,14 @@
 #include "barcode/Postnet.h"
 #include "core/Units.h"
 
+#include <QColor>
+#include <QImage>
 #include <QLine>
 #include <QPainter>
 #include <QPen>
 #include <QVarLengthArray>
 #include <algorithm>
+#include <cmath>
 
 namespace zentrope {
 
@@ -81,6 +84,23 @@ void DrawBarCode(QPainter &painter, const BarGeometry &g, const QString &digits,
     }
     painter.drawLines(lines.constData(), static_cast<int>(lines.size()));
     y += g.TallHeight + g.SpaceBelow;
+}
+
+void DrawBarCodePreview(QImage &surface, int dpiY, const QString &digits, bool bars, const QColor &paper)
+{
+    surface.fill(paper);
+    if (!bars || surface.isNull())
+        return;
+    const qreal ratio = surface.devicePixelRatio();
+    const auto physical = [ratio](double v) { return static_cast<int>(std::lround(v * ratio)); };
+    // Drawn at a ratio of 1, so one unit is one pixel of the surface.
+    surface.setDevicePixelRatio(1);
+    {
+        QPainter painter(&surface);
+        int x = physical(1), y = physical(8);
+        DrawBarCode(painter, physical(dpiY), digits, x, 16384, y);
+    }
+    surface.setDevicePixelRatio(ratio);
 }
 
 } // namespace zentrope

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QColor;
+class QImage;
 class QPainter;
 
 namespace zentrope {
@@ -39,5 +41,12 @@ void DrawBarCode(QPainter &painter, const BarGeometry &geometry, const QString &
                  int rightLimit, int &y);
 // The same in the screen geometry of a surface of vertical resolution dpiY.
 void DrawBarCode(QPainter &painter, int dpiY, const QString &digits, int &x, int rightLimit, int &y);
+
+// The screen's preview strip: the surface filled with paper and, when `bars`
+// is set, the code of digits drawn at (1, 8) screen pixels in the screen
+// geometry of dpiY. A surface with a device pixel ratio is drawn in its own
+// pixels: position and bars scaled by the ratio, the bars computed for the
+// resolution that many times dpiY, so a high-density screen shows them sharp.
+void DrawBarCodePreview(QImage &surface, int dpiY, const QString &digits, bool bars, const QColor &paper);
 
 } // namespace zentrope

@@ -120,13 +120,13 @@ void TEnvelopeSizeCatalog::SetGraphicSize(double x, double y)
 }
 
 void TEnvelopeSizeCatalog::SetDimensionFromControls(int index, const QString &width, const QString &height,
-                                                    const QString &indent)
+                                                    const QString &indent, LengthUnit unit)
 {
     if (!IsValidIndex(index))
         return;
     TEnvelopeDimension &d = *m_entries[index].Dimension;
     const TEnvelopeDimension before = d;
-    d.GetValueFromControls(width, height, indent);
+    d.GetValueFromControls(width, height, indent, unit);
     if (IniRealValue(d.Width) != IniRealValue(before.Width) ||
         IniRealValue(d.Height) != IniRealValue(before.Height) ||
         IniRealValue(d.Indent) != IniRealValue(before.Indent))

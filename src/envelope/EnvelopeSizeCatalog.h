@@ -79,7 +79,7 @@ public:
     // The detail boxes' texts (TEnvelopeDimension::GetValueFromControls) into
     // the shared dimension of the size at index; nothing outside the catalog.
     void SetDimensionFromControls(int index, const QString &width, const QString &height,
-                                  const QString &indent);
+                                  const QString &indent, LengthUnit unit = LengthUnit::Inches);
 
 private:
     std::vector<EnvelopeSize> m_entries;

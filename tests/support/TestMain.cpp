@@ -1,6 +1,7 @@
 #include "support/TestEnv.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -49,5 +50,8 @@ int main(int argc, char **argv)
         qputenv("CUPS_SERVER", qgetenv("ZENTROPE_TEST_CUPS_SERVER"));
 
     TestApplication app(argc, argv);
+    // Whatever the machine's language, tests see the C locale's conventions
+    // (lengths in inches, among others); a test that needs another sets it.
+    QLocale::setDefault(QLocale::c());
     return RUN_ALL_TESTS();
 }

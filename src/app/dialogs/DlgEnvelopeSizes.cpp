@@ -6,6 +6,7 @@
 #include "app/help/HelpContext.h"
 #include "app/prompt/Prompt.h"
 #include "app/controls/Scale.h"
+#include "envelope/StandardEnvelopes.h"
 #include "platform/Topics.h"
 #include "settings/QevIniFile.h"
 
@@ -22,6 +23,11 @@ namespace zentrope {
 namespace {
 constexpr int HelpTopic = Topic::EnvelopeSizes;
 
+QString unitWord(LengthUnit unit)
+{
+    return unit == LengthUnit::Millimetres ? QStringLiteral("millimetres") : QStringLiteral("inches");
+}
+
 } // namespace
 
 TDlgEnvelopeSizes::TDlgEnvelopeSizes(TEnvelopeSizeCatalog &catalog, TQevIniFile &settings,
@@ -32,7 +38,7 @@ TDlgEnvelopeSizes::TDlgEnvelopeSizes(TEnvelopeSizeCatalog &catalog, TQevIniFile 
 {
     setObjectName(QStringLiteral("DlgEnvelopeSizes"));
     setWindowTitle(QStringLiteral("Define Envelope Sizes"));
-    setFixedSize(Scale::dp(QSize(597, 292)));
+    setFixedSize(Scale::dp(QSize(597, 312)));
     CreateControls();
 }
 
@@ -57,33 +63,37 @@ void TDlgEnvelopeSizes::CreateControls()
     GroupBoxDetails->setGeometry(Scale::dp(240, 8, 349, 100));
     EditDetailWidth = named(new QLineEdit(GroupBoxDetails), "EditDetailWidth");
     EditDetailWidth->setGeometry(Scale::dp(12, 36, 80, 28));
-    setHint(EditDetailWidth, QStringLiteral("Width in inches"));
     LabelX1 = named(new QLabel(QStringLiteral("X"), GroupBoxDetails), "LabelX1");
     LabelX1->setGeometry(Scale::dp(98, 40, 16, 20));
     EditDetailHeight = named(new QLineEdit(GroupBoxDetails), "EditDetailHeight");
     EditDetailHeight->setGeometry(Scale::dp(118, 36, 80, 28));
-    setHint(EditDetailHeight, QStringLiteral("Height in inches"));
     LabelIndent = named(new QLabel(QStringLiteral("Indent"), GroupBoxDetails), "LabelIndent");
     LabelIndent->setGeometry(Scale::dp(212, 40, 48, 20));
     EditDetailIndent = named(new QLineEdit(GroupBoxDetails), "EditDetailIndent");
     EditDetailIndent->setGeometry(Scale::dp(262, 36, 75, 28));
-    setHint(EditDetailIndent, QStringLiteral("Indent in inches"));
 
     GroupBoxGraphic =
         named(new QGroupBox(QStringLiteral("Return Address Graphic Size"), this), "GroupBoxGraphic");
     GroupBoxGraphic->setGeometry(Scale::dp(240, 120, 349, 100));
     EditGraphicWidth = named(new QLineEdit(GroupBoxGraphic), "EditGraphicWidth");
     EditGraphicWidth->setGeometry(Scale::dp(12, 36, 80, 28));
-    setHint(EditGraphicWidth, QStringLiteral("Width of return address graphic in inches"));
     LabelX2 = named(new QLabel(QStringLiteral("X"), GroupBoxGraphic), "LabelX2");
     LabelX2->setGeometry(Scale::dp(98, 40, 16, 20));
     EditGraphicHeight = named(new QLineEdit(GroupBoxGraphic), "EditGraphicHeight");
     EditGraphicHeight->setGeometry(Scale::dp(118, 36, 80, 28));
-    setHint(EditGraphicHeight, QStringLiteral("Height of return address graphic in inches"));
+
+    LabelUnits = named(new QLabel(QStringLiteral("Units"), this), "LabelUnits");
+    LabelUnits->setGeometry(Scale::dp(252, 232, 48, 20));
+    ComboBoxUnits = named(new QComboBox(this), "ComboBoxUnits");
+    ComboBoxUnits->setGeometry(Scale::dp(302, 228, 150, 28));
+    ComboBoxUnits->addItems({QStringLiteral("Inches"), QStringLiteral("Millimetres")});
+    setHint(ComboBoxUnits, QStringLiteral("The unit of the envelope and graphic sizes"));
+    LabelUnits->setBuddy(ComboBoxUnits);
+    ShowUnit();
 
     auto button = [this](const char *name, const QString &caption, int x) {
         auto *b = named(new QPushButton(caption, this), name);
-        b->setGeometry(Scale::dp(x, 248, 90, 32));
+        b->setGeometry(Scale::dp(x, 268, 90, 32));
         b->setAutoDefault(false);
         return b;
     };
@@ -103,7 +113,8 @@ void TDlgEnvelopeSizes::CreateControls()
     setTabOrder(EditDetailHeight, EditDetailIndent);
     setTabOrder(EditDetailIndent, EditGraphicWidth);
     setTabOrder(EditGraphicWidth, EditGraphicHeight);
-    setTabOrder(EditGraphicHeight, AddBtn);
+    setTabOrder(EditGraphicHeight, ComboBoxUnits);
+    setTabOrder(ComboBoxUnits, AddBtn);
     setTabOrder(AddBtn, RenameBtn);
     setTabOrder(RenameBtn, SetupBtn);
     setTabOrder(SetupBtn, DeleteBtn);
@@ -112,9 +123,9 @@ void TDlgEnvelopeSizes::CreateControls()
     setTabOrder(OKBtn, HelpBtn);
 
     SetHelpContext(this, HelpTopic);
-    for (QObject *o : std::initializer_list<QObject *>{ListBoxEnvelopes, EditDetailWidth, EditDetailHeight,
-                                                       EditGraphicWidth, EditGraphicHeight, AddBtn, RenameBtn,
-                                                       DeleteBtn, DefaultBtn, OKBtn, HelpBtn})
+    for (QObject *o : std::initializer_list<QObject *>{
+             ListBoxEnvelopes, EditDetailWidth, EditDetailHeight, EditGraphicWidth, EditGraphicHeight,
+             ComboBoxUnits, AddBtn, RenameBtn, DeleteBtn, DefaultBtn, OKBtn, HelpBtn})
         SetHelpContext(o, HelpTopic);
 
     for (QLineEdit *e : {EditDetailWidth, EditDetailHeight, EditDetailIndent}) {
@@ -126,6 +137,8 @@ void TDlgEnvelopeSizes::CreateControls()
         connect(e, &QLineEdit::textEdited, this, Guard([this, e] { EditGraphicDimensionChange(e); }));
         connect(e, &QLineEdit::editingFinished, this, Guard([this, e] { EditGraphicDimensionChange(e); }));
     }
+    connect(ComboBoxUnits, &QComboBox::activated, this,
+            Guard([this] { ComboBoxUnitsChange(ComboBoxUnits); }));
     connect(AddBtn, &QPushButton::clicked, this, Guard([this] { AddBtnClick(AddBtn); }));
     connect(RenameBtn, &QPushButton::clicked, this, Guard([this] { RenameBtnClick(RenameBtn); }));
     connect(SetupBtn, &QPushButton::clicked, this, Guard([this] { SetupBtnClick(SetupBtn); }));
@@ -139,8 +152,9 @@ void TDlgEnvelopeSizes::FormCreate(QObject *)
 {
     FUpdating = false;
     const int selected = FCatalog.Load(m_settings);
-    EditGraphicHeight->setText(TEnvelopeDimension::FormatValue(FCatalog.FGraphicY));
-    EditGraphicWidth->setText(TEnvelopeDimension::FormatValue(FCatalog.FGraphicX));
+    FUnit = ReadLengthUnit(m_settings);
+    ShowUnit();
+    ShowGraphicSize();
     FillList(selected);
     emit catalogChanged();
     ShowEnvelopeDetails();
@@ -208,7 +222,7 @@ void TDlgEnvelopeSizes::ShowEnvelopeDetails()
             box->setEnabled(true);
         }
         QString width, height, indent;
-        e->Dimension->SetValueForControls(width, height, indent);
+        e->Dimension->SetValueForControls(width, height, indent, FUnit);
         EditDetailWidth->setText(width);
         EditDetailHeight->setText(height);
         EditDetailIndent->setText(indent);
@@ -258,9 +272,20 @@ void TDlgEnvelopeSizes::EditEnvelopeSizes(int current)
 void TDlgEnvelopeSizes::AddBtnClick(QObject *)
 {
     QString name;
-    if (!AskName(m_nameDialog, QStringLiteral("Add Envelope Size"), QString(), name))
-        return;
-    const int at = FCatalog.Add(name);
+    // Only Add offers the standard envelopes; the name dialog is shared with Rename.
+    struct Offer {
+        TDlgNewEnvelopeSize &dialog;
+        explicit Offer(TDlgNewEnvelopeSize &d) : dialog(d) { dialog.OfferStandardSizes(true); }
+        ~Offer() { dialog.OfferStandardSizes(false); }
+    };
+    const StandardEnvelope *standard = nullptr;
+    {
+        const Offer offer(m_nameDialog);
+        if (!AskName(m_nameDialog, QStringLiteral("Add Envelope Size"), QString(), name))
+            return;
+        standard = m_nameDialog.ChosenStandardSize();
+    }
+    const int at = standard ? FCatalog.Add(name, standard->Dimension()) : FCatalog.Add(name);
     FillList(at);
     ShowDefaultEnvelope();
     emit catalogChanged();
@@ -310,21 +335,49 @@ void TDlgEnvelopeSizes::EditDetailDimensionsChange(QObject *)
         return;
     if (const EnvelopeSize *e = FCatalog.At(SelectedIndex()); e && !e->IsPrinterSetup())
         FCatalog.SetDimensionFromControls(SelectedIndex(), EditDetailWidth->text(), EditDetailHeight->text(),
-                                          EditDetailIndent->text());
+                                          EditDetailIndent->text(), FUnit);
 }
 
 void TDlgEnvelopeSizes::EditGraphicDimensionChange(QObject *)
 {
-    FCatalog.SetGraphicSize(TEnvelopeDimension::ParseValue(EditGraphicWidth->text()),
-                            TEnvelopeDimension::ParseValue(EditGraphicHeight->text()));
+    if (FUpdating)
+        return;
+    FCatalog.SetGraphicSize(ParseLength(EditGraphicWidth->text(), FUnit, FCatalog.FGraphicX),
+                            ParseLength(EditGraphicHeight->text(), FUnit, FCatalog.FGraphicY));
+}
+
+void TDlgEnvelopeSizes::ComboBoxUnitsChange(QObject *)
+{
+    FUnit = ComboBoxUnits->currentIndex() == 1 ? LengthUnit::Millimetres : LengthUnit::Inches;
+    ShowUnit();
+    ShowGraphicSize();
+    ShowEnvelopeDetails();
+    WriteLengthUnit(m_settings, FUnit);
+}
+
+void TDlgEnvelopeSizes::ShowUnit()
+{
+    ComboBoxUnits->setCurrentIndex(FUnit == LengthUnit::Millimetres ? 1 : 0);
+    const QString in = QStringLiteral(" in ") + unitWord(FUnit);
+    setHint(EditDetailWidth, QStringLiteral("Width") + in);
+    setHint(EditDetailHeight, QStringLiteral("Height") + in);
+    setHint(EditDetailIndent, QStringLiteral("Indent") + in);
+    setHint(EditGraphicWidth, QStringLiteral("Width of return address graphic") + in);
+    setHint(EditGraphicHeight, QStringLiteral("Height of return address graphic") + in);
+}
+
+void TDlgEnvelopeSizes::ShowGraphicSize()
+{
+    FlagScope updating(FUpdating);
+    EditGraphicWidth->setText(FormatLength(FCatalog.FGraphicX, FUnit));
+    EditGraphicHeight->setText(FormatLength(FCatalog.FGraphicY, FUnit));
 }
 
 void TDlgEnvelopeSizes::OKBtnClick(QObject *)
 {
     if (!(FCatalog.FGraphicX > 0 && FCatalog.FGraphicY > 0))
         FCatalog.SetGraphicSize(0, 0);
-    EditGraphicWidth->setText(TEnvelopeDimension::FormatValue(FCatalog.FGraphicX));
-    EditGraphicHeight->setText(TEnvelopeDimension::FormatValue(FCatalog.FGraphicY));
+    ShowGraphicSize();
     accept();
 }
 

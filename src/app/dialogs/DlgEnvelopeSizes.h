@@ -2,8 +2,10 @@
 
 #include "app/dialogs/CatalogDialog.h"
 #include "envelope/EnvelopeSizeCatalog.h"
+#include "envelope/LengthUnit.h"
 #include "platform/CornerGraphic.h"
 
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -38,6 +40,8 @@ public:
     QLineEdit *EditGraphicWidth = nullptr;
     QLabel *LabelX2 = nullptr;
     QLineEdit *EditGraphicHeight = nullptr;
+    QLabel *LabelUnits = nullptr;
+    QComboBox *ComboBoxUnits = nullptr; // "Inches", "Millimetres"
     QPushButton *AddBtn = nullptr;
     QPushButton *RenameBtn = nullptr;
     QPushButton *SetupBtn = nullptr;
@@ -47,6 +51,8 @@ public:
     QPushButton *HelpBtn = nullptr;
 
     bool FUpdating = false; // ShowEnvelopeDetails is filling the boxes
+    // Of the size and graphic boxes: from the settings file, or the locale's.
+    LengthUnit FUnit = LengthUnit::Inches;
 
     // --- Handlers ------------------------------------------------------------------------------
     // Loads the catalog; the main window's picker follows (catalogChanged).
@@ -56,6 +62,8 @@ public:
     void ListBoxEnvelopesMouseUp(QObject *Sender);
     void EditDetailDimensionsChange(QObject *Sender);
     void EditGraphicDimensionChange(QObject *Sender);
+    // The unit chosen: the boxes show their lengths in it, and it is stored.
+    void ComboBoxUnitsChange(QObject *Sender);
     void DefaultBtnClick(QObject *Sender);
     void AddBtnClick(QObject *Sender);
     void RenameBtnClick(QObject *Sender);
@@ -88,6 +96,9 @@ protected:
 private:
     void CreateControls();
     void FillList(int selected);
+    // FUnit in the units list and the boxes' hints.
+    void ShowUnit();
+    void ShowGraphicSize();
 
     TEnvelopeSizeCatalog &FCatalog;
     TQevIniFile &m_settings;

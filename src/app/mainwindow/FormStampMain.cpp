@@ -1,10 +1,13 @@
 #include "app/mainwindow/FormStampMain.h"
 
 #include "app/controls/Controls.h"
+#include "app/controls/GlyphIconEngine.h"
 #include "app/controls/Named.h"
+#include "app/controls/Paper.h"
 #include "app/prompt/Guard.h"
 #include "app/help/HelpContext.h"
 #include "app/controls/Scale.h"
+#include "platform/Contrast.h"
 #include "platform/Topics.h"
 #include "settings/ProgramSettings.h"
 
@@ -44,9 +47,15 @@ QFont windowFont(int pixelHeight)
     return f;
 }
 
+QString iconFile(const char *name)
+{
+    return QStringLiteral(":/zentrope/icons/%1.svg").arg(QLatin1String(name));
+}
+
+// A toolbar glyph, which sits on the window's background (the palette's Base).
 QIcon glyph(const char *name)
 {
-    return QIcon(QStringLiteral(":/zentrope/icons/%1.svg").arg(QLatin1String(name)));
+    return GlyphIconEngine::icon(iconFile(name), QPalette::Base);
 }
 
 // The stamp: a 64 x 64 picture drawn from its vector source.
@@ -74,12 +83,13 @@ TFormStampMain::TFormStampMain(SessionState &session, HelpDesk &help, QWidget *p
     initAssets();
     setObjectName(QStringLiteral("FormStampMain"));
     setWindowTitle(QStringLiteral("Zentrope"));
-    setWindowIcon(glyph("zentrope"));
+    setWindowIcon(QIcon(iconFile("zentrope")));
     setFont(windowFont(18));
     resize(Scale::dp(QSize(722, 458)));
     CreateControls();
     CreateMenus();
     WireHandlers();
+    CreateFitCheck();
     FormCreate(this);
 }
 
@@ -129,9 +139,8 @@ void TFormStampMain::CreateControls()
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("CentralWidget"));
     central->setAutoFillBackground(true);
-    QPalette pal = central->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    central->setPalette(pal);
+    // White on a light desktop; a dark desktop's fields on a dark one.
+    central->setBackgroundRole(QPalette::Base);
     auto *column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
@@ -141,6 +150,29 @@ void TFormStampMain::CreateControls()
     CreateFormatToolbar(central, column);
     CreateEnvelopePanel(central, column);
     CreateStatusBar(central, column);
+    ApplyPalette();
+}
+
+void TFormStampMain::ApplyPalette()
+{
+    const QPalette desktop = QApplication::palette();
+    PanelEnvelope->setPalette(PaperPalette(desktop));
+    // The style captions are navy where navy reads on the window's background;
+    // on a dark one the same blue is made light enough. A disabled button keeps
+    // the style's grey.
+    const QColor caption = ReadableInk(QColor(0, 0, 128), desktop.color(QPalette::Active, QPalette::Base));
+    for (QToolButton *b : {SpeedButtonBold, SpeedButtonItalic, SpeedButtonUnderline}) {
+        QPalette p = b->palette();
+        p.setColor(QPalette::Active, QPalette::ButtonText, caption);
+        p.setColor(QPalette::Inactive, QPalette::ButtonText, caption);
+        b->setPalette(p);
+    }
+    // The selection stays visible when the address box loses the focus.
+    QPalette p = MemoAddress->palette();
+    p.setColor(QPalette::Inactive, QPalette::Highlight, desktop.color(QPalette::Active, QPalette::Highlight));
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText,
+               desktop.color(QPalette::Active, QPalette::HighlightedText));
+    MemoAddress->setPalette(p);
 }
 
 void TFormStampMain::CreateStandardToolbar(QWidget *central, QVBoxLayout *column)
@@ -202,11 +234,6 @@ void TFormStampMain::CreateFormatToolbar(QWidget *central, QVBoxLayout *column)
         f.setItalic(style == 1);
         f.setUnderline(style == 2);
         b->setFont(f);
-        // Navy while usable; a disabled button keeps the style's grey.
-        QPalette p = b->palette();
-        p.setColor(QPalette::Active, QPalette::ButtonText, QColor(0, 0, 128));
-        p.setColor(QPalette::Inactive, QPalette::ButtonText, QColor(0, 0, 128));
-        b->setPalette(p);
         return b;
     };
     SpeedButtonBold = toggle("SpeedButtonBold", 307, "B", "bold", 0);
@@ -220,9 +247,6 @@ void TFormStampMain::CreateEnvelopePanel(QWidget *central, QVBoxLayout *column)
     PanelEnvelope = named(new ResizePanel(central), "PanelEnvelope");
     PanelEnvelope->setFrameStyle(QFrame::NoFrame);
     PanelEnvelope->setAutoFillBackground(true);
-    QPalette envPal = PanelEnvelope->palette();
-    envPal.setColor(QPalette::Window, QApplication::palette().color(QPalette::Base));
-    PanelEnvelope->setPalette(envPal);
     column->addWidget(PanelEnvelope, 1);
 
     ImageReturnAddress = named(new ImageControl(PanelEnvelope), "ImageReturnAddress");
@@ -250,14 +274,6 @@ void TFormStampMain::CreateEnvelopePanel(QWidget *central, QVBoxLayout *column)
     MemoAddress->setLineWrapMode(QPlainTextEdit::NoWrap);
     setHint(MemoAddress, QStringLiteral("Destination Address (right click for options)"));
     MemoAddress->setContextMenuPolicy(Qt::CustomContextMenu);
-    {
-        // The selection stays visible when the box loses the focus.
-        QPalette p = MemoAddress->palette();
-        p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
-        p.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                   p.color(QPalette::Active, QPalette::HighlightedText));
-        MemoAddress->setPalette(p);
-    }
 
     ImageStamp = named(new ImageControl(PanelEnvelope), "ImageStamp");
     ImageStamp->setGeometry(Scale::dp(552, 8, 80, 80));
@@ -752,7 +768,17 @@ bool TFormStampMain::event(QEvent *e)
         Guarded([&] { ShowHint(tip->tip()); });
         return true;
     }
-    return QMainWindow::event(e);
+    const bool handled = QMainWindow::event(e);
+    // A new desktop palette: the colours that must stay readable, and the paper.
+    const bool paletteChanged =
+        e->type() == QEvent::ApplicationPaletteChange || e->type() == QEvent::PaletteChange;
+    if (paletteChanged && m_created && !m_destroyed)
+        Guarded([this] {
+            ApplyPalette();
+            RefreshAddressColours();
+            MemoAddressChange(this);
+        });
+    return handled;
 }
 
 } // namespace zentrope

@@ -5,6 +5,7 @@
 #include "document/AddressLines.h"
 
 #include <QFileDialog>
+#include <QHash>
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
@@ -14,6 +15,7 @@ class QComboBox;
 class QFrame;
 class QMenu;
 class QMenuBar;
+class QTimer;
 class QToolButton;
 class QVBoxLayout;
 
@@ -115,6 +117,10 @@ private:
     void CreateEnvelopePanel(QWidget *central, QVBoxLayout *column);
     void CreateStatusBar(QWidget *central, QVBoxLayout *column);
     void CreateMenus();
+    void CreateFitCheck();
+    // The colours that must read on the desktop's palette, and the envelope's
+    // paper; set again when the palette changes.
+    void ApplyPalette();
     QFileDialog *FileDialog(const char *name, QFileDialog::AcceptMode mode, int helpContext);
     QFileDialog &OpenDialog();
     QFileDialog &SaveDialog();
@@ -170,6 +176,8 @@ private:
     MemoControl *ActiveAddressMemo() const;
     void ChangeAddressFont(MemoControl *memo, const std::function<void(FontDescription &)> &change);
     void RunFontDialog(MemoControl *memo);
+    // The address boxes' system text colours, resolved again after a palette change.
+    void RefreshAddressColours();
 
     // --- Corner graphic ------------------------------------------------------------------------
     void LoadGraphic();
@@ -196,6 +204,16 @@ private:
     // --- Postal bar code preview ---------------------------------------------------------------
     void MemoAddressChange(QObject *Sender);
     void OptionsBarCodeClick(QObject *Sender);
+
+    // --- Fit of the envelopes on the chosen size ------------------------------------------------
+    // A check runs shortly after a change of the text, the size, a font or the
+    // graphic; the first envelope that does not fit is named in the hint panel.
+    void ScheduleFitCheck();
+    void CheckEnvelopeFit();
+    QTimer *FitTimer = nullptr;
+    QString m_fitHint;               // the hint panel's fit message; empty when all fit
+    QString m_fitKey;                // what the cached findings were measured against
+    QHash<QString, bool> m_fitCache; // envelope text -> fits
 
     // --- Printing ------------------------------------------------------------------------------
     void FilePrintEnvelopeClick(QObject *Sender);

@@ -8,8 +8,6 @@
 #include "settings/ProgramSettings.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QPainter>
 #include <QPalette>
 
 namespace zentrope {
@@ -20,17 +18,20 @@ void TFormStampMain::MemoAddressChange(QObject *Sender)
 {
     const QString digits = ExtractZipCode(LastAddressLines(MemoAddress->text()));
 
-    // The bitmap is made at the control's size on first use; the control
+    // The bitmap is made at the control's size on first use, in the screen's
+    // own pixels (again when the screen's pixel density changes); the control
     // stretches it to its current size afterwards.
     QImage &surface = ImageZipBarCode->surface();
-    if (surface.isNull())
-        surface = QImage(ImageZipBarCode->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    surface.fill(QApplication::palette().color(QPalette::Base));
-    if (m_state.PrintBarCode) {
-        QPainter painter(&surface);
-        int x = 1, y = 8;
-        DrawBarCode(painter, static_cast<int>(Scale::screenDpi() + 0.5), digits, x, 16384, y);
+    const qreal ratio = ImageZipBarCode->devicePixelRatioF();
+    if (surface.isNull() || surface.devicePixelRatio() != ratio) {
+        const QSize size = surface.isNull() ? ImageZipBarCode->size().expandedTo(QSize(1, 1))
+                                            : surface.deviceIndependentSize().toSize();
+        surface = QImage(size * ratio, QImage::Format_RGB32);
+        surface.setDevicePixelRatio(ratio);
     }
+    // The strip is part of the envelope: black bars on its paper.
+    DrawBarCodePreview(surface, static_cast<int>(Scale::screenDpi() + 0.5), digits, m_state.PrintBarCode,
+                       PanelEnvelope->palette().color(QPalette::Base));
     ImageZipBarCode->update();
 
     UpdateMenu(Sender);

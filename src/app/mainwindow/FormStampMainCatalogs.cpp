@@ -71,6 +71,8 @@ void TFormStampMain::OptionsEnvelopeClick(QObject *)
     // Closing the dialog reactivates the main window, which refreshes the pickers.
     if (m_dialogs.EnvelopeSizes)
         m_dialogs.EnvelopeSizes->EditEnvelopeSizes(ComboBoxEnvelopeSize->currentIndex());
+    // The sizes may have changed in place.
+    ScheduleFitCheck();
 }
 
 void TFormStampMain::OptionsReturnAddressesClick(QObject *)

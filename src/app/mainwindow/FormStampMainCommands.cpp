@@ -157,6 +157,7 @@ void TFormStampMain::UpdateMenu(QObject *)
         a->setEnabled(graphic);
     OptionsFontToolbar->setChecked(!PanelFormatToolbar->isHidden());
     PanelModified->setText(MemoAddress->modified() ? QStringLiteral(" Modified") : QString());
+    ScheduleFitCheck();
 }
 
 void TFormStampMain::MemoAddressClick(QObject *Sender)
@@ -233,7 +234,8 @@ void TFormStampMain::EditClearClick(QObject *Sender)
 
 void TFormStampMain::ShowHint(const QString &hint)
 {
-    PanelHints->setText(QLatin1Char(' ') + hint);
+    // With no hint to show, an envelope that does not fit is named again.
+    PanelHints->setText(QLatin1Char(' ') + (hint.isEmpty() ? m_fitHint : hint));
 }
 
 void TFormStampMain::OptionsShowHintsClick(QObject *)

@@ -1,4 +1,5 @@
 #include "app/controls/Controls.h"
+#include "app/controls/Paper.h"
 #include "app/dialogs/FontDialog.h"
 #include "app/mainwindow/FormStampMain.h"
 #include "app/prompt/Prompt.h"
@@ -21,11 +22,13 @@ namespace {
 
 // A stored colour with the top bit set names a system colour by its index
 // (window text, button text, ...); anything else is red in the lowest byte.
+// System colours are those of the envelope's paper: window text is black on a
+// dark desktop too.
 QColor colorOf(int32_t color)
 {
     if (color >= 0)
         return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-    const QPalette p = QApplication::palette();
+    const QPalette p = PaperPalette(QApplication::palette());
     switch (color & 0xFF) {
     case 5:
         return p.color(QPalette::Base); // window background
@@ -53,6 +56,17 @@ QColor colorOf(int32_t color)
 }
 
 const char *const kColorNumber = "fontColorNumber";
+
+void setTextColor(MemoControl *memo, int32_t number)
+{
+    QPalette p = memo->palette();
+    const QColor c = colorOf(number);
+    // Both groups, so the text keeps its colour when the box loses the focus.
+    p.setColor(QPalette::Active, QPalette::Text, c);
+    p.setColor(QPalette::Inactive, QPalette::Text, c);
+    memo->setPalette(p);
+    memo->setProperty(kColorNumber, number);
+}
 
 } // namespace
 
@@ -92,13 +106,17 @@ void TFormStampMain::SetAddressFont(MemoControl *memo, const FontDescription &d)
     f.setUnderline(d.Underline);
     f.setStrikeOut(d.StrikeOut);
     memo->setFont(f);
-    QPalette p = memo->palette();
-    const QColor c = colorOf(d.Color);
-    // Both groups, so the text keeps its colour when the box loses the focus.
-    p.setColor(QPalette::Active, QPalette::Text, c);
-    p.setColor(QPalette::Inactive, QPalette::Text, c);
-    memo->setPalette(p);
-    memo->setProperty(kColorNumber, d.Color);
+    setTextColor(memo, d.Color);
+    ScheduleFitCheck();
+}
+
+void TFormStampMain::RefreshAddressColours()
+{
+    for (MemoControl *memo : {MemoAddress, MemoReturnAddress}) {
+        const QVariant number = memo->property(kColorNumber);
+        if (number.isValid())
+            setTextColor(memo, number.toInt());
+    }
 }
 
 MemoControl *TFormStampMain::ActiveAddressMemo() const

@@ -48,6 +48,7 @@ EnvelopePageLayout PaintEnvelopePage(QPainter &painter, const EnvelopePage &page
     out.EnvH = envH;
     out.OffX = offX;
     out.OffY = offY;
+    out.Envelope = QRect(offX, offY, envW, envH);
     int x = offX, y = offY;
 
     // A fresh surface: black one-dot pen, white brush, as every page starts.
@@ -85,8 +86,12 @@ EnvelopePageLayout PaintEnvelopePage(QPainter &painter, const EnvelopePage &page
         painter.setFont(f);
         painter.setPen(page.ReturnFont.Color);
         const QFontMetrics fm(f, painter.device());
-        for (const QString &line : page.ReturnLines)
+        for (const QString &line : page.ReturnLines) {
+            const int top = y;
             y += printLine(painter, fm, x, y, line);
+            if (!line.isEmpty())
+                out.ReturnBlock |= QRect(x, top, fm.horizontalAdvance(line), y - top);
+        }
     }
 
     const QFont f = PrinterFont(page.AddressFont.Font, dpiY);
@@ -111,14 +116,23 @@ EnvelopePageLayout PaintEnvelopePage(QPainter &painter, const EnvelopePage &page
         out.BarCodeY = y;
         DrawBarCode(painter, bars, digits, x, offX + envW, y);
         out.BarCodeX = x; // after the overrun rule: where the bars start
-        if (y != out.BarCodeY)
+        if (y != out.BarCodeY) {
             out.BarCodeDigits = digits;
+            const int count = static_cast<int>(EncodePostnet(digits).size());
+            // Each bar is centred on its position.
+            out.AddressBlock = QRect(x - bars.BarWidth / 2, out.BarCodeY,
+                                     (count - 1) * bars.Pitch + bars.BarWidth, bars.TallHeight);
+        }
     }
 
     out.AddressOrigin = QPoint(x, y);
     painter.setPen(page.AddressFont.Color);
-    for (const QString &line : page.AddressLines)
+    for (const QString &line : page.AddressLines) {
+        const int top = y;
         y += printLine(painter, fm, x, y, line);
+        if (!line.isEmpty())
+            out.AddressBlock |= QRect(x, top, fm.horizontalAdvance(line), y - top);
+    }
     return out;
 }
 

@@ -68,6 +68,12 @@ struct EnvelopePageLayout {
     int BarCodeY = 0;
     QString BarCodeDigits;   // empty when no code was drawn
     QPoint AddressOrigin;    // top left of the first destination line
+    // What the fit check (EnvelopeFit.h) compares: the envelope on the page,
+    // the return address lines that hold text, and the destination lines with
+    // the bar code drawn above them (each empty when nothing is there).
+    QRect Envelope;
+    QRect ReturnBlock;
+    QRect AddressBlock;
 };
 
 // A font sized for the printer: the point size at the device's resolution.

@@ -1,0 +1,142 @@
+#include "app/mainwindow/FormStampMain.h"
+
+#include "app/controls/Controls.h"
+#include "app/controls/Scale.h"
+#include "app/prompt/Guard.h"
+#include "document/AddressLines.h"
+#include "print/PrinterDevice.h"
+#include "print/page/EnvelopeFit.h"
+
+#include <QComboBox>
+#include <QPrinter>
+#include <QTimer>
+#include <algorithm>
+
+namespace zentrope {
+
+// Whether the envelopes of the address box fit the chosen envelope size. The
+// check lays each envelope out as the printer would (EnvelopeFit.h), after a
+// short pause in the changes, and remembers the findings of envelopes whose
+// text and layout have not changed, so typing re-measures one envelope only.
+
+namespace {
+constexpr int FitPauseMs = 150;
+constexpr int FitCacheLimit = 20000;
+// Envelopes laid out in one go (about 50 us each): a large document opened
+// is measured in slices, so the window keeps answering.
+constexpr int FitSlice = 300;
+
+PageFont fitFont(const MemoControl *memo)
+{
+    PageFont f;
+    f.Font = memo->font();
+    if (f.Font.pointSizeF() <= 0 && f.Font.pixelSize() > 0)
+        f.Font.setPointSizeF(f.Font.pixelSize() * 72.0 / Scale::screenDpi());
+    return f;
+}
+} // namespace
+
+void TFormStampMain::CreateFitCheck()
+{
+    FitTimer = new QTimer(this);
+    FitTimer->setObjectName(QStringLiteral("FitTimer"));
+    FitTimer->setSingleShot(true);
+    FitTimer->setInterval(FitPauseMs);
+    connect(FitTimer, &QTimer::timeout, this, Guard([this] { CheckEnvelopeFit(); }));
+    const auto schedule = Guard([this] { ScheduleFitCheck(); });
+    connect(MemoAddress, &MemoControl::textChanged, this, schedule);
+    connect(MemoReturnAddress, &MemoControl::textChanged, this, schedule);
+    connect(ComboBoxEnvelopeSize, &QComboBox::currentIndexChanged, this, schedule);
+}
+
+void TFormStampMain::ScheduleFitCheck()
+{
+    if (FitTimer)
+        FitTimer->start();
+}
+
+void TFormStampMain::CheckEnvelopeFit()
+{
+    int failing = 0;
+    const EnvelopeSize *size = m_session.EnvelopeSizes.At(ComboBoxEnvelopeSize->currentIndex());
+    if (size && size->Dimension) {
+        // Only what the printer keeps at hand: no request goes to the print system.
+        TPrinterDevice &printer = Printer();
+        EnvelopePage page;
+        page.DpiX = printer.DpiX() > 0 ? printer.DpiX() : 600;
+        page.DpiY = printer.DpiY() > 0 ? printer.DpiY() : 600;
+        page.SizeName = size->Name;
+        page.Dimension = *size->Dimension;
+        if (size->IsPrinterSetup()) {
+            page.PrintableWidthMM = printer.QtPrinter().widthMM();
+            page.PrintableHeightMM = printer.QtPrinter().heightMM();
+        }
+        page.GraphicLoaded = Corner().GraphicLoaded && !Corner().GraphicPicture.isNull();
+        if (page.GraphicLoaded) {
+            page.GraphicPixels = Corner().GraphicPicture.naturalSize();
+            page.Graphic = [](QPainter &, const QRect &) {};
+        }
+        page.GraphicX = m_session.EnvelopeSizes.FGraphicX;
+        page.GraphicY = m_session.EnvelopeSizes.FGraphicY;
+        page.ReturnFont = fitFont(MemoReturnAddress);
+        page.ReturnLines = MemoLines(MemoReturnAddress->text());
+        page.AddressFont = fitFont(MemoAddress);
+        page.PrintBarCode = m_state.PrintBarCode;
+
+        const auto number = [](double v) { return QString::number(v, 'g', 17); };
+        const QString key = QStringList{QString::number(page.DpiX),
+                                        QString::number(page.DpiY),
+                                        page.SizeName,
+                                        number(page.Dimension.Width),
+                                        number(page.Dimension.Height),
+                                        number(page.Dimension.Indent),
+                                        QString::number(page.PrintableWidthMM),
+                                        QString::number(page.PrintableHeightMM),
+                                        QString::number(page.GraphicLoaded),
+                                        QString::number(page.GraphicPixels.width()),
+                                        QString::number(page.GraphicPixels.height()),
+                                        number(page.GraphicX),
+                                        number(page.GraphicY),
+                                        page.ReturnFont.Font.toString(),
+                                        page.ReturnLines.join(u'\n'),
+                                        page.AddressFont.Font.toString(),
+                                        QString::number(page.PrintBarCode)}
+                                .join(QChar(0x1F));
+        const EnvelopeList envelopes = SplitEnvelopes(MemoAddress->text());
+        // Findings of texts no longer in the box pile up while typing: dropped
+        // now and then, never below what the document itself needs.
+        if (key != m_fitKey || m_fitCache.size() > std::max(FitCacheLimit, 2 * envelopes.EnvelopeCount())) {
+            m_fitCache.clear();
+            m_fitKey = key;
+        }
+        int measured = 0;
+        for (int e = 1; e <= envelopes.EnvelopeCount() && !failing; ++e) {
+            page.AddressLines = envelopes.Envelope(e);
+            const QString text = page.AddressLines.join(u'\n');
+            auto found = m_fitCache.constFind(text);
+            if (found == m_fitCache.constEnd()) {
+                if (++measured > FitSlice) {
+                    // The rest in a later turn of the event loop; what is known is kept.
+                    QTimer::singleShot(0, this, Guard([this] { CheckEnvelopeFit(); }));
+                    return;
+                }
+                found = m_fitCache.insert(text, MeasureEnvelopeFit(page).Fits);
+            }
+            if (!found.value())
+                failing = e;
+        }
+    }
+
+    const QString hint =
+        failing ? QStringLiteral("Envelope %1 does not fit the envelope size.").arg(failing) : QString();
+    if (hint == m_fitHint)
+        return;
+    const bool shown = !m_fitHint.isEmpty() && PanelHints->text() == QLatin1Char(' ') + m_fitHint;
+    m_fitHint = hint;
+    if (!hint.isEmpty())
+        ShowHint(hint);
+    else if (shown)
+        ShowHint(QString());
+}
+
+} // namespace zentrope
