@@ -4,16 +4,22 @@
 #include "app/dialogs/DlgReturnAddresses.h"
 #include "app/dialogs/FormPrintStatus.h"
 #include "barcode/Postnet.h"
+#include "print/PrintChoices.h"
 #include "print/PrinterDevice.h"
 #include "support/CupsServer.h"
 
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrintDialog>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
 #include <QTextCursor>
 #include <QToolButton>
 #include <map>
@@ -326,4 +332,169 @@ TEST_F(PrintJobCupsTest, ErrorInTheMiddleRestoresTheWindow)
     Prompt::push([](QDialog &) { return int(QDialog::Rejected); });
     find<QAction>("FilePrintTest")->trigger();
     EXPECT_FALSE(main->State().TestPrint);
+}
+
+namespace {
+
+// Answers the print dialog through its own controls, as a person would: the
+// printer, the copies and a list in the "Pages" field, job options in the
+// Properties dialog, then Print.
+void answerWithPageList(const QString &printerName, int copies, const QString &pages)
+{
+    Prompt::push([=](QDialog &d) {
+        auto *pd = qobject_cast<QPrintDialog *>(&d);
+        EXPECT_NE(pd, nullptr) << "expected the print dialog";
+        if (!pd)
+            return int(QDialog::Rejected);
+        auto *printers = pd->findChild<QComboBox *>(QStringLiteral("printers"));
+        auto *copiesBox = pd->findChild<QSpinBox *>(QStringLiteral("copies"));
+        auto *pagesButton = pd->findChild<QRadioButton *>(QStringLiteral("pagesRadioButton"));
+        auto *pagesEdit = pd->findChild<QLineEdit *>(QStringLiteral("pagesLineEdit"));
+        EXPECT_TRUE(printers && copiesBox && pagesButton && pagesEdit) << "the dialog's controls changed";
+        if (!printers || !copiesBox || !pagesButton || !pagesEdit)
+            return int(QDialog::Rejected);
+        printers->setCurrentIndex(printers->findText(printerName));
+        copiesBox->setValue(copies);
+        pagesButton->setChecked(true);
+        pagesEdit->setText(pages);
+        // The Properties dialog's job options: a priority and a billing account.
+        auto *properties = pd->findChild<QPushButton *>(QStringLiteral("properties"));
+        EXPECT_NE(properties, nullptr);
+        QTimer::singleShot(0, pd, [pd] {
+            for (QDialog *p : pd->findChildren<QDialog *>()) {
+                if (!p->isVisible())
+                    continue;
+                if (auto *priority = p->findChild<QSpinBox *>(QStringLiteral("jobPrioritySpinBox")))
+                    priority->setValue(60);
+                if (auto *billing = p->findChild<QLineEdit *>(QStringLiteral("jobBillingLineEdit")))
+                    billing->setText(QStringLiteral("Envelopes"));
+                p->accept();
+            }
+        });
+        if (properties)
+            properties->click();
+        pd->accept();
+        return pd->result();
+    });
+}
+
+// Pages of a job a queue with a driver received as PostScript.
+int postScriptPages(const QString &file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    return int(f.readAll().count("\n%%Page: "));
+}
+
+} // namespace
+
+TEST_F(PrintJobCupsTest, PageListsPrintThoseEnvelopesAndNoPageFilterReachesCups)
+{
+    ZENTROPE_REQUIRE_CUPS(cups);
+    startPrinting(cups);
+
+    // "1,3" on a raw queue, twice each: envelopes 1 and 3 only, in order.
+    answerWithPageList(CupsServer::RawA, 2, QStringLiteral("3,1"));
+    find<QAction>("FilePrintEnvelope")->trigger();
+    ASSERT_TRUE(cups->waitForJobs(CupsServer::RawA, 1)) << cups->logTail().toStdString();
+    const QString pdf = cups->receivedFiles(CupsServer::RawA).last();
+    ASSERT_EQ(pdfPages(pdf), 4);
+    const char *names[] = {"Alice Able", "Alice Able", "Carol Cole", "Carol Cole"};
+    for (int p = 1; p <= 4; ++p) {
+        const QString text = pageText(pdf, p);
+        EXPECT_TRUE(text.contains(QLatin1String(names[p - 1]))) << p << text.toStdString();
+        EXPECT_FALSE(text.contains(QLatin1String("Bob Baker"))) << p;
+    }
+    QMap<QString, QString> job = cups->lastJobAttributes(CupsServer::RawA);
+    ASSERT_FALSE(job.isEmpty()) << "the server keeps no job";
+    EXPECT_FALSE(job.contains(QStringLiteral("page-ranges"))) << job.value("page-ranges").toStdString();
+    EXPECT_EQ(job.value(QStringLiteral("copies"), QStringLiteral("1")), QStringLiteral("1"));
+    EXPECT_EQ(job.value(QStringLiteral("job-priority")), QStringLiteral("60")) << "other options stay";
+    EXPECT_EQ(job.value(QStringLiteral("job-billing")), QStringLiteral("Envelopes"));
+    const QStringList left = PrinterJobOptions(Printer().QtPrinter());
+    EXPECT_FALSE(left.contains(QStringLiteral("page-ranges")));
+    EXPECT_TRUE(left.contains(QStringLiteral("job-priority")));
+
+    // "2,3" on a queue with a driver, which filters pages itself: both envelopes.
+    answerWithPageList(CupsServer::Ppd, 1, QStringLiteral("2,3"));
+    find<QAction>("FilePrintEnvelope")->trigger();
+    ASSERT_TRUE(cups->waitForJobs(CupsServer::Ppd, 1)) << cups->logTail().toStdString();
+    EXPECT_EQ(postScriptPages(cups->receivedFiles(CupsServer::Ppd).last()), 2);
+    job = cups->lastJobAttributes(CupsServer::Ppd);
+    ASSERT_FALSE(job.isEmpty());
+    EXPECT_FALSE(job.contains(QStringLiteral("page-ranges"))) << job.value("page-ranges").toStdString();
+    EXPECT_EQ(job.value(QStringLiteral("copies"), QStringLiteral("1")), QStringLiteral("1"));
+    EXPECT_EQ(job.value(QStringLiteral("job-priority")), QStringLiteral("60"));
+}
+
+TEST_F(PrintJobCupsTest, ASingleEnvelopeOffersNoPageChoiceAfterTheDialogAppears)
+{
+    ZENTROPE_REQUIRE_CUPS(cups);
+    startPrinting(cups);
+    find<MemoControl>("MemoAddress")->setText(QStringLiteral("Dan Dare\nDover, DE 19901"));
+    const auto rangeControls = [](QDialog &d) {
+        QStringList enabled;
+        for (const char *name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"}) {
+            auto *w = d.findChild<QWidget *>(QLatin1String(name));
+            EXPECT_NE(w, nullptr) << name;
+            if (w && w->isEnabled())
+                enabled << QLatin1String(name);
+        }
+        return enabled;
+    };
+    Prompt::push([&](QDialog &d) {
+        EXPECT_EQ(rangeControls(d), QStringList()) << "as shown";
+        // Picking another printer re-enables them inside Qt.
+        auto *printers = d.findChild<QComboBox *>(QStringLiteral("printers"));
+        EXPECT_NE(printers, nullptr);
+        if (printers)
+            printers->setCurrentIndex(printers->findText(CupsServer::Ppd));
+        EXPECT_EQ(rangeControls(d), QStringList()) << "after another printer was picked";
+        return int(QDialog::Rejected);
+    });
+    find<QAction>("FilePrintEnvelope")->trigger();
+}
+
+TEST_F(PrintJobCupsTest, NoAddressSendsNoJob)
+{
+    ZENTROPE_REQUIRE_CUPS(cups);
+    startPrinting(cups);
+    int helpTopic = 0;
+    Prompt::helpHandler() = [&](int topic) { helpTopic = topic; };
+    const auto answerNoAddress = [] {
+        Prompt::push([](QDialog &d) {
+            auto *m = qobject_cast<MessageDialog *>(&d);
+            EXPECT_NE(m, nullptr) << "expected a message, got " << d.objectName().toStdString();
+            if (!m)
+                return int(QDialog::Rejected);
+            EXPECT_EQ(m->text(), QStringLiteral("There is no address to print."));
+            EXPECT_EQ(m->kind(), Prompt::Kind::Information);
+            EXPECT_EQ(m->buttons(), int(Prompt::Ok));
+            m->press(Prompt::Help);
+            return int(Prompt::Ok);
+        });
+    };
+    // Only blank lines: the dialog as usual, then the message instead of a blank page.
+    find<MemoControl>("MemoAddress")->setText(QStringLiteral("\n   \n\t\n"));
+    answerPrintDialog(1);
+    answerNoAddress();
+    find<QAction>("FilePrintEnvelope")->trigger();
+    EXPECT_EQ(helpTopic, 20030);
+    // The toolbar button, which asks nothing first.
+    answerNoAddress();
+    find<QToolButton>("SpeedButtonPrint")->click();
+    EXPECT_FALSE(session->PrintStatusWindow()->isVisible());
+    EXPECT_TRUE(find("FilePrintEnvelope")->isEnabled());
+    shutdown();
+
+    // "/p" with a missing file, then Print.
+    const QString missing = dir + QStringLiteral("/gone.env");
+    answerMessage(Prompt::Ok, QStringLiteral("Cannot find file \"%1\".").arg(missing));
+    answerPrintDialog(1);
+    answerNoAddress();
+    start({QStringLiteral("/p"), missing}, false);
+    EXPECT_EQ(Prompt::pending(), 0);
+    for (const QString &queue : cups->queueNames())
+        EXPECT_FALSE(cups->waitForJobs(queue, 1, 500)) << queue.toStdString() << " received a job";
 }

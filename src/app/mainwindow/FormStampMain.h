@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -198,7 +199,9 @@ private:
     void FilePrintEnvelopeClick(QObject *Sender);
     void FilePrintTestClick(QObject *Sender);
     void SpeedButtonPrintClick(QObject *Sender);
-    void PrintEnvelopes(int Copies, int First, int Last);
+    // Prints the chosen envelopes (numbers from 1, in printing order), each
+    // Copies times; with none chosen it says there is nothing to print.
+    void PrintEnvelopes(int Copies, const std::vector<int> &Envelopes);
     void LoadPrinterSettings();
     void SavePrinterSettings();
 

@@ -6,15 +6,19 @@
 #include "app/controls/Scale.h"
 #include "core/Error.h"
 #include "document/AddressLines.h"
+#include "platform/Topics.h"
+#include "print/PrintChoices.h"
 #include "print/PrinterDevice.h"
 #include "print/page/EnvelopePage.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QToolButton>
+#include <numeric>
 #include <vector>
 
 namespace zentrope {
@@ -35,6 +39,39 @@ PageFont pageFont(const MemoControl *memo)
     f.Color = memo->palette().color(QPalette::Text);
     return f;
 }
+
+// Every envelope of a list, in order.
+std::vector<int> allEnvelopes(int count)
+{
+    std::vector<int> all(static_cast<size_t>(std::max(0, count)));
+    std::iota(all.begin(), all.end(), 1);
+    return all;
+}
+
+// With a single envelope there is no page to choose, but Qt's dialog offers
+// its page choices again as it appears (and when another printer is picked)
+// wherever CUPS can filter pages; this keeps them disabled.
+class PageChoiceLock : public QObject {
+public:
+    explicit PageChoiceLock(QObject *dialog) : QObject(dialog) { dialog->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override
+    {
+        if (e->type() == QEvent::Show && watched == parent()) {
+            for (const char *name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"}) {
+                if (auto *w = parent()->findChild<QWidget *>(QLatin1String(name))) {
+                    w->setEnabled(false);
+                    w->installEventFilter(this);
+                }
+            }
+        } else if (e->type() == QEvent::EnabledChange && watched != parent()) {
+            if (auto *w = qobject_cast<QWidget *>(watched); w && w->isEnabled())
+                w->setEnabled(false);
+        }
+        return QObject::eventFilter(watched, e);
+    }
+};
 
 // The print commands, the cursor and the progress window come back however
 // the job ends; an error of the printing layer also drops its open document.
@@ -108,29 +145,29 @@ void TFormStampMain::FilePrintEnvelopeClick(QObject *)
         printer.setFromTo(1, envelopeCount);
     } else {
         printer.setFromTo(0, 0);
+        new PageChoiceLock(&dialog);
     }
     if (Prompt::exec(dialog) != QDialog::Accepted)
         return;
 
-    // The program makes its own copies and picks its own envelopes; the
-    // printer must not repeat or filter the pages again.
+    // The program makes its own copies and picks its own envelopes (every
+    // page list the dialog allows, "1,3" included); the printer must not
+    // repeat or filter the pages again.
     const int copies = std::max(1, printer.copyCount());
     const QPrinter::PrintRange range = printer.printRange();
-    const int from = printer.fromPage(), to = printer.toPage();
-    printer.setCopyCount(1);
-    printer.setPrintRange(QPrinter::AllPages);
-    printer.setFromTo(0, 0);
+    const QPageRanges pages = printer.pageRanges();
+    ClearPrinterChoices(printer);
 
     switch (range) {
     case QPrinter::Selection:
         CollectPrintLines(true);
-        PrintEnvelopes(copies, 1, m_state.PrintEnvelopes.EnvelopeCount());
+        PrintEnvelopes(copies, allEnvelopes(m_state.PrintEnvelopes.EnvelopeCount()));
         break;
     case QPrinter::PageRange:
-        PrintEnvelopes(copies, std::max(1, from), std::min(envelopeCount, to));
+        PrintEnvelopes(copies, EnvelopesInRanges(pages, envelopeCount));
         break;
     default:
-        PrintEnvelopes(copies, 1, envelopeCount);
+        PrintEnvelopes(copies, allEnvelopes(envelopeCount));
         break;
     }
 }
@@ -154,7 +191,7 @@ void TFormStampMain::SpeedButtonPrintClick(QObject *)
         Prompt::message(this, Prompt::Kind::Warning, NoPrinterMessage());
         return;
     }
-    PrintEnvelopes(1, 1, m_state.PrintEnvelopes.EnvelopeCount());
+    PrintEnvelopes(1, allEnvelopes(m_state.PrintEnvelopes.EnvelopeCount()));
 }
 
 void TFormStampMain::CollectPrintLines(bool SelectionOnly)
@@ -171,16 +208,23 @@ void TFormStampMain::CollectPrintLines(bool SelectionOnly)
     m_state.PrintEnvelopes = SplitEnvelopes(text);
 }
 
-void TFormStampMain::PrintEnvelopes(int Copies, int First, int Last)
+void TFormStampMain::PrintEnvelopes(int Copies, const std::vector<int> &Envelopes)
 {
+    if (Envelopes.empty()) {
+        // Qt cannot end a document without a page: it would send a blank
+        // one and waste an envelope.
+        Prompt::message(this, Prompt::Kind::Information, NoAddressMessage(), Prompt::Ok, Topic::FileMenu);
+        SavePrinterSettings();
+        return;
+    }
     {
         // Shown application-modal: Cancel works, and nothing can change the
         // window under the job.
         TFormPrintStatus &status = *m_dialogs.PrintStatus;
         JobState job(Printer(), status, {ImageStamp, SpeedButtonPrint, FilePrintEnvelope, FilePrintTest});
 
-        status.SetCopyText(1, First);
-        status.Start(std::max(0, (Last - First + 1) * Copies));
+        status.SetCopyText(1, Envelopes.front());
+        status.Start(static_cast<int>(Envelopes.size()) * Copies);
 
         job.setCommands(false);
         ShowReturnAddress();
@@ -193,9 +237,7 @@ void TFormStampMain::PrintEnvelopes(int Copies, int First, int Last)
         printer.SetTitle(kDocumentTitle);
         printer.BeginDoc();
         bool firstPage = true;
-        for (int e = First; e <= Last; ++e) {
-            if (e < 1 || e > envelopes.EnvelopeCount())
-                continue;
+        for (const int e : Envelopes) {
             const QStringList envelope = envelopes.Envelope(e);
             for (int c = 1; c <= Copies; ++c) {
                 if (!status.ContinuePrinting)
