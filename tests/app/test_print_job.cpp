@@ -7,6 +7,7 @@
 #include "print/PrintChoices.h"
 #include "print/PrinterDevice.h"
 #include "support/CupsServer.h"
+#include "support/PdfProbe.h"
 
 #include <QComboBox>
 #include <QImage>
@@ -28,88 +29,6 @@ using namespace zentrope;
 using namespace zentrope::test;
 
 namespace {
-
-int pdfPages(const QString &pdf)
-{
-    const QString info = runOutput(QStringLiteral("pdfinfo"), {pdf});
-    for (const QString &line : info.split(u'\n'))
-        if (line.startsWith(QLatin1String("Pages:")))
-            return line.mid(6).trimmed().toInt();
-    return -1;
-}
-
-QString pageText(const QString &pdf, int page)
-{
-    const QString n = QString::number(page);
-    return runOutput(QStringLiteral("pdftotext"), {QStringLiteral("-f"), n, QStringLiteral("-l"), n,
-                                                   QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-}
-
-// Reads the POSTNET code off a page rendered at 300 dpi: narrow dark columns
-// that share one bottom row at the code's pitch, tall or short.
-QString decodeBarCode(const QImage &img)
-{
-    struct Bar {
-        int x, top, bottom;
-    };
-    std::map<int, std::vector<Bar>> byBottom;
-    auto darkAt = [&](int x, int y) { return qGray(img.pixel(x, y)) < 128; };
-    for (int x = 0; x < img.width(); ++x) {
-        int y = 0;
-        while (y < img.height()) {
-            if (!darkAt(x, y)) {
-                ++y;
-                continue;
-            }
-            const int top = y;
-            while (y < img.height() && darkAt(x, y))
-                ++y;
-            const int h = y - top;
-            // A bar's column, with light columns beside it a few dots away.
-            if ((h >= 13 && h <= 17) || (h >= 36 && h <= 40))
-                byBottom[y - 1].push_back({x, top, y - 1});
-        }
-    }
-    for (auto &[bottom, cols] : byBottom) {
-        // Merge neighbouring columns into bars.
-        std::vector<Bar> bars;
-        for (const Bar &c : cols) {
-            if (!bars.empty() && c.x - bars.back().x <= 6 && c.top == bars.back().top)
-                continue;
-            bars.push_back(c);
-        }
-        if (bars.size() < 32)
-            continue;
-        QString pattern;
-        for (const Bar &b : bars)
-            pattern += (bottom - b.top + 1) > 25 ? u'1' : u'0';
-        if (pattern.front() != u'1' || pattern.back() != u'1' || (pattern.size() - 2) % 5 != 0)
-            continue;
-        QString digits;
-        for (int k = 1; k + 5 <= pattern.size() - 1; k += 5) {
-            const QString group = pattern.mid(k, 5);
-            int value = -1;
-            for (int v = 0; v < 10; ++v)
-                if (EncodePostnet(QString::number(v)).mid(1, 5) == group)
-                    value = v;
-            if (value < 0)
-                return QStringLiteral("bad group ") + group;
-            digits += QChar(u'0' + value);
-        }
-        return digits;
-    }
-    return {};
-}
-
-QImage renderPage(const QString &pdf, int page, const QString &dir)
-{
-    const QString n = QString::number(page);
-    const QString prefix = dir + QStringLiteral("/page") + n;
-    runOutput(QStringLiteral("pdftoppm"),
-              {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-gray"),
-               QStringLiteral("-singlefile"), QStringLiteral("-f"), n, QStringLiteral("-l"), n, pdf, prefix});
-    return QImage(prefix + QStringLiteral(".pgm"));
-}
 
 // Answers the print dialog: the copies and range the user would enter.
 void answerPrintDialog(int copies, QPrinter::PrintRange range = QPrinter::AllPages, int from = 0, int to = 0,

@@ -622,42 +622,53 @@ QMap<QString, QString> CupsServer::lastJobAttributes(const QString &queue) const
     const LibCupsIpp *ipp = LibCupsIpp::get();
     if (!ipp || !running())
         return {};
-    // IPP codes (RFC 8011): Get-Jobs, the operation and job groups, uri and keyword values.
-    constexpr int kGetJobs = 0x000A, kOperation = 0x01, kJob = 0x02, kUri = 0x45, kKeyword = 0x44;
+    // IPP codes (RFC 8011): the operations, the operation and job groups, value tags.
+    constexpr int kGetJobAttributes = 0x0009, kGetJobs = 0x000A;
+    constexpr int kOperation = 0x01, kJob = 0x02, kUri = 0x45, kKeyword = 0x44;
     setLibCupsServer(QFile::encodeName(d->socket));
-    void *request = ipp->newRequest(kGetJobs);
-    const QByteArray uri = "ipp://localhost/printers/" + queue.toUtf8();
-    ipp->addString(request, kOperation, kUri, "printer-uri", nullptr, uri.constData());
-    ipp->addString(request, kOperation, kKeyword, "which-jobs", nullptr, "all");
-    ipp->addString(request, kOperation, kKeyword, "requested-attributes", nullptr, "all");
-    ipp->addBoolean(request, kOperation, "my-jobs", 0);
-    void *response = ipp->doRequest(nullptr, request, "/");
-    if (!response)
-        return {};
-    // Jobs come one group each; the newest has the highest job-id.
-    QMap<QString, QString> newest, job;
+    // Every job of one request, one group each.
+    const auto ask = [ipp](int operation, const QByteArray &uriName, const QByteArray &uri) {
+        void *request = ipp->newRequest(operation);
+        ipp->addString(request, kOperation, kUri, uriName.constData(), nullptr, uri.constData());
+        ipp->addString(request, kOperation, kKeyword, "which-jobs", nullptr, "all");
+        ipp->addString(request, kOperation, kKeyword, "requested-attributes", nullptr, "all");
+        ipp->addBoolean(request, kOperation, "my-jobs", 0);
+        QList<QMap<QString, QString>> jobs;
+        void *response = ipp->doRequest(nullptr, request, "/");
+        if (!response)
+            return jobs;
+        QMap<QString, QString> job;
+        for (void *a = ipp->first(response);; a = ipp->next(response)) {
+            const char *name = a ? ipp->name(a) : nullptr;
+            if (!a || !name || ipp->group(a) != kJob) {
+                if (!job.isEmpty())
+                    jobs << job;
+                job.clear();
+                if (!a)
+                    break;
+                continue;
+            }
+            char value[1024];
+            ipp->toString(a, value, sizeof value);
+            job.insert(QString::fromUtf8(name), QString::fromUtf8(value));
+        }
+        ipp->release(response);
+        return jobs;
+    };
+    // A finished job's listing is short; its own attributes are whole.
+    QString newest;
     int newestId = -1;
-    const auto finish = [&] {
-        const int id = job.value(QStringLiteral("job-id"), QStringLiteral("-1")).toInt();
+    for (const auto &job : ask(kGetJobs, "printer-uri", "ipp://localhost/printers/" + queue.toUtf8())) {
+        const int id = job.value(QStringLiteral("job-id")).toInt();
         if (id > newestId) {
             newestId = id;
-            newest = job;
+            newest = job.value(QStringLiteral("job-uri"));
         }
-        job.clear();
-    };
-    for (void *a = ipp->first(response); a; a = ipp->next(response)) {
-        const char *name = ipp->name(a);
-        if (!name || ipp->group(a) != kJob) {
-            finish();
-            continue;
-        }
-        char value[1024];
-        ipp->toString(a, value, sizeof value);
-        job.insert(QString::fromUtf8(name), QString::fromUtf8(value));
     }
-    finish();
-    ipp->release(response);
-    return newest;
+    if (newest.isEmpty())
+        return {};
+    const auto jobs = ask(kGetJobAttributes, "job-uri", newest.toUtf8());
+    return jobs.isEmpty() ? QMap<QString, QString>() : jobs.constFirst();
 }
 
 QString CupsServer::logTail(int lines) const
