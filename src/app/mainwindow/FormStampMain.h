@@ -31,7 +31,7 @@ class TDlgAbout;
 class TDlgEnvelopeSizes;
 class TDlgReturnAddresses;
 class TFormPrintStatus;
-struct EnvelopePage;
+struct EnvelopeDesign;
 
 enum TActiveAddress : unsigned char { aaReturn = 0, aaDestination = 1, aaNone = 2 };
 
@@ -92,8 +92,9 @@ public:
     // The envelopes of the address box, or of its selection, as the print
     // commands take them (State().PrintEnvelopes).
     void CollectPrintLines(bool SelectionOnly);
-    // One envelope's page as the printer lays it out now: size, graphic, fonts, lines.
-    EnvelopePage CurrentEnvelopePage(const QStringList &lines);
+    // What every page of a job shares as the window shows it now: envelope
+    // size, graphic, return address, fonts and options.
+    EnvelopeDesign CurrentEnvelopeDesign();
 
 signals:
     // The window has closed for good; the program's loop ends.

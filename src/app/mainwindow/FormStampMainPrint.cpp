@@ -7,9 +7,10 @@
 #include "core/Error.h"
 #include "document/AddressLines.h"
 #include "platform/Topics.h"
+#include "print/EnvelopeJob.h"
 #include "print/PrintChoices.h"
 #include "print/PrinterDevice.h"
-#include "print/page/EnvelopePage.h"
+#include "print/page/EnvelopeDesign.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,7 +19,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QToolButton>
-#include <numeric>
 #include <vector>
 
 namespace zentrope {
@@ -26,7 +26,6 @@ namespace zentrope {
 // Printing envelopes.
 
 namespace {
-const QString kDocumentTitle = QStringLiteral("Zentrope Envelope");
 
 // An address box's font as the printer takes it: size in points (a pixel-sized
 // font is converted at the screen's resolution) and its text colour.
@@ -43,9 +42,7 @@ PageFont pageFont(const MemoControl *memo)
 // Every envelope of a list, in order.
 std::vector<int> allEnvelopes(int count)
 {
-    std::vector<int> all(static_cast<size_t>(std::max(0, count)));
-    std::iota(all.begin(), all.end(), 1);
-    return all;
+    return JobPlan::All(count).Envelopes;
 }
 
 // With a single envelope there is no page to choose, but Qt's dialog offers
@@ -74,23 +71,16 @@ protected:
 };
 
 // The print commands, the cursor and the progress window come back however
-// the job ends; an error of the printing layer also drops its open document.
+// the job ends.
 class JobState {
 public:
-    JobState(TPrinterDevice &printer, TFormPrintStatus &status, std::initializer_list<QObject *> commands)
-        : m_printer(printer), m_status(status), m_commands(commands)
+    JobState(TFormPrintStatus &status, std::initializer_list<QObject *> commands)
+        : m_status(status), m_commands(commands)
     {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     }
     ~JobState()
     {
-        if (!m_finished && m_printer.Printing()) {
-            try {
-                m_printer.Abort();
-            } catch (...) {
-                // The job is already failing; its own error is the one shown.
-            }
-        }
         setCommands(true);
         m_status.hide();
         m_status.setWindowModality(Qt::NonModal);
@@ -108,13 +98,10 @@ public:
                 a->setEnabled(on);
         }
     }
-    void finished() { m_finished = true; }
 
 private:
-    TPrinterDevice &m_printer;
     TFormPrintStatus &m_status;
     std::vector<QObject *> m_commands;
-    bool m_finished = false;
 };
 
 } // namespace
@@ -221,7 +208,7 @@ void TFormStampMain::PrintEnvelopes(int Copies, const std::vector<int> &Envelope
         // Shown application-modal: Cancel works, and nothing can change the
         // window under the job.
         TFormPrintStatus &status = *m_dialogs.PrintStatus;
-        JobState job(Printer(), status, {ImageStamp, SpeedButtonPrint, FilePrintEnvelope, FilePrintTest});
+        JobState job(status, {ImageStamp, SpeedButtonPrint, FilePrintEnvelope, FilePrintTest});
 
         status.SetCopyText(1, Envelopes.front());
         status.Start(static_cast<int>(Envelopes.size()) * Copies);
@@ -232,66 +219,41 @@ void TFormStampMain::PrintEnvelopes(int Copies, const std::vector<int> &Envelope
         // enable the print commands again for the length of the job.
         job.setCommands(false);
 
-        const EnvelopeList &envelopes = m_state.PrintEnvelopes;
-        TPrinterDevice &printer = Printer();
-        printer.SetTitle(kDocumentTitle);
-        printer.BeginDoc();
-        bool firstPage = true;
-        for (const int e : Envelopes) {
-            const QStringList envelope = envelopes.Envelope(e);
-            for (int c = 1; c <= Copies; ++c) {
-                if (!status.ContinuePrinting)
-                    continue;
-                status.SetCopyText(c, e);
-                if (!firstPage)
-                    printer.NewPage();
-                firstPage = false;
-                PaintEnvelopePage(printer.Canvas(), CurrentEnvelopePage(envelope));
-                status.SetProgress(status.Progress() + 1);
-                emit PagePrinted(e, c);
-            }
-        }
-        printer.EndDoc();
-        job.finished();
+        JobMonitor monitor;
+        monitor.Continue = [&status] { return status.ContinuePrinting; };
+        monitor.PageStarting = [&status](int envelope, int copy) { status.SetCopyText(copy, envelope); };
+        monitor.PageDone = [this, &status](int envelope, int copy) {
+            status.SetProgress(status.Progress() + 1);
+            emit PagePrinted(envelope, copy);
+        };
+        // The envelope size and everything else are read anew for every page.
+        PrintEnvelopeJob(
+            Printer(), m_state.PrintEnvelopes, JobPlan{Envelopes, Copies},
+            [this](const QStringList &lines) { return MakeEnvelopePage(CurrentEnvelopeDesign(), lines); },
+            monitor);
     }
     // The window is restored (~JobState) before the settings are written.
     SavePrinterSettings();
 }
 
-EnvelopePage TFormStampMain::CurrentEnvelopePage(const QStringList &lines)
+EnvelopeDesign TFormStampMain::CurrentEnvelopeDesign()
 {
-    TPrinterDevice &printer = Printer();
-    EnvelopePage page;
-    page.DpiX = printer.DpiX();
-    page.DpiY = printer.DpiY();
-    page.Landscape = printer.Landscape();
-
+    EnvelopeDesign design;
     const EnvelopeSize *size = m_session.EnvelopeSizes.At(ComboBoxEnvelopeSize->currentIndex());
     if (!size || !size->Dimension)
         throw ZentropeError(QStringLiteral("No envelope size is chosen."));
-    page.SizeName = size->Name;
-    page.Dimension = *size->Dimension;
-    page.PrintableWidthMM = printer.WidthMM();
-    page.PrintableHeightMM = printer.HeightMM();
-
-    page.TestPrint = m_state.TestPrint;
-    page.GraphicLoaded = Corner().GraphicLoaded && !Corner().GraphicPicture.isNull();
-    if (page.GraphicLoaded) {
-        // A metafile plays as vectors at the printer's resolution.
-        page.GraphicPixels = Corner().GraphicPicture.naturalSize();
-        page.Graphic = [graphic = Corner().GraphicPicture](QPainter &p, const QRect &r) {
-            graphic.paint(p, r);
-        };
-    }
-    page.GraphicX = m_session.EnvelopeSizes.FGraphicX;
-    page.GraphicY = m_session.EnvelopeSizes.FGraphicY;
-
-    page.ReturnFont = pageFont(MemoReturnAddress);
-    page.ReturnLines = MemoLines(MemoReturnAddress->text());
-    page.AddressFont = pageFont(MemoAddress);
-    page.AddressLines = lines;
-    page.PrintBarCode = m_state.PrintBarCode;
-    return page;
+    design.SizeName = size->Name;
+    design.Dimension = *size->Dimension;
+    design.TestPrint = m_state.TestPrint;
+    if (Corner().GraphicLoaded)
+        design.Picture = Corner().GraphicPicture;
+    design.GraphicX = m_session.EnvelopeSizes.FGraphicX;
+    design.GraphicY = m_session.EnvelopeSizes.FGraphicY;
+    design.ReturnFont = pageFont(MemoReturnAddress);
+    design.ReturnLines = MemoLines(MemoReturnAddress->text());
+    design.AddressFont = pageFont(MemoAddress);
+    design.PrintBarCode = m_state.PrintBarCode;
+    return design;
 }
 
 } // namespace zentrope
