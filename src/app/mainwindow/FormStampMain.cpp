@@ -341,6 +341,9 @@ void TFormStampMain::CreateMenus()
                          QStringLiteral("Print an envelope with a border to help configure the printer."));
     FilePrintSetup = item(FileMenu, "FilePrintSetup", QStringLiteral("P&rint Setup..."), {},
                           QStringLiteral("Setup the printer"));
+    FileExportPdf =
+        item(FileMenu, "FileExportPdf", QStringLiteral("E&xport as PDF..."),
+             QKeySequence(Qt::CTRL | Qt::Key_E), QStringLiteral("Save the envelopes as a PDF file"));
     N1 = separator(FileMenu, "N1");
     FileExit = item(FileMenu, "FileExit", QStringLiteral("E&xit"), QKeySequence(Qt::ALT | Qt::Key_F4));
     FileOldFileBreak = separator(FileMenu, "FileOldFileBreak");
@@ -481,6 +484,7 @@ void TFormStampMain::WireHandlers()
     click(FilePrintEnvelope, &F::FilePrintEnvelopeClick);
     click(FilePrintTest, &F::FilePrintTestClick);
     click(FilePrintSetup, &F::FilePrintSetupClick);
+    click(FileExportPdf, &F::FileExportPdfClick);
     click(FileExit, &F::FileExitClick);
     click(EditCut, &F::EditCutClick);
     click(EditCopy, &F::EditCopyClick);
@@ -570,8 +574,9 @@ void TFormStampMain::AssignHelpContexts()
     };
     set(Topic::MainWindow, {this, MemoReturnAddress, MemoAddress, ComboBoxEnvelopeSize, ComboBoxReturnAddress,
                             PopupMenuAddress, M_UpdateGraphic, SelectBitmapDialog});
-    set(Topic::FileMenu, {FileMenu, FileNew, FileOpen, FileSave, FileSaveAs, FileClose, FilePrintEnvelope,
-                          FilePrintTest, FilePrintSetup, FileExit, OpenFileDialog, SaveFileDialog});
+    set(Topic::FileMenu,
+        {FileMenu, FileNew, FileOpen, FileSave, FileSaveAs, FileClose, FilePrintEnvelope, FilePrintTest,
+         FilePrintSetup, FileExportPdf, FileExit, OpenFileDialog, SaveFileDialog});
     set(Topic::EditMenu, {EditMenu, EditCut, EditCopy, EditPaste, EditDelete, EditClear, EditSelectAll, M_Cut,
                           M_Copy, M_Paste, M_Delete});
     set(Topic::OptionsMenu,

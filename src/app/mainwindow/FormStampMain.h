@@ -200,6 +200,8 @@ private:
     void FilePrintEnvelopeClick(QObject *Sender);
     void FilePrintTestClick(QObject *Sender);
     void SpeedButtonPrintClick(QObject *Sender);
+    // Writes the envelopes of the address box to a PDF file the user names.
+    void FileExportPdfClick(QObject *Sender);
     // Prints the chosen envelopes (numbers from 1, in printing order), each
     // Copies times; with none chosen it says there is nothing to print.
     void PrintEnvelopes(int Copies, const std::vector<int> &Envelopes);
@@ -277,7 +279,8 @@ private:
     QMenu *FileMenu = nullptr;
     QAction *FileNew = nullptr, *FileOpen = nullptr, *FileSave = nullptr, *FileSaveAs = nullptr,
             *FileClose = nullptr, *N8 = nullptr, *FilePrintEnvelope = nullptr, *FilePrintTest = nullptr,
-            *FilePrintSetup = nullptr, *N1 = nullptr, *FileExit = nullptr, *FileOldFileBreak = nullptr;
+            *FilePrintSetup = nullptr, *FileExportPdf = nullptr, *N1 = nullptr, *FileExit = nullptr,
+            *FileOldFileBreak = nullptr;
     QMenu *EditMenu = nullptr;
     QAction *EditCut = nullptr, *EditCopy = nullptr, *EditPaste = nullptr, *EditDelete = nullptr,
             *EditClear = nullptr, *N4 = nullptr, *EditSelectAll = nullptr;
@@ -305,6 +308,8 @@ private:
     QFileDialog *OpenFileDialog = nullptr;
     QFileDialog *SaveFileDialog = nullptr;
     QFileDialog *SelectBitmapDialog = nullptr;
+    // The PDF export's dialog; made at its first use.
+    QFileDialog *ExportPdfDialog = nullptr;
     // The font dialog of both address fonts; made at its first use.
     AddressFontDialog *FontDialog = nullptr;
 

@@ -2,6 +2,7 @@
 
 #include "app/controls/Controls.h"
 #include "app/dialogs/FormPrintStatus.h"
+#include "app/help/HelpContext.h"
 #include "app/prompt/Prompt.h"
 #include "app/controls/Scale.h"
 #include "core/Error.h"
@@ -10,12 +11,17 @@
 #include "print/EnvelopeJob.h"
 #include "print/PrintChoices.h"
 #include "print/PrinterDevice.h"
+#include "print/PrinterSettings.h"
 #include "print/page/EnvelopeDesign.h"
+#include "settings/ProgramSettings.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QToolButton>
@@ -102,6 +108,15 @@ public:
 private:
     TFormPrintStatus &m_status;
     std::vector<QObject *> m_commands;
+};
+
+// The hourglass while a file is written.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
 };
 
 } // namespace
@@ -254,6 +269,48 @@ EnvelopeDesign TFormStampMain::CurrentEnvelopeDesign()
     design.AddressFont = pageFont(MemoAddress);
     design.PrintBarCode = m_state.PrintBarCode;
     return design;
+}
+
+void TFormStampMain::FileExportPdfClick(QObject *)
+{
+    CollectPrintLines(false);
+    const int envelopeCount = m_state.PrintEnvelopes.EnvelopeCount();
+    if (envelopeCount == 0) {
+        Prompt::message(this, Prompt::Kind::Information, NoAddressMessage(), Prompt::Ok, Topic::FileMenu);
+        return;
+    }
+    if (!ExportPdfDialog) {
+        ExportPdfDialog = new QFileDialog(this);
+        ExportPdfDialog->setObjectName(QStringLiteral("ExportPdfDialog"));
+        ExportPdfDialog->setOption(QFileDialog::DontUseNativeDialog);
+        ExportPdfDialog->setAcceptMode(QFileDialog::AcceptSave);
+        ExportPdfDialog->setFileMode(QFileDialog::AnyFile);
+        ExportPdfDialog->setDefaultSuffix(QStringLiteral("pdf"));
+        ExportPdfDialog->setNameFilters(
+            {QStringLiteral("PDF files (*.pdf *.PDF)"), QStringLiteral("All files (*)")});
+        ExportPdfDialog->setWindowTitle(QStringLiteral("Export as PDF"));
+        SetHelpContext(ExportPdfDialog, Topic::FileMenu);
+    }
+    // The folder of the last export, else the address file's, else home.
+    QString folder = Options().PdfFolder();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = m_state.AddressFileName.isEmpty() ? QDir::homePath()
+                                                   : QFileInfo(m_state.AddressFileName).absolutePath();
+    const QString name = m_state.AddressFileName.isEmpty()
+                             ? QStringLiteral("Envelopes.pdf")
+                             : QFileInfo(m_state.AddressFileName).completeBaseName() + QStringLiteral(".pdf");
+    ExportPdfDialog->setDirectory(folder);
+    ExportPdfDialog->selectFile(name);
+    if (Prompt::exec(*ExportPdfDialog) != QDialog::Accepted || ExportPdfDialog->selectedFiles().isEmpty())
+        return;
+    const QString fileName = ExportPdfDialog->selectedFiles().constFirst();
+    Options().SetPdfFolder(QFileInfo(fileName).absolutePath());
+
+    const WaitCursor wait;
+    WriteEnvelopePdf(
+        fileName, m_state.PrintEnvelopes, JobPlan::All(envelopeCount),
+        [this](const QStringList &lines) { return MakeEnvelopePage(CurrentEnvelopeDesign(), lines); },
+        StoredPaper(Settings()));
 }
 
 } // namespace zentrope
