@@ -289,7 +289,7 @@ void TFormStampMain::FileExportPdfClick(QObject *)
         ExportPdfDialog->setNameFilters(
             {QStringLiteral("PDF files (*.pdf *.PDF)"), QStringLiteral("All files (*)")});
         ExportPdfDialog->setWindowTitle(QStringLiteral("Export as PDF"));
-        SetHelpContext(ExportPdfDialog, Topic::FileMenu);
+        SetHelpContext(ExportPdfDialog, Topic::Scripts);
     }
     // The folder of the last export, else the address file's, else home.
     QString folder = Options().PdfFolder();
