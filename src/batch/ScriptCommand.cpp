@@ -34,8 +34,8 @@ ScriptCommand ParseScriptCommand(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Zentrope prints addressed envelopes. With --pdf or --print it runs without a "
-                       "window: one envelope per address, addresses separated by empty lines."));
+        QStringLiteral("Writes envelopes to a PDF file or prints them, without a window.\n"
+                       "Empty lines separate the addresses, one envelope each."));
     // Qt's own help option would offer Qt's options too, which a script never takes.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help."));
@@ -44,9 +44,8 @@ ScriptCommand ParseScriptCommand(const QStringList &arguments)
     const QCommandLineOption pdf(QStringLiteral("pdf"),
                                  QStringLiteral("Write the envelopes to a PDF file, one page each."),
                                  QStringLiteral("file"));
-    const QCommandLineOption print(
-        QStringLiteral("print"),
-        QStringLiteral("Print the envelopes as Print Envelope does, without a dialog."));
+    const QCommandLineOption print(QStringLiteral("print"),
+                                   QStringLiteral("Print as Print Envelope does, without a dialog."));
     const QCommandLineOption printer(QStringLiteral("printer"),
                                      QStringLiteral("With --print: the printer (else the one used last)."),
                                      QStringLiteral("name"));
@@ -54,16 +53,14 @@ ScriptCommand ParseScriptCommand(const QStringList &arguments)
                                     QStringLiteral("With --print: copies of each envelope, 1 to 999."),
                                     QStringLiteral("n"));
     const QCommandLineOption pages(QStringLiteral("pages"),
-                                   QStringLiteral("With --print: the envelopes to print, as in the print "
-                                                  "dialog: 1,3-5."),
+                                   QStringLiteral("With --print: the envelopes to print, e.g. 1,3-5."),
                                    QStringLiteral("list"));
     const QCommandLineOption size(QStringLiteral("size"),
                                   QStringLiteral("The envelope size of this name, in any letter case."),
                                   QStringLiteral("name"));
-    const QCommandLineOption returnAddress(
-        QStringLiteral("return-address"),
-        QStringLiteral("The return address of this description, in any letter case; \"\" prints none."),
-        QStringLiteral("name"));
+    const QCommandLineOption returnAddress(QStringLiteral("return-address"),
+                                           QStringLiteral("The return address of this name; \"\" for none."),
+                                           QStringLiteral("name"));
     const QCommandLineOption noBarCode(QStringLiteral("no-barcode"),
                                        QStringLiteral("Print no postal bar code."));
     const QCommandLineOption settings(QStringLiteral("settings"),
