@@ -45,6 +45,7 @@ const struct {
     {Topic::ImportAddresses, "import.html"},
     {Topic::DroppedFiles, "droppedfiles.html"},
     {Topic::CommandLine, "commandline.html"},
+    {Topic::Scripts, "scripts.html"},
     {Topic::Keyboard, "keyboard.html"},
     {Topic::FileMenu, "filemenu.html"},
     {Topic::EditMenu, "editmenu.html"},

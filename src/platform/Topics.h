@@ -33,6 +33,7 @@ inline constexpr int Fonts = 21006;
 inline constexpr int Graphic = 21007;
 inline constexpr int Files = 21008;
 inline constexpr int ImportAddresses = 21010;
+inline constexpr int Scripts = 21009;
 } // namespace Topic
 
 } // namespace zentrope

@@ -3,6 +3,10 @@
 #include "print/PrinterDevice.h"
 #include "settings/QevIniFile.h"
 
+#include <QLocale>
+#include <QPageSize>
+#include <QPrinterInfo>
+
 namespace zentrope {
 
 namespace {
@@ -54,6 +58,34 @@ void LoadPrinterSettings(TPrinterDevice &printer, const TQevIniFile &ini)
                 read(key);
     }
     printer.SetDeviceMode(mode);
+}
+
+QPageLayout StoredPaper(const TQevIniFile &ini)
+{
+    QPageSize size;
+    const int code = ini.ReadInteger(kSection, QStringLiteral("PaperSize"), 0);
+    if (code == DeviceMode::PaperUser) {
+        const int width = ini.ReadInteger(kSection, QStringLiteral("PaperWidth"), 0);
+        const int length = ini.ReadInteger(kSection, QStringLiteral("PaperLength"), 0);
+        if (width > 0 && length > 0)
+            size = QPageSize(QSizeF(width / 10.0, length / 10.0), QPageSize::Millimeter, QString(),
+                             QPageSize::ExactMatch);
+    } else if (code > 0 && QPageSize::id(code) != QPageSize::Custom) {
+        size = QPageSize(QPageSize::id(code));
+    }
+    if (!size.isValid()) {
+        const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+        if (!printer.isNull())
+            size = printer.defaultPageSize();
+    }
+    if (!size.isValid()) {
+        const QLocale::Territory here = QLocale::system().territory();
+        size = QPageSize(here == QLocale::UnitedStates || here == QLocale::Canada ? QPageSize::Letter
+                                                                                  : QPageSize::A4);
+    }
+    const bool landscape = ini.ReadInteger(kSection, QStringLiteral("Orientation"),
+                                           DeviceMode::OrientPortrait) == DeviceMode::OrientLandscape;
+    return QPageLayout(size, landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
 }
 
 } // namespace zentrope

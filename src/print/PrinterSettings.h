@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPageLayout>
+
 namespace zentrope {
 
 class TPrinterDevice;
@@ -14,5 +16,11 @@ void SavePrinterSettings(TPrinterDevice &printer, TQevIniFile &ini);
 // Makes the stored printer current when it still exists and applies the
 // stored fields to whichever printer is current then.
 void LoadPrinterSettings(TPrinterDevice &printer, const TQevIniFile &ini);
+
+// The paper the stored settings describe (PaperSize, or PaperWidth and
+// PaperLength for a custom size, turned by Orientation), without margins;
+// without a stored paper the default printer's default paper, and without a
+// printer Letter in the United States and Canada and A4 elsewhere.
+QPageLayout StoredPaper(const TQevIniFile &ini);
 
 } // namespace zentrope

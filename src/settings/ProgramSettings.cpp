@@ -11,6 +11,7 @@ const QString kFormatToolbar = QStringLiteral("FormatToolbar");
 const QString kShowHints = QStringLiteral("ShowHints");
 const QString kSize = QStringLiteral("Size");
 const QString kImportFolder = QStringLiteral("ImportFolder");
+const QString kPdfFolder = QStringLiteral("PdfFolder");
 const QString kPosition = QStringLiteral("Position");
 } // namespace
 
@@ -62,6 +63,16 @@ bool ProgramSettings::ShowHints() const
 void ProgramSettings::SetShowHints(bool on)
 {
     m_ini.WriteBool(kOptions, kShowHints, on);
+}
+
+QString ProgramSettings::PdfFolder() const
+{
+    return m_ini.ReadString(kOptions, kPdfFolder, QString());
+}
+
+void ProgramSettings::SetPdfFolder(const QString &folder)
+{
+    m_ini.WriteString(kOptions, kPdfFolder, folder);
 }
 
 void ProgramSettings::SetEnvelopeSizeIndex(int index)

@@ -24,6 +24,9 @@ public:
     void SetFormatToolbar(bool on);
     bool ShowHints() const;
     void SetShowHints(bool on);
+    // The folder of the last PDF export.
+    QString PdfFolder() const;
+    void SetPdfFolder(const QString &folder);
     // The envelope size picked when the program last closed.
     void SetEnvelopeSizeIndex(int index);
     // The folder contacts were last imported from; empty before the first import.

@@ -4,16 +4,23 @@
 #include "app/dialogs/DlgReturnAddresses.h"
 #include "app/dialogs/FormPrintStatus.h"
 #include "barcode/Postnet.h"
+#include "print/PrintChoices.h"
 #include "print/PrinterDevice.h"
 #include "support/CupsServer.h"
+#include "support/PdfProbe.h"
 
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrintDialog>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
 #include <QTextCursor>
 #include <QToolButton>
 #include <map>
@@ -22,88 +29,6 @@ using namespace zentrope;
 using namespace zentrope::test;
 
 namespace {
-
-int pdfPages(const QString &pdf)
-{
-    const QString info = runOutput(QStringLiteral("pdfinfo"), {pdf});
-    for (const QString &line : info.split(u'\n'))
-        if (line.startsWith(QLatin1String("Pages:")))
-            return line.mid(6).trimmed().toInt();
-    return -1;
-}
-
-QString pageText(const QString &pdf, int page)
-{
-    const QString n = QString::number(page);
-    return runOutput(QStringLiteral("pdftotext"), {QStringLiteral("-f"), n, QStringLiteral("-l"), n,
-                                                   QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-}
-
-// Reads the POSTNET code off a page rendered at 300 dpi: narrow dark columns
-// that share one bottom row at the code's pitch, tall or short.
-QString decodeBarCode(const QImage &img)
-{
-    struct Bar {
-        int x, top, bottom;
-    };
-    std::map<int, std::vector<Bar>> byBottom;
-    auto darkAt = [&](int x, int y) { return qGray(img.pixel(x, y)) < 128; };
-    for (int x = 0; x < img.width(); ++x) {
-        int y = 0;
-        while (y < img.height()) {
-            if (!darkAt(x, y)) {
-                ++y;
-                continue;
-            }
-            const int top = y;
-            while (y < img.height() && darkAt(x, y))
-                ++y;
-            const int h = y - top;
-            // A bar's column, with light columns beside it a few dots away.
-            if ((h >= 13 && h <= 17) || (h >= 36 && h <= 40))
-                byBottom[y - 1].push_back({x, top, y - 1});
-        }
-    }
-    for (auto &[bottom, cols] : byBottom) {
-        // Merge neighbouring columns into bars.
-        std::vector<Bar> bars;
-        for (const Bar &c : cols) {
-            if (!bars.empty() && c.x - bars.back().x <= 6 && c.top == bars.back().top)
-                continue;
-            bars.push_back(c);
-        }
-        if (bars.size() < 32)
-            continue;
-        QString pattern;
-        for (const Bar &b : bars)
-            pattern += (bottom - b.top + 1) > 25 ? u'1' : u'0';
-        if (pattern.front() != u'1' || pattern.back() != u'1' || (pattern.size() - 2) % 5 != 0)
-            continue;
-        QString digits;
-        for (int k = 1; k + 5 <= pattern.size() - 1; k += 5) {
-            const QString group = pattern.mid(k, 5);
-            int value = -1;
-            for (int v = 0; v < 10; ++v)
-                if (EncodePostnet(QString::number(v)).mid(1, 5) == group)
-                    value = v;
-            if (value < 0)
-                return QStringLiteral("bad group ") + group;
-            digits += QChar(u'0' + value);
-        }
-        return digits;
-    }
-    return {};
-}
-
-QImage renderPage(const QString &pdf, int page, const QString &dir)
-{
-    const QString n = QString::number(page);
-    const QString prefix = dir + QStringLiteral("/page") + n;
-    runOutput(QStringLiteral("pdftoppm"),
-              {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-gray"),
-               QStringLiteral("-singlefile"), QStringLiteral("-f"), n, QStringLiteral("-l"), n, pdf, prefix});
-    return QImage(prefix + QStringLiteral(".pgm"));
-}
 
 // Answers the print dialog: the copies and range the user would enter.
 void answerPrintDialog(int copies, QPrinter::PrintRange range = QPrinter::AllPages, int from = 0, int to = 0,
@@ -326,4 +251,169 @@ TEST_F(PrintJobCupsTest, ErrorInTheMiddleRestoresTheWindow)
     Prompt::push([](QDialog &) { return int(QDialog::Rejected); });
     find<QAction>("FilePrintTest")->trigger();
     EXPECT_FALSE(main->State().TestPrint);
+}
+
+namespace {
+
+// Answers the print dialog through its own controls, as a person would: the
+// printer, the copies and a list in the "Pages" field, job options in the
+// Properties dialog, then Print.
+void answerWithPageList(const QString &printerName, int copies, const QString &pages)
+{
+    Prompt::push([=](QDialog &d) {
+        auto *pd = qobject_cast<QPrintDialog *>(&d);
+        EXPECT_NE(pd, nullptr) << "expected the print dialog";
+        if (!pd)
+            return int(QDialog::Rejected);
+        auto *printers = pd->findChild<QComboBox *>(QStringLiteral("printers"));
+        auto *copiesBox = pd->findChild<QSpinBox *>(QStringLiteral("copies"));
+        auto *pagesButton = pd->findChild<QRadioButton *>(QStringLiteral("pagesRadioButton"));
+        auto *pagesEdit = pd->findChild<QLineEdit *>(QStringLiteral("pagesLineEdit"));
+        EXPECT_TRUE(printers && copiesBox && pagesButton && pagesEdit) << "the dialog's controls changed";
+        if (!printers || !copiesBox || !pagesButton || !pagesEdit)
+            return int(QDialog::Rejected);
+        printers->setCurrentIndex(printers->findText(printerName));
+        copiesBox->setValue(copies);
+        pagesButton->setChecked(true);
+        pagesEdit->setText(pages);
+        // The Properties dialog's job options: a priority and a billing account.
+        auto *properties = pd->findChild<QPushButton *>(QStringLiteral("properties"));
+        EXPECT_NE(properties, nullptr);
+        QTimer::singleShot(0, pd, [pd] {
+            for (QDialog *p : pd->findChildren<QDialog *>()) {
+                if (!p->isVisible())
+                    continue;
+                if (auto *priority = p->findChild<QSpinBox *>(QStringLiteral("jobPrioritySpinBox")))
+                    priority->setValue(60);
+                if (auto *billing = p->findChild<QLineEdit *>(QStringLiteral("jobBillingLineEdit")))
+                    billing->setText(QStringLiteral("Envelopes"));
+                p->accept();
+            }
+        });
+        if (properties)
+            properties->click();
+        pd->accept();
+        return pd->result();
+    });
+}
+
+// Pages of a job a queue with a driver received as PostScript.
+int postScriptPages(const QString &file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    return int(f.readAll().count("\n%%Page: "));
+}
+
+} // namespace
+
+TEST_F(PrintJobCupsTest, PageListsPrintThoseEnvelopesAndNoPageFilterReachesCups)
+{
+    ZENTROPE_REQUIRE_CUPS(cups);
+    startPrinting(cups);
+
+    // "1,3" on a raw queue, twice each: envelopes 1 and 3 only, in order.
+    answerWithPageList(CupsServer::RawA, 2, QStringLiteral("3,1"));
+    find<QAction>("FilePrintEnvelope")->trigger();
+    ASSERT_TRUE(cups->waitForJobs(CupsServer::RawA, 1)) << cups->logTail().toStdString();
+    const QString pdf = cups->receivedFiles(CupsServer::RawA).last();
+    ASSERT_EQ(pdfPages(pdf), 4);
+    const char *names[] = {"Alice Able", "Alice Able", "Carol Cole", "Carol Cole"};
+    for (int p = 1; p <= 4; ++p) {
+        const QString text = pageText(pdf, p);
+        EXPECT_TRUE(text.contains(QLatin1String(names[p - 1]))) << p << text.toStdString();
+        EXPECT_FALSE(text.contains(QLatin1String("Bob Baker"))) << p;
+    }
+    QMap<QString, QString> job = cups->lastJobAttributes(CupsServer::RawA);
+    ASSERT_FALSE(job.isEmpty()) << "the server keeps no job";
+    EXPECT_FALSE(job.contains(QStringLiteral("page-ranges"))) << job.value("page-ranges").toStdString();
+    EXPECT_EQ(job.value(QStringLiteral("copies"), QStringLiteral("1")), QStringLiteral("1"));
+    EXPECT_EQ(job.value(QStringLiteral("job-priority")), QStringLiteral("60")) << "other options stay";
+    EXPECT_EQ(job.value(QStringLiteral("job-billing")), QStringLiteral("Envelopes"));
+    const QStringList left = PrinterJobOptions(Printer().QtPrinter());
+    EXPECT_FALSE(left.contains(QStringLiteral("page-ranges")));
+    EXPECT_TRUE(left.contains(QStringLiteral("job-priority")));
+
+    // "2,3" on a queue with a driver, which filters pages itself: both envelopes.
+    answerWithPageList(CupsServer::Ppd, 1, QStringLiteral("2,3"));
+    find<QAction>("FilePrintEnvelope")->trigger();
+    ASSERT_TRUE(cups->waitForJobs(CupsServer::Ppd, 1)) << cups->logTail().toStdString();
+    EXPECT_EQ(postScriptPages(cups->receivedFiles(CupsServer::Ppd).last()), 2);
+    job = cups->lastJobAttributes(CupsServer::Ppd);
+    ASSERT_FALSE(job.isEmpty());
+    EXPECT_FALSE(job.contains(QStringLiteral("page-ranges"))) << job.value("page-ranges").toStdString();
+    EXPECT_EQ(job.value(QStringLiteral("copies"), QStringLiteral("1")), QStringLiteral("1"));
+    EXPECT_EQ(job.value(QStringLiteral("job-priority")), QStringLiteral("60"));
+}
+
+TEST_F(PrintJobCupsTest, ASingleEnvelopeOffersNoPageChoiceAfterTheDialogAppears)
+{
+    ZENTROPE_REQUIRE_CUPS(cups);
+    startPrinting(cups);
+    find<MemoControl>("MemoAddress")->setText(QStringLiteral("Dan Dare\nDover, DE 19901"));
+    const auto rangeControls = [](QDialog &d) {
+        QStringList enabled;
+        for (const char *name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"}) {
+            auto *w = d.findChild<QWidget *>(QLatin1String(name));
+            EXPECT_NE(w, nullptr) << name;
+            if (w && w->isEnabled())
+                enabled << QLatin1String(name);
+        }
+        return enabled;
+    };
+    Prompt::push([&](QDialog &d) {
+        EXPECT_EQ(rangeControls(d), QStringList()) << "as shown";
+        // Picking another printer re-enables them inside Qt.
+        auto *printers = d.findChild<QComboBox *>(QStringLiteral("printers"));
+        EXPECT_NE(printers, nullptr);
+        if (printers)
+            printers->setCurrentIndex(printers->findText(CupsServer::Ppd));
+        EXPECT_EQ(rangeControls(d), QStringList()) << "after another printer was picked";
+        return int(QDialog::Rejected);
+    });
+    find<QAction>("FilePrintEnvelope")->trigger();
+}
+
+TEST_F(PrintJobCupsTest, NoAddressSendsNoJob)
+{
+    ZENTROPE_REQUIRE_CUPS(cups);
+    startPrinting(cups);
+    int helpTopic = 0;
+    Prompt::helpHandler() = [&](int topic) { helpTopic = topic; };
+    const auto answerNoAddress = [] {
+        Prompt::push([](QDialog &d) {
+            auto *m = qobject_cast<MessageDialog *>(&d);
+            EXPECT_NE(m, nullptr) << "expected a message, got " << d.objectName().toStdString();
+            if (!m)
+                return int(QDialog::Rejected);
+            EXPECT_EQ(m->text(), QStringLiteral("There is no address to print."));
+            EXPECT_EQ(m->kind(), Prompt::Kind::Information);
+            EXPECT_EQ(m->buttons(), int(Prompt::Ok));
+            m->press(Prompt::Help);
+            return int(Prompt::Ok);
+        });
+    };
+    // Only blank lines: the dialog as usual, then the message instead of a blank page.
+    find<MemoControl>("MemoAddress")->setText(QStringLiteral("\n   \n\t\n"));
+    answerPrintDialog(1);
+    answerNoAddress();
+    find<QAction>("FilePrintEnvelope")->trigger();
+    EXPECT_EQ(helpTopic, 20030);
+    // The toolbar button, which asks nothing first.
+    answerNoAddress();
+    find<QToolButton>("SpeedButtonPrint")->click();
+    EXPECT_FALSE(session->PrintStatusWindow()->isVisible());
+    EXPECT_TRUE(find("FilePrintEnvelope")->isEnabled());
+    shutdown();
+
+    // "/p" with a missing file, then Print.
+    const QString missing = dir + QStringLiteral("/gone.env");
+    answerMessage(Prompt::Ok, QStringLiteral("Cannot find file \"%1\".").arg(missing));
+    answerPrintDialog(1);
+    answerNoAddress();
+    start({QStringLiteral("/p"), missing}, false);
+    EXPECT_EQ(Prompt::pending(), 0);
+    for (const QString &queue : cups->queueNames())
+        EXPECT_FALSE(cups->waitForJobs(queue, 1, 500)) << queue.toStdString() << " received a job";
 }

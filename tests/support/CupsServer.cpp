@@ -25,6 +25,7 @@
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <thread>
+#include <type_traits>
 #include <unistd.h>
 #include <vector>
 
@@ -71,6 +72,51 @@ bool writeFile(const QString &path, const QByteArray &text)
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(text) == text.size();
 }
+
+// The few calls of libcups's IPP interface that reading a job's attributes
+// needs, looked up at run time like cupsSetServer().
+struct LibCupsIpp {
+    using Ipp = void;
+    using Attr = void;
+    Ipp *(*newRequest)(int op) = nullptr;
+    Attr *(*addString)(Ipp *, int group, int tag, const char *name, const char *lang,
+                       const char *value) = nullptr;
+    Attr *(*addBoolean)(Ipp *, int group, const char *name, char value) = nullptr;
+    Ipp *(*doRequest)(void *http, Ipp *request, const char *resource) = nullptr;
+    Attr *(*first)(Ipp *) = nullptr;
+    Attr *(*next)(Ipp *) = nullptr;
+    const char *(*name)(Attr *) = nullptr;
+    int (*group)(Attr *) = nullptr;
+    size_t (*toString)(Attr *, char *buffer, size_t size) = nullptr;
+    void (*release)(Ipp *) = nullptr;
+
+    static const LibCupsIpp *get()
+    {
+        static const LibCupsIpp api = [] {
+            LibCupsIpp a;
+            void *lib = ::dlopen("libcups.so.2", RTLD_NOW);
+            if (!lib)
+                return a;
+            const auto sym = [lib](auto &fn, const char *symbol) {
+                fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(::dlsym(lib, symbol));
+            };
+            sym(a.newRequest, "ippNewRequest");
+            sym(a.addString, "ippAddString");
+            sym(a.addBoolean, "ippAddBoolean");
+            sym(a.doRequest, "cupsDoRequest");
+            sym(a.first, "ippFirstAttribute");
+            sym(a.next, "ippNextAttribute");
+            sym(a.name, "ippGetName");
+            sym(a.group, "ippGetGroupTag");
+            sym(a.toString, "ippAttributeString");
+            sym(a.release, "ippDelete");
+            return a;
+        }();
+        const bool complete = api.newRequest && api.addString && api.addBoolean && api.doRequest &&
+                              api.first && api.next && api.name && api.group && api.toString && api.release;
+        return complete ? &api : nullptr;
+    }
+};
 
 // A loopback listener standing in for one printer's network port.
 struct Listener {
@@ -207,7 +253,8 @@ struct CupsServer::Impl {
                               "DefaultAuthType None\n"
                               "MaxJobs 0\n"
                               "PreserveJobFiles No\n"
-                              "PreserveJobHistory No\n"
+                              // Finished jobs keep their attributes, which tests read back.
+                              "PreserveJobHistory Yes\n"
                               "JobRetryInterval 1\n"
                               "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
                               "<Location /admin>\n  Order allow,deny\n  Allow all\n</Location>\n"
@@ -572,6 +619,60 @@ void CupsServer::clearReceived()
         for (const QString &f : files)
             QFile::remove(f);
     d->received.clear();
+}
+
+QMap<QString, QString> CupsServer::lastJobAttributes(const QString &queue) const
+{
+    const LibCupsIpp *ipp = LibCupsIpp::get();
+    if (!ipp || !running())
+        return {};
+    // IPP codes (RFC 8011): the operations, the operation and job groups, value tags.
+    constexpr int kGetJobAttributes = 0x0009, kGetJobs = 0x000A;
+    constexpr int kOperation = 0x01, kJob = 0x02, kUri = 0x45, kKeyword = 0x44;
+    setLibCupsServer(QFile::encodeName(d->socket));
+    // Every job of one request, one group each.
+    const auto ask = [ipp](int operation, const QByteArray &uriName, const QByteArray &uri) {
+        void *request = ipp->newRequest(operation);
+        ipp->addString(request, kOperation, kUri, uriName.constData(), nullptr, uri.constData());
+        ipp->addString(request, kOperation, kKeyword, "which-jobs", nullptr, "all");
+        ipp->addString(request, kOperation, kKeyword, "requested-attributes", nullptr, "all");
+        ipp->addBoolean(request, kOperation, "my-jobs", 0);
+        QList<QMap<QString, QString>> jobs;
+        void *response = ipp->doRequest(nullptr, request, "/");
+        if (!response)
+            return jobs;
+        QMap<QString, QString> job;
+        for (void *a = ipp->first(response);; a = ipp->next(response)) {
+            const char *name = a ? ipp->name(a) : nullptr;
+            if (!a || !name || ipp->group(a) != kJob) {
+                if (!job.isEmpty())
+                    jobs << job;
+                job.clear();
+                if (!a)
+                    break;
+                continue;
+            }
+            char value[1024];
+            ipp->toString(a, value, sizeof value);
+            job.insert(QString::fromUtf8(name), QString::fromUtf8(value));
+        }
+        ipp->release(response);
+        return jobs;
+    };
+    // A finished job's listing is short; its own attributes are whole.
+    QString newest;
+    int newestId = -1;
+    for (const auto &job : ask(kGetJobs, "printer-uri", "ipp://localhost/printers/" + queue.toUtf8())) {
+        const int id = job.value(QStringLiteral("job-id")).toInt();
+        if (id > newestId) {
+            newestId = id;
+            newest = job.value(QStringLiteral("job-uri"));
+        }
+    }
+    if (newest.isEmpty())
+        return {};
+    const auto jobs = ask(kGetJobAttributes, "job-uri", newest.toUtf8());
+    return jobs.isEmpty() ? QMap<QString, QString>() : jobs.constFirst();
 }
 
 QString CupsServer::logTail(int lines) const

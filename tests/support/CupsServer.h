@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -57,6 +58,11 @@ public:
     bool waitForJobs(const QString &queue, int count, int timeoutMs = 30000);
     // Forgets (and deletes) the jobs received so far, on every queue.
     void clearReceived();
+
+    // The attributes of the newest job the server keeps for a queue (finished
+    // jobs included), each value as CUPS writes it ("2-3", "one-sided"); empty
+    // when the queue has no job or the server cannot be asked.
+    QMap<QString, QString> lastJobAttributes(const QString &queue) const;
 
     // The end of cupsd's error log, for failure messages.
     QString logTail(int lines = 30) const;

@@ -3,7 +3,7 @@
 #include "app/controls/Controls.h"
 #include "app/controls/GlyphIconEngine.h"
 #include "app/controls/Named.h"
-#include "app/controls/Paper.h"
+#include "platform/PaperPalette.h"
 #include "app/prompt/Guard.h"
 #include "app/help/HelpContext.h"
 #include "app/controls/Scale.h"
@@ -360,6 +360,9 @@ void TFormStampMain::CreateMenus()
                          QStringLiteral("Print an envelope with a border to help configure the printer."));
     FilePrintSetup = item(FileMenu, "FilePrintSetup", QStringLiteral("P&rint Setup..."), {},
                           QStringLiteral("Setup the printer"));
+    FileExportPdf =
+        item(FileMenu, "FileExportPdf", QStringLiteral("E&xport as PDF..."),
+             QKeySequence(Qt::CTRL | Qt::Key_E), QStringLiteral("Save the envelopes as a PDF file"));
     N1 = separator(FileMenu, "N1");
     FileExit = item(FileMenu, "FileExit", QStringLiteral("E&xit"), QKeySequence(Qt::ALT | Qt::Key_F4));
     FileOldFileBreak = separator(FileMenu, "FileOldFileBreak");
@@ -528,6 +531,7 @@ void TFormStampMain::WireHandlers()
     click(FilePrintEnvelope, &F::FilePrintEnvelopeClick);
     click(FilePrintTest, &F::FilePrintTestClick);
     click(FilePrintSetup, &F::FilePrintSetupClick);
+    click(FileExportPdf, &F::FileExportPdfClick);
     click(FileExit, &F::FileExitClick);
     click(EditCut, &F::EditCutClick);
     click(EditCopy, &F::EditCopyClick);
@@ -617,9 +621,8 @@ void TFormStampMain::AssignHelpContexts()
     };
     set(Topic::MainWindow, {this, MemoReturnAddress, MemoAddress, ComboBoxEnvelopeSize, ComboBoxReturnAddress,
                             PopupMenuAddress, M_UpdateGraphic});
-    set(Topic::FileMenu, {FileMenu, FileNew, FileOpen, FileSave, FileSaveAs, FileClose, FilePrintEnvelope,
-                          FilePrintTest, FilePrintSetup, FileExit});
-    set(Topic::FileMenu, {FileImportAddresses});
+    set(Topic::FileMenu, {FileMenu, FileNew, FileOpen, FileImportAddresses, FileSave, FileSaveAs, FileClose,
+                          FilePrintEnvelope, FilePrintTest, FilePrintSetup, FileExportPdf, FileExit});
     set(Topic::EditMenu, {EditMenu, EditCut, EditCopy, EditPaste, EditDelete, EditClear, EditSelectAll, M_Cut,
                           M_Copy, M_Paste, M_Delete});
     set(Topic::OptionsMenu,

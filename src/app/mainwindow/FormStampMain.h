@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -32,7 +33,7 @@ class TDlgAbout;
 class TDlgEnvelopeSizes;
 class TDlgReturnAddresses;
 class TFormPrintStatus;
-struct EnvelopePage;
+struct EnvelopeDesign;
 
 enum TActiveAddress : unsigned char { aaReturn = 0, aaDestination = 1, aaNone = 2 };
 
@@ -93,8 +94,9 @@ public:
     // The envelopes of the address box, or of its selection, as the print
     // commands take them (State().PrintEnvelopes).
     void CollectPrintLines(bool SelectionOnly);
-    // One envelope's page as the printer lays it out now: size, graphic, fonts, lines.
-    EnvelopePage CurrentEnvelopePage(const QStringList &lines);
+    // What every page of a job shares as the window shows it now: envelope
+    // size, graphic, return address, fonts and options.
+    EnvelopeDesign CurrentEnvelopeDesign();
 
 signals:
     // The window has closed for good; the program's loop ends.
@@ -219,7 +221,11 @@ private:
     void FilePrintEnvelopeClick(QObject *Sender);
     void FilePrintTestClick(QObject *Sender);
     void SpeedButtonPrintClick(QObject *Sender);
-    void PrintEnvelopes(int Copies, int First, int Last);
+    // Writes the envelopes of the address box to a PDF file the user names.
+    void FileExportPdfClick(QObject *Sender);
+    // Prints the chosen envelopes (numbers from 1, in printing order), each
+    // Copies times; with none chosen it says there is nothing to print.
+    void PrintEnvelopes(int Copies, const std::vector<int> &Envelopes);
     void LoadPrinterSettings();
     void SavePrinterSettings();
 
@@ -304,7 +310,8 @@ private:
     QMenu *FileMenu = nullptr;
     QAction *FileNew = nullptr, *FileOpen = nullptr, *FileSave = nullptr, *FileSaveAs = nullptr,
             *FileClose = nullptr, *N8 = nullptr, *FilePrintEnvelope = nullptr, *FilePrintTest = nullptr,
-            *FilePrintSetup = nullptr, *N1 = nullptr, *FileExit = nullptr, *FileOldFileBreak = nullptr;
+            *FilePrintSetup = nullptr, *FileExportPdf = nullptr, *N1 = nullptr, *FileExit = nullptr,
+            *FileOldFileBreak = nullptr;
     QAction *FileImportAddresses = nullptr;
     QMenu *EditMenu = nullptr;
     QAction *EditCut = nullptr, *EditCopy = nullptr, *EditPaste = nullptr, *EditDelete = nullptr,
@@ -334,6 +341,8 @@ private:
     QFileDialog *SaveFileDialog = nullptr;
     QFileDialog *SelectBitmapDialog = nullptr;
     QFileDialog *ImportFileDialog = nullptr;
+    // The PDF export's dialog; made at its first use.
+    QFileDialog *ExportPdfDialog = nullptr;
     // The font dialog of both address fonts; made at its first use.
     AddressFontDialog *FontDialog = nullptr;
 

@@ -134,6 +134,7 @@ void TFormStampMain::UpdateMenu(QObject *)
     FilePrintEnvelope->setEnabled(hasText);
     FilePrintTest->setEnabled(FilePrintEnvelope->isEnabled());
     SpeedButtonPrint->setEnabled(FilePrintEnvelope->isEnabled());
+    FileExportPdf->setEnabled(FilePrintEnvelope->isEnabled());
 
     const bool isDest = m_state.ActiveAddress == aaDestination;
     const QMimeData *clip = QGuiApplication::clipboard()->mimeData();

@@ -1,10 +1,11 @@
 #include "app/controls/Controls.h"
-#include "app/controls/Paper.h"
+#include "platform/PaperPalette.h"
 #include "app/dialogs/FontDialog.h"
 #include "app/mainwindow/FormStampMain.h"
 #include "app/prompt/Prompt.h"
 #include "app/controls/Scale.h"
 #include "platform/FontFaces.h"
+#include "print/page/AddressFont.h"
 #include "settings/ProgramSettings.h"
 
 #include <QApplication>
@@ -20,47 +21,12 @@ namespace zentrope {
 
 namespace {
 
-// A stored colour with the top bit set names a system colour by its index
-// (window text, button text, ...); anything else is red in the lowest byte.
-// System colours are those of the envelope's paper: window text is black on a
-// dark desktop too.
-QColor colorOf(int32_t color)
-{
-    if (color >= 0)
-        return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-    const QPalette p = PaperPalette(QApplication::palette());
-    switch (color & 0xFF) {
-    case 5:
-        return p.color(QPalette::Base); // window background
-    case 9:
-        return p.color(QPalette::HighlightedText); // caption text
-    case 13:
-        return p.color(QPalette::Highlight); // selection
-    case 14:
-        return p.color(QPalette::HighlightedText); // selected text
-    case 15:
-        return p.color(QPalette::Button); // button face
-    case 16:
-        return p.color(QPalette::Dark); // button shadow
-    case 17:
-        return p.color(QPalette::Disabled, QPalette::Text); // grey text
-    case 18:
-        return p.color(QPalette::ButtonText); // button text
-    case 23:
-        return p.color(QPalette::ToolTipText); // hint text
-    case 24:
-        return p.color(QPalette::ToolTipBase); // hint background
-    default:
-        return p.color(QPalette::Text); // window text and the rest
-    }
-}
-
 const char *const kColorNumber = "fontColorNumber";
 
 void setTextColor(MemoControl *memo, int32_t number)
 {
     QPalette p = memo->palette();
-    const QColor c = colorOf(number);
+    const QColor c = AddressFontColor(number);
     // Both groups, so the text keeps its colour when the box loses the focus.
     p.setColor(QPalette::Active, QPalette::Text, c);
     p.setColor(QPalette::Inactive, QPalette::Text, c);
@@ -87,7 +53,7 @@ FontDescription TFormStampMain::AddressFont(MemoControl *memo) const
     // The colour number the box was given survives when it is still the one shown,
     // so a system colour is written back as the system colour.
     const QVariant stored = memo->property(kColorNumber);
-    if (stored.isValid() && colorOf(stored.toInt()) == c)
+    if (stored.isValid() && AddressFontColor(stored.toInt()) == c)
         d.Color = stored.toInt();
     d.Bold = f.bold();
     d.Italic = f.italic();
@@ -98,14 +64,8 @@ FontDescription TFormStampMain::AddressFont(MemoControl *memo) const
 
 void TFormStampMain::SetAddressFont(MemoControl *memo, const FontDescription &d)
 {
-    QFont f(d.Name);
     // The point size holds at the screen's design resolution, as the height says.
-    f.setPointSize(std::max(1, d.Size));
-    f.setBold(d.Bold);
-    f.setItalic(d.Italic);
-    f.setUnderline(d.Underline);
-    f.setStrikeOut(d.StrikeOut);
-    memo->setFont(f);
+    memo->setFont(AddressFontOf(d));
     setTextColor(memo, d.Color);
     ScheduleFitCheck();
 }

@@ -2,16 +2,26 @@
 
 #include "app/controls/Controls.h"
 #include "app/dialogs/FormPrintStatus.h"
+#include "app/help/HelpContext.h"
 #include "app/prompt/Prompt.h"
 #include "app/controls/Scale.h"
 #include "core/Error.h"
 #include "document/AddressLines.h"
+#include "platform/Topics.h"
+#include "print/EnvelopeJob.h"
+#include "print/PrintChoices.h"
 #include "print/PrinterDevice.h"
-#include "print/page/EnvelopePage.h"
+#include "print/PrinterSettings.h"
+#include "print/page/EnvelopeDesign.h"
+#include "settings/ProgramSettings.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QToolButton>
@@ -22,7 +32,6 @@ namespace zentrope {
 // Printing envelopes.
 
 namespace {
-const QString kDocumentTitle = QStringLiteral("Zentrope Envelope");
 
 // An address box's font as the printer takes it: size in points (a pixel-sized
 // font is converted at the screen's resolution) and its text colour.
@@ -36,24 +45,48 @@ PageFont pageFont(const MemoControl *memo)
     return f;
 }
 
+// Every envelope of a list, in order.
+std::vector<int> allEnvelopes(int count)
+{
+    return JobPlan::All(count).Envelopes;
+}
+
+// With a single envelope there is no page to choose, but Qt's dialog offers
+// its page choices again as it appears (and when another printer is picked)
+// wherever CUPS can filter pages; this keeps them disabled.
+class PageChoiceLock : public QObject {
+public:
+    explicit PageChoiceLock(QObject *dialog) : QObject(dialog) { dialog->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override
+    {
+        if (e->type() == QEvent::Show && watched == parent()) {
+            for (const char *name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"}) {
+                if (auto *w = parent()->findChild<QWidget *>(QLatin1String(name))) {
+                    w->setEnabled(false);
+                    w->installEventFilter(this);
+                }
+            }
+        } else if (e->type() == QEvent::EnabledChange && watched != parent()) {
+            if (auto *w = qobject_cast<QWidget *>(watched); w && w->isEnabled())
+                w->setEnabled(false);
+        }
+        return QObject::eventFilter(watched, e);
+    }
+};
+
 // The print commands, the cursor and the progress window come back however
-// the job ends; an error of the printing layer also drops its open document.
+// the job ends.
 class JobState {
 public:
-    JobState(TPrinterDevice &printer, TFormPrintStatus &status, std::initializer_list<QObject *> commands)
-        : m_printer(printer), m_status(status), m_commands(commands)
+    JobState(TFormPrintStatus &status, std::initializer_list<QObject *> commands)
+        : m_status(status), m_commands(commands)
     {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     }
     ~JobState()
     {
-        if (!m_finished && m_printer.Printing()) {
-            try {
-                m_printer.Abort();
-            } catch (...) {
-                // The job is already failing; its own error is the one shown.
-            }
-        }
         setCommands(true);
         m_status.hide();
         m_status.setWindowModality(Qt::NonModal);
@@ -71,13 +104,19 @@ public:
                 a->setEnabled(on);
         }
     }
-    void finished() { m_finished = true; }
 
 private:
-    TPrinterDevice &m_printer;
     TFormPrintStatus &m_status;
     std::vector<QObject *> m_commands;
-    bool m_finished = false;
+};
+
+// The hourglass while a file is written.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
 };
 
 } // namespace
@@ -108,29 +147,29 @@ void TFormStampMain::FilePrintEnvelopeClick(QObject *)
         printer.setFromTo(1, envelopeCount);
     } else {
         printer.setFromTo(0, 0);
+        new PageChoiceLock(&dialog);
     }
     if (Prompt::exec(dialog) != QDialog::Accepted)
         return;
 
-    // The program makes its own copies and picks its own envelopes; the
-    // printer must not repeat or filter the pages again.
+    // The program makes its own copies and picks its own envelopes (every
+    // page list the dialog allows, "1,3" included); the printer must not
+    // repeat or filter the pages again.
     const int copies = std::max(1, printer.copyCount());
     const QPrinter::PrintRange range = printer.printRange();
-    const int from = printer.fromPage(), to = printer.toPage();
-    printer.setCopyCount(1);
-    printer.setPrintRange(QPrinter::AllPages);
-    printer.setFromTo(0, 0);
+    const QPageRanges pages = printer.pageRanges();
+    ClearPrinterChoices(printer);
 
     switch (range) {
     case QPrinter::Selection:
         CollectPrintLines(true);
-        PrintEnvelopes(copies, 1, m_state.PrintEnvelopes.EnvelopeCount());
+        PrintEnvelopes(copies, allEnvelopes(m_state.PrintEnvelopes.EnvelopeCount()));
         break;
     case QPrinter::PageRange:
-        PrintEnvelopes(copies, std::max(1, from), std::min(envelopeCount, to));
+        PrintEnvelopes(copies, EnvelopesInRanges(pages, envelopeCount));
         break;
     default:
-        PrintEnvelopes(copies, 1, envelopeCount);
+        PrintEnvelopes(copies, allEnvelopes(envelopeCount));
         break;
     }
 }
@@ -154,7 +193,7 @@ void TFormStampMain::SpeedButtonPrintClick(QObject *)
         Prompt::message(this, Prompt::Kind::Warning, NoPrinterMessage());
         return;
     }
-    PrintEnvelopes(1, 1, m_state.PrintEnvelopes.EnvelopeCount());
+    PrintEnvelopes(1, allEnvelopes(m_state.PrintEnvelopes.EnvelopeCount()));
 }
 
 void TFormStampMain::CollectPrintLines(bool SelectionOnly)
@@ -171,16 +210,23 @@ void TFormStampMain::CollectPrintLines(bool SelectionOnly)
     m_state.PrintEnvelopes = SplitEnvelopes(text);
 }
 
-void TFormStampMain::PrintEnvelopes(int Copies, int First, int Last)
+void TFormStampMain::PrintEnvelopes(int Copies, const std::vector<int> &Envelopes)
 {
+    if (Envelopes.empty()) {
+        // Qt cannot end a document without a page: it would send a blank
+        // one and waste an envelope.
+        Prompt::message(this, Prompt::Kind::Information, NoAddressMessage(), Prompt::Ok, Topic::FileMenu);
+        SavePrinterSettings();
+        return;
+    }
     {
         // Shown application-modal: Cancel works, and nothing can change the
         // window under the job.
         TFormPrintStatus &status = *m_dialogs.PrintStatus;
-        JobState job(Printer(), status, {ImageStamp, SpeedButtonPrint, FilePrintEnvelope, FilePrintTest});
+        JobState job(status, {ImageStamp, SpeedButtonPrint, FilePrintEnvelope, FilePrintTest});
 
-        status.SetCopyText(1, First);
-        status.Start(std::max(0, (Last - First + 1) * Copies));
+        status.SetCopyText(1, Envelopes.front());
+        status.Start(static_cast<int>(Envelopes.size()) * Copies);
 
         job.setCommands(false);
         ShowReturnAddress();
@@ -188,68 +234,83 @@ void TFormStampMain::PrintEnvelopes(int Copies, int First, int Last)
         // enable the print commands again for the length of the job.
         job.setCommands(false);
 
-        const EnvelopeList &envelopes = m_state.PrintEnvelopes;
-        TPrinterDevice &printer = Printer();
-        printer.SetTitle(kDocumentTitle);
-        printer.BeginDoc();
-        bool firstPage = true;
-        for (int e = First; e <= Last; ++e) {
-            if (e < 1 || e > envelopes.EnvelopeCount())
-                continue;
-            const QStringList envelope = envelopes.Envelope(e);
-            for (int c = 1; c <= Copies; ++c) {
-                if (!status.ContinuePrinting)
-                    continue;
-                status.SetCopyText(c, e);
-                if (!firstPage)
-                    printer.NewPage();
-                firstPage = false;
-                PaintEnvelopePage(printer.Canvas(), CurrentEnvelopePage(envelope));
-                status.SetProgress(status.Progress() + 1);
-                emit PagePrinted(e, c);
-            }
-        }
-        printer.EndDoc();
-        job.finished();
+        JobMonitor monitor;
+        monitor.Continue = [&status] { return status.ContinuePrinting; };
+        monitor.PageStarting = [&status](int envelope, int copy) { status.SetCopyText(copy, envelope); };
+        monitor.PageDone = [this, &status](int envelope, int copy) {
+            status.SetProgress(status.Progress() + 1);
+            emit PagePrinted(envelope, copy);
+        };
+        // The envelope size and everything else are read anew for every page.
+        PrintEnvelopeJob(
+            Printer(), m_state.PrintEnvelopes, JobPlan{Envelopes, Copies},
+            [this](const QStringList &lines) { return MakeEnvelopePage(CurrentEnvelopeDesign(), lines); },
+            monitor);
     }
     // The window is restored (~JobState) before the settings are written.
     SavePrinterSettings();
 }
 
-EnvelopePage TFormStampMain::CurrentEnvelopePage(const QStringList &lines)
+EnvelopeDesign TFormStampMain::CurrentEnvelopeDesign()
 {
-    TPrinterDevice &printer = Printer();
-    EnvelopePage page;
-    page.DpiX = printer.DpiX();
-    page.DpiY = printer.DpiY();
-    page.Landscape = printer.Landscape();
-
+    EnvelopeDesign design;
     const EnvelopeSize *size = m_session.EnvelopeSizes.At(ComboBoxEnvelopeSize->currentIndex());
     if (!size || !size->Dimension)
         throw ZentropeError(QStringLiteral("No envelope size is chosen."));
-    page.SizeName = size->Name;
-    page.Dimension = *size->Dimension;
-    page.PrintableWidthMM = printer.WidthMM();
-    page.PrintableHeightMM = printer.HeightMM();
+    design.SizeName = size->Name;
+    design.Dimension = *size->Dimension;
+    design.TestPrint = m_state.TestPrint;
+    if (Corner().GraphicLoaded)
+        design.Picture = Corner().GraphicPicture;
+    design.GraphicX = m_session.EnvelopeSizes.FGraphicX;
+    design.GraphicY = m_session.EnvelopeSizes.FGraphicY;
+    design.ReturnFont = pageFont(MemoReturnAddress);
+    design.ReturnLines = MemoLines(MemoReturnAddress->text());
+    design.AddressFont = pageFont(MemoAddress);
+    design.PrintBarCode = m_state.PrintBarCode;
+    return design;
+}
 
-    page.TestPrint = m_state.TestPrint;
-    page.GraphicLoaded = Corner().GraphicLoaded && !Corner().GraphicPicture.isNull();
-    if (page.GraphicLoaded) {
-        // A metafile plays as vectors at the printer's resolution.
-        page.GraphicPixels = Corner().GraphicPicture.naturalSize();
-        page.Graphic = [graphic = Corner().GraphicPicture](QPainter &p, const QRect &r) {
-            graphic.paint(p, r);
-        };
+void TFormStampMain::FileExportPdfClick(QObject *)
+{
+    CollectPrintLines(false);
+    const int envelopeCount = m_state.PrintEnvelopes.EnvelopeCount();
+    if (envelopeCount == 0) {
+        Prompt::message(this, Prompt::Kind::Information, NoAddressMessage(), Prompt::Ok, Topic::FileMenu);
+        return;
     }
-    page.GraphicX = m_session.EnvelopeSizes.FGraphicX;
-    page.GraphicY = m_session.EnvelopeSizes.FGraphicY;
+    if (!ExportPdfDialog) {
+        ExportPdfDialog = new QFileDialog(this);
+        ExportPdfDialog->setObjectName(QStringLiteral("ExportPdfDialog"));
+        ExportPdfDialog->setOption(QFileDialog::DontUseNativeDialog);
+        ExportPdfDialog->setAcceptMode(QFileDialog::AcceptSave);
+        ExportPdfDialog->setFileMode(QFileDialog::AnyFile);
+        ExportPdfDialog->setDefaultSuffix(QStringLiteral("pdf"));
+        ExportPdfDialog->setNameFilters(
+            {QStringLiteral("PDF files (*.pdf *.PDF)"), QStringLiteral("All files (*)")});
+        ExportPdfDialog->setWindowTitle(QStringLiteral("Export as PDF"));
+        SetHelpContext(ExportPdfDialog, Topic::Scripts);
+    }
+    // The folder of the last export, else the address file's, else home.
+    QString folder = Options().PdfFolder();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = m_state.AddressFileName.isEmpty() ? QDir::homePath()
+                                                   : QFileInfo(m_state.AddressFileName).absolutePath();
+    const QString name = m_state.AddressFileName.isEmpty()
+                             ? QStringLiteral("Envelopes.pdf")
+                             : QFileInfo(m_state.AddressFileName).completeBaseName() + QStringLiteral(".pdf");
+    ExportPdfDialog->setDirectory(folder);
+    ExportPdfDialog->selectFile(name);
+    if (Prompt::exec(*ExportPdfDialog) != QDialog::Accepted || ExportPdfDialog->selectedFiles().isEmpty())
+        return;
+    const QString fileName = ExportPdfDialog->selectedFiles().constFirst();
+    Options().SetPdfFolder(QFileInfo(fileName).absolutePath());
 
-    page.ReturnFont = pageFont(MemoReturnAddress);
-    page.ReturnLines = MemoLines(MemoReturnAddress->text());
-    page.AddressFont = pageFont(MemoAddress);
-    page.AddressLines = lines;
-    page.PrintBarCode = m_state.PrintBarCode;
-    return page;
+    const WaitCursor wait;
+    WriteEnvelopePdf(
+        fileName, m_state.PrintEnvelopes, JobPlan::All(envelopeCount),
+        [this](const QStringList &lines) { return MakeEnvelopePage(CurrentEnvelopeDesign(), lines); },
+        StoredPaper(Settings()));
 }
 
 } // namespace zentrope

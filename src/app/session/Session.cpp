@@ -10,6 +10,8 @@
 #include "app/prompt/Guard.h"
 #include "app/help/HelpDesk.h"
 #include "app/prompt/Prompt.h"
+#include "batch/ScriptCommand.h"
+#include "batch/ScriptRun.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -159,6 +161,9 @@ TFormPrintStatus *ZentropeSession::PrintStatusWindow() const
 
 int RunZentrope(int argc, char **argv)
 {
+    // A first argument beginning with "--" runs a script, without any window.
+    if (IsScriptCommandLine(argc, argv))
+        return RunScript(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zentrope"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/zentrope/icons/zentrope.svg")));

@@ -1,4 +1,4 @@
-#include "app/controls/Paper.h"
+#include "platform/PaperPalette.h"
 
 #include "platform/Contrast.h"
 

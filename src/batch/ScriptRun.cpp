@@ -1,0 +1,245 @@
+#include "batch/ScriptRun.h"
+
+#include "batch/ScriptCommand.h"
+#include "batch/ScriptFailure.h"
+#include "document/AddressFile.h"
+#include "document/AddressLines.h"
+#include "envelope/EnvelopeSizeCatalog.h"
+#include "envelope/ReturnAddressCatalog.h"
+#include "print/EnvelopeJob.h"
+#include "print/PrintChoices.h"
+#include "print/PrinterDevice.h"
+#include "print/PrinterSettings.h"
+#include "print/page/AddressFont.h"
+#include "print/page/EnvelopeDesign.h"
+#include "settings/ProgramSettings.h"
+#include "settings/QevIniFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <cstdio>
+
+namespace zentrope {
+
+namespace {
+
+// Standard error is for the one line that tells a failure: Qt's own notes
+// (a missing runtime folder and the like) stay out of it.
+void writeLine(FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+void quietQt(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        writeLine(stderr, QStringLiteral("zentrope: %1\n").arg(message));
+}
+
+// "<where>: <problem>", unless the problem names the file already.
+QString about(const QString &where, const QString &problem)
+{
+    return problem.contains(where) ? problem : QStringLiteral("%1: %2").arg(where, problem);
+}
+
+// The address text of a file or of standard input, read as address files are.
+EnvelopeList readEnvelopes(const QString &input)
+{
+    const bool standardInput = input == QLatin1String("-");
+    const QString where = standardInput ? QStringLiteral("standard input") : input;
+    AddressText text;
+    try {
+        if (standardInput) {
+            QFile in;
+            if (!in.open(stdin, QIODevice::ReadOnly))
+                throw ZentropeError(QStringLiteral("Cannot read standard input."));
+            // One byte more than fits tells a text that is too long.
+            text = DecodeAddressText(in.read(AddressFileCapacity + 1));
+        } else {
+            if (!AddressFileExists(input))
+                throw ZentropeError(QStringLiteral("Cannot find file \"%1\".").arg(input));
+            text = ReadAddressFile(input);
+        }
+    } catch (const ZentropeError &e) {
+        throw ScriptFailure(ScriptBadInput, about(where, e.message()));
+    }
+    EnvelopeList envelopes = SplitEnvelopes(text.Text);
+    if (envelopes.EnvelopeCount() == 0)
+        throw ScriptFailure(ScriptBadInput, about(where, NoAddressMessage()));
+    return envelopes;
+}
+
+// The entry of a catalog whose name matches, ignoring case; the first in
+// catalog order when two do.
+template <typename Entries, typename Name>
+int findByName(const Entries &entries, const QString &wanted, Name name)
+{
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (name(entries[i]).compare(wanted, Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
+// The design the main window would start with from these settings, with the
+// command's choices over it. Only reads.
+EnvelopeDesign readDesign(TQevIniFile &ini, const ScriptCommand &command)
+{
+    EnvelopeDesign design;
+    const ProgramSettings options(ini);
+
+    TEnvelopeSizeCatalog sizes;
+    int size = sizes.Load(ini);
+    if (command.Size) {
+        size = findByName(sizes.Entries(), *command.Size, [](const EnvelopeSize &e) { return e.Name; });
+        if (size < 0)
+            throw ScriptFailure(
+                ScriptBadUsage,
+                QStringLiteral("--size: no envelope size \"%1\" in %2.").arg(*command.Size, ini.FileName()));
+    }
+    const EnvelopeSize *chosen = sizes.At(size);
+    if (!chosen || !chosen->Dimension)
+        throw ScriptFailure(ScriptBadUsage,
+                            QStringLiteral("No envelope size is chosen in %1.").arg(ini.FileName()));
+    design.SizeName = chosen->Name;
+    design.Dimension = *chosen->Dimension;
+    design.GraphicX = sizes.FGraphicX;
+    design.GraphicY = sizes.FGraphicY;
+
+    TReturnAddressCatalog returns;
+    int ret = returns.Load(ini);
+    if (command.ReturnAddress) {
+        ret = command.ReturnAddress->isEmpty()
+                  ? -1
+                  : findByName(returns.Entries(), *command.ReturnAddress,
+                               [](const ReturnAddress &a) { return a.Description; });
+        if (ret < 0 && !command.ReturnAddress->isEmpty())
+            throw ScriptFailure(ScriptBadUsage,
+                                QStringLiteral("--return-address: no return address \"%1\" in %2.")
+                                    .arg(*command.ReturnAddress, ini.FileName()));
+    }
+    if (const ReturnAddress *a = returns.At(ret))
+        design.ReturnLines = MemoLines(a->Lines.join(QLatin1Char('\n')));
+
+    for (const bool returnAddress : {true, false}) {
+        FontDescription font;
+        options.ReadAddressFont(returnAddress, font);
+        (returnAddress ? design.ReturnFont : design.AddressFont) = AddressPageFont(font);
+    }
+
+    // As at the window's start: a graphic that cannot be read is left out.
+    const QString graphic = options.GraphicFile();
+    if (!graphic.isEmpty()) {
+        const Graphic::Kind kind = Graphic::kindOf(Graphic::extensionOf(graphic));
+        try {
+            design.Picture = Graphic::load(graphic, kind);
+        } catch (const ZentropeError &e) {
+            writeLine(stderr, QStringLiteral("zentrope: warning: %1: %2\n").arg(graphic, e.message()));
+        }
+    }
+    design.PrintBarCode = options.PrintBarCode() && !command.NoBarCode;
+    return design;
+}
+
+void writePdf(const ScriptCommand &command, const TQevIniFile &ini, const EnvelopeList &envelopes,
+              const EnvelopeDesign &design)
+{
+    try {
+        WriteEnvelopePdf(
+            command.PdfFile, envelopes, JobPlan::All(envelopes.EnvelopeCount()),
+            [&design](const QStringList &lines) { return MakeEnvelopePage(design, lines); },
+            StoredPaper(ini));
+    } catch (const ZentropeError &e) {
+        throw ScriptFailure(ScriptOutputFailed, about(command.PdfFile, e.message()));
+    }
+}
+
+void print(const ScriptCommand &command, const TQevIniFile &ini, const EnvelopeList &envelopes,
+           const EnvelopeDesign &design)
+{
+    JobPlan plan = JobPlan::All(envelopes.EnvelopeCount(), command.Copies);
+    if (!command.Pages.isEmpty()) {
+        plan.Envelopes = EnvelopesInRanges(command.Pages, envelopes.EnvelopeCount());
+        if (plan.Envelopes.empty())
+            throw ScriptFailure(ScriptBadUsage, QStringLiteral("--pages %1: the addresses make %2 envelopes.")
+                                                    .arg(command.Pages.toString())
+                                                    .arg(envelopes.EnvelopeCount()));
+    }
+    try {
+        if (!TPrinterDevice::PrintersInstalled())
+            throw ZentropeError(NoPrinterMessage());
+        TPrinterDevice printer;
+        LoadPrinterSettings(printer, ini);
+        if (!command.Printer.isEmpty()) {
+            const int index = int(printer.Printers().indexOf(command.Printer));
+            if (index < 0)
+                throw ZentropeError(QStringLiteral("There is no printer \"%1\".").arg(command.Printer));
+            printer.SetPrinterIndex(index);
+        }
+        // As after the print dialog: the program makes the copies and picks the envelopes.
+        ClearPrinterChoices(printer.QtPrinter());
+        PrintEnvelopeJob(printer, envelopes, plan,
+                         [&design](const QStringList &lines) { return MakeEnvelopePage(design, lines); });
+    } catch (const ZentropeError &e) {
+        throw ScriptFailure(ScriptOutputFailed, e.message());
+    }
+}
+
+int run(const ScriptCommand &command)
+{
+    switch (command.Do) {
+    case ScriptCommand::Action::Help:
+    case ScriptCommand::Action::Version:
+        writeLine(stdout, command.Text);
+        return ScriptDone;
+    case ScriptCommand::Action::Pdf:
+    case ScriptCommand::Action::Print:
+        break;
+    }
+    QString settings = command.SettingsFile;
+    if (settings.isEmpty()) {
+        settings = SettingsFilePath(QFileInfo(QCoreApplication::applicationFilePath()).absolutePath());
+    } else if (!QFileInfo::exists(settings) || QFileInfo(settings).isDir()) {
+        throw ScriptFailure(ScriptBadInput, QStringLiteral("Cannot find file \"%1\".").arg(settings));
+    }
+    TQevIniFile ini(QFileInfo(settings).absoluteFilePath());
+    const EnvelopeList envelopes = readEnvelopes(command.Input);
+    const EnvelopeDesign design = readDesign(ini, command);
+    if (command.Do == ScriptCommand::Action::Pdf)
+        writePdf(command, ini, envelopes, design);
+    else
+        print(command, ini, envelopes, design);
+    return ScriptDone;
+}
+
+} // namespace
+
+int RunScript(int argc, char **argv)
+{
+    // Exactly as argv has them: neither the empty-argument rule of the
+    // ordinary command line nor Qt's own options (-platform, -reverse, ...).
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    qInstallMessageHandler(quietQt);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int appArgc = 1;
+    char *appArgv[] = {argv[0], nullptr};
+    QGuiApplication app(appArgc, appArgv);
+    QGuiApplication::setApplicationName(QStringLiteral("zentrope"));
+
+    try {
+        return run(ParseScriptCommand(arguments));
+    } catch (const ScriptFailure &e) {
+        writeLine(stderr, QStringLiteral("zentrope: %1\n").arg(e.message()));
+        return e.status();
+    } catch (const std::exception &e) {
+        writeLine(stderr, QStringLiteral("zentrope: %1\n").arg(QString::fromStdString(e.what())));
+        return ScriptOutputFailed;
+    }
+}
+
+} // namespace zentrope

@@ -1,0 +1,174 @@
+#include "print/EnvelopeJob.h"
+
+#include "core/Error.h"
+#include "envelope/EnvelopeSizeCatalog.h"
+#include "print/PrintChoices.h"
+#include "print/PrinterDevice.h"
+
+#include <QDir>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <algorithm>
+
+namespace zentrope {
+
+namespace {
+
+// The plan's envelopes that the list has.
+std::vector<int> listed(const JobPlan &plan, const EnvelopeList &envelopes)
+{
+    std::vector<int> kept;
+    for (const int e : plan.Envelopes)
+        if (e >= 1 && e <= envelopes.EnvelopeCount())
+            kept.push_back(e);
+    return kept;
+}
+
+// Walks the plan, copy by copy as the monitor allows; paint lays out one page
+// (told whether it is the document's first). Returns the pages produced.
+template <typename Paint>
+int walk(const std::vector<int> &chosen, int copies, const EnvelopeList &envelopes, const JobMonitor &monitor,
+         Paint paint)
+{
+    int pages = 0;
+    for (const int e : chosen) {
+        const QStringList lines = envelopes.Envelope(e);
+        for (int c = 1; c <= copies; ++c) {
+            if (monitor.Continue && !monitor.Continue())
+                continue;
+            if (monitor.PageStarting)
+                monitor.PageStarting(e, c);
+            paint(lines, pages == 0);
+            ++pages;
+            if (monitor.PageDone)
+                monitor.PageDone(e, c);
+        }
+    }
+    return pages;
+}
+
+QString cannotCreate(const QString &fileName)
+{
+    return QStringLiteral("Cannot create file %1.").arg(QDir::toNativeSeparators(fileName));
+}
+
+// The envelope as a PDF page has it: from the page's corner, without the
+// indent; "Printer Setup" is the whole paper. Returns its size in inches.
+QSizeF placeOnPaper(EnvelopePage &page, const QPageLayout &printerPaper)
+{
+    TEnvelopeDimension &dim = page.Dimension;
+    if (EnvelopeSize::IsPrinterSetupName(page.SizeName)) {
+        const QSizeF paper = printerPaper.fullRect(QPageLayout::Inch).size();
+        dim.Width = paper.width();
+        dim.Height = paper.height();
+        // Resolved here: the painter takes the record as it is.
+        page.SizeName.clear();
+    }
+    dim.Indent = 0;
+    if (!(dim.Width > 0 && dim.Height > 0))
+        throw ZentropeError(QStringLiteral("The envelope size has no width or height."));
+    return {dim.Width, dim.Height};
+}
+
+// A page of exactly width x height inches, landscape when it is wider than tall.
+QPageLayout envelopeLayout(const QSizeF &inches)
+{
+    const double w = inches.width(), h = inches.height();
+    const QPageSize size(QSizeF(std::min(w, h), std::max(w, h)), QPageSize::Inch, QString(),
+                         QPageSize::ExactMatch);
+    return QPageLayout(size, w > h ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
+}
+
+} // namespace
+
+JobPlan JobPlan::All(int envelopeCount, int copies)
+{
+    JobPlan plan;
+    for (int e = 1; e <= envelopeCount; ++e)
+        plan.Envelopes.push_back(e);
+    plan.Copies = copies;
+    return plan;
+}
+
+QString EnvelopeDocumentTitle()
+{
+    return QStringLiteral("Zentrope Envelope");
+}
+
+int PrintEnvelopeJob(TPrinterDevice &printer, const EnvelopeList &envelopes, const JobPlan &plan,
+                     const PageSource &source, const JobMonitor &monitor)
+{
+    const std::vector<int> chosen = listed(plan, envelopes);
+    if (chosen.empty() || plan.Copies < 1)
+        throw ZentropeError(NoAddressMessage());
+    printer.SetTitle(EnvelopeDocumentTitle());
+    printer.BeginDoc();
+    int pages = 0;
+    try {
+        pages = walk(chosen, plan.Copies, envelopes, monitor, [&](const QStringList &lines, bool first) {
+            if (!first)
+                printer.NewPage();
+            EnvelopePage page = source(lines);
+            page.DpiX = printer.DpiX();
+            page.DpiY = printer.DpiY();
+            page.Landscape = printer.Landscape();
+            page.PrintableWidthMM = printer.WidthMM();
+            page.PrintableHeightMM = printer.HeightMM();
+            PaintEnvelopePage(printer.Canvas(), page);
+        });
+    } catch (...) {
+        try {
+            printer.Abort();
+        } catch (...) {
+            // The job is already failing; its own error is the one to tell.
+        }
+        throw;
+    }
+    if (pages == 0) {
+        // Cancelled before the first page: ending the document would still
+        // send a blank page.
+        printer.Abort();
+        return 0;
+    }
+    printer.EndDoc();
+    return pages;
+}
+
+int WriteEnvelopePdf(const QString &fileName, const EnvelopeList &envelopes, const JobPlan &plan,
+                     const PageSource &source, const QPageLayout &printerPaper, const JobMonitor &monitor)
+{
+    const std::vector<int> chosen = listed(plan, envelopes);
+    if (chosen.empty() || plan.Copies < 1)
+        throw ZentropeError(NoAddressMessage());
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw ZentropeError(cannotCreate(fileName));
+    QPdfWriter writer(&file);
+    writer.setTitle(EnvelopeDocumentTitle());
+    writer.setCreator(QStringLiteral("Zentrope"));
+    writer.setResolution(PdfResolution);
+    QPainter painter;
+    const int pages =
+        walk(chosen, plan.Copies, envelopes, monitor, [&](const QStringList &lines, bool first) {
+            EnvelopePage page = source(lines);
+            writer.setPageLayout(envelopeLayout(placeOnPaper(page, printerPaper)));
+            if (first) {
+                if (!painter.begin(&writer))
+                    throw ZentropeError(cannotCreate(fileName));
+            } else if (!writer.newPage()) {
+                throw ZentropeError(QStringLiteral("Stream write error."));
+            }
+            page.DpiX = page.DpiY = PdfResolution;
+            page.Landscape = false;
+            PaintEnvelopePage(painter, page);
+        });
+    if (pages == 0)
+        return 0; // cancelled before the first page: no file
+    if (!painter.end() || !file.commit())
+        throw ZentropeError(QStringLiteral("Stream write error."));
+    return pages;
+}
+
+} // namespace zentrope

@@ -1,0 +1,70 @@
+#include "AppFixture.h"
+
+#include "app/controls/Controls.h"
+#include "support/PdfProbe.h"
+
+#include <QComboBox>
+#include <QMenu>
+
+using namespace zentrope;
+using namespace zentrope::test;
+
+using ExportPdfTest = AppFixture;
+
+TEST_F(ExportPdfTest, OnePagePerEnvelopeOfTheChosenSizeInAFolderItRemembers)
+{
+    start();
+    // In the File menu after Print Setup, with its shortcut; enabled as the print commands are.
+    QAction *exportPdf = find("FileExportPdf");
+    ASSERT_NE(exportPdf, nullptr);
+    const QList<QAction *> items = find<QMenu>("FileMenu")->actions();
+    ASSERT_GT(items.indexOf(exportPdf), 0);
+    EXPECT_EQ(items[items.indexOf(exportPdf) - 1]->objectName(), QStringLiteral("FilePrintSetup"));
+    EXPECT_EQ(exportPdf->text(), QStringLiteral("E&xport as PDF..."));
+    EXPECT_EQ(exportPdf->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    main->UpdateMenu(main);
+    EXPECT_FALSE(exportPdf->isEnabled());
+
+    auto *memo = find<MemoControl>("MemoAddress");
+    memo->setText(QStringLiteral("Alice Able\nAlbany, NY 12207\n\nBob Baker\nBoston, MA 02118"));
+    main->UpdateMenu(main);
+    EXPECT_TRUE(exportPdf->isEnabled());
+    auto *sizes = find<QComboBox>("ComboBoxEnvelopeSize");
+    sizes->setCurrentIndex(sizes->findText(QStringLiteral("Small")));
+
+    const QString folder = dir + QStringLiteral("/pdfs");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString out = folder + QStringLiteral("/cards.pdf");
+    Prompt::push([&](QDialog &d) {
+        EXPECT_EQ(d.objectName(), QStringLiteral("ExportPdfDialog"));
+        auto *fd = qobject_cast<QFileDialog *>(&d);
+        if (!fd)
+            return int(QDialog::Rejected);
+        EXPECT_EQ(fd->directory().absolutePath(), QDir::homePath()) << "an untitled document starts at home";
+        fd->selectFile(out);
+        return int(QDialog::Accepted);
+    });
+    exportPdf->trigger();
+    const PdfInfo info = pdfInfo(out, 2);
+    EXPECT_EQ(info.Pages, 2);
+    EXPECT_EQ(info.PageSize, QSizeF(432, 252)) << "the Small envelope, 6 x 3.5 in";
+    EXPECT_EQ(info.Title, QStringLiteral("Zentrope Envelope"));
+    EXPECT_TRUE(pageText(out, 2).contains(QLatin1String("Bob Baker")));
+    EXPECT_FALSE(pageText(out, 2).contains(QLatin1String("Alice Able")));
+    EXPECT_EQ(ini(QStringLiteral("Options"), QStringLiteral("PdfFolder")), folder);
+
+    // The next export starts where the last one went.
+    QString seen;
+    Prompt::push([&](QDialog &d) {
+        if (auto *fd = qobject_cast<QFileDialog *>(&d))
+            seen = fd->directory().absolutePath();
+        return int(QDialog::Rejected);
+    });
+    exportPdf->trigger();
+    EXPECT_EQ(seen, folder);
+
+    // Only blank lines: nothing to export.
+    memo->setText(QStringLiteral(" \n\t\n"));
+    answerMessage(Prompt::Ok, QStringLiteral("There is no address to print."));
+    exportPdf->trigger();
+}

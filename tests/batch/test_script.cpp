@@ -1,0 +1,328 @@
+#include "barcode/Postnet.h"
+#include "envelope/EnvelopeSizeCatalog.h"
+#include "envelope/ReturnAddressCatalog.h"
+#include "settings/ProgramSettings.h"
+#include "settings/QevIniFile.h"
+#include "support/CupsServer.h"
+#include "support/PdfProbe.h"
+#include "support/TestEnv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+using namespace zentrope;
+using namespace zentrope::test;
+
+namespace {
+
+const QByteArray kThree = "Alice Able\r\n12 First Ave\r\nAlbany, NY 12207-1234\r\n\r\n"
+                          "Bob Baker\r\n345 Second St\r\nBoston, MA 02118\r\n\r\n"
+                          "Carol Cole\r\n67 Third Rd\r\nChicago, IL 60601-7890\r\n";
+
+struct Result {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// The real program, a copy in a folder of its own (where its own settings
+// file would be), run with a settings file of the test's making.
+class ScriptTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QString built = QStringLiteral(ZENTROPE_BINARY_DIR "/src/zentrope");
+        if (!QFile::exists(built))
+            GTEST_SKIP() << "the program is not built: " << built.toStdString();
+        for (const char *tool : {"pdfinfo", "pdftotext", "pdftoppm", "pdffonts"})
+            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+                GTEST_SKIP() << tool << " is not installed";
+        dir = freshDir(QStringLiteral("script"));
+        ASSERT_TRUE(QDir().mkpath(dir + QStringLiteral("/bin")));
+        exe = dir + QStringLiteral("/bin/zentrope");
+        ASSERT_TRUE(QFile::copy(built, exe));
+        addresses = writeFile(dir + QStringLiteral("/three.env"), kThree);
+
+        // A black logo, a second return address and a size without an area.
+        QImage logo(32, 32, QImage::Format_RGB32);
+        logo.fill(Qt::black);
+        logoFile = dir + QStringLiteral("/logo.bmp");
+        ASSERT_TRUE(logo.save(logoFile, "BMP"));
+        settings = dir + QStringLiteral("/settings.ini");
+        TQevIniFile ini(settings);
+        ProgramSettings(ini).SetGraphicFile(logoFile);
+        TReturnAddressCatalog returns;
+        returns.Load(ini);
+        returns.SetLines(returns.Add(QStringLiteral("Office")),
+                         {QStringLiteral("Zentrope Office"), QStringLiteral("1 Stamp Row")});
+        returns.Save(ini);
+        TEnvelopeSizeCatalog sizes;
+        sizes.Load(ini);
+        TEnvelopeDimension flat;
+        flat.Width = 0;
+        sizes.Add(QStringLiteral("Flat"), flat);
+        sizes.Save(ini);
+    }
+
+    Result run(const QStringList &args, const QByteArray &input = {},
+               QProcessEnvironment env = QProcessEnvironment::systemEnvironment())
+    {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(exe, args);
+        p.write(input);
+        p.closeWriteChannel();
+        Result r;
+        if (!p.waitForFinished(60000)) {
+            p.kill();
+            p.waitForFinished();
+            return r;
+        }
+        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
+        r.err = QString::fromLocal8Bit(p.readAllStandardError());
+        return r;
+    }
+
+    QString dir, exe, addresses, logoFile, settings;
+};
+
+bool dark(const QImage &img, int x, int y)
+{
+    return qGray(img.pixel(x, y)) < 128;
+}
+
+} // namespace
+
+TEST_F(ScriptTest, PdfOfAnAddressFileWithoutADisplay)
+{
+    const QByteArray before = [&] {
+        QFile f(settings);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    const QDateTime modified = QFileInfo(settings).lastModified();
+    const QStringList settingsFolder = QDir(dir).entryList(QDir::Files);
+    // A display that does not answer and a platform that needs one.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":99"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    const QString pdf = dir + QStringLiteral("/out.pdf");
+    const Result r = run({QStringLiteral("--pdf"), pdf, addresses, QStringLiteral("--settings"), settings,
+                          QStringLiteral("--size"), QStringLiteral("business #10"),
+                          QStringLiteral("--return-address"), QStringLiteral("OFFICE")},
+                         {}, env);
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+
+    const PdfInfo info = pdfInfo(pdf, 3);
+    EXPECT_EQ(info.Pages, 3);
+    EXPECT_EQ(info.Title, QStringLiteral("Zentrope Envelope"));
+    EXPECT_EQ(info.PageSize, QSizeF(648, 288)) << "9 x 4 in, landscape";
+    const char *names[] = {"Alice Able", "Bob Baker", "Carol Cole"};
+    for (int p = 1; p <= 3; ++p) {
+        const QString text = pageText(pdf, p);
+        EXPECT_TRUE(text.contains(QLatin1String(names[p - 1]))) << p << text.toStdString();
+        EXPECT_TRUE(text.contains(QLatin1String("Zentrope Office"))) << p;
+        EXPECT_FALSE(text.contains(QLatin1String(names[p % 3]))) << p;
+    }
+    // Every font embedded: the "emb" column of pdffonts.
+    const QStringList fonts = runOutput(QStringLiteral("pdffonts"), {pdf}).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_GE(fonts.size(), 3);
+    const qsizetype emb = fonts[0].indexOf(QLatin1String("emb"));
+    for (const QString &font : fonts.mid(2))
+        EXPECT_EQ(font.mid(emb, 3), QStringLiteral("yes")) << font.toStdString();
+
+    // The logo fills the square inch at the corner; the bars read back.
+    const QImage page1 = renderPage(pdf, 1, dir);
+    ASSERT_FALSE(page1.isNull());
+    EXPECT_TRUE(dark(page1, 10, 10) && dark(page1, 290, 290) && !dark(page1, 310, 150));
+    EXPECT_EQ(decodeBarCode(page1), ExtractZipCode({"12 First Ave", "Albany, NY 12207-1234"}));
+    EXPECT_EQ(decodeBarCode(renderPage(pdf, 2, dir)), QStringLiteral("021188"));
+
+    // The settings are read, never written; nothing is registered.
+    QFile f(settings);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
+    EXPECT_EQ(QFileInfo(settings).lastModified(), modified);
+    QStringList now = QDir(dir).entryList(QDir::Files);
+    now.removeAll(QStringLiteral("out.pdf"));
+    now.removeAll(QStringLiteral("page1.pgm"));
+    now.removeAll(QStringLiteral("page2.pgm"));
+    EXPECT_EQ(now, settingsFolder);
+    EXPECT_FALSE(QFile::exists(qEnvironmentVariable("XDG_DATA_HOME") +
+                               QStringLiteral("/applications/zentrope.desktop")));
+
+    // Without --settings: the program's own file, which does not exist and is not made.
+    ASSERT_EQ(run({QStringLiteral("--pdf"), pdf, addresses}).status, 0);
+    EXPECT_TRUE(pageText(pdf, 1).contains(QLatin1String("Your Name")));
+    EXPECT_FALSE(QFile::exists(dir + QStringLiteral("/bin/zentrope.ini")));
+    EXPECT_EQ(QDir(dir + QStringLiteral("/bin")).entryList(QDir::Files),
+              QStringList{QStringLiteral("zentrope")});
+}
+
+TEST_F(ScriptTest, StandardInputAndTheChoicesOverTheSettings)
+{
+    // Windows-1252 text, no return address, no bar code, the small size.
+    const QByteArray latin =
+        "J\xfcrgen Gr\xfc\xdf\r\nHauptstr. 1\r\n\r\n\r\nZo\xeb Ray\r\nDover, DE 19901-1234\r\n";
+    const QString pdf = dir + QStringLiteral("/in.pdf");
+    Result r = run({QStringLiteral("--pdf"), pdf, QStringLiteral("-"), QStringLiteral("--settings"), settings,
+                    QStringLiteral("--return-address"), QString(), QStringLiteral("--no-barcode"),
+                    QStringLiteral("--size"), QStringLiteral("SMALL")},
+                   latin);
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(pdfInfo(pdf).Pages, 2);
+    EXPECT_EQ(pdfInfo(pdf).PageSize, QSizeF(432, 252));
+    const QString first = pageText(pdf, 1);
+    EXPECT_TRUE(first.contains(QStringLiteral("J\u00fcrgen Gr\u00fc\u00df"))) << first.toStdString();
+    EXPECT_FALSE(first.contains(QLatin1String("Your Name")));
+    EXPECT_TRUE(decodeBarCode(renderPage(pdf, 2, dir)).isEmpty());
+
+    // "Printer Setup" on a PDF is the stored paper: A4, turned.
+    {
+        TQevIniFile ini(settings);
+        ini.WriteInteger(QStringLiteral("Printer"), QStringLiteral("PaperSize"), 9);
+        ini.WriteInteger(QStringLiteral("Printer"), QStringLiteral("Orientation"), 2);
+    }
+    r = run({QStringLiteral("--pdf"), pdf, QStringLiteral("--settings"), settings, QStringLiteral("--size"),
+             QStringLiteral("printer setup")},
+            kThree);
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QSizeF a4 = pdfInfo(pdf).PageSize;
+    EXPECT_NEAR(a4.width(), 841.89, 0.5);
+    EXPECT_NEAR(a4.height(), 595.28, 0.5);
+    EXPECT_EQ(pdfInfo(pdf).Pages, 3);
+}
+
+TEST_F(ScriptTest, ExitStatusesAndOneLineOnStandardError)
+{
+    const QString pdf = dir + QStringLiteral("/status.pdf");
+    const QString big = dir + QStringLiteral("/big.env");
+    {
+        QFile f(big);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(16 * 1024 * 1024, 'a') + "a");
+    }
+    const QString set = QStringLiteral("--settings");
+    const struct {
+        QStringList args;
+        int status;
+        const char *says;
+    } cases[] = {
+        {{QStringLiteral("--pdf"), pdf, QStringLiteral("--frobnicate")}, 2, "frobnicate"},
+        {{QStringLiteral("--pdf"), pdf, QStringLiteral("--print"), addresses}, 2, "--pdf"},
+        {{QStringLiteral("--pdf")}, 2, "pdf"},
+        {{QStringLiteral("--pdf"), pdf, addresses, addresses}, 2, "One address file"},
+        {{QStringLiteral("--pdf"), pdf, QStringLiteral("--copies"), QStringLiteral("2"), addresses},
+         2,
+         "--copies"},
+        {{QStringLiteral("--print"), QStringLiteral("--copies"), QStringLiteral("0"), addresses},
+         2,
+         "--copies 0"},
+        {{QStringLiteral("--print"), QStringLiteral("--pages"), QStringLiteral("2-x"), addresses},
+         2,
+         "--pages 2-x"},
+        {{QStringLiteral("--pdf"), pdf, set, settings, QStringLiteral("--size"), QStringLiteral("Huge"),
+          addresses},
+         2,
+         "Huge"},
+        {{QStringLiteral("--pdf"), pdf, set, settings, QStringLiteral("--return-address"),
+          QStringLiteral("Nobody"), addresses},
+         2,
+         "Nobody"},
+        {{QStringLiteral("--pdf"), pdf, set, settings, dir + QStringLiteral("/none.env")}, 3, "none.env"},
+        {{QStringLiteral("--pdf"), pdf, set, settings, dir}, 3, "Cannot find file"},
+        {{QStringLiteral("--pdf"), pdf, set, settings, big}, 3, "big.env: Text exceeds memo capacity."},
+        {{QStringLiteral("--pdf"), pdf, set, dir + QStringLiteral("/none.ini"), addresses}, 3, "none.ini"},
+        {{QStringLiteral("--pdf"), dir + QStringLiteral("/no/such/folder.pdf"), set, settings, addresses},
+         4,
+         "folder.pdf"},
+        {{QStringLiteral("--pdf"), pdf, set, settings, QStringLiteral("--size"), QStringLiteral("flat"),
+          addresses},
+         4,
+         "no width or height"},
+    };
+    writeFile(pdf, "the old file");
+    for (const auto &c : cases) {
+        const Result r = run(c.args);
+        const std::string what = c.args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(r.status, c.status) << what << "\n" << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QLatin1String(c.says))) << what << "\n" << r.err.toStdString();
+        EXPECT_TRUE(r.err.startsWith(QLatin1String("zentrope: ")) && r.err.count(u'\n') == 1)
+            << what << "\n"
+            << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty()) << what;
+    }
+    // No failure left a half-written PDF, nor replaced the old one.
+    QFile old(pdf);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("the old file"));
+    QStringList left = QDir(dir).entryList(QDir::Files);
+    EXPECT_EQ(left.filter(QStringLiteral(".pdf")), QStringList{QStringLiteral("status.pdf")});
+
+    // Standard input without an address.
+    Result r = run({QStringLiteral("--pdf"), pdf, set, settings}, "\r\n   \r\n");
+    EXPECT_EQ(r.status, 3);
+    EXPECT_EQ(r.err, QStringLiteral("zentrope: standard input: There is no address to print.\n"));
+
+    // No printer installed.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("CUPS_SERVER"), dir + QStringLiteral("/no-cups.sock"));
+    r = run({QStringLiteral("--print"), set, settings, addresses}, {}, env);
+    EXPECT_EQ(r.status, 4);
+    EXPECT_TRUE(r.err.contains(QLatin1String("No printer is installed"))) << r.err.toStdString();
+
+    // Help and version, on any platform: a line for every option.
+    env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":99"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    r = run({QStringLiteral("--help")}, {}, env);
+    EXPECT_EQ(r.status, 0);
+    for (const char *option :
+         {"--pdf <file>", "--print ", "--printer <name>", "--copies <n>", "--pages <list>", "--size <name>",
+          "--return-address <name>", "--no-barcode", "--settings <file>", "--help", "--version"})
+        EXPECT_TRUE(r.out.contains(QLatin1String(option))) << option << "\n" << r.out.toStdString();
+    r = run({QStringLiteral("--version")}, {}, env);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, QStringLiteral("Zentrope 6.0a (Qt %1)\n").arg(QLatin1String(qVersion())));
+}
+
+TEST_F(ScriptTest, PrintMakesItsOwnCopiesAndLeavesCupsNothingToFilter)
+{
+    ZENTROPE_REQUIRE_CUPS(cups);
+    cups->clearReceived();
+    {
+        // The stored printer and a stored copy count the script must not multiply by.
+        TQevIniFile ini(settings);
+        ini.WriteString(QStringLiteral("Printer"), QStringLiteral("PrinterName"), CupsServer::RawB);
+        ini.WriteInteger(QStringLiteral("Printer"), QStringLiteral("Copies"), 3);
+    }
+    Result r = run({QStringLiteral("--print"), QStringLiteral("--settings"), settings,
+                    QStringLiteral("--printer"), CupsServer::RawA, QStringLiteral("--copies"),
+                    QStringLiteral("2"), QStringLiteral("--pages"), QStringLiteral("2-3"), addresses});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    ASSERT_TRUE(cups->waitForJobs(CupsServer::RawA, 1)) << cups->logTail().toStdString();
+    EXPECT_FALSE(cups->waitForJobs(CupsServer::RawA, 2, 1000)) << "one job";
+    EXPECT_EQ(cups->receivedCount(CupsServer::RawB), 0);
+    const QString pdf = cups->receivedFiles(CupsServer::RawA).constFirst();
+    ASSERT_EQ(pdfPages(pdf), 4);
+    const char *names[] = {"Bob Baker", "Bob Baker", "Carol Cole", "Carol Cole"};
+    for (int p = 1; p <= 4; ++p)
+        EXPECT_TRUE(pageText(pdf, p).contains(QLatin1String(names[p - 1]))) << p;
+    const QMap<QString, QString> job = cups->lastJobAttributes(CupsServer::RawA);
+    ASSERT_FALSE(job.isEmpty());
+    EXPECT_EQ(job.value(QStringLiteral("job-name")), QStringLiteral("Zentrope Envelope"));
+    EXPECT_FALSE(job.contains(QStringLiteral("page-ranges")));
+    EXPECT_FALSE(job.contains(QStringLiteral("copies"))) << job.value(QStringLiteral("copies")).toStdString();
+
+    r = run({QStringLiteral("--print"), QStringLiteral("--settings"), settings, QStringLiteral("--printer"),
+             QStringLiteral("Nowhere"), addresses});
+    EXPECT_EQ(r.status, 4);
+    EXPECT_EQ(r.err, QStringLiteral("zentrope: There is no printer \"Nowhere\".\n"));
+}
