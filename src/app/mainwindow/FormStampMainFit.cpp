@@ -5,6 +5,7 @@
 #include "app/prompt/Guard.h"
 #include "document/AddressLines.h"
 #include "print/PrinterDevice.h"
+#include "print/page/EnvelopeDesign.h"
 #include "print/page/EnvelopeFit.h"
 
 #include <QComboBox>
@@ -26,14 +27,6 @@ constexpr int FitCacheLimit = 20000;
 // is measured in slices, so the window keeps answering.
 constexpr int FitSlice = 300;
 
-PageFont fitFont(const MemoControl *memo)
-{
-    PageFont f;
-    f.Font = memo->font();
-    if (f.Font.pointSizeF() <= 0 && f.Font.pixelSize() > 0)
-        f.Font.setPointSizeF(f.Font.pixelSize() * 72.0 / Scale::screenDpi());
-    return f;
-}
 } // namespace
 
 void TFormStampMain::CreateFitCheck()
@@ -60,28 +53,15 @@ void TFormStampMain::CheckEnvelopeFit()
     int failing = 0;
     const EnvelopeSize *size = m_session.EnvelopeSizes.At(ComboBoxEnvelopeSize->currentIndex());
     if (size && size->Dimension) {
+        EnvelopePage page = MakeEnvelopePage(CurrentEnvelopeDesign(), {});
         // Only what the printer keeps at hand: no request goes to the print system.
         TPrinterDevice &printer = Printer();
-        EnvelopePage page;
         page.DpiX = printer.DpiX() > 0 ? printer.DpiX() : 600;
         page.DpiY = printer.DpiY() > 0 ? printer.DpiY() : 600;
-        page.SizeName = size->Name;
-        page.Dimension = *size->Dimension;
         if (size->IsPrinterSetup()) {
             page.PrintableWidthMM = printer.QtPrinter().widthMM();
             page.PrintableHeightMM = printer.QtPrinter().heightMM();
         }
-        page.GraphicLoaded = Corner().GraphicLoaded && !Corner().GraphicPicture.isNull();
-        if (page.GraphicLoaded) {
-            page.GraphicPixels = Corner().GraphicPicture.naturalSize();
-            page.Graphic = [](QPainter &, const QRect &) {};
-        }
-        page.GraphicX = m_session.EnvelopeSizes.FGraphicX;
-        page.GraphicY = m_session.EnvelopeSizes.FGraphicY;
-        page.ReturnFont = fitFont(MemoReturnAddress);
-        page.ReturnLines = MemoLines(MemoReturnAddress->text());
-        page.AddressFont = fitFont(MemoAddress);
-        page.PrintBarCode = m_state.PrintBarCode;
 
         const auto number = [](double v) { return QString::number(v, 'g', 17); };
         const QString key = QStringList{QString::number(page.DpiX),

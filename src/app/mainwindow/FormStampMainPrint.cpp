@@ -280,16 +280,12 @@ void TFormStampMain::FileExportPdfClick(QObject *)
         return;
     }
     if (!ExportPdfDialog) {
-        ExportPdfDialog = new QFileDialog(this);
-        ExportPdfDialog->setObjectName(QStringLiteral("ExportPdfDialog"));
-        ExportPdfDialog->setOption(QFileDialog::DontUseNativeDialog);
-        ExportPdfDialog->setAcceptMode(QFileDialog::AcceptSave);
+        ExportPdfDialog = FileDialog("ExportPdfDialog", QFileDialog::AcceptSave, Topic::Scripts);
         ExportPdfDialog->setFileMode(QFileDialog::AnyFile);
         ExportPdfDialog->setDefaultSuffix(QStringLiteral("pdf"));
         ExportPdfDialog->setNameFilters(
             {QStringLiteral("PDF files (*.pdf *.PDF)"), QStringLiteral("All files (*)")});
         ExportPdfDialog->setWindowTitle(QStringLiteral("Export as PDF"));
-        SetHelpContext(ExportPdfDialog, Topic::Scripts);
     }
     // The folder of the last export, else the address file's, else home.
     QString folder = Options().PdfFolder();
