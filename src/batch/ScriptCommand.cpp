@@ -63,11 +63,14 @@ ScriptCommand ParseScriptCommand(const QStringList &arguments)
                                            QStringLiteral("name"));
     const QCommandLineOption noBarCode(QStringLiteral("no-barcode"),
                                        QStringLiteral("Print no postal bar code."));
+    const QCommandLineOption import(QStringLiteral("import"),
+                                    QStringLiteral("Take every contact with an address from a vCard or CSV file."),
+                                    QStringLiteral("file"));
     const QCommandLineOption settings(QStringLiteral("settings"),
                                       QStringLiteral("Read the settings from this file (never written)."),
                                       QStringLiteral("file"));
     for (const QCommandLineOption &o :
-         {help, version, pdf, print, printer, copies, pages, size, returnAddress, noBarCode, settings})
+         {help, version, pdf, print, printer, copies, pages, size, returnAddress, noBarCode, import, settings})
         parser.addOption(o);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("The address file; - or none reads standard input."),
@@ -110,9 +113,17 @@ ScriptCommand ParseScriptCommand(const QStringList &arguments)
     if (files.size() > 1)
         badUsage(QStringLiteral("One address file at most, not %1 (a file named --x is ./--x).")
                      .arg(files.size()));
-    c.Input = files.isEmpty() ? QStringLiteral("-") : files.constFirst();
-    if (c.Input.isEmpty())
-        badUsage(QStringLiteral("The address file has an empty name."));
+    if (parser.isSet(import)) {
+        c.Import = parser.value(import);
+        if (c.Import.isEmpty())
+            badUsage(QStringLiteral("--import needs the name of a vCard or CSV file."));
+        if (!files.isEmpty())
+            badUsage(QStringLiteral("Give an address file or --import, not both."));
+    } else {
+        c.Input = files.isEmpty() ? QStringLiteral("-") : files.constFirst();
+        if (c.Input.isEmpty())
+            badUsage(QStringLiteral("The address file has an empty name."));
+    }
 
     c.Printer = parser.value(printer);
     if (parser.isSet(printer) && c.Printer.isEmpty())

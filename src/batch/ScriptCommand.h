@@ -14,6 +14,7 @@ struct ScriptCommand {
     QString Text;                         // what --help or --version prints
     QString PdfFile;                      // --pdf
     QString Input;                        // the address file; "-" is standard input
+    QString Import;                       // --import: a vCard or CSV file instead
     QString Printer;                      // --printer; empty: the printer used last
     int Copies = 1;                       // --copies
     QPageRanges Pages;                    // --pages; empty: every envelope

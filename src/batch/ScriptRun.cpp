@@ -2,6 +2,9 @@
 
 #include "batch/ScriptCommand.h"
 #include "batch/ScriptFailure.h"
+#include "contacts/ContactImport.h"
+#include "contacts/Country.h"
+#include "contacts/Envelopes.h"
 #include "document/AddressFile.h"
 #include "document/AddressLines.h"
 #include "envelope/EnvelopeSizeCatalog.h"
@@ -18,6 +21,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLocale>
 #include <cstdio>
 
 namespace zentrope {
@@ -69,6 +73,28 @@ EnvelopeList readEnvelopes(const QString &input)
     EnvelopeList envelopes = SplitEnvelopes(text.Text);
     if (envelopes.EnvelopeCount() == 0)
         throw ScriptFailure(ScriptBadInput, about(where, NoAddressMessage()));
+    return envelopes;
+}
+
+// Every contact of a vCard or CSV file that has a postal address, one
+// envelope each, laid out for the home country of the locale.
+EnvelopeList importEnvelopes(const QString &file, const TQevIniFile &ini)
+{
+    ContactImport contacts;
+    try {
+        contacts = ReadContactFile(file, &ini);
+    } catch (const ZentropeError &e) {
+        throw ScriptFailure(ScriptBadInput, about(file, e.message()));
+    }
+    // Without a window nobody can say which column is which.
+    if (contacts.NeedsMapping)
+        throw ScriptFailure(ScriptBadInput,
+                            about(file, QStringLiteral("the columns of this CSV file are unknown; import it "
+                                                       "once in the window to choose them.")));
+    const EnvelopeList envelopes = SplitEnvelopes(ImportedText(
+        contacts.Contacts, DefaultChoices(contacts.Contacts), HomeCountryCode(QLocale::system())));
+    if (envelopes.EnvelopeCount() == 0)
+        throw ScriptFailure(ScriptBadInput, about(file, NoAddressMessage()));
     return envelopes;
 }
 
@@ -205,7 +231,8 @@ int run(const ScriptCommand &command)
         throw ScriptFailure(ScriptBadInput, QStringLiteral("Cannot find file \"%1\".").arg(settings));
     }
     TQevIniFile ini(QFileInfo(settings).absoluteFilePath());
-    const EnvelopeList envelopes = readEnvelopes(command.Input);
+    const EnvelopeList envelopes =
+        command.Import.isEmpty() ? readEnvelopes(command.Input) : importEnvelopes(command.Import, ini);
     const EnvelopeDesign design = readDesign(ini, command);
     if (command.Do == ScriptCommand::Action::Pdf)
         writePdf(command, ini, envelopes, design);

@@ -326,3 +326,26 @@ TEST_F(ScriptTest, PrintMakesItsOwnCopiesAndLeavesCupsNothingToFilter)
     EXPECT_EQ(r.status, 4);
     EXPECT_EQ(r.err, QStringLiteral("zentrope: There is no printer \"Nowhere\".\n"));
 }
+
+TEST_F(ScriptTest, ImportTakesEveryContactWithAnAddress)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C")); // home country: the United States
+    const QString pdf = dir + QStringLiteral("/contacts.pdf");
+    const QString contacts = QStringLiteral(ZENTROPE_SOURCE_DIR "/tests/contacts/data/iphone-3.0.vcf");
+    Result r = run({QStringLiteral("--pdf"), pdf, QStringLiteral("--import"), contacts, QStringLiteral("--settings"),
+                    settings},
+                   {}, env);
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(pdfInfo(pdf).Pages, 3);
+    EXPECT_TRUE(pageText(pdf, 1).contains(QStringLiteral("Johnny Appleseed")));
+    EXPECT_TRUE(pageText(pdf, 3).contains(QStringLiteral("AUSTRIA")));
+
+    // A file that holds no contacts, and an address file beside --import.
+    r = run({QStringLiteral("--pdf"), pdf, QStringLiteral("--import"), logoFile, QStringLiteral("--settings"),
+             settings});
+    EXPECT_EQ(r.status, 3);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("neither a vCard nor a CSV file"))) << r.err.toStdString();
+    r = run({QStringLiteral("--pdf"), pdf, QStringLiteral("--import"), contacts, addresses});
+    EXPECT_EQ(r.status, 2);
+}
