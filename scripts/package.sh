@@ -42,7 +42,11 @@ desktop-file-validate "$ROOT/usr/share/applications/zentrope.desktop"
 man -l "$ROOT/usr/share/man/man1/zentrope.1.gz" >/dev/null
 
 echo "== the unpacked program"
-"$ROOT/usr/bin/zentrope" --version || true # TODO
+VERSION=$(dpkg-deb -f "$DEB" Version)
+"$ROOT/usr/bin/zentrope" --version | tee "$SCRATCH/version"
+grep -q "^Zentrope $VERSION (Qt " "$SCRATCH/version" || { echo "!! --version does not say $VERSION"; exit 1; }
+grep -q "<release version=\"$VERSION\"" "$ROOT/usr/share/metainfo/org.zentrope.zentrope.metainfo.xml" ||
+  { echo "!! the AppStream release is not $VERSION"; exit 1; }
 
 echo "== menu entries with the user's own registration beside the package's"
 HOME_DIR="$SCRATCH/home"

@@ -10,6 +10,7 @@ TOP=$(pwd)
 
 if [ "$(id -u)" -eq 0 ]; then
   bash scripts/install-deps.sh
+  bash scripts/install-deps.sh package
   if [ -z "${ZENTROPE_ALLOW_ROOT:-}" ]; then
     id zentrope-test >/dev/null 2>&1 || useradd --create-home --shell /bin/bash zentrope-test
     chown -R zentrope-test: "$TOP"
@@ -27,6 +28,9 @@ echo "== build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$JOBS"
 ctest --test-dir build --output-on-failure -j "$JOBS" --timeout 600
+
+echo "== the Debian package"
+bash scripts/package.sh build
 
 echo "== core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZENTROPE_SANITIZE=address,undefined \

@@ -15,7 +15,8 @@ constexpr int kMaxCopies = 999;
 
 QString programVersion()
 {
-    return QStringLiteral("Zentrope 6.0a (Qt %1)").arg(QString::fromLatin1(qVersion()));
+    return QStringLiteral("Zentrope %1 (Qt %2)")
+        .arg(QLatin1String(ZENTROPE_VERSION), QString::fromLatin1(qVersion()));
 }
 
 [[noreturn]] void badUsage(const QString &message)

@@ -290,7 +290,7 @@ TEST_F(ScriptTest, ExitStatusesAndOneLineOnStandardError)
         EXPECT_TRUE(r.out.contains(QLatin1String(option))) << option << "\n" << r.out.toStdString();
     r = run({QStringLiteral("--version")}, {}, env);
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, QStringLiteral("Zentrope 6.0a (Qt %1)\n").arg(QLatin1String(qVersion())));
+    EXPECT_EQ(r.out, QStringLiteral("Zentrope %1 (Qt %2)\n").arg(QLatin1String(ZENTROPE_VERSION), QLatin1String(qVersion())));
 }
 
 TEST_F(ScriptTest, PrintMakesItsOwnCopiesAndLeavesCupsNothingToFilter)
