@@ -657,7 +657,10 @@ void TFormStampMain::FormCreate(QObject *)
         SetAddressFont(memo, f);
     }
 
-    Guarded([this] { LoadPrinterSettings(); });
+    // Applied when the printer is built: at its first use, or just after the
+    // window is first shown (building it asks CUPS, which takes longer than
+    // everything else at start-up).
+    Printer().SetUpWhenBuilt([this] { Guarded([this] { LoadPrinterSettings(); }); });
 
     // Window position: the stored sides over the current bounds.
     IniRect r{x(), y(), x() + width(), y() + height()};
