@@ -262,7 +262,12 @@ void TFormStampMain::CreateEnvelopePanel(QWidget *central, QVBoxLayout *column)
     ImageStamp = named(new ImageControl(PanelEnvelope), "ImageStamp");
     ImageStamp->setGeometry(Scale::dp(552, 8, 80, 80));
     ImageStamp->setStretch(false);
-    ImageStamp->setPicture(stampPicture());
+    // Drawn from its vector source at the first paint, once the window shows.
+    ImageStamp->setPainter([stamp = QImage()](QPainter &p, const QRect &) mutable {
+        if (stamp.isNull())
+            stamp = stampPicture();
+        p.drawImage(QPoint(0, 0), stamp);
+    });
     setHint(ImageStamp, QStringLiteral("Click here to print an envelope."));
     ImageStamp->setCursor(Qt::PointingHandCursor);
 
