@@ -117,7 +117,7 @@ protected:
         if (e->type() == QEvent::Expose && window && window->isExposed()) {
             window->removeEventFilter(this);
             // After the expose event, which paints the window.
-            QTimer::singleShot(0, window, [&printer = m_printer] { printer.Prepare(); });
+            QTimer::singleShot(0, window, [&printer = m_printer] { Guarded([&] { printer.Prepare(); }); });
             deleteLater();
         }
         return false;
