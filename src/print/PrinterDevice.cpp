@@ -10,7 +10,9 @@
 #include <QPrinterInfo>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <optional>
+#include <utility>
 
 namespace zentrope {
 
@@ -58,7 +60,9 @@ struct TPrinterDevice::Impl {
         QPageLayout::Orientation orientation;
     };
 
-    std::unique_ptr<QPrinter> printer;
+    // Built at its first use: see SetUpWhenBuilt.
+    std::unique_ptr<QPrinter> built;
+    std::function<void()> setUp;
     std::unique_ptr<QPainter> painter;
     QString title;
     // Read once when a job begins and answered until it ends: asking the
@@ -66,13 +70,28 @@ struct TPrinterDevice::Impl {
     // the printer or its settings while the job runs.
     std::optional<Surface> job;
 
-    void create()
+    QPrinter &qt()
     {
+        if (!built) {
+            built = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            // (0, 0) is the corner of the printable area, as on a printer canvas.
+            built->setFullPage(false);
+            if (const std::function<void()> f = std::exchange(setUp, nullptr))
+                f();
+        }
+        return *built;
+    }
+
+    void abandon()
+    {
+        if (painter && painter->isActive()) {
+            built->abort();
+            painter->end();
+        }
         job.reset();
         painter.reset();
-        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        // (0, 0) is the corner of the printable area, as on a printer canvas.
-        printer->setFullPage(false);
+        built.reset();
+        setUp = nullptr;
     }
 
     // Keeps the printer pointing at an installed queue: the list can change
@@ -82,47 +101,54 @@ struct TPrinterDevice::Impl {
         const QStringList names = QPrinterInfo::availablePrinterNames();
         if (names.isEmpty())
             throw ZentropeError(invalidPrinter());
-        if (!names.contains(printer->printerName())) {
+        QPrinter &printer = qt();
+        if (!names.contains(printer.printerName())) {
             if (painter)
                 throw ZentropeError(invalidPrinter());
             const QString def = QPrinterInfo::defaultPrinterName();
-            printer->setPrinterName(names.contains(def) ? def : names.first());
-            printer->setFullPage(false);
+            printer.setPrinterName(names.contains(def) ? def : names.first());
+            printer.setFullPage(false);
         }
     }
 
     void takeSurface()
     {
-        job = Surface{printer->logicalDpiX(),
-                      printer->logicalDpiY(),
-                      printer->widthMM(),
-                      printer->heightMM(),
-                      printer->width(),
-                      printer->height(),
-                      printer->pageLayout().orientation()};
+        QPrinter &printer = qt();
+        job = Surface{printer.logicalDpiX(),
+                      printer.logicalDpiY(),
+                      printer.widthMM(),
+                      printer.heightMM(),
+                      printer.width(),
+                      printer.height(),
+                      printer.pageLayout().orientation()};
     }
 };
 
 TPrinterDevice::TPrinterDevice() : d(std::make_unique<Impl>())
 {
-    d->create();
 }
 
 TPrinterDevice::~TPrinterDevice()
 {
-    if (d->painter && d->painter->isActive()) {
-        d->printer->abort();
-        d->painter->end();
-    }
+    d->abandon();
 }
 
 void TPrinterDevice::Reset()
 {
-    if (d->painter && d->painter->isActive()) {
-        d->printer->abort();
-        d->painter->end();
-    }
-    d->create();
+    d->abandon();
+}
+
+void TPrinterDevice::SetUpWhenBuilt(std::function<void()> setUp)
+{
+    if (d->built)
+        setUp();
+    else
+        d->setUp = std::move(setUp);
+}
+
+void TPrinterDevice::Prepare()
+{
+    d->qt();
 }
 
 QStringList TPrinterDevice::Printers() const
@@ -145,7 +171,7 @@ int TPrinterDevice::PrinterIndex() const
     if (!PrintersInstalled())
         return -1;
     d->ensureValid();
-    return int(Printers().indexOf(d->printer->printerName()));
+    return int(Printers().indexOf(d->qt().printerName()));
 }
 
 void TPrinterDevice::SetPrinterIndex(int index)
@@ -155,22 +181,22 @@ void TPrinterDevice::SetPrinterIndex(int index)
         throw ZentropeError(QStringLiteral("Printer index out of range"));
     if (d->painter)
         throw ZentropeError(QStringLiteral("Cannot change the printer while printing"));
-    if (d->printer->printerName() != names[index]) {
-        d->printer->setPrinterName(names[index]);
-        d->printer->setFullPage(false);
+    if (d->qt().printerName() != names[index]) {
+        d->qt().setPrinterName(names[index]);
+        d->qt().setFullPage(false);
     }
 }
 
 QString TPrinterDevice::PrinterName() const
 {
     d->ensureValid();
-    return d->printer->printerName();
+    return d->qt().printerName();
 }
 
 DeviceMode TPrinterDevice::GetDeviceMode() const
 {
     d->ensureValid();
-    const QPrinter &p = *d->printer;
+    const QPrinter &p = d->qt();
     const QPageLayout layout = p.pageLayout();
     const QPageSize size = layout.pageSize();
     DeviceMode m;
@@ -206,7 +232,7 @@ void TPrinterDevice::SetDeviceMode(const DeviceMode &m)
     d->ensureValid();
     if (d->painter)
         throw ZentropeError(QStringLiteral("Cannot change the printer settings while printing"));
-    QPrinter &p = *d->printer;
+    QPrinter &p = d->qt();
     // Codes the printer cannot take are left as they are, as a driver would.
     if (m.has(DeviceMode::DM_PAPERSIZE)) {
         if (m.PaperSize == DeviceMode::PaperUser) {
@@ -246,7 +272,7 @@ void TPrinterDevice::SetDeviceMode(const DeviceMode &m)
 
 QPageLayout::Orientation TPrinterDevice::Orientation() const
 {
-    return d->job ? d->job->orientation : d->printer->pageLayout().orientation();
+    return d->job ? d->job->orientation : d->qt().pageLayout().orientation();
 }
 
 void TPrinterDevice::SetTitle(const QString &title)
@@ -264,10 +290,10 @@ void TPrinterDevice::BeginDoc()
     if (d->painter)
         throw ZentropeError(QStringLiteral("Printing in progress"));
     d->ensureValid();
-    d->printer->setDocName(d->title);
+    d->qt().setDocName(d->title);
     auto painter = std::make_unique<QPainter>();
-    if (!painter->begin(d->printer.get()))
-        throw ZentropeError(QStringLiteral("Unable to start printing on %1").arg(d->printer->printerName()));
+    if (!painter->begin(&d->qt()))
+        throw ZentropeError(QStringLiteral("Unable to start printing on %1").arg(d->qt().printerName()));
     d->painter = std::move(painter);
     d->takeSurface();
     // A fresh canvas: a one-dot black pen, a solid white brush.
@@ -275,16 +301,15 @@ void TPrinterDevice::BeginDoc()
     pen.setCapStyle(Qt::FlatCap);
     d->painter->setPen(pen);
     d->painter->setBrush(Qt::white);
-    d->painter->setFont(QFont(QFont(), d->printer.get()));
+    d->painter->setFont(QFont(QFont(), &d->qt()));
 }
 
 void TPrinterDevice::NewPage()
 {
     if (!d->painter)
         throw ZentropeError(QStringLiteral("Printer is not currently printing"));
-    if (!d->printer->newPage())
-        throw ZentropeError(
-            QStringLiteral("Unable to start a new page on %1").arg(d->printer->printerName()));
+    if (!d->qt().newPage())
+        throw ZentropeError(QStringLiteral("Unable to start a new page on %1").arg(d->qt().printerName()));
     QCoreApplication::processEvents();
 }
 
@@ -297,14 +322,14 @@ void TPrinterDevice::EndDoc()
     const bool ok = painter->end();
     QCoreApplication::processEvents();
     if (!ok)
-        throw ZentropeError(QStringLiteral("Printing on %1 failed").arg(d->printer->printerName()));
+        throw ZentropeError(QStringLiteral("Printing on %1 failed").arg(d->qt().printerName()));
 }
 
 void TPrinterDevice::Abort()
 {
     if (!d->painter)
         return;
-    d->printer->abort();
+    d->qt().abort();
     d->painter->end();
     d->painter.reset();
     d->job.reset();
@@ -317,12 +342,12 @@ bool TPrinterDevice::Printing() const
 
 int TPrinterDevice::DpiX() const
 {
-    return d->job ? d->job->dpiX : d->printer->logicalDpiX();
+    return d->job ? d->job->dpiX : d->qt().logicalDpiX();
 }
 
 int TPrinterDevice::DpiY() const
 {
-    return d->job ? d->job->dpiY : d->printer->logicalDpiY();
+    return d->job ? d->job->dpiY : d->qt().logicalDpiY();
 }
 
 int TPrinterDevice::WidthMM() const
@@ -330,7 +355,7 @@ int TPrinterDevice::WidthMM() const
     if (d->job)
         return d->job->widthMM;
     d->ensureValid();
-    return d->printer->widthMM();
+    return d->qt().widthMM();
 }
 
 int TPrinterDevice::HeightMM() const
@@ -338,17 +363,17 @@ int TPrinterDevice::HeightMM() const
     if (d->job)
         return d->job->heightMM;
     d->ensureValid();
-    return d->printer->heightMM();
+    return d->qt().heightMM();
 }
 
 int TPrinterDevice::PageWidth() const
 {
-    return d->job ? d->job->width : d->printer->width();
+    return d->job ? d->job->width : d->qt().width();
 }
 
 int TPrinterDevice::PageHeight() const
 {
-    return d->job ? d->job->height : d->printer->height();
+    return d->job ? d->job->height : d->qt().height();
 }
 
 QPainter &TPrinterDevice::Canvas()
@@ -360,7 +385,7 @@ QPainter &TPrinterDevice::Canvas()
 
 QPrinter &TPrinterDevice::QtPrinter()
 {
-    return *d->printer;
+    return d->qt();
 }
 
 QString NoPrinterMessage()

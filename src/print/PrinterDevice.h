@@ -5,6 +5,7 @@
 #include <QPageLayout>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class QPainter;
@@ -80,8 +81,15 @@ public:
     QPrinter &QtPrinter();
 
     // Builds the printer anew for the system's default printer (tests, and a
-    // printer list that changed under the program).
+    // printer list that changed under the program); a pending set-up is dropped.
     void Reset();
+
+    // The Qt printer is built at its first use, which asks CUPS for the printer
+    // list and the default printer's PPD; `setUp` runs right after it is built
+    // and before that use (at once when it already is built).
+    void SetUpWhenBuilt(std::function<void()> setUp);
+    // Builds the printer now, running its pending set-up.
+    void Prepare();
 
 private:
     struct Impl;

@@ -2,6 +2,7 @@
 #include "app/controls/Scale.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -106,4 +107,61 @@ TEST_F(PrintStatusTest, CancelOnlyClearsTheFlag)
 
     form->hide();
     EXPECT_FALSE(form->ContinuePrinting) << "keeps its last value while hidden";
+}
+
+TEST_F(PrintStatusTest, RepaintsPacedValuesKeptLastPageShown)
+{
+    // What the window showed each time the gauge was painted.
+    struct PaintLog : QObject {
+        TFormPrintStatus *form = nullptr;
+        QStringList shown;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            if (e->type() == QEvent::Paint)
+                shown << form->PanelProgress->text() + QLatin1Char(' ') + form->Gauge->text();
+            return false;
+        }
+    } log;
+    log.form = form.get();
+    form->Gauge->installEventFilter(&log);
+
+    // A job as the print job runs it: the printing layer lets events through
+    // between pages.
+    const int pages = 400;
+    form->SetCopyText(1, 1);
+    form->Start(pages);
+    QElapsedTimer clock;
+    clock.start();
+    for (int page = 1; page <= pages; ++page) {
+        form->SetCopyText(1, page);
+        QApplication::processEvents();
+        form->SetProgress(page);
+        ASSERT_EQ(form->Progress(), page);
+        ASSERT_EQ(form->PanelProgress->text(), QStringLiteral("Copy 1 of Envelope %1").arg(page));
+        ASSERT_EQ(form->Gauge->text(), QStringLiteral("%1%").arg(page * 100 / pages));
+    }
+    QApplication::processEvents();
+    const qint64 elapsed = clock.elapsed();
+    ASSERT_FALSE(log.shown.isEmpty());
+    EXPECT_EQ(log.shown.last(), QStringLiteral("Copy 1 of Envelope 400 100%")) << "the last page is shown";
+    EXPECT_LE(log.shown.size(), elapsed / TFormPrintStatus::RepaintInterval + 3)
+        << "painted " << log.shown.size() << " times in " << elapsed << " ms";
+    EXPECT_TRUE(form->updatesEnabled());
+
+    // Cancel during the second of six pages: the job ends after it, and the
+    // window shows it.
+    log.shown.clear();
+    form->Start(6);
+    for (int page = 1; page <= 2; ++page) {
+        form->SetCopyText(1, page);
+        QApplication::processEvents();
+        if (page == 2)
+            form->CancelBtn->click();
+        form->SetProgress(page);
+    }
+    QApplication::processEvents();
+    ASSERT_FALSE(log.shown.isEmpty());
+    EXPECT_EQ(log.shown.last(), QStringLiteral("Copy 1 of Envelope 2 33%"));
+    form->hide();
+    EXPECT_TRUE(form->updatesEnabled());
 }

@@ -24,6 +24,7 @@ namespace zentrope {
 
 namespace {
 constexpr int HelpTopic = Topic::ReturnAddresses;
+const char *const kGlyph = "glyph";
 
 } // namespace
 
@@ -67,10 +68,13 @@ void TDlgReturnAddresses::CreateControls()
     setHint(MemoDetails,
             QStringLiteral("This is the return address for the description highlighted on the left."));
 
+    // The glyphs come at the first show: looking up the style's icons in the
+    // icon themes costs more than the rest of the dialog.
     auto button = [this](const char *name, const QString &caption, int x, QStyle::StandardPixmap glyph) {
-        auto *b = named(new QPushButton(style()->standardIcon(glyph), caption, this), name);
+        auto *b = named(new QPushButton(caption, this), name);
         b->setGeometry(Scale::dp(x, 276, 90, 32));
         b->setAutoDefault(false);
+        b->setProperty(kGlyph, int(glyph));
         return b;
     };
     AddBtn = button("AddBtn", QStringLiteral("Add"), 8, QStyle::SP_FileDialogNewFolder);
@@ -128,8 +132,11 @@ void TDlgReturnAddresses::showEvent(QShowEvent *e)
     QDialog::showEvent(e);
     Guarded([this] { FormActivate(this); });
     // OK has the focus the first time; later the focus stays where it was left.
-    if (!m_shown)
+    if (!m_shown) {
+        for (QPushButton *b : {AddBtn, RenameBtn, DeleteBtn, DefaultBtn, OKBtn, HelpBtn})
+            b->setIcon(style()->standardIcon(QStyle::StandardPixmap(b->property(kGlyph).toInt())));
         OKBtn->setFocus();
+    }
     m_shown = true;
 }
 

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 
 namespace zentrope {
@@ -94,10 +95,16 @@ TFormPrintStatus::TFormPrintStatus(QWidget *parent) : QDialog(parent)
     CancelBtn->setGeometry(Scale::dp(110, 118, 95, 33));
     CancelBtn->setAutoDefault(false);
     connect(CancelBtn, &QPushButton::clicked, this, Guard([this] { CancelBtnClick(CancelBtn); }));
+
+    m_release = new QTimer(this);
+    m_release->setSingleShot(true);
+    connect(m_release, &QTimer::timeout, this, [this] { ReleaseRepaints(); });
 }
 
 void TFormPrintStatus::Start(int maximum)
 {
+    ReleaseRepaints();
+    m_painted.invalidate();
     ContinuePrinting = true;
     Gauge->setMinimum(0);
     Gauge->setMaximum(maximum);
@@ -111,6 +118,7 @@ void TFormPrintStatus::Start(int maximum)
 
 void TFormPrintStatus::SetProgress(int pages)
 {
+    PaceRepaints(pages >= Gauge->maximum());
     Gauge->setValue(pages);
 }
 
@@ -121,6 +129,7 @@ int TFormPrintStatus::Progress() const
 
 void TFormPrintStatus::SetCopyText(int copy, int envelope)
 {
+    PaceRepaints(false);
     PanelProgress->setText(QString::asprintf("Copy %d of Envelope %d", copy, envelope));
 }
 
@@ -143,6 +152,44 @@ void TFormPrintStatus::closeEvent(QCloseEvent *e)
     }
     e->ignore();
     CancelBtn->click();
+}
+
+void TFormPrintStatus::PaceRepaints(bool last)
+{
+    // Pages come faster than anyone reads them, and painting the window for
+    // each one costs more than the page.
+    if (last || !ContinuePrinting || !isVisible()) {
+        ReleaseRepaints();
+        return;
+    }
+    if (m_held || !m_painted.isValid() || m_painted.hasExpired(RepaintInterval))
+        return;
+    m_held = true;
+    setUpdatesEnabled(false);
+    m_release->start(int(RepaintInterval - m_painted.elapsed()));
+}
+
+void TFormPrintStatus::ReleaseRepaints()
+{
+    m_release->stop();
+    if (m_held) {
+        m_held = false;
+        // Repaints the whole window with the values of now.
+        setUpdatesEnabled(true);
+    }
+}
+
+bool TFormPrintStatus::event(QEvent *e)
+{
+    if (e->type() == QEvent::UpdateRequest && updatesEnabled())
+        m_painted.start();
+    return QDialog::event(e);
+}
+
+void TFormPrintStatus::hideEvent(QHideEvent *e)
+{
+    ReleaseRepaints();
+    QDialog::hideEvent(e);
 }
 
 void TFormPrintStatus::showEvent(QShowEvent *e)

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QLabel;
 class QPushButton;
+class QTimer;
 
 namespace zentrope {
 
@@ -61,11 +63,29 @@ public:
 
     void CancelBtnClick(QObject *Sender);
 
+    // At most one repaint per this many milliseconds while a job runs; the
+    // texts and the gauge hold every value at once.
+    static constexpr int RepaintInterval = 30;
+
 protected:
     // Escape presses Cancel; the window itself stays until the job hides it.
     void reject() override;
     void closeEvent(QCloseEvent *e) override;
     void showEvent(QShowEvent *e) override;
+    void hideEvent(QHideEvent *e) override;
+    bool event(QEvent *e) override;
+
+private:
+    // Called before a change: holds the repaints back when the window was
+    // painted less than RepaintInterval ago, until that time is up. The
+    // job's last change (its last page, or any change after Cancel) is
+    // painted at once.
+    void PaceRepaints(bool last);
+    void ReleaseRepaints();
+
+    QElapsedTimer m_painted;
+    QTimer *m_release = nullptr;
+    bool m_held = false;
 };
 
 } // namespace zentrope

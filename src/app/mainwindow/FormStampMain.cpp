@@ -278,7 +278,12 @@ void TFormStampMain::CreateEnvelopePanel(QWidget *central, QVBoxLayout *column)
     ImageStamp = named(new ImageControl(PanelEnvelope), "ImageStamp");
     ImageStamp->setGeometry(Scale::dp(552, 8, 80, 80));
     ImageStamp->setStretch(false);
-    ImageStamp->setPicture(stampPicture());
+    // Drawn from its vector source at the first paint, once the window shows.
+    ImageStamp->setPainter([stamp = QImage()](QPainter &p, const QRect &) mutable {
+        if (stamp.isNull())
+            stamp = stampPicture();
+        p.drawImage(QPoint(0, 0), stamp);
+    });
     setHint(ImageStamp, QStringLiteral("Click here to print an envelope."));
     ImageStamp->setCursor(Qt::PointingHandCursor);
 
@@ -680,7 +685,10 @@ void TFormStampMain::FormCreate(QObject *)
         SetAddressFont(memo, f);
     }
 
-    Guarded([this] { LoadPrinterSettings(); });
+    // Applied when the printer is built: at its first use, or just after the
+    // window is first shown (building it asks CUPS, which takes longer than
+    // everything else at start-up).
+    Printer().SetUpWhenBuilt([this] { Guarded([this] { LoadPrinterSettings(); }); });
 
     // Window position: the stored sides over the current bounds.
     IniRect r{x(), y(), x() + width(), y() + height()};

@@ -16,6 +16,8 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QTimer>
+#include <QWindow>
 
 namespace zentrope {
 
@@ -98,6 +100,45 @@ void ZentropeSession::Start(const StartOptions &options)
     Guarded([&] { main->RunCommandLine(options.Arguments); });
 }
 
+namespace {
+
+// Builds the printer once the window's first paint is done, so CUPS is asked
+// while the user looks at the window rather than before it appears. Any use
+// of the printer before then builds it first.
+class FirstExposeWatch : public QObject {
+public:
+    FirstExposeWatch(QWindow *window, TPrinterDevice &printer) : QObject(window), m_printer(printer)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override
+    {
+        auto *window = qobject_cast<QWindow *>(watched);
+        if (e->type() == QEvent::Expose && window && window->isExposed()) {
+            window->removeEventFilter(this);
+            // After the expose event, which paints the window.
+            QTimer::singleShot(0, window, [&printer = m_printer] { Guarded([&] { printer.Prepare(); }); });
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    TPrinterDevice &m_printer;
+};
+
+void PrepareAfterFirstExpose(QWidget *window, TPrinterDevice &printer)
+{
+    if (QWindow *handle = window->windowHandle())
+        new FirstExposeWatch(handle, printer);
+    else
+        printer.Prepare();
+}
+
+} // namespace
+
 int ZentropeSession::Exec()
 {
     TFormStampMain *main = MainWindow();
@@ -108,6 +149,7 @@ int ZentropeSession::Exec()
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &loop, &QEventLoop::quit);
     main->show();
     Guarded([main] { main->FormActivate(main); });
+    PrepareAfterFirstExpose(main, *m_state.Printer);
     if (main->isVisible())
         loop.exec();
     return 0;
