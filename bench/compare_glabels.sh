@@ -15,6 +15,7 @@ build="$(cd "${1:-$here/../build}" && pwd)"
 runs="${2:-5}"
 envelopes=256
 job="$build/bench/bench_print_job"
+program="$build/src/zentrope"
 
 if ! command -v glabels-3-batch >/dev/null; then
   if [ "$(id -u)" -eq 0 ]; then
@@ -27,21 +28,15 @@ if ! command -v glabels-3-batch >/dev/null; then
   fi
 fi
 [ -x "$job" ] || { echo "$job is missing: build the target bench_print_job" >&2; exit 1; }
+[ -x "$program" ] || { echo "$program is missing: build the target zentrope" >&2; exit 1; }
 
 work="$(mktemp -d "${TMPDIR:-/tmp}/zentrope-glabels-XXXXXX")"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
-# Zentrope's side: the seconds from starting the program to its PDF. Until the
-# program writes PDF itself, the job goes through the benchmark's private CUPS
-# server as `zentrope /p FILE` prints it, timed from the program's start to
-# its exit with the job received (the server's own start is not counted).
-# Once `zentrope --pdf OUT.pdf FILE` exists, this function becomes (with
-# zentrope.ini beside a copy of the program in $work):
-#   zentrope_seconds() { seconds "$work/zentrope" --pdf "$2" "$1"; }
-zentrope_seconds() {
-  "$job" --print "$1" --settings "$work/zentrope.ini" --out "$2" | sed -n 's/^seconds=\([0-9.]*\).*/\1/p'
-}
+# Zentrope's side: the seconds from starting the program to its PDF, as a
+# script runs it (start-up included).
+zentrope_seconds() { seconds "$program" --pdf "$2" --settings "$work/zentrope.ini" "$1"; }
 
 # The logo, as a BMP for Zentrope and a PNG for gLabels: one picture.
 "$job" --write-logo logo.bmp
