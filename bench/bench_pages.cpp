@@ -3,6 +3,7 @@
 // per page and the process's memory growth per page.
 
 #include "platform/Metafile.h"
+#include "SampleEnvelope.h"
 #include "print/page/EnvelopePage.h"
 
 #include <QDataStream>
@@ -70,22 +71,13 @@ long rssKiB()
 
 EnvelopePage makePage(const Metafile &logo, int i)
 {
-    EnvelopePage p;
+    EnvelopePage p = bench::SampleEnvelopePage(i);
     p.DpiX = p.DpiY = 600;
-    p.Dimension.Width = 9.5;
-    p.Dimension.Height = 4.125;
     p.GraphicLoaded = true;
     p.Graphic = [logo](QPainter &painter, const QRect &r) { logo.play(painter, r); };
     p.GraphicPixels = QSize(96, 96);
     p.GraphicX = 1.0;
     p.GraphicY = 1.0;
-    p.ReturnFont.Font = QFont(QStringLiteral("Liberation Sans"), 10);
-    p.ReturnLines = {QStringLiteral("Zed Sender"), QStringLiteral("9 Home Lane"),
-                     QStringLiteral("Hometown, ST 54321")};
-    p.AddressFont.Font = QFont(QStringLiteral("Liberation Sans"), 12);
-    p.AddressLines = {QStringLiteral("Addressee %1").arg(i),
-                      QStringLiteral("%1 Elm Street").arg(1700 + i % 100),
-                      QStringLiteral("Anytown, ST %1-6789").arg(10000 + i * 37 % 90000, 5, 10, QChar(u'0'))};
     return p;
 }
 

@@ -7,6 +7,7 @@
 
 #include "print/DeviceMode.h"
 #include "print/PrinterDevice.h"
+#include "SampleEnvelope.h"
 #include "print/page/EnvelopePage.h"
 #include "support/CupsServer.h"
 
@@ -30,7 +31,7 @@ std::map<int, double> bestSecondsPerJob;
 
 EnvelopePage makePage(TPrinterDevice &printer, int i)
 {
-    EnvelopePage p;
+    EnvelopePage p = bench::SampleEnvelopePage(i);
     // What the job asks the printer for every page.
     p.DpiX = printer.DpiX();
     p.DpiY = printer.DpiY();
@@ -38,15 +39,6 @@ EnvelopePage makePage(TPrinterDevice &printer, int i)
     p.PrintableWidthMM = printer.WidthMM();
     p.PrintableHeightMM = printer.HeightMM();
     p.SizeName = QStringLiteral("Size 10");
-    p.Dimension.Width = 9.5;
-    p.Dimension.Height = 4.125;
-    p.ReturnFont.Font = QFont(QStringLiteral("Liberation Sans"), 10);
-    p.ReturnLines = {QStringLiteral("Zed Sender"), QStringLiteral("9 Home Lane"),
-                     QStringLiteral("Hometown, ST 54321")};
-    p.AddressFont.Font = QFont(QStringLiteral("Liberation Sans"), 12);
-    p.AddressLines = {QStringLiteral("Addressee %1").arg(i),
-                      QStringLiteral("%1 Elm Street").arg(1700 + i % 100),
-                      QStringLiteral("Anytown, ST %1-6789").arg(10000 + i * 37 % 90000, 5, 10, QChar(u'0'))};
     return p;
 }
 
