@@ -15,6 +15,10 @@ install(CODE "
 install(FILES ${PROJECT_SOURCE_DIR}/assets/zentrope-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
         RENAME zentrope.xml)
 
+# The README's screenshots are grabbed with this (scripts/screenshots.sh).
+add_executable(grab_window EXCLUDE_FROM_ALL ${PROJECT_SOURCE_DIR}/tools/grab_window.cpp)
+target_link_libraries(grab_window PRIVATE Qt6::Gui)
+
 # Icons: the vector original, and fixed sizes rendered from it at build time.
 set(ZENTROPE_ICON_SIZES 48 64 128 256)
 add_executable(render_icon ${PROJECT_SOURCE_DIR}/tools/render_icon.cpp)
