@@ -56,6 +56,8 @@ struct TPrinterDevice::Impl {
         int widthMM, heightMM;
         int width, height;
         QPageLayout::Orientation orientation;
+        QSize sheet;
+        QRect printable;
     };
 
     std::unique_ptr<QPrinter> printer;
@@ -91,16 +93,24 @@ struct TPrinterDevice::Impl {
         }
     }
 
-    void takeSurface()
+    Surface surface() const
     {
-        job = Surface{printer->logicalDpiX(),
-                      printer->logicalDpiY(),
-                      printer->widthMM(),
-                      printer->heightMM(),
-                      printer->width(),
-                      printer->height(),
-                      printer->pageLayout().orientation()};
+        // The sheet and its printable area as the paint engine places the
+        // canvas on it.
+        const QPageLayout layout = printer->pageLayout();
+        const int resolution = printer->resolution();
+        return Surface{printer->logicalDpiX(),
+                       printer->logicalDpiY(),
+                       printer->widthMM(),
+                       printer->heightMM(),
+                       printer->width(),
+                       printer->height(),
+                       layout.orientation(),
+                       layout.fullRectPixels(resolution).size(),
+                       layout.paintRectPixels(resolution)};
     }
+
+    void takeSurface() { job = surface(); }
 };
 
 TPrinterDevice::TPrinterDevice() : d(std::make_unique<Impl>())
@@ -349,6 +359,22 @@ int TPrinterDevice::PageWidth() const
 int TPrinterDevice::PageHeight() const
 {
     return d->job ? d->job->height : d->printer->height();
+}
+
+PrinterPaper TPrinterDevice::Paper() const
+{
+    if (!d->job)
+        d->ensureValid();
+    const Impl::Surface s = d->job ? *d->job : d->surface();
+    PrinterPaper paper;
+    paper.DpiX = s.dpiX;
+    paper.DpiY = s.dpiY;
+    paper.Landscape = s.orientation == QPageLayout::Landscape;
+    paper.Sheet = s.sheet;
+    paper.Printable = s.printable;
+    paper.PrintableWidthMM = s.widthMM;
+    paper.PrintableHeightMM = s.heightMM;
+    return paper;
 }
 
 QPainter &TPrinterDevice::Canvas()
