@@ -36,6 +36,7 @@ const struct {
     {Topic::Graphic, "graphic.html"},
     {Topic::BarCode, "barcode.html"},
     {Topic::Printing, "printing.html"},
+    {Topic::PrintPreview, "preview.html"},
     {Topic::PrintSetup, "printsetup.html"},
     {Topic::EnvelopeSizes, "envelopesizes.html"},
     {Topic::EnvelopeSizeName, "envelopesizename.html"},

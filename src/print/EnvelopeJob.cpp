@@ -4,6 +4,7 @@
 #include "envelope/EnvelopeSizeCatalog.h"
 #include "print/PrintChoices.h"
 #include "print/PrinterDevice.h"
+#include "print/page/PageGeometry.h"
 
 #include <QDir>
 #include <QPageSize>
@@ -107,16 +108,12 @@ int PrintEnvelopeJob(TPrinterDevice &printer, const EnvelopeList &envelopes, con
     printer.BeginDoc();
     int pages = 0;
     try {
+        // The paper as the job began with it; the preview places its pages alike.
+        const PageGeometry geometry = MakePageGeometry(printer.Paper());
         pages = walk(chosen, plan.Copies, envelopes, monitor, [&](const QStringList &lines, bool first) {
             if (!first)
                 printer.NewPage();
-            EnvelopePage page = source(lines);
-            page.DpiX = printer.DpiX();
-            page.DpiY = printer.DpiY();
-            page.Landscape = printer.Landscape();
-            page.PrintableWidthMM = printer.WidthMM();
-            page.PrintableHeightMM = printer.HeightMM();
-            PaintEnvelopePage(printer.Canvas(), page);
+            PaintPlacedPage(printer.Canvas(), geometry, source(lines));
         });
     } catch (...) {
         try {

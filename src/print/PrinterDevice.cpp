@@ -58,6 +58,8 @@ struct TPrinterDevice::Impl {
         int widthMM, heightMM;
         int width, height;
         QPageLayout::Orientation orientation;
+        QSize sheet;
+        QRect printable;
     };
 
     // Built at its first use: see SetUpWhenBuilt.
@@ -111,17 +113,25 @@ struct TPrinterDevice::Impl {
         }
     }
 
-    void takeSurface()
+    Surface surface()
     {
+        // The sheet and its printable area as the paint engine places the
+        // canvas on it.
         QPrinter &printer = qt();
-        job = Surface{printer.logicalDpiX(),
-                      printer.logicalDpiY(),
-                      printer.widthMM(),
-                      printer.heightMM(),
-                      printer.width(),
-                      printer.height(),
-                      printer.pageLayout().orientation()};
+        const QPageLayout layout = printer.pageLayout();
+        const int resolution = printer.resolution();
+        return Surface{printer.logicalDpiX(),
+                       printer.logicalDpiY(),
+                       printer.widthMM(),
+                       printer.heightMM(),
+                       printer.width(),
+                       printer.height(),
+                       layout.orientation(),
+                       layout.fullRectPixels(resolution).size(),
+                       layout.paintRectPixels(resolution)};
     }
+
+    void takeSurface() { job = surface(); }
 };
 
 TPrinterDevice::TPrinterDevice() : d(std::make_unique<Impl>())
@@ -374,6 +384,22 @@ int TPrinterDevice::PageWidth() const
 int TPrinterDevice::PageHeight() const
 {
     return d->job ? d->job->height : d->qt().height();
+}
+
+PrinterPaper TPrinterDevice::Paper() const
+{
+    if (!d->job)
+        d->ensureValid();
+    const Impl::Surface s = d->job ? *d->job : d->surface();
+    PrinterPaper paper;
+    paper.DpiX = s.dpiX;
+    paper.DpiY = s.dpiY;
+    paper.Landscape = s.orientation == QPageLayout::Landscape;
+    paper.Sheet = s.sheet;
+    paper.Printable = s.printable;
+    paper.PrintableWidthMM = s.widthMM;
+    paper.PrintableHeightMM = s.heightMM;
+    return paper;
 }
 
 QPainter &TPrinterDevice::Canvas()

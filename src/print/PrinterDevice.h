@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/DeviceMode.h"
+#include "print/page/PageGeometry.h"
 
 #include <QPageLayout>
 #include <QString>
@@ -74,6 +75,10 @@ public:
     // Printable area in dots.
     int PageWidth() const;
     int PageHeight() const;
+    // All of the above with the whole sheet, read in one go: outside a
+    // document it asks the print system once, so a preview reads it when it
+    // opens and when the printer changes, never per page.
+    PrinterPaper Paper() const;
     // The painter of the page being printed; throws outside a document.
     QPainter &Canvas();
 

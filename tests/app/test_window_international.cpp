@@ -108,7 +108,7 @@ TEST_F(DarkPalette, ToolbarCaptionsHintsAndTheEnvelopeStayReadable)
     emit memo->mouseReleased();
     QWidget *bar = find<QWidget>("PanelStandardToolbar");
     const QList<QToolButton *> glyphs = bar->findChildren<QToolButton *>();
-    ASSERT_EQ(glyphs.size(), 9);
+    ASSERT_EQ(glyphs.size(), 10);
     const QList<QToolButton *> styles = {find<QToolButton>("SpeedButtonBold"),
                                          find<QToolButton>("SpeedButtonItalic"),
                                          find<QToolButton>("SpeedButtonUnderline")};

@@ -258,10 +258,33 @@ TEST_F(PrinterDeviceTest, PageSurfaceHoldsForTheJobAndFollowsTheSettingsAfterIt)
     m.Orientation = DeviceMode::OrientPortrait;
     p.SetDeviceMode(m);
     const auto surface = [&p] {
-        return std::vector<int>{p.DpiX(),      p.DpiY(),       p.WidthMM(),       p.HeightMM(),
-                                p.PageWidth(), p.PageHeight(), int(p.Landscape())};
+        const PrinterPaper paper = p.Paper();
+        return std::vector<int>{p.DpiX(),
+                                p.DpiY(),
+                                p.WidthMM(),
+                                p.HeightMM(),
+                                p.PageWidth(),
+                                p.PageHeight(),
+                                int(p.Landscape()),
+                                paper.Sheet.width(),
+                                paper.Sheet.height(),
+                                paper.Printable.x(),
+                                paper.Printable.y(),
+                                paper.Printable.width(),
+                                paper.Printable.height(),
+                                paper.DpiX,
+                                paper.PrintableWidthMM};
     };
     const std::vector<int> portrait = surface();
+    // The whole sheet with its printable area, in one reading that agrees
+    // with the device's answers one by one.
+    const PrinterPaper paper = p.Paper();
+    EXPECT_EQ(paper.Printable.size(), QSize(p.PageWidth(), p.PageHeight()));
+    EXPECT_TRUE(QRect(QPoint(0, 0), paper.Sheet).contains(paper.Printable));
+    EXPECT_GT(paper.Printable.x(), 0) << "the PPD's margins";
+    EXPECT_NEAR(paper.Sheet.width(), 8.5 * p.DpiX(), 1);
+    EXPECT_NEAR(paper.Sheet.height(), 11 * p.DpiY(), 1);
+    EXPECT_EQ(paper.PrintableHeightMM, p.HeightMM());
 
     p.BeginDoc();
     EXPECT_EQ(surface(), portrait);
@@ -276,6 +299,7 @@ TEST_F(PrinterDeviceTest, PageSurfaceHoldsForTheJobAndFollowsTheSettingsAfterIt)
     EXPECT_EQ(landscape[6], 1);
     EXPECT_NEAR(landscape[2], portrait[3], 1);
     EXPECT_NEAR(landscape[3], portrait[2], 1);
+    EXPECT_EQ(landscape[7], portrait[8]) << "the sheet turns";
     p.BeginDoc();
     EXPECT_EQ(surface(), landscape);
     p.EndDoc();

@@ -205,6 +205,9 @@ void TFormStampMain::CreateStandardToolbar(QWidget *central, QVBoxLayout *column
     ComboBoxEnvelopeSize = picker("ComboBoxEnvelopeSize", 465, QStringLiteral("Current envelope size"));
     ComboBoxEnvelopeSize->addItems(
         {QStringLiteral("Business"), QStringLiteral("Greeting Card"), QStringLiteral("Small")});
+    // After the pickers: the designed row has no room beside Print.
+    SpeedButtonPrintPreview =
+        button("SpeedButtonPrintPreview", 625, QStringLiteral("Print preview"), "printpreview");
     setTabOrder(ComboBoxReturnAddress, ComboBoxEnvelopeSize);
     column->addWidget(PanelStandardToolbar);
 }
@@ -363,6 +366,8 @@ void TFormStampMain::CreateMenus()
                              QKeySequence(Qt::CTRL | Qt::Key_P), QStringLiteral("Print an envelope"));
     FilePrintTest = item(FileMenu, "FilePrintTest", QStringLiteral("Print &Test Envelope..."), {},
                          QStringLiteral("Print an envelope with a border to help configure the printer."));
+    FilePrintPreview = item(FileMenu, "FilePrintPreview", QStringLiteral("Print Pre&view..."), {},
+                            QStringLiteral("Show the envelopes as they will be printed"));
     FilePrintSetup = item(FileMenu, "FilePrintSetup", QStringLiteral("P&rint Setup..."), {},
                           QStringLiteral("Setup the printer"));
     FileExportPdf =
@@ -535,6 +540,7 @@ void TFormStampMain::WireHandlers()
     click(FileClose, &F::FileNewClick);
     click(FilePrintEnvelope, &F::FilePrintEnvelopeClick);
     click(FilePrintTest, &F::FilePrintTestClick);
+    click(FilePrintPreview, &F::FilePrintPreviewClick);
     click(FilePrintSetup, &F::FilePrintSetupClick);
     click(FileExportPdf, &F::FileExportPdfClick);
     click(FileExit, &F::FileExitClick);
@@ -582,6 +588,7 @@ void TFormStampMain::WireHandlers()
     press(SpeedButtonCopy, &F::EditCopyClick);
     press(SpeedButtonPaste, &F::EditPasteClick);
     press(SpeedButtonPrint, &F::SpeedButtonPrintClick);
+    press(SpeedButtonPrintPreview, &F::FilePrintPreviewClick);
     press(SpeedButtonReturnAddresses, &F::OptionsReturnAddressesClick);
     press(SpeedButtonSize, &F::OptionsEnvelopeClick);
     press(SpeedButtonBold, &F::SpeedButtonBoldClick);
@@ -628,6 +635,7 @@ void TFormStampMain::AssignHelpContexts()
                             PopupMenuAddress, M_UpdateGraphic});
     set(Topic::FileMenu, {FileMenu, FileNew, FileOpen, FileImportAddresses, FileSave, FileSaveAs, FileClose,
                           FilePrintEnvelope, FilePrintTest, FilePrintSetup, FileExportPdf, FileExit});
+    set(Topic::PrintPreview, {FilePrintPreview});
     set(Topic::EditMenu, {EditMenu, EditCut, EditCopy, EditPaste, EditDelete, EditClear, EditSelectAll, M_Cut,
                           M_Copy, M_Paste, M_Delete});
     set(Topic::OptionsMenu,

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <vector>
@@ -32,6 +33,7 @@ class StatusPanel;
 class TDlgAbout;
 class TDlgEnvelopeSizes;
 class TDlgReturnAddresses;
+class TFormPrintPreview;
 class TFormPrintStatus;
 struct EnvelopeDesign;
 
@@ -229,6 +231,15 @@ private:
     void LoadPrinterSettings();
     void SavePrinterSettings();
 
+    // --- Print preview -------------------------------------------------------------------------
+    // Opens the preview (made at its first use, freed when closed); it
+    // follows the envelopes as the fit check does, and the printer's paper
+    // whenever the printer settings are saved.
+    void FilePrintPreviewClick(QObject *Sender);
+    void UpdatePrintPreview();
+    void UpdatePrintPreviewPaper();
+    QPointer<TFormPrintPreview> PrintPreview;
+
     // --- Address documents and recent files ----------------------------------------------------
     bool QuerySaveChanges();
     void FileNewClick(QObject *Sender);
@@ -284,6 +295,7 @@ private:
     QToolButton *SpeedButtonCopy = nullptr;
     QToolButton *SpeedButtonPaste = nullptr;
     QToolButton *SpeedButtonPrint = nullptr;
+    QToolButton *SpeedButtonPrintPreview = nullptr;
     QToolButton *SpeedButtonReturnAddresses = nullptr;
     QComboBox *ComboBoxReturnAddress = nullptr;
     QToolButton *SpeedButtonSize = nullptr;
@@ -313,6 +325,7 @@ private:
             *FilePrintSetup = nullptr, *FileExportPdf = nullptr, *N1 = nullptr, *FileExit = nullptr,
             *FileOldFileBreak = nullptr;
     QAction *FileImportAddresses = nullptr;
+    QAction *FilePrintPreview = nullptr;
     QMenu *EditMenu = nullptr;
     QAction *EditCut = nullptr, *EditCopy = nullptr, *EditPaste = nullptr, *EditDelete = nullptr,
             *EditClear = nullptr, *N4 = nullptr, *EditSelectAll = nullptr;

@@ -134,6 +134,8 @@ void TFormStampMain::UpdateMenu(QObject *)
     FilePrintEnvelope->setEnabled(hasText);
     FilePrintTest->setEnabled(FilePrintEnvelope->isEnabled());
     SpeedButtonPrint->setEnabled(FilePrintEnvelope->isEnabled());
+    FilePrintPreview->setEnabled(FilePrintEnvelope->isEnabled());
+    SpeedButtonPrintPreview->setEnabled(FilePrintEnvelope->isEnabled());
     FileExportPdf->setEnabled(FilePrintEnvelope->isEnabled());
 
     const bool isDest = m_state.ActiveAddress == aaDestination;

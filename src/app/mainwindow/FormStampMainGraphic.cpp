@@ -57,6 +57,8 @@ void TFormStampMain::OptionsUpdateGraphicClick(QObject *)
 {
     LoadGraphic();
     FormResize(this);
+    // The picture read again may have another size.
+    ScheduleFitCheck();
 }
 
 void TFormStampMain::OptionsClearGraphicClick(QObject *)

@@ -12,6 +12,8 @@ namespace zentrope {
 void TFormStampMain::SavePrinterSettings()
 {
     zentrope::SavePrinterSettings(Printer(), Settings());
+    // Saved after every print dialog and Print Setup: the paper may have changed.
+    UpdatePrintPreviewPaper();
 }
 
 void TFormStampMain::LoadPrinterSettings()

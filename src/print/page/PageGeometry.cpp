@@ -1,0 +1,42 @@
+#include "print/page/PageGeometry.h"
+
+#include <QPainter>
+
+namespace zentrope {
+
+QTransform PageGeometry::PageToSheet() const
+{
+    return PageToCanvas * QTransform::fromTranslate(Paper.Printable.x(), Paper.Printable.y());
+}
+
+PageGeometry MakePageGeometry(const PrinterPaper &paper)
+{
+    PageGeometry g;
+    g.Paper = paper;
+    // The page is printed as it lays itself out: the orientation and the
+    // envelope size's indent already say where the envelope sits.
+    g.PageToCanvas = QTransform();
+    return g;
+}
+
+void PlaceEnvelopePage(EnvelopePage &page, const PageGeometry &geometry)
+{
+    const PrinterPaper &p = geometry.Paper;
+    page.DpiX = p.DpiX;
+    page.DpiY = p.DpiY;
+    page.Landscape = p.Landscape;
+    page.PrintableWidthMM = p.PrintableWidthMM;
+    page.PrintableHeightMM = p.PrintableHeightMM;
+}
+
+EnvelopePageLayout PaintPlacedPage(QPainter &canvas, const PageGeometry &geometry, EnvelopePage page)
+{
+    PlaceEnvelopePage(page, geometry);
+    canvas.save();
+    canvas.setTransform(geometry.PageToCanvas, true);
+    const EnvelopePageLayout layout = PaintEnvelopePage(canvas, page);
+    canvas.restore();
+    return layout;
+}
+
+} // namespace zentrope
