@@ -11,13 +11,60 @@ OUT="$TOP/docs/screenshots"
 mkdir -p "$OUT"
 WORK=$(mktemp -d)
 DISPLAY_NUMBER=$((200 + $$ % 500))
-cleanup() { kill "${APP:-}" "${XVFB:-}" 2>/dev/null || true; rm -rf "$WORK"; }
-trap cleanup EXIT
+trap 'cleanup' EXIT
+
+cleanup() { kill "${APP:-}" "${XVFB:-}" "${CUPSD:-}" 2>/dev/null || true; rm -rf "$WORK"; }
+
+# A private print server with one printer on Letter paper, so the preview has
+# a printer's page to show; nothing reaches the machine's own printers.
+CUPS="$WORK/cups"
+mkdir -p "$CUPS/spool/tmp" "$CUPS/cache" "$CUPS/state" "$CUPS/log"
+cat > "$CUPS/cupsd.conf" <<CONF
+Listen $CUPS/socket
+Browsing No
+WebInterface No
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Location /admin>
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+    Allow all
+  </Limit>
+</Policy>
+CONF
+cat > "$CUPS/cups-files.conf" <<CONF
+ServerRoot $CUPS
+RequestRoot $CUPS/spool
+TempDir $CUPS/spool/tmp
+CacheDir $CUPS/cache
+StateDir $CUPS/state
+ErrorLog $CUPS/log/error_log
+AccessLog $CUPS/log/access_log
+PageLog $CUPS/log/page_log
+Printcap $CUPS/printcap
+ServerBin /usr/lib/cups
+DataDir /usr/share/cups
+FileDevice No
+Sandboxing Relaxed
+CONF
+/usr/sbin/cupsd -f -c "$CUPS/cupsd.conf" -s "$CUPS/cups-files.conf" &
+CUPSD=$!
+export CUPS_SERVER="$CUPS/socket"
+for _ in $(seq 1 50); do [ -S "$CUPS/socket" ] && break; sleep 0.1; done
+lpadmin -p Envelopes -v socket://127.0.0.1:9 -m drv:///sample.drv/generic.ppd -o PageSize=Letter -E
+lpadmin -d Envelopes
 
 Xvfb ":$DISPLAY_NUMBER" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
 XVFB=$!
 export DISPLAY=":$DISPLAY_NUMBER" QT_QPA_PLATFORM=xcb HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" \
-       XDG_DATA_HOME="$WORK/home/.local/share" XDG_RUNTIME_DIR="$WORK/run" CUPS_SERVER=/nonexistent
+       XDG_DATA_HOME="$WORK/home/.local/share" XDG_RUNTIME_DIR="$WORK/run"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 sleep 1
 
@@ -38,8 +85,9 @@ window() { # the id of the first visible window whose title matches $1
   echo "no window \"$1\" came up" >&2
   return 1
 }
-shot() { # shot <file> <title>: grabs the window, leaves its id in $ID
+shot() { # shot <file> <title> [width height]: grabs the window, leaves its id in $ID
   ID=$(window "$2")
+  [ -n "${3:-}" ] && xdotool windowsize --sync "$ID" "$3" "$4"
   xdotool windowfocus --sync "$ID" 2>/dev/null || true
   sleep 0.5
   "$BUILD/src/grab_window" "$OUT/$1" "$ID"
@@ -70,5 +118,5 @@ close
 
 # The print preview.
 keys alt+f v
-shot print-preview.png 'Print Preview'
+shot print-preview.png 'Print Preview' 760 620
 close
