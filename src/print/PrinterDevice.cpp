@@ -25,7 +25,7 @@ std::int16_t clamp16(long long v)
 
 QString invalidPrinter()
 {
-    return QStringLiteral("Printer selected is not valid");
+    return QCoreApplication::translate("zentrope::PrinterDevice", "Printer selected is not valid");
 }
 
 // Which device-mode fields Qt carries to CUPS for a printer. Orientation,
@@ -152,9 +152,11 @@ void TPrinterDevice::SetPrinterIndex(int index)
 {
     const QStringList names = Printers();
     if (index < 0 || index >= names.size())
-        throw ZentropeError(QStringLiteral("Printer index out of range"));
+        throw ZentropeError(
+            QCoreApplication::translate("zentrope::PrinterDevice", "Printer index out of range"));
     if (d->painter)
-        throw ZentropeError(QStringLiteral("Cannot change the printer while printing"));
+        throw ZentropeError(QCoreApplication::translate("zentrope::PrinterDevice",
+                                                        "Cannot change the printer while printing"));
     if (d->printer->printerName() != names[index]) {
         d->printer->setPrinterName(names[index]);
         d->printer->setFullPage(false);
@@ -205,7 +207,8 @@ void TPrinterDevice::SetDeviceMode(const DeviceMode &m)
 {
     d->ensureValid();
     if (d->painter)
-        throw ZentropeError(QStringLiteral("Cannot change the printer settings while printing"));
+        throw ZentropeError(QCoreApplication::translate("zentrope::PrinterDevice",
+                                                        "Cannot change the printer settings while printing"));
     QPrinter &p = *d->printer;
     // Codes the printer cannot take are left as they are, as a driver would.
     if (m.has(DeviceMode::DM_PAPERSIZE)) {
@@ -262,12 +265,14 @@ QString TPrinterDevice::Title() const
 void TPrinterDevice::BeginDoc()
 {
     if (d->painter)
-        throw ZentropeError(QStringLiteral("Printing in progress"));
+        throw ZentropeError(QCoreApplication::translate("zentrope::PrinterDevice", "Printing in progress"));
     d->ensureValid();
     d->printer->setDocName(d->title);
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(d->printer.get()))
-        throw ZentropeError(QStringLiteral("Unable to start printing on %1").arg(d->printer->printerName()));
+        throw ZentropeError(
+            QCoreApplication::translate("zentrope::PrinterDevice", "Unable to start printing on %1")
+                .arg(d->printer->printerName()));
     d->painter = std::move(painter);
     d->takeSurface();
     // A fresh canvas: a one-dot black pen, a solid white brush.
@@ -281,23 +286,27 @@ void TPrinterDevice::BeginDoc()
 void TPrinterDevice::NewPage()
 {
     if (!d->painter)
-        throw ZentropeError(QStringLiteral("Printer is not currently printing"));
+        throw ZentropeError(
+            QCoreApplication::translate("zentrope::PrinterDevice", "Printer is not currently printing"));
     if (!d->printer->newPage())
         throw ZentropeError(
-            QStringLiteral("Unable to start a new page on %1").arg(d->printer->printerName()));
+            QCoreApplication::translate("zentrope::PrinterDevice", "Unable to start a new page on %1")
+                .arg(d->printer->printerName()));
     QCoreApplication::processEvents();
 }
 
 void TPrinterDevice::EndDoc()
 {
     if (!d->painter)
-        throw ZentropeError(QStringLiteral("Printer is not currently printing"));
+        throw ZentropeError(
+            QCoreApplication::translate("zentrope::PrinterDevice", "Printer is not currently printing"));
     std::unique_ptr<QPainter> painter = std::move(d->painter);
     d->job.reset();
     const bool ok = painter->end();
     QCoreApplication::processEvents();
     if (!ok)
-        throw ZentropeError(QStringLiteral("Printing on %1 failed").arg(d->printer->printerName()));
+        throw ZentropeError(QCoreApplication::translate("zentrope::PrinterDevice", "Printing on %1 failed")
+                                .arg(d->printer->printerName()));
 }
 
 void TPrinterDevice::Abort()
@@ -354,7 +363,8 @@ int TPrinterDevice::PageHeight() const
 QPainter &TPrinterDevice::Canvas()
 {
     if (!d->painter)
-        throw ZentropeError(QStringLiteral("Printer is not currently printing"));
+        throw ZentropeError(
+            QCoreApplication::translate("zentrope::PrinterDevice", "Printer is not currently printing"));
     return *d->painter;
 }
 
@@ -365,7 +375,8 @@ QPrinter &TPrinterDevice::QtPrinter()
 
 QString NoPrinterMessage()
 {
-    return QStringLiteral("No printer is installed. Install a printer, then try again.");
+    return QCoreApplication::translate("zentrope::PrinterDevice",
+                                       "No printer is installed. Install a printer, then try again.");
 }
 
 } // namespace zentrope
