@@ -24,6 +24,9 @@ fi
 JOBS=$(nproc)
 unset XDG_RUNTIME_DIR || true
 
+echo "== translations"
+bash scripts/check-translations.sh
+
 echo "== build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$JOBS"

@@ -34,48 +34,50 @@ bool IsScriptCommandLine(int argc, char **argv)
 ScriptCommand ParseScriptCommand(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Writes envelopes to a PDF file or prints them, without a window.\n"
-                       "Empty lines separate the addresses, one envelope each."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "zentrope::ScriptCommand", "Writes envelopes to a PDF file or prints them, without a window.\n"
+                                   "Empty lines separate the addresses, one envelope each."));
     // Qt's own help option would offer Qt's options too, which a script never takes.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help."));
+                                  QCoreApplication::translate("zentrope::ScriptCommand", "Show this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the versions of Zentrope and Qt."));
+                                     QCoreApplication::translate("zentrope::ScriptCommand", "Show the versions of Zentrope and Qt."));
     const QCommandLineOption pdf(QStringLiteral("pdf"),
-                                 QStringLiteral("Write the envelopes to a PDF file, one page each."),
-                                 QStringLiteral("file"));
+                                 QCoreApplication::translate("zentrope::ScriptCommand", "Write the envelopes to a PDF file, one page each."),
+                                 QCoreApplication::translate("zentrope::ScriptCommand", "file"));
     const QCommandLineOption print(QStringLiteral("print"),
-                                   QStringLiteral("Print as Print Envelope does, without a dialog."));
+                                   QCoreApplication::translate("zentrope::ScriptCommand", "Print as Print Envelope does, without a dialog."));
     const QCommandLineOption printer(QStringLiteral("printer"),
-                                     QStringLiteral("With --print: the printer (else the one used last)."),
-                                     QStringLiteral("name"));
+                                     QCoreApplication::translate("zentrope::ScriptCommand", "With --print: the printer (else the one used last)."),
+                                     QCoreApplication::translate("zentrope::ScriptCommand", "name"));
     const QCommandLineOption copies(QStringLiteral("copies"),
-                                    QStringLiteral("With --print: copies of each envelope, 1 to 999."),
-                                    QStringLiteral("n"));
+                                    QCoreApplication::translate("zentrope::ScriptCommand", "With --print: copies of each envelope, 1 to 999."),
+                                    QCoreApplication::translate("zentrope::ScriptCommand", "n"));
     const QCommandLineOption pages(QStringLiteral("pages"),
-                                   QStringLiteral("With --print: the envelopes to print, e.g. 1,3-5."),
-                                   QStringLiteral("list"));
+                                   QCoreApplication::translate("zentrope::ScriptCommand", "With --print: the envelopes to print, e.g. 1,3-5."),
+                                   QCoreApplication::translate("zentrope::ScriptCommand", "list"));
     const QCommandLineOption size(QStringLiteral("size"),
-                                  QStringLiteral("The envelope size of this name, in any letter case."),
-                                  QStringLiteral("name"));
+                                  QCoreApplication::translate("zentrope::ScriptCommand", "The envelope size of this name, in any letter case."),
+                                  QCoreApplication::translate("zentrope::ScriptCommand", "name"));
     const QCommandLineOption returnAddress(QStringLiteral("return-address"),
-                                           QStringLiteral("The return address of this name; \"\" for none."),
-                                           QStringLiteral("name"));
+                                           QCoreApplication::translate("zentrope::ScriptCommand", "The return address of this name; \"\" for none."),
+                                           QCoreApplication::translate("zentrope::ScriptCommand", "name"));
     const QCommandLineOption noBarCode(QStringLiteral("no-barcode"),
-                                       QStringLiteral("Print no postal bar code."));
+                                       QCoreApplication::translate("zentrope::ScriptCommand", "Print no postal bar code."));
     const QCommandLineOption import(QStringLiteral("import"),
                                     QStringLiteral("Take every contact with an address from a vCard or CSV file."),
-                                    QStringLiteral("file"));
+                                    QCoreApplication::translate("zentrope::ScriptCommand", "file"));
     const QCommandLineOption settings(QStringLiteral("settings"),
-                                      QStringLiteral("Read the settings from this file (never written)."),
-                                      QStringLiteral("file"));
+                                      QCoreApplication::translate("zentrope::ScriptCommand", "Read the settings from this file (never written)."),
+                                      QCoreApplication::translate("zentrope::ScriptCommand", "file"));
     for (const QCommandLineOption &o :
          {help, version, pdf, print, printer, copies, pages, size, returnAddress, noBarCode, import, settings})
         parser.addOption(o);
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("The address file; - or none reads standard input."),
-                                 QStringLiteral("[file|-]"));
+    parser.addPositionalArgument(
+        QCoreApplication::translate("zentrope::ScriptCommand", "file"),
+        QCoreApplication::translate("zentrope::ScriptCommand",
+                                    "The address file; - or none reads standard input."),
+        QCoreApplication::translate("zentrope::ScriptCommand", "[file|-]"));
 
     if (!parser.parse(arguments))
         badUsage(parser.errorText());
@@ -85,8 +87,9 @@ ScriptCommand ParseScriptCommand(const QStringList &arguments)
         c.Do = ScriptCommand::Action::Help;
         // The usage line names both ways of running, not the path the program was started by.
         const QString text = parser.helpText();
-        c.Text = QStringLiteral("Usage: zentrope --pdf OUT.pdf [options] [file|-]\n"
-                                "       zentrope --print [options] [file|-]\n") +
+        c.Text = QCoreApplication::translate("zentrope::ScriptCommand",
+                                             "Usage: zentrope --pdf OUT.pdf [options] [file|-]\n"
+                                             "       zentrope --print [options] [file|-]\n") +
                  text.mid(text.indexOf(QLatin1Char('\n')) + 1);
         return c;
     }
@@ -96,23 +99,27 @@ ScriptCommand ParseScriptCommand(const QStringList &arguments)
         return c;
     }
     if (parser.isSet(pdf) == parser.isSet(print))
-        badUsage(QStringLiteral("Give either --pdf FILE or --print (see --help)."));
+        badUsage(QCoreApplication::translate("zentrope::ScriptCommand",
+                                             "Give either --pdf FILE or --print (see --help)."));
     if (parser.isSet(pdf)) {
         c.Do = ScriptCommand::Action::Pdf;
         c.PdfFile = parser.value(pdf);
         if (c.PdfFile.isEmpty())
-            badUsage(QStringLiteral("--pdf needs the name of the PDF file."));
+            badUsage(QCoreApplication::translate("zentrope::ScriptCommand",
+                                                 "--pdf needs the name of the PDF file."));
         for (const QCommandLineOption &o : {printer, copies, pages})
             if (parser.isSet(o))
-                badUsage(
-                    QStringLiteral("--%1 goes with --print, not with --pdf.").arg(o.names().constFirst()));
+                badUsage(QCoreApplication::translate("zentrope::ScriptCommand",
+                                                     "--%1 goes with --print, not with --pdf.")
+                             .arg(o.names().constFirst()));
     } else {
         c.Do = ScriptCommand::Action::Print;
     }
 
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        badUsage(QStringLiteral("One address file at most, not %1 (a file named --x is ./--x).")
+        badUsage(QCoreApplication::translate("zentrope::ScriptCommand",
+                                             "One address file at most, not %1 (a file named --x is ./--x).")
                      .arg(files.size()));
     if (parser.isSet(import)) {
         c.Import = parser.value(import);
@@ -123,25 +130,29 @@ ScriptCommand ParseScriptCommand(const QStringList &arguments)
     } else {
         c.Input = files.isEmpty() ? QStringLiteral("-") : files.constFirst();
         if (c.Input.isEmpty())
-            badUsage(QStringLiteral("The address file has an empty name."));
+            badUsage(QCoreApplication::translate("zentrope::ScriptCommand", "The address file has an empty name."));
     }
 
     c.Printer = parser.value(printer);
     if (parser.isSet(printer) && c.Printer.isEmpty())
-        badUsage(QStringLiteral("--printer needs the name of a printer."));
+        badUsage(
+            QCoreApplication::translate("zentrope::ScriptCommand", "--printer needs the name of a printer."));
     if (parser.isSet(copies)) {
         bool ok = false;
         c.Copies = parser.value(copies).trimmed().toInt(&ok);
         if (!ok || c.Copies < 1 || c.Copies > kMaxCopies)
-            badUsage(QStringLiteral("--copies %1: give a number from 1 to %2.")
+            badUsage(QCoreApplication::translate("zentrope::ScriptCommand",
+                                                 "--copies %1: give a number from 1 to %2.")
                          .arg(parser.value(copies))
                          .arg(kMaxCopies));
     }
     if (parser.isSet(pages)) {
         c.Pages = ParsePageList(parser.value(pages));
         if (c.Pages.isEmpty())
-            badUsage(QStringLiteral("--pages %1: give envelope numbers and ranges such as 1,3-5.")
-                         .arg(parser.value(pages)));
+            badUsage(
+                QCoreApplication::translate("zentrope::ScriptCommand",
+                                            "--pages %1: give envelope numbers and ranges such as 1,3-5.")
+                    .arg(parser.value(pages)));
     }
     if (parser.isSet(size))
         c.Size = parser.value(size);
@@ -150,7 +161,8 @@ ScriptCommand ParseScriptCommand(const QStringList &arguments)
     c.NoBarCode = parser.isSet(noBarCode);
     c.SettingsFile = parser.value(settings);
     if (parser.isSet(settings) && c.SettingsFile.isEmpty())
-        badUsage(QStringLiteral("--settings needs the name of a settings file."));
+        badUsage(QCoreApplication::translate("zentrope::ScriptCommand",
+                                             "--settings needs the name of a settings file."));
     return c;
 }
 

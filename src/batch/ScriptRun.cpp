@@ -17,7 +17,9 @@
 #include "print/page/EnvelopeDesign.h"
 #include "settings/ProgramSettings.h"
 #include "settings/QevIniFile.h"
+#include "shell/ProgramLanguage.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -53,18 +55,22 @@ QString about(const QString &where, const QString &problem)
 EnvelopeList readEnvelopes(const QString &input)
 {
     const bool standardInput = input == QLatin1String("-");
-    const QString where = standardInput ? QStringLiteral("standard input") : input;
+    const QString where =
+        standardInput ? QCoreApplication::translate("zentrope::ScriptRun", "standard input") : input;
     AddressText text;
     try {
         if (standardInput) {
             QFile in;
             if (!in.open(stdin, QIODevice::ReadOnly))
-                throw ZentropeError(QStringLiteral("Cannot read standard input."));
+                throw ZentropeError(
+                    QCoreApplication::translate("zentrope::ScriptRun", "Cannot read standard input."));
             // One byte more than fits tells a text that is too long.
             text = DecodeAddressText(in.read(AddressFileCapacity + 1));
         } else {
             if (!AddressFileExists(input))
-                throw ZentropeError(QStringLiteral("Cannot find file \"%1\".").arg(input));
+                throw ZentropeError(
+                    QCoreApplication::translate("zentrope::ScriptRun", "Cannot find file \"%1\".")
+                        .arg(input));
             text = ReadAddressFile(input);
         }
     } catch (const ZentropeError &e) {
@@ -123,12 +129,14 @@ EnvelopeDesign readDesign(TQevIniFile &ini, const ScriptCommand &command)
         if (size < 0)
             throw ScriptFailure(
                 ScriptBadUsage,
-                QStringLiteral("--size: no envelope size \"%1\" in %2.").arg(*command.Size, ini.FileName()));
+                QCoreApplication::translate("zentrope::ScriptRun", "--size: no envelope size \"%1\" in %2.")
+                    .arg(*command.Size, ini.FileName()));
     }
     const EnvelopeSize *chosen = sizes.At(size);
     if (!chosen || !chosen->Dimension)
-        throw ScriptFailure(ScriptBadUsage,
-                            QStringLiteral("No envelope size is chosen in %1.").arg(ini.FileName()));
+        throw ScriptFailure(ScriptBadUsage, QCoreApplication::translate("zentrope::ScriptRun",
+                                                                        "No envelope size is chosen in %1.")
+                                                .arg(ini.FileName()));
     design.SizeName = chosen->Name;
     design.Dimension = *chosen->Dimension;
     design.GraphicX = sizes.FGraphicX;
@@ -142,9 +150,10 @@ EnvelopeDesign readDesign(TQevIniFile &ini, const ScriptCommand &command)
                   : findByName(returns.Entries(), *command.ReturnAddress,
                                [](const ReturnAddress &a) { return a.Description; });
         if (ret < 0 && !command.ReturnAddress->isEmpty())
-            throw ScriptFailure(ScriptBadUsage,
-                                QStringLiteral("--return-address: no return address \"%1\" in %2.")
-                                    .arg(*command.ReturnAddress, ini.FileName()));
+            throw ScriptFailure(ScriptBadUsage, QCoreApplication::translate(
+                                                    "zentrope::ScriptRun",
+                                                    "--return-address: no return address \"%1\" in %2.")
+                                                    .arg(*command.ReturnAddress, ini.FileName()));
     }
     if (const ReturnAddress *a = returns.At(ret))
         design.ReturnLines = MemoLines(a->Lines.join(QLatin1Char('\n')));
@@ -162,7 +171,9 @@ EnvelopeDesign readDesign(TQevIniFile &ini, const ScriptCommand &command)
         try {
             design.Picture = Graphic::load(graphic, kind);
         } catch (const ZentropeError &e) {
-            writeLine(stderr, QStringLiteral("zentrope: warning: %1: %2\n").arg(graphic, e.message()));
+            writeLine(stderr, QStringLiteral("zentrope: %1\n")
+                                  .arg(QCoreApplication::translate("zentrope::ScriptRun", "warning: %1: %2")
+                                           .arg(graphic, e.message())));
         }
     }
     design.PrintBarCode = options.PrintBarCode() && !command.NoBarCode;
@@ -189,9 +200,11 @@ void print(const ScriptCommand &command, const TQevIniFile &ini, const EnvelopeL
     if (!command.Pages.isEmpty()) {
         plan.Envelopes = EnvelopesInRanges(command.Pages, envelopes.EnvelopeCount());
         if (plan.Envelopes.empty())
-            throw ScriptFailure(ScriptBadUsage, QStringLiteral("--pages %1: the addresses make %2 envelopes.")
-                                                    .arg(command.Pages.toString())
-                                                    .arg(envelopes.EnvelopeCount()));
+            throw ScriptFailure(ScriptBadUsage,
+                                QCoreApplication::translate("zentrope::ScriptRun",
+                                                            "--pages %1: the addresses make %2 envelopes.")
+                                    .arg(command.Pages.toString())
+                                    .arg(envelopes.EnvelopeCount()));
     }
     try {
         if (!TPrinterDevice::PrintersInstalled())
@@ -201,7 +214,9 @@ void print(const ScriptCommand &command, const TQevIniFile &ini, const EnvelopeL
         if (!command.Printer.isEmpty()) {
             const int index = int(printer.Printers().indexOf(command.Printer));
             if (index < 0)
-                throw ZentropeError(QStringLiteral("There is no printer \"%1\".").arg(command.Printer));
+                throw ZentropeError(
+                    QCoreApplication::translate("zentrope::ScriptRun", "There is no printer \"%1\".")
+                        .arg(command.Printer));
             printer.SetPrinterIndex(index);
         }
         // As after the print dialog: the program makes the copies and picks the envelopes.
@@ -228,7 +243,9 @@ int run(const ScriptCommand &command)
     if (settings.isEmpty()) {
         settings = SettingsFilePath(QFileInfo(QCoreApplication::applicationFilePath()).absolutePath());
     } else if (!QFileInfo::exists(settings) || QFileInfo(settings).isDir()) {
-        throw ScriptFailure(ScriptBadInput, QStringLiteral("Cannot find file \"%1\".").arg(settings));
+        throw ScriptFailure(
+            ScriptBadInput,
+            QCoreApplication::translate("zentrope::ScriptRun", "Cannot find file \"%1\".").arg(settings));
     }
     TQevIniFile ini(QFileInfo(settings).absoluteFilePath());
     const EnvelopeList envelopes =
@@ -257,6 +274,7 @@ int RunScript(int argc, char **argv)
     char *appArgv[] = {argv[0], nullptr};
     QGuiApplication app(appArgc, appArgv);
     QGuiApplication::setApplicationName(QStringLiteral("zentrope"));
+    const ProgramLanguage language(ProgramLanguage::Choose(ProgramLanguage::UserPreferences()));
 
     try {
         return run(ParseScriptCommand(arguments));

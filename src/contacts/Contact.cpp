@@ -1,5 +1,7 @@
 #include "contacts/Contact.h"
 
+#include <QCoreApplication>
+
 namespace zentrope {
 
 namespace {
@@ -69,10 +71,10 @@ QString AddressKindName(const PostalAddress &address)
     if (!address.Caption.isEmpty())
         return address.Caption;
     if (address.Home)
-        return QStringLiteral("Home");
+        return QCoreApplication::translate("zentrope::Contact", "Home");
     if (address.Work)
-        return QStringLiteral("Work");
-    return QStringLiteral("Other");
+        return QCoreApplication::translate("zentrope::Contact", "Work");
+    return QCoreApplication::translate("zentrope::Contact", "Other");
 }
 
 } // namespace zentrope

@@ -3,6 +3,7 @@
 #include "contacts/VCard.h"
 #include "core/Error.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace zentrope {
@@ -18,7 +19,8 @@ ContactFileFormat DetectContactFileFormat(const QByteArray &bytes)
 
 QString NotContactFileMessage(const QString &fileName)
 {
-    return QStringLiteral("%1 is neither a vCard nor a CSV file.").arg(fileName);
+    return QCoreApplication::translate("zentrope::ContactImport", "%1 is neither a vCard nor a CSV file.")
+        .arg(fileName);
 }
 
 QString UnreadableMessage(int count)
@@ -26,8 +28,9 @@ QString UnreadableMessage(int count)
     if (count <= 0)
         return QString();
     if (count == 1)
-        return QStringLiteral("1 contact could not be read.");
-    return QStringLiteral("%1 contacts could not be read.").arg(count);
+        return QCoreApplication::translate("zentrope::ContactImport", "1 contact could not be read.");
+    return QCoreApplication::translate("zentrope::ContactImport", "%1 contacts could not be read.")
+        .arg(count);
 }
 
 ContactImport ReadContacts(const QByteArray &bytes, const QString &fileName, const TQevIniFile *settings)
@@ -68,14 +71,20 @@ ContactImport ReadContactFile(const QString &fileName, const TQevIniFile *settin
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw ZentropeError(QStringLiteral("Cannot open file %1.").arg(fileName));
+        throw ZentropeError(
+            QCoreApplication::translate("zentrope::ContactImport", "Cannot open file %1.").arg(fileName));
     if (file.size() > ContactFileCapacity)
-        throw ZentropeError(QStringLiteral("%1 is too large to import.").arg(fileName));
+        throw ZentropeError(
+            QCoreApplication::translate("zentrope::ContactImport", "%1 is too large to import.")
+                .arg(fileName));
     const QByteArray bytes = file.read(ContactFileCapacity + 1);
     if (file.error() != QFileDevice::NoError)
-        throw ZentropeError(QStringLiteral("Cannot open file %1.").arg(fileName));
+        throw ZentropeError(
+            QCoreApplication::translate("zentrope::ContactImport", "Cannot open file %1.").arg(fileName));
     if (bytes.size() > ContactFileCapacity)
-        throw ZentropeError(QStringLiteral("%1 is too large to import.").arg(fileName));
+        throw ZentropeError(
+            QCoreApplication::translate("zentrope::ContactImport", "%1 is too large to import.")
+                .arg(fileName));
     return ReadContacts(bytes, fileName, settings);
 }
 

@@ -210,7 +210,7 @@ QVariant ContactPickerModel::data(const QModelIndex &index, int role) const
         break;
     case AddressColumn:
         if (role == Qt::DisplayRole)
-            return address < 0 ? QStringLiteral("No postal address") : AddressCaption(contact, address);
+            return address < 0 ? tr("No postal address") : AddressCaption(contact, address);
         // The envelope as it will be written.
         if (role == Qt::ToolTipRole && address >= 0)
             return EnvelopeText(c, address, m_home);
@@ -251,11 +251,11 @@ QVariant ContactPickerModel::headerData(int section, Qt::Orientation orientation
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case NameColumn:
-        return QStringLiteral("Name");
+        return tr("Name");
     case OrganizationColumn:
-        return QStringLiteral("Organization");
+        return tr("Organization");
     case AddressColumn:
-        return QStringLiteral("Address used");
+        return tr("Address used");
     default:
         return {};
     }

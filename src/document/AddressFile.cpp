@@ -4,6 +4,7 @@
 #include "core/RegularFile.h"
 #include "core/Units.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -22,22 +23,24 @@ namespace {
 
 [[noreturn]] void capacityExceeded()
 {
-    throw ZentropeError(QStringLiteral("Text exceeds memo capacity."));
+    throw ZentropeError(QCoreApplication::translate("zentrope::AddressFile", "Text exceeds memo capacity."));
 }
 
 [[noreturn]] void cannotOpen(const QString &fileName)
 {
-    throw ZentropeError(QStringLiteral("Cannot open file %1.").arg(fileName));
+    throw ZentropeError(
+        QCoreApplication::translate("zentrope::AddressFile", "Cannot open file %1.").arg(fileName));
 }
 
 [[noreturn]] void cannotCreate(const QString &fileName)
 {
-    throw ZentropeError(QStringLiteral("Cannot create file %1.").arg(fileName));
+    throw ZentropeError(
+        QCoreApplication::translate("zentrope::AddressFile", "Cannot create file %1.").arg(fileName));
 }
 
 [[noreturn]] void streamWriteError()
 {
-    throw ZentropeError(QStringLiteral("Stream write error."));
+    throw ZentropeError(QCoreApplication::translate("zentrope::AddressFile", "Stream write error."));
 }
 
 // Writes the whole buffer at the offset; false on any failure.

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace zentrope {
 
 namespace {
@@ -42,7 +44,7 @@ int dibWord(const Record &r)
 
 QString MetafileRecords::invalidText()
 {
-    return QStringLiteral("Metafile is not valid.");
+    return QCoreApplication::translate("zentrope::Metafile", "Metafile is not valid.");
 }
 
 void MetafileRecords::throwInvalid()

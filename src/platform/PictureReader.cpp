@@ -4,6 +4,7 @@
 #include "core/RegularFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QtEndian>
 
@@ -46,7 +47,8 @@ QByteArray readFile(const QString &fileName, const QString &invalidText)
     if (file.status == RegularFileBytes::Status::TooLarge)
         throw ZentropeError(invalidText);
     if (!file.ok())
-        throw ZentropeError(QStringLiteral("Cannot open file %1.").arg(fileName));
+        throw ZentropeError(
+            QCoreApplication::translate("zentrope::PictureReader", "Cannot open file %1.").arg(fileName));
     return std::move(file.bytes);
 }
 
@@ -59,7 +61,8 @@ QImage decodeBitmap(const QByteArray &bmpFile)
 
 QImage readBitmap(const QString &fileName)
 {
-    const QString invalid = QStringLiteral("Bitmap image is not valid.");
+    const QString invalid =
+        QCoreApplication::translate("zentrope::PictureReader", "Bitmap image is not valid.");
     const QImage image = decodeBitmap(readFile(fileName, invalid));
     if (image.isNull())
         throw ZentropeError(invalid);
@@ -68,7 +71,8 @@ QImage readBitmap(const QString &fileName)
 
 QImage readIcon(const QString &fileName)
 {
-    const QString invalid = QStringLiteral("Icon image is not valid.");
+    const QString invalid =
+        QCoreApplication::translate("zentrope::PictureReader", "Icon image is not valid.");
     const QByteArray data = readFile(fileName, invalid);
     // Reserved word 0, type 1 (icon) or 2 (cursor), at least one image.
     if (data.size() < 6 || u16(data.constData()) != 0 ||

@@ -6,6 +6,7 @@
 #include "print/PrinterDevice.h"
 #include "print/page/PageGeometry.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPageSize>
 #include <QPainter>
@@ -52,7 +53,8 @@ int walk(const std::vector<int> &chosen, int copies, const EnvelopeList &envelop
 
 QString cannotCreate(const QString &fileName)
 {
-    return QStringLiteral("Cannot create file %1.").arg(QDir::toNativeSeparators(fileName));
+    return QCoreApplication::translate("zentrope::EnvelopeJob", "Cannot create file %1.")
+        .arg(QDir::toNativeSeparators(fileName));
 }
 
 // The envelope as a PDF page has it: from the page's corner, without the
@@ -69,7 +71,8 @@ QSizeF placeOnPaper(EnvelopePage &page, const QPageLayout &printerPaper)
     }
     dim.Indent = 0;
     if (!(dim.Width > 0 && dim.Height > 0))
-        throw ZentropeError(QStringLiteral("The envelope size has no width or height."));
+        throw ZentropeError(QCoreApplication::translate("zentrope::EnvelopeJob",
+                                                        "The envelope size has no width or height."));
     return {dim.Width, dim.Height};
 }
 
@@ -155,7 +158,8 @@ int WriteEnvelopePdf(const QString &fileName, const EnvelopeList &envelopes, con
                 if (!painter.begin(&writer))
                     throw ZentropeError(cannotCreate(fileName));
             } else if (!writer.newPage()) {
-                throw ZentropeError(QStringLiteral("Stream write error."));
+                throw ZentropeError(
+                    QCoreApplication::translate("zentrope::EnvelopeJob", "Stream write error."));
             }
             page.DpiX = page.DpiY = PdfResolution;
             page.Landscape = false;
@@ -164,7 +168,7 @@ int WriteEnvelopePdf(const QString &fileName, const EnvelopeList &envelopes, con
     if (pages == 0)
         return 0; // cancelled before the first page: no file
     if (!painter.end() || !file.commit())
-        throw ZentropeError(QStringLiteral("Stream write error."));
+        throw ZentropeError(QCoreApplication::translate("zentrope::EnvelopeJob", "Stream write error."));
     return pages;
 }
 

@@ -1,5 +1,6 @@
 #include "print/PrintChoices.h"
 
+#include <QCoreApplication>
 #include <QPrintEngine>
 #include <QPrinter>
 #include <algorithm>
@@ -36,7 +37,7 @@ QPageRanges ParsePageList(const QString &text)
 
 QString NoAddressMessage()
 {
-    return QStringLiteral("There is no address to print.");
+    return QCoreApplication::translate("zentrope::PrintChoices", "There is no address to print.");
 }
 
 QStringList PrinterJobOptions(QPrinter &printer)

@@ -27,7 +27,7 @@ std::int16_t clamp16(long long v)
 
 QString invalidPrinter()
 {
-    return QStringLiteral("Printer selected is not valid");
+    return QCoreApplication::translate("zentrope::PrinterDevice", "Printer selected is not valid");
 }
 
 // Which device-mode fields Qt carries to CUPS for a printer. Orientation,
@@ -188,9 +188,10 @@ void TPrinterDevice::SetPrinterIndex(int index)
 {
     const QStringList names = Printers();
     if (index < 0 || index >= names.size())
-        throw ZentropeError(QStringLiteral("Printer index out of range"));
+        throw ZentropeError(
+            QCoreApplication::translate("zentrope::PrinterDevice", "Printer index out of range"));
     if (d->painter)
-        throw ZentropeError(QStringLiteral("Cannot change the printer while printing"));
+        throw ZentropeError(QCoreApplication::translate("zentrope::PrinterDevice", "Cannot change the printer while printing"));
     if (d->qt().printerName() != names[index]) {
         d->qt().setPrinterName(names[index]);
         d->qt().setFullPage(false);
@@ -241,7 +242,7 @@ void TPrinterDevice::SetDeviceMode(const DeviceMode &m)
 {
     d->ensureValid();
     if (d->painter)
-        throw ZentropeError(QStringLiteral("Cannot change the printer settings while printing"));
+        throw ZentropeError(QCoreApplication::translate("zentrope::PrinterDevice", "Cannot change the printer settings while printing"));
     QPrinter &p = d->qt();
     // Codes the printer cannot take are left as they are, as a driver would.
     if (m.has(DeviceMode::DM_PAPERSIZE)) {
@@ -298,12 +299,12 @@ QString TPrinterDevice::Title() const
 void TPrinterDevice::BeginDoc()
 {
     if (d->painter)
-        throw ZentropeError(QStringLiteral("Printing in progress"));
+        throw ZentropeError(QCoreApplication::translate("zentrope::PrinterDevice", "Printing in progress"));
     d->ensureValid();
     d->qt().setDocName(d->title);
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(&d->qt()))
-        throw ZentropeError(QStringLiteral("Unable to start printing on %1").arg(d->qt().printerName()));
+        throw ZentropeError(QCoreApplication::translate("zentrope::PrinterDevice", "Unable to start printing on %1").arg(d->qt().printerName()));
     d->painter = std::move(painter);
     d->takeSurface();
     // A fresh canvas: a one-dot black pen, a solid white brush.
@@ -317,22 +318,23 @@ void TPrinterDevice::BeginDoc()
 void TPrinterDevice::NewPage()
 {
     if (!d->painter)
-        throw ZentropeError(QStringLiteral("Printer is not currently printing"));
+        throw ZentropeError(QCoreApplication::translate("zentrope::PrinterDevice", "Printer is not currently printing"));
     if (!d->qt().newPage())
-        throw ZentropeError(QStringLiteral("Unable to start a new page on %1").arg(d->qt().printerName()));
+        throw ZentropeError(QCoreApplication::translate("zentrope::PrinterDevice", "Unable to start a new page on %1").arg(d->qt().printerName()));
     QCoreApplication::processEvents();
 }
 
 void TPrinterDevice::EndDoc()
 {
     if (!d->painter)
-        throw ZentropeError(QStringLiteral("Printer is not currently printing"));
+        throw ZentropeError(
+            QCoreApplication::translate("zentrope::PrinterDevice", "Printer is not currently printing"));
     std::unique_ptr<QPainter> painter = std::move(d->painter);
     d->job.reset();
     const bool ok = painter->end();
     QCoreApplication::processEvents();
     if (!ok)
-        throw ZentropeError(QStringLiteral("Printing on %1 failed").arg(d->qt().printerName()));
+        throw ZentropeError(QCoreApplication::translate("zentrope::PrinterDevice", "Printing on %1 failed").arg(d->qt().printerName()));
 }
 
 void TPrinterDevice::Abort()
@@ -405,7 +407,8 @@ PrinterPaper TPrinterDevice::Paper() const
 QPainter &TPrinterDevice::Canvas()
 {
     if (!d->painter)
-        throw ZentropeError(QStringLiteral("Printer is not currently printing"));
+        throw ZentropeError(
+            QCoreApplication::translate("zentrope::PrinterDevice", "Printer is not currently printing"));
     return *d->painter;
 }
 
@@ -416,7 +419,8 @@ QPrinter &TPrinterDevice::QtPrinter()
 
 QString NoPrinterMessage()
 {
-    return QStringLiteral("No printer is installed. Install a printer, then try again.");
+    return QCoreApplication::translate("zentrope::PrinterDevice",
+                                       "No printer is installed. Install a printer, then try again.");
 }
 
 } // namespace zentrope

@@ -4,6 +4,7 @@
 #include "core/Units.h"
 #include "settings/IniSection.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -432,7 +433,7 @@ int findKey(const Parsed &p, SectionIndex &s, const QString &key)
 
 [[noreturn]] void writeError(const QString &path)
 {
-    throw ZentropeError(QStringLiteral("Unable to write to %1").arg(path));
+    throw ZentropeError(QCoreApplication::translate("zentrope::IniFile", "Unable to write to %1").arg(path));
 }
 
 // Serialises writers of one settings file, across processes too. The lock lives

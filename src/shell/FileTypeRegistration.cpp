@@ -1,10 +1,15 @@
 #include "shell/FileTypeRegistration.h"
 
+#include "shell/ProgramLanguage.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSaveFile>
+#include <QTranslator>
+#include <functional>
+#include <memory>
 
 namespace zentrope {
 
@@ -58,8 +63,22 @@ QString xmlEscaped(const QString &s)
     return s.toHtmlEscaped();
 }
 
+// A text's localized keys: key[de]=... for each language that has it.
+QString localizedKeys(const QString &key, const QList<FileTypeTranslation> &translations,
+                      const std::function<QString(const FileTypeTranslation &)> &text)
+{
+    QString out;
+    for (const FileTypeTranslation &t : translations) {
+        const QString value = text(t);
+        if (!value.isEmpty())
+            out += key + u'[' + t.Language + QStringLiteral("]=") + escapeValue(value) + u'\n';
+    }
+    return out;
+}
+
 struct ActionVerb {
     QString id, caption, command;
+    int index; // in the verbs, and so in the translations' captions
 };
 
 QList<ActionVerb> actionVerbs(const TRegCommands &c)
@@ -70,7 +89,7 @@ QList<ActionVerb> actionVerbs(const TRegCommands &c)
         if (c.Verbs[i] == kOpenVerb || actionId(c.Verbs[i]).isEmpty())
             continue;
         verbs.append(
-            {actionId(c.Verbs[i]), c.Captions[i].isEmpty() ? c.Verbs[i] : c.Captions[i], c.Commands[i]});
+            {actionId(c.Verbs[i]), c.Captions[i].isEmpty() ? c.Verbs[i] : c.Captions[i], c.Commands[i], i});
     }
     return verbs;
 }
@@ -84,11 +103,14 @@ QString openCommand(const TRegCommands &c)
     return {};
 }
 
-void appendActions(QString &text, const QList<ActionVerb> &verbs, const QString &icon)
+void appendActions(QString &text, const QList<ActionVerb> &verbs, const QString &icon,
+                   const QList<FileTypeTranslation> &translations)
 {
     for (const ActionVerb &v : verbs) {
         text += QStringLiteral("\n[Desktop Action %1]\n").arg(v.id);
         text += QStringLiteral("Name=") + escapeValue(v.caption) + u'\n';
+        text += localizedKeys(QStringLiteral("Name"), translations,
+                              [&v](const FileTypeTranslation &t) { return t.Captions[v.index]; });
         if (!icon.isEmpty())
             text += QStringLiteral("Icon=") + escapeValue(icon) + u'\n';
         text += QStringLiteral("Exec=") + escapeValue(v.command) + u'\n';
@@ -229,14 +251,21 @@ QByteArray DesktopEntryText(const FileTypeInfo &info)
     const QList<ActionVerb> verbs = actionVerbs(info.Commands);
     QString t = QStringLiteral("[Desktop Entry]\nType=Application\nVersion=1.4\n");
     t += QStringLiteral("Name=") + escapeValue(info.TypeName) + u'\n';
+    if (!info.GenericName.isEmpty()) {
+        t += QStringLiteral("GenericName=") + escapeValue(info.GenericName) + u'\n';
+        t += localizedKeys(QStringLiteral("GenericName"), info.Translations,
+                           [](const FileTypeTranslation &translation) { return translation.GenericName; });
+    }
     t += QStringLiteral("Comment=") + escapeValue(info.TypeDescription) + u'\n';
+    t += localizedKeys(QStringLiteral("Comment"), info.Translations,
+                       [](const FileTypeTranslation &translation) { return translation.TypeDescription; });
     t += QStringLiteral("Icon=") + escapeValue(baseName(info)) + u'\n';
     t += QStringLiteral("Exec=") + escapeValue(openCommand(info.Commands)) + u'\n';
     t += QStringLiteral("Terminal=false\nCategories=Office;\n");
     t += QStringLiteral("MimeType=") + info.MimeType + QStringLiteral(";\n");
     if (!verbs.isEmpty())
         t += QStringLiteral("Actions=") + actionList(verbs) + u'\n';
-    appendActions(t, verbs, {});
+    appendActions(t, verbs, {}, info.Translations);
     return t.toUtf8();
 }
 
@@ -247,7 +276,7 @@ QByteArray ServiceMenuText(const FileTypeInfo &info)
     t += QStringLiteral("MimeType=") + info.MimeType + QStringLiteral(";\n");
     t += QStringLiteral("Actions=") + actionList(verbs) + u'\n';
     t += QStringLiteral("X-KDE-ServiceTypes=KonqPopupMenu/Plugin\n");
-    appendActions(t, verbs, baseName(info));
+    appendActions(t, verbs, baseName(info), info.Translations);
     return t.toUtf8();
 }
 
@@ -260,11 +289,37 @@ QByteArray MimePackageText(const FileTypeInfo &info)
                        "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n");
     t += QStringLiteral("  <mime-type type=\"%1\">\n").arg(xmlEscaped(info.MimeType));
     t += QStringLiteral("    <comment>%1</comment>\n").arg(xmlEscaped(info.TypeDescription));
+    for (const FileTypeTranslation &translation : info.Translations)
+        if (!translation.TypeDescription.isEmpty())
+            t += QStringLiteral("    <comment xml:lang=\"%1\">%2</comment>\n")
+                     .arg(xmlEscaped(translation.Language), xmlEscaped(translation.TypeDescription));
     t += QStringLiteral("    <sub-class-of type=\"text/plain\"/>\n");
     t += QStringLiteral("    <icon name=\"%1\"/>\n").arg(xmlEscaped(baseName(info)));
     t += QStringLiteral("    <glob pattern=\"?*%1\"/>\n").arg(xmlEscaped(info.Extension.toLower()));
     t += QStringLiteral("  </mime-type>\n</mime-info>\n");
     return t.toUtf8();
+}
+
+QList<FileTypeTranslation> TranslateFileType(const FileTypeInfo &info)
+{
+    QList<FileTypeTranslation> out;
+    for (const QString &language : ProgramLanguage::Translated()) {
+        const std::unique_ptr<QTranslator> translator = ProgramLanguage::ProgramTranslator(language);
+        if (!translator)
+            continue;
+        const auto translated = [&](const QString &english) {
+            return english.isEmpty() ? QString()
+                                     : translator->translate("zentrope::FileType", english.toUtf8());
+        };
+        FileTypeTranslation t;
+        t.Language = language;
+        t.GenericName = translated(info.GenericName);
+        t.TypeDescription = translated(info.TypeDescription);
+        for (int i = 0; i < TRegCommands::MaxVerbs; ++i)
+            t.Captions[i] = translated(info.Commands.Captions[i]);
+        out.append(t);
+    }
+    return out;
 }
 
 RegistrationPlaces RegistrationPlaces::fromEnvironment()

@@ -17,16 +17,34 @@ struct TRegCommands {
     QString Captions[MaxVerbs]; // the text of the verb in a file manager's menu
 };
 
+// The texts of the file type in one more language, for the desktop's
+// localized keys (Comment[de]=...). An empty text has no key.
+struct FileTypeTranslation {
+    QString Language; // "de"
+    QString GenericName;
+    QString TypeDescription;
+    QString Captions[TRegCommands::MaxVerbs];
+};
+
 // Everything that describes the address file type to the desktop.
 struct FileTypeInfo {
     QString Extension;       // ".env"
     QString TypeName;        // names the desktop entry, the icon and the template
+    QString GenericName;     // what the program is, for the desktop's menus
     QString TypeDescription; // the comment of the entry and of the MIME type
     QString MimeType;
     QStringList TemplateLines; // content of a new file made from the templates folder
     TRegCommands Commands;     // the "open" verb is the entry's own command
     QByteArray IconSvg;        // the program's icon, scalable
+    // The texts in the other languages; the files' main keys stay English
+    // whatever the language of the session that writes them.
+    QList<FileTypeTranslation> Translations;
 };
+
+// The English texts of the file type (GenericName, TypeDescription, the
+// verbs' captions) in each language built into the program, looked up in the
+// translation context "zentrope::FileType" where the callers mark them.
+QList<FileTypeTranslation> TranslateFileType(const FileTypeInfo &info);
 
 // Where the per-user registration goes.
 struct RegistrationPlaces {

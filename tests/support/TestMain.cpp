@@ -49,6 +49,16 @@ int main(int argc, char **argv)
     else
         qputenv("CUPS_SERVER", qgetenv("ZENTROPE_TEST_CUPS_SERVER"));
 
+    // The program run by the tests speaks English whatever the machine's
+    // language: its messages are in the C locale (LC_ALL, which would win over
+    // that, hands its value to LANG for the other categories).
+    if (!qEnvironmentVariableIsEmpty("LC_ALL")) {
+        qputenv("LANG", qgetenv("LC_ALL"));
+        qunsetenv("LC_ALL");
+    }
+    qputenv("LC_MESSAGES", "C");
+    qunsetenv("LANGUAGE");
+
     TestApplication app(argc, argv);
     // Whatever the machine's language, tests see the C locale's conventions
     // (lengths in inches, among others); a test that needs another sets it.

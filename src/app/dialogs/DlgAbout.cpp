@@ -13,7 +13,7 @@ namespace zentrope {
 TDlgAbout::TDlgAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("DlgAbout"));
-    setWindowTitle(QStringLiteral("About Zentrope"));
+    setWindowTitle(tr("About %1").arg(QStringLiteral("Zentrope")));
     setModal(true);
 
     ProgramIcon = new QLabel(this);
@@ -29,11 +29,11 @@ TDlgAbout::TDlgAbout(QWidget *parent) : QDialog(parent)
     ProductName->setFont(big);
     Version = new QLabel(this);
     Version->setObjectName(QStringLiteral("Version"));
-    Comments = new QLabel(QStringLiteral("for Windows 95"), this);
+    Comments = new QLabel(tr("for Windows 95"), this);
     Comments->setObjectName(QStringLiteral("Comments"));
     for (QLabel *l : {ProductName, Version, Comments})
         l->setTextFormat(Qt::PlainText);
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -54,12 +54,12 @@ TDlgAbout::TDlgAbout(QWidget *parent) : QDialog(parent)
     layout->addLayout(row);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    ShowProgram(QStringLiteral("Zentrope"), QStringLiteral("Version 6.0a"));
+    ShowProgram(QStringLiteral("Zentrope"), tr("Version %1").arg(QStringLiteral("6.0a")));
 }
 
 void TDlgAbout::ShowProgram(const QString &title, const QString &versionText)
 {
-    setWindowTitle(QStringLiteral("About ") + title);
+    setWindowTitle(tr("About %1").arg(title));
     ProductName->setText(title);
     Version->setText(versionText);
 }

@@ -25,7 +25,8 @@ constexpr int HelpTopic = Topic::EnvelopeSizes;
 
 QString unitWord(LengthUnit unit)
 {
-    return unit == LengthUnit::Millimetres ? QStringLiteral("millimetres") : QStringLiteral("inches");
+    return unit == LengthUnit::Millimetres ? TDlgEnvelopeSizes::tr("millimetres")
+                                           : TDlgEnvelopeSizes::tr("inches");
 }
 
 } // namespace
@@ -37,27 +38,27 @@ TDlgEnvelopeSizes::TDlgEnvelopeSizes(TEnvelopeSizeCatalog &catalog, TQevIniFile 
       m_nameDialog(nameDialog)
 {
     setObjectName(QStringLiteral("DlgEnvelopeSizes"));
-    setWindowTitle(QStringLiteral("Define Envelope Sizes"));
+    setWindowTitle(tr("Define Envelope Sizes"));
     setFixedSize(Scale::dp(QSize(597, 312)));
     CreateControls();
 }
 
 void TDlgEnvelopeSizes::CreateControls()
 {
-    LabelSizes = named(new QLabel(QStringLiteral("Envelopes"), this), "LabelSizes");
+    LabelSizes = named(new QLabel(tr("Envelopes"), this), "LabelSizes");
     LabelSizes->setGeometry(Scale::dp(8, 8, 220, 20));
     ListBoxEnvelopes = named(new QListWidget(this), "ListBoxEnvelopes");
     ListBoxEnvelopes->setGeometry(Scale::dp(8, 28, 220, 150));
     SetList(ListBoxEnvelopes);
-    setHint(ListBoxEnvelopes, QStringLiteral("This is the list of envelopes that you can choose from."));
+    setHint(ListBoxEnvelopes, tr("This is the list of envelopes that you can choose from."));
     LabelSizes->setBuddy(ListBoxEnvelopes);
-    LabelDefaultSize = named(new QLabel(QStringLiteral("Default Envelope Size"), this), "LabelDefaultSize");
+    LabelDefaultSize = named(new QLabel(tr("Default Envelope Size"), this), "LabelDefaultSize");
     LabelDefaultSize->setGeometry(Scale::dp(8, 186, 220, 20));
     EditDefault = named(new QLineEdit(this), "EditDefault");
     EditDefault->setGeometry(Scale::dp(8, 206, 220, 28));
     EditDefault->setReadOnly(true);
     EditDefault->setFocusPolicy(Qt::NoFocus);
-    setHint(EditDefault, QStringLiteral("This envelope is selected when Zentrope starts."));
+    setHint(EditDefault, tr("This envelope is selected when Zentrope starts."));
 
     GroupBoxDetails = named(new QGroupBox(this), "GroupBoxDetails");
     GroupBoxDetails->setGeometry(Scale::dp(240, 8, 349, 100));
@@ -67,13 +68,12 @@ void TDlgEnvelopeSizes::CreateControls()
     LabelX1->setGeometry(Scale::dp(98, 40, 16, 20));
     EditDetailHeight = named(new QLineEdit(GroupBoxDetails), "EditDetailHeight");
     EditDetailHeight->setGeometry(Scale::dp(118, 36, 80, 28));
-    LabelIndent = named(new QLabel(QStringLiteral("Indent"), GroupBoxDetails), "LabelIndent");
+    LabelIndent = named(new QLabel(tr("Indent"), GroupBoxDetails), "LabelIndent");
     LabelIndent->setGeometry(Scale::dp(212, 40, 48, 20));
     EditDetailIndent = named(new QLineEdit(GroupBoxDetails), "EditDetailIndent");
     EditDetailIndent->setGeometry(Scale::dp(262, 36, 75, 28));
 
-    GroupBoxGraphic =
-        named(new QGroupBox(QStringLiteral("Return Address Graphic Size"), this), "GroupBoxGraphic");
+    GroupBoxGraphic = named(new QGroupBox(tr("Return Address Graphic Size"), this), "GroupBoxGraphic");
     GroupBoxGraphic->setGeometry(Scale::dp(240, 120, 349, 100));
     EditGraphicWidth = named(new QLineEdit(GroupBoxGraphic), "EditGraphicWidth");
     EditGraphicWidth->setGeometry(Scale::dp(12, 36, 80, 28));
@@ -82,12 +82,12 @@ void TDlgEnvelopeSizes::CreateControls()
     EditGraphicHeight = named(new QLineEdit(GroupBoxGraphic), "EditGraphicHeight");
     EditGraphicHeight->setGeometry(Scale::dp(118, 36, 80, 28));
 
-    LabelUnits = named(new QLabel(QStringLiteral("Units"), this), "LabelUnits");
+    LabelUnits = named(new QLabel(tr("Units"), this), "LabelUnits");
     LabelUnits->setGeometry(Scale::dp(252, 232, 48, 20));
     ComboBoxUnits = named(new QComboBox(this), "ComboBoxUnits");
     ComboBoxUnits->setGeometry(Scale::dp(302, 228, 150, 28));
-    ComboBoxUnits->addItems({QStringLiteral("Inches"), QStringLiteral("Millimetres")});
-    setHint(ComboBoxUnits, QStringLiteral("The unit of the envelope and graphic sizes"));
+    ComboBoxUnits->addItems({tr("Inches"), tr("Millimetres")});
+    setHint(ComboBoxUnits, tr("The unit of the envelope and graphic sizes"));
     LabelUnits->setBuddy(ComboBoxUnits);
     ShowUnit();
 
@@ -97,16 +97,16 @@ void TDlgEnvelopeSizes::CreateControls()
         b->setAutoDefault(false);
         return b;
     };
-    AddBtn = button("AddBtn", QStringLiteral("Add"), 8);
-    RenameBtn = button("RenameBtn", QStringLiteral("Rename"), 106);
-    SetupBtn = button("SetupBtn", QStringLiteral("Setup"), 106);
+    AddBtn = button("AddBtn", tr("Add"), 8);
+    RenameBtn = button("RenameBtn", tr("Rename"), 106);
+    SetupBtn = button("SetupBtn", tr("Setup"), 106);
     SetupBtn->hide();
-    DeleteBtn = button("DeleteBtn", QStringLiteral("Delete"), 204);
-    DefaultBtn = button("DefaultBtn", QStringLiteral("Default"), 302);
-    setHint(DefaultBtn, QStringLiteral("Click here to define the highlighed envelope as the default."));
-    OKBtn = button("OKBtn", QStringLiteral("OK"), 400);
+    DeleteBtn = button("DeleteBtn", tr("Delete"), 204);
+    DefaultBtn = button("DefaultBtn", tr("Default"), 302);
+    setHint(DefaultBtn, tr("Click here to define the highlighed envelope as the default."));
+    OKBtn = button("OKBtn", tr("OK"), 400);
     OKBtn->setDefault(true);
-    HelpBtn = button("HelpBtn", QStringLiteral("&Help"), 498);
+    HelpBtn = button("HelpBtn", tr("&Help"), 498);
 
     setTabOrder(ListBoxEnvelopes, EditDetailWidth);
     setTabOrder(EditDetailWidth, EditDetailHeight);
@@ -215,7 +215,7 @@ void TDlgEnvelopeSizes::ShowEnvelopeDetails()
         RenameBtn->show();
         SetupBtn->hide();
     } else {
-        GroupBoxDetails->setTitle(QStringLiteral("Dimensions for \"%1\"").arg(e->Name));
+        GroupBoxDetails->setTitle(tr("Dimensions for \"%1\"").arg(e->Name));
         GroupBoxDetails->show();
         for (QLineEdit *box : {EditDetailWidth, EditDetailHeight, EditDetailIndent}) {
             box->show();
@@ -281,7 +281,7 @@ void TDlgEnvelopeSizes::AddBtnClick(QObject *)
     const StandardEnvelope *standard = nullptr;
     {
         const Offer offer(m_nameDialog);
-        if (!AskName(m_nameDialog, QStringLiteral("Add Envelope Size"), QString(), name))
+        if (!AskName(m_nameDialog, tr("Add Envelope Size"), QString(), name))
             return;
         standard = m_nameDialog.ChosenStandardSize();
     }
@@ -299,7 +299,7 @@ void TDlgEnvelopeSizes::RenameBtnClick(QObject *)
     if (i < 0)
         return;
     QString name;
-    if (!AskName(m_nameDialog, QStringLiteral("Rename Envelope Size"), FCatalog.At(i)->Name, name))
+    if (!AskName(m_nameDialog, tr("Rename Envelope Size"), FCatalog.At(i)->Name, name))
         return;
     const int at = FCatalog.Rename(i, name);
     FillList(at);
@@ -315,7 +315,7 @@ void TDlgEnvelopeSizes::DeleteBtnClick(QObject *)
     if (i < 0 || FCatalog.At(i)->IsPrinterSetup())
         return;
     // The question has no topic of its own.
-    if (!ConfirmDelete(QStringLiteral("Do you want to delete envelope \"%1\"").arg(FCatalog.At(i)->Name), 0))
+    if (!ConfirmDelete(tr("Do you want to delete envelope \"%1\"").arg(FCatalog.At(i)->Name), 0))
         return;
     FillList(FCatalog.Delete(i));
     emit catalogChanged();
@@ -358,12 +358,13 @@ void TDlgEnvelopeSizes::ComboBoxUnitsChange(QObject *)
 void TDlgEnvelopeSizes::ShowUnit()
 {
     ComboBoxUnits->setCurrentIndex(FUnit == LengthUnit::Millimetres ? 1 : 0);
-    const QString in = QStringLiteral(" in ") + unitWord(FUnit);
-    setHint(EditDetailWidth, QStringLiteral("Width") + in);
-    setHint(EditDetailHeight, QStringLiteral("Height") + in);
-    setHint(EditDetailIndent, QStringLiteral("Indent") + in);
-    setHint(EditGraphicWidth, QStringLiteral("Width of return address graphic") + in);
-    setHint(EditGraphicHeight, QStringLiteral("Height of return address graphic") + in);
+    // %1 is the unit: "inches" or "millimetres".
+    const QString unit = unitWord(FUnit);
+    setHint(EditDetailWidth, tr("Width in %1").arg(unit));
+    setHint(EditDetailHeight, tr("Height in %1").arg(unit));
+    setHint(EditDetailIndent, tr("Indent in %1").arg(unit));
+    setHint(EditGraphicWidth, tr("Width of return address graphic in %1").arg(unit));
+    setHint(EditGraphicHeight, tr("Height of return address graphic in %1").arg(unit));
 }
 
 void TDlgEnvelopeSizes::ShowGraphicSize()

@@ -20,21 +20,20 @@ constexpr int ListRoom = 58;
 } // namespace
 
 TDlgNewEnvelopeSize::TDlgNewEnvelopeSize(QWidget *parent)
-    : NameDialog(parent,
-                 {"DlgNewEnvelopeSize", QStringLiteral("New Envelope Size"), "EditEnvelopeSize",
-                  QStringLiteral("Enter a description for the envelope"), Topic::EnvelopeSizeName, true})
+    : NameDialog(parent, {"DlgNewEnvelopeSize", tr("New Envelope Size"), "EditEnvelopeSize",
+                          tr("Enter a description for the envelope"), Topic::EnvelopeSizeName, true})
 {
     EditEnvelopeSize = Edit;
     for (QWidget *w : std::initializer_list<QWidget *>{LabelDescription, Edit, OKBtn, CancelBtn, HelpBtn})
         m_plain.push_back({w, w->geometry()});
 
-    LabelStandardSize = named(new QLabel(QStringLiteral("Size:"), this), "LabelStandardSize");
+    LabelStandardSize = named(new QLabel(tr("Size:"), this), "LabelStandardSize");
     LabelStandardSize->setGeometry(Scale::dp(9, 9, 288, 18));
     ComboBoxStandardSize = named(new QComboBox(this), "ComboBoxStandardSize");
     ComboBoxStandardSize->setGeometry(Scale::dp(9, 28, 288, 30));
-    setHint(ComboBoxStandardSize, QStringLiteral("Choose a standard envelope to fill in its name and size"));
+    setHint(ComboBoxStandardSize, tr("Choose a standard envelope to fill in its name and size"));
     LabelStandardSize->setBuddy(ComboBoxStandardSize);
-    ComboBoxStandardSize->addItem(QStringLiteral("Blank size"));
+    ComboBoxStandardSize->addItem(tr("Blank size"));
     for (const StandardEnvelope &e : StandardEnvelopes())
         ComboBoxStandardSize->addItem(e.Name);
     SetHelpContext(ComboBoxStandardSize, Topic::EnvelopeSizeName);

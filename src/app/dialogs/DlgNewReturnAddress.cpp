@@ -6,9 +6,8 @@ namespace zentrope {
 
 // The focus starts on OK the first time; later it stays where it was left.
 TDlgNewReturnAddress::TDlgNewReturnAddress(QWidget *parent)
-    : NameDialog(parent, {"DlgNewReturnAddress", QStringLiteral("New Return Address"), "EditReturnAddress",
-                          QStringLiteral("Enter a description for the return address."),
-                          Topic::ReturnAddressName, false})
+    : NameDialog(parent, {"DlgNewReturnAddress", tr("New Return Address"), "EditReturnAddress",
+                          tr("Enter a description for the return address."), Topic::ReturnAddressName, false})
 {
     EditReturnAddress = Edit;
 }

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QStyle>
 
 namespace zentrope {
@@ -33,7 +34,7 @@ TDlgReturnAddresses::TDlgReturnAddresses(TReturnAddressCatalog &catalog, TQevIni
     : CatalogDialog(parent, HelpTopic), FCatalog(catalog), m_settings(settings), m_nameDialog(nameDialog)
 {
     setObjectName(QStringLiteral("DlgReturnAddresses"));
-    setWindowTitle(QStringLiteral("Define Return Addresses"));
+    setWindowTitle(tr("Define Return Addresses"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(Scale::dp(QSize(596, 316)));
     QFont bold = QApplication::font();
@@ -44,29 +45,26 @@ TDlgReturnAddresses::TDlgReturnAddresses(TReturnAddressCatalog &catalog, TQevIni
 
 void TDlgReturnAddresses::CreateControls()
 {
-    LabelReturnAddresses =
-        named(new QLabel(QStringLiteral("Return Addresses"), this), "LabelReturnAddresses");
+    LabelReturnAddresses = named(new QLabel(tr("Return Addresses"), this), "LabelReturnAddresses");
     LabelReturnAddresses->setGeometry(Scale::dp(8, 10, 220, 20));
     ListAddresses = named(new QListWidget(this), "ListAddresses");
     ListAddresses->setGeometry(Scale::dp(8, 30, 220, 163));
     SetList(ListAddresses);
-    setHint(ListAddresses, QStringLiteral("These are the return addresses that have been defined."));
+    setHint(ListAddresses, tr("These are the return addresses that have been defined."));
     LabelReturnAddresses->setBuddy(ListAddresses);
-    LabelDefaultReturn =
-        named(new QLabel(QStringLiteral("Default Return Address"), this), "LabelDefaultReturn");
+    LabelDefaultReturn = named(new QLabel(tr("Default Return Address"), this), "LabelDefaultReturn");
     LabelDefaultReturn->setGeometry(Scale::dp(8, 214, 220, 20));
     EditDefault = named(new QLineEdit(this), "EditDefault");
     EditDefault->setGeometry(Scale::dp(8, 234, 220, 30));
     EditDefault->setReadOnly(true);
     EditDefault->setFocusPolicy(Qt::NoFocus);
-    setHint(EditDefault, QStringLiteral("This is the return address selected when Zentrope starts."));
-    LabelDetails = named(new QLabel(QStringLiteral("Details"), this), "LabelDetails");
+    setHint(EditDefault, tr("This is the return address selected when Zentrope starts."));
+    LabelDetails = named(new QLabel(tr("Details"), this), "LabelDetails");
     LabelDetails->setGeometry(Scale::dp(250, 10, 330, 20));
     LabelDetails->setTextFormat(Qt::PlainText);
     MemoDetails = named(new MemoControl(this), "MemoDetails");
     MemoDetails->setGeometry(Scale::dp(250, 30, 330, 235));
-    setHint(MemoDetails,
-            QStringLiteral("This is the return address for the description highlighted on the left."));
+    setHint(MemoDetails, tr("This is the return address for the description highlighted on the left."));
 
     // The glyphs come at the first show: looking up the style's icons in the
     // icon themes costs more than the rest of the dialog.
@@ -77,18 +75,17 @@ void TDlgReturnAddresses::CreateControls()
         b->setProperty(kGlyph, int(glyph));
         return b;
     };
-    AddBtn = button("AddBtn", QStringLiteral("Add"), 8, QStyle::SP_FileDialogNewFolder);
-    setHint(AddBtn, QStringLiteral("Click here to add a new return address."));
-    RenameBtn = button("RenameBtn", QStringLiteral("Rename"), 106, QStyle::SP_FileDialogDetailedView);
-    setHint(RenameBtn,
-            QStringLiteral("Click here to change the description for the highlighted return address."));
-    DeleteBtn = button("DeleteBtn", QStringLiteral("Delete"), 204, QStyle::SP_TrashIcon);
-    setHint(DeleteBtn, QStringLiteral("Click here to remove the highlighted return address."));
-    DefaultBtn = button("DefaultBtn", QStringLiteral("Default"), 302, QStyle::SP_DialogApplyButton);
-    setHint(DefaultBtn, QStringLiteral("Click here to change the default return address"));
-    OKBtn = button("OKBtn", QStringLiteral("OK"), 400, QStyle::SP_DialogOkButton);
+    AddBtn = button("AddBtn", tr("Add"), 8, QStyle::SP_FileDialogNewFolder);
+    setHint(AddBtn, tr("Click here to add a new return address."));
+    RenameBtn = button("RenameBtn", tr("Rename"), 106, QStyle::SP_FileDialogDetailedView);
+    setHint(RenameBtn, tr("Click here to change the description for the highlighted return address."));
+    DeleteBtn = button("DeleteBtn", tr("Delete"), 204, QStyle::SP_TrashIcon);
+    setHint(DeleteBtn, tr("Click here to remove the highlighted return address."));
+    DefaultBtn = button("DefaultBtn", tr("Default"), 302, QStyle::SP_DialogApplyButton);
+    setHint(DefaultBtn, tr("Click here to change the default return address"));
+    OKBtn = button("OKBtn", tr("OK"), 400, QStyle::SP_DialogOkButton);
     OKBtn->setDefault(true);
-    HelpBtn = button("HelpBtn", QStringLiteral("Help"), 498, QStyle::SP_DialogHelpButton);
+    HelpBtn = button("HelpBtn", tr("Help"), 498, QStyle::SP_DialogHelpButton);
 
     setTabOrder(OKBtn, HelpBtn);
     setTabOrder(HelpBtn, ListAddresses);
@@ -133,8 +130,15 @@ void TDlgReturnAddresses::showEvent(QShowEvent *e)
     Guarded([this] { FormActivate(this); });
     // OK has the focus the first time; later the focus stays where it was left.
     if (!m_shown) {
-        for (QPushButton *b : {AddBtn, RenameBtn, DeleteBtn, DefaultBtn, OKBtn, HelpBtn})
-            b->setIcon(style()->standardIcon(QStyle::StandardPixmap(b->property(kGlyph).toInt())));
+        for (QPushButton *b : {AddBtn, RenameBtn, DeleteBtn, DefaultBtn, OKBtn, HelpBtn}) {
+            // A caption too long to share the button with its picture (in some
+            // languages) goes without the picture rather than cut short.
+            QStyleOptionButton option;
+            option.initFrom(b);
+            const int room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, b).width();
+            if (b->fontMetrics().horizontalAdvance(b->text()) + b->iconSize().width() + 4 <= room)
+                b->setIcon(style()->standardIcon(QStyle::StandardPixmap(b->property(kGlyph).toInt())));
+        }
         OKBtn->setFocus();
     }
     m_shown = true;
@@ -197,7 +201,7 @@ void TDlgReturnAddresses::ShowDetails()
             w->setEnabled(false);
         return;
     }
-    LabelDetails->setText(QStringLiteral("Return address for \"%1\"").arg(a->Description));
+    LabelDetails->setText(tr("Return address for \"%1\"").arg(a->Description));
     MemoDetails->setEnabled(true);
     MemoDetails->setText(a->Lines.join(QLatin1Char('\n')));
     emit addressShown(p);
@@ -220,7 +224,7 @@ void TDlgReturnAddresses::SaveAddresses()
 void TDlgReturnAddresses::AddBtnClick(QObject *)
 {
     QString name;
-    if (!AskName(m_nameDialog, QStringLiteral("Add Return Address"), QString(), name))
+    if (!AskName(m_nameDialog, tr("Add Return Address"), QString(), name))
         return;
     FillList(FCatalog.Add(name));
     ShowDefault();
@@ -235,7 +239,7 @@ void TDlgReturnAddresses::RenameBtnClick(QObject *)
     if (p < 0)
         return;
     QString name;
-    if (!AskName(m_nameDialog, QStringLiteral("Rename Return Address"), FCatalog.At(p)->Description, name))
+    if (!AskName(m_nameDialog, tr("Rename Return Address"), FCatalog.At(p)->Description, name))
         return;
     FillList(FCatalog.Rename(p, name));
     ShowDetails();
@@ -249,9 +253,8 @@ void TDlgReturnAddresses::DeleteBtnClick(QObject *)
     const int p = SelectedIndex();
     if (p < 0)
         return;
-    if (!ConfirmDelete(
-            QStringLiteral("Do you want to delete address \"%1\"").arg(FCatalog.At(p)->Description),
-            HelpTopic))
+    if (!ConfirmDelete(tr("Do you want to delete address \"%1\"").arg(FCatalog.At(p)->Description),
+                       HelpTopic))
         return;
     FillList(FCatalog.Delete(p));
     emit catalogChanged();

@@ -18,10 +18,22 @@ const struct {
     const char *name;
     int32_t color;
 } kColors[] = {
-    {"Black", 0x000000},  {"Maroon", 0x000080},  {"Green", 0x008000}, {"Olive", 0x008080},
-    {"Navy", 0x800000},   {"Purple", 0x800080},  {"Teal", 0x808000},  {"Gray", 0x808080},
-    {"Silver", 0xC0C0C0}, {"Red", 0x0000FF},     {"Lime", 0x00FF00},  {"Yellow", 0x00FFFF},
-    {"Blue", 0xFF0000},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00},  {"White", 0xFFFFFF},
+    {QT_TRANSLATE_NOOP("zentrope::AddressFontDialog", "Black"), 0x000000},
+    {QT_TRANSLATE_NOOP("zentrope::AddressFontDialog", "Maroon"), 0x000080},
+    {QT_TRANSLATE_NOOP("zentrope::AddressFontDialog", "Green"), 0x008000},
+    {QT_TRANSLATE_NOOP("zentrope::AddressFontDialog", "Olive"), 0x008080},
+    {QT_TRANSLATE_NOOP("zentrope::AddressFontDialog", "Navy"), 0x800000},
+    {QT_TRANSLATE_NOOP("zentrope::AddressFontDialog", "Purple"), 0x800080},
+    {QT_TRANSLATE_NOOP("zentrope::AddressFontDialog", "Teal"), 0x808000},
+    {QT_TRANSLATE_NOOP("zentrope::AddressFontDialog", "Gray"), 0x808080},
+    {QT_TRANSLATE_NOOP("zentrope::AddressFontDialog", "Silver"), 0xC0C0C0},
+    {QT_TRANSLATE_NOOP("zentrope::AddressFontDialog", "Red"), 0x0000FF},
+    {QT_TRANSLATE_NOOP("zentrope::AddressFontDialog", "Lime"), 0x00FF00},
+    {QT_TRANSLATE_NOOP("zentrope::AddressFontDialog", "Yellow"), 0x00FFFF},
+    {QT_TRANSLATE_NOOP("zentrope::AddressFontDialog", "Blue"), 0xFF0000},
+    {QT_TRANSLATE_NOOP("zentrope::AddressFontDialog", "Fuchsia"), 0xFF00FF},
+    {QT_TRANSLATE_NOOP("zentrope::AddressFontDialog", "Aqua"), 0xFFFF00},
+    {QT_TRANSLATE_NOOP("zentrope::AddressFontDialog", "White"), 0xFFFFFF},
 };
 
 QColor toQColor(int32_t c)
@@ -44,7 +56,7 @@ QIcon swatch(int32_t c)
 AddressFontDialog::AddressFontDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FontDialog"));
-    setWindowTitle(QStringLiteral("Font"));
+    setWindowTitle(tr("Font"));
     setModal(true);
 
     // Qt's font chooser, embedded without its own buttons.
@@ -63,8 +75,8 @@ AddressFontDialog::AddressFontDialog(QWidget *parent) : QDialog(parent)
     ComboBoxColor = new QComboBox(this);
     ComboBoxColor->setObjectName(QStringLiteral("ComboBoxColor"));
     for (const auto &c : kColors)
-        ComboBoxColor->addItem(swatch(c.color), QString::fromLatin1(c.name), c.color);
-    auto *colorLabel = new QLabel(QStringLiteral("&Colour:"), this);
+        ComboBoxColor->addItem(swatch(c.color), tr(c.name), c.color);
+    auto *colorLabel = new QLabel(tr("&Colour:"), this);
     colorLabel->setBuddy(ComboBoxColor);
 
     auto *box = new QDialogButtonBox(this);
@@ -100,10 +112,10 @@ void AddressFontDialog::setColor(int32_t color)
     int i = ComboBoxColor->findData(color);
     if (i < 0) {
         // A colour outside the basic ones stays choosable as it is.
-        const int custom = ComboBoxColor->findText(QStringLiteral("Custom"));
+        const int custom = ComboBoxColor->findText(tr("Custom"));
         if (custom >= 0)
             ComboBoxColor->removeItem(custom);
-        ComboBoxColor->addItem(swatch(color), QStringLiteral("Custom"), color);
+        ComboBoxColor->addItem(swatch(color), tr("Custom"), color);
         i = ComboBoxColor->count() - 1;
     }
     ComboBoxColor->setCurrentIndex(i);

@@ -84,13 +84,13 @@ TFormPrintStatus::TFormPrintStatus(QWidget *parent) : QDialog(parent)
         l->setGeometry(Scale::dp(0, top, 317, 36));
         return l;
     };
-    PanelStatic = panel("PanelStatic", QStringLiteral("Zentrope is printing..."), 0);
-    PanelProgress = panel("PanelProgress", QStringLiteral("Copy X of Envelope X"), 36);
+    PanelStatic = panel("PanelStatic", tr("Zentrope is printing..."), 0);
+    PanelProgress = panel("PanelProgress", tr("Copy X of Envelope X"), 36);
 
     Gauge = new TGauge(this);
     Gauge->setGeometry(Scale::dp(0, 72, 317, 32));
 
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn = new QPushButton(tr("Cancel"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     CancelBtn->setGeometry(Scale::dp(110, 118, 95, 33));
     CancelBtn->setAutoDefault(false);
@@ -130,7 +130,7 @@ int TFormPrintStatus::Progress() const
 void TFormPrintStatus::SetCopyText(int copy, int envelope)
 {
     PaceRepaints(false);
-    PanelProgress->setText(QString::asprintf("Copy %d of Envelope %d", copy, envelope));
+    PanelProgress->setText(tr("Copy %1 of Envelope %2").arg(copy).arg(envelope));
 }
 
 void TFormPrintStatus::CancelBtnClick(QObject *)

@@ -28,7 +28,7 @@ ImportAddressesDialog::ImportAddressesDialog(QWidget *parent, const QString &fil
     : QDialog(parent), m_model(new ContactPickerModel(this)), m_unreadable(unreadable)
 {
     setObjectName(QStringLiteral("ImportAddressesDialog"));
-    setWindowTitle(QStringLiteral("Import Addresses - %1").arg(QFileInfo(fileName).fileName()));
+    setWindowTitle(tr("Import Addresses - %1").arg(QFileInfo(fileName).fileName()));
     setModal(true);
     SetHelpContext(this, HelpTopic);
     m_model->setObjectName(QStringLiteral("ContactPickerModel"));
@@ -45,17 +45,17 @@ ImportAddressesDialog::ImportAddressesDialog(QWidget *parent, const QString &fil
 
 void ImportAddressesDialog::CreateControls()
 {
-    LabelSearch = named(new QLabel(QStringLiteral("&Search:"), this), "LabelSearch");
+    LabelSearch = named(new QLabel(tr("&Search:"), this), "LabelSearch");
     EditSearch = named(new QLineEdit(this), "EditSearch");
     EditSearch->setClearButtonEnabled(true);
-    EditSearch->setPlaceholderText(QStringLiteral("Name, organization or address"));
-    setHint(EditSearch, QStringLiteral("List only the contacts whose name, organization or address holds "
-                                       "these words"));
+    EditSearch->setPlaceholderText(tr("Name, organization or address"));
+    setHint(EditSearch, tr("List only the contacts whose name, organization or address holds "
+                           "these words"));
     LabelSearch->setBuddy(EditSearch);
-    ButtonAll = named(new QPushButton(QStringLiteral("&All"), this), "ButtonAll");
-    setHint(ButtonAll, QStringLiteral("Tick every contact listed"));
-    ButtonNone = named(new QPushButton(QStringLiteral("N&one"), this), "ButtonNone");
-    setHint(ButtonNone, QStringLiteral("Untick every contact listed"));
+    ButtonAll = named(new QPushButton(tr("&All"), this), "ButtonAll");
+    setHint(ButtonAll, tr("Tick every contact listed"));
+    ButtonNone = named(new QPushButton(tr("N&one"), this), "ButtonNone");
+    setHint(ButtonNone, tr("Untick every contact listed"));
 
     ListContacts = named(new QTableView(this), "ListContacts");
     ListContacts->setModel(m_model);
@@ -77,21 +77,21 @@ void ImportAddressesDialog::CreateControls()
     columns->setStretchLastSection(true);
     columns->resizeSection(ContactPickerModel::NameColumn, Scale::dp(200));
     columns->resizeSection(ContactPickerModel::OrganizationColumn, Scale::dp(160));
-    setHint(ListContacts, QStringLiteral("Tick the contacts to add as envelopes; greyed contacts have no "
-                                         "postal address"));
+    setHint(ListContacts, tr("Tick the contacts to add as envelopes; greyed contacts have no "
+                             "postal address"));
 
-    LabelAddress = named(new QLabel(QStringLiteral("A&ddress used:"), this), "LabelAddress");
+    LabelAddress = named(new QLabel(tr("A&ddress used:"), this), "LabelAddress");
     ComboBoxAddress = named(new QComboBox(this), "ComboBoxAddress");
     ComboBoxAddress->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ComboBoxAddress->setMinimumContentsLength(30);
-    setHint(ComboBoxAddress, QStringLiteral("The address the highlighted contact's envelope is written to"));
+    setHint(ComboBoxAddress, tr("The address the highlighted contact's envelope is written to"));
     LabelAddress->setBuddy(ComboBoxAddress);
-    LabelHomeCountry = named(new QLabel(QStringLiteral("Sent &from:"), this), "LabelHomeCountry");
+    LabelHomeCountry = named(new QLabel(tr("Sent &from:"), this), "LabelHomeCountry");
     ComboBoxHomeCountry = named(new QComboBox(this), "ComboBoxHomeCountry");
     for (const auto &[code, name] : KnownCountries())
         ComboBoxHomeCountry->addItem(name, code);
-    setHint(ComboBoxHomeCountry, QStringLiteral("The country the envelopes are posted in; it is left off "
-                                                "the addresses"));
+    setHint(ComboBoxHomeCountry, tr("The country the envelopes are posted in; it is left off "
+                                    "the addresses"));
     LabelHomeCountry->setBuddy(ComboBoxHomeCountry);
 
     LabelStatus = named(new QLabel(this), "LabelStatus");
@@ -104,9 +104,9 @@ void ImportAddressesDialog::CreateControls()
         b->setAutoDefault(false);
         return b;
     };
-    OKBtn = button("OKBtn", QStringLiteral("OK"));
-    CancelBtn = button("CancelBtn", QStringLiteral("Cancel"));
-    HelpBtn = button("HelpBtn", QStringLiteral("Help"));
+    OKBtn = button("OKBtn", tr("OK"));
+    CancelBtn = button("CancelBtn", tr("Cancel"));
+    HelpBtn = button("HelpBtn", tr("Help"));
     ButtonAll->setAutoDefault(false);
     ButtonNone->setAutoDefault(false);
 
@@ -229,13 +229,13 @@ void ImportAddressesDialog::UpdateStatus()
     const ContactPickerModel &m = *m_model;
     QStringList parts;
     if (!m.Filter().trimmed().isEmpty())
-        parts << QStringLiteral("%1 of %2 contacts listed.").arg(m.rowCount()).arg(m.Contacts().size());
+        parts << tr("%1 of %2 contacts listed.").arg(m.rowCount()).arg(m.Contacts().size());
     if (m.TickableCount() == 0)
-        parts << QStringLiteral("No contact has a postal address.");
+        parts << tr("No contact has a postal address.");
     else if (m.TickedCount() == 1)
-        parts << QStringLiteral("1 envelope to add.");
+        parts << tr("1 envelope to add.");
     else
-        parts << QStringLiteral("%1 envelopes to add.").arg(m.TickedCount());
+        parts << tr("%1 envelopes to add.").arg(m.TickedCount());
     const QString unreadable = UnreadableMessage(m_unreadable);
     if (!unreadable.isEmpty())
         parts << unreadable;

@@ -29,20 +29,22 @@ struct Part {
 };
 
 const Part kParts[] = {
-    {&ColumnMapping::Name, &ImportColumnsDialog::ComboBoxName, "ComboBoxName", "LabelName", "&Name:"},
+    {&ColumnMapping::Name, &ImportColumnsDialog::ComboBoxName, "ComboBoxName", "LabelName",
+     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "&Name:")},
     {&ColumnMapping::Company, &ImportColumnsDialog::ComboBoxCompany, "ComboBoxCompany", "LabelCompany",
-     "&Company:"},
+     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "&Company:")},
     {&ColumnMapping::Street, &ImportColumnsDialog::ComboBoxStreet, "ComboBoxStreet", "LabelStreet",
-     "&Street:"},
+     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "&Street:")},
     {&ColumnMapping::Extra, &ImportColumnsDialog::ComboBoxExtra, "ComboBoxExtra", "LabelExtra",
-     "&Extra line:"},
-    {&ColumnMapping::City, &ImportColumnsDialog::ComboBoxCity, "ComboBoxCity", "LabelCity", "C&ity:"},
+     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "&Extra line:")},
+    {&ColumnMapping::City, &ImportColumnsDialog::ComboBoxCity, "ComboBoxCity", "LabelCity",
+     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "C&ity:")},
     {&ColumnMapping::Region, &ImportColumnsDialog::ComboBoxRegion, "ComboBoxRegion", "LabelRegion",
-     "&Region:"},
+     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "&Region:")},
     {&ColumnMapping::PostalCode, &ImportColumnsDialog::ComboBoxPostalCode, "ComboBoxPostalCode",
-     "LabelPostalCode", "&Postal code:"},
+     "LabelPostalCode", QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "&Postal code:")},
     {&ColumnMapping::Country, &ImportColumnsDialog::ComboBoxCountry, "ComboBoxCountry", "LabelCountry",
-     "Co&untry:"},
+     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "Co&untry:")},
 };
 
 // A column as the lists name it: its header and the first value under it, so
@@ -51,7 +53,7 @@ QString columnCaption(const CsvTable &table, int column)
 {
     QString caption = table.Header.value(column).simplified();
     if (caption.isEmpty())
-        caption = QStringLiteral("Column %1").arg(column + 1);
+        caption = ImportColumnsDialog::tr("Column %1").arg(column + 1);
     const qsizetype rows = std::min<qsizetype>(table.Rows.size(), 50);
     for (qsizetype r = 0; r < rows; ++r) {
         QString sample = table.Rows[r].value(column).simplified();
@@ -71,7 +73,7 @@ ImportColumnsDialog::ImportColumnsDialog(QWidget *parent, const QString &fileNam
     : QDialog(parent), m_table(table), m_home(homeCountry)
 {
     setObjectName(QStringLiteral("ImportColumnsDialog"));
-    setWindowTitle(QStringLiteral("Import Columns"));
+    setWindowTitle(tr("Import Columns"));
     setModal(true);
     SetHelpContext(this, HelpTopic);
     setMinimumWidth(Scale::dp(480));
@@ -79,12 +81,12 @@ ImportColumnsDialog::ImportColumnsDialog(QWidget *parent, const QString &fileNam
     LabelIntro = named(new QLabel(this), "LabelIntro");
     LabelIntro->setTextFormat(Qt::PlainText);
     LabelIntro->setWordWrap(true);
-    LabelIntro->setText(QStringLiteral("The columns of %1 are not known. Choose the column that holds each "
-                                       "part of the address; the choice is remembered for files with the "
-                                       "same columns.")
+    LabelIntro->setText(tr("The columns of %1 are not known. Choose the column that holds each "
+                           "part of the address; the choice is remembered for files with the "
+                           "same columns.")
                             .arg(QFileInfo(fileName).fileName()));
 
-    QStringList captions{QStringLiteral("(none)")};
+    QStringList captions{tr("(none)")};
     for (int c = 0; c < table.Header.size(); ++c)
         captions << columnCaption(table, c);
     auto *form = new QFormLayout;
@@ -94,7 +96,7 @@ ImportColumnsDialog::ImportColumnsDialog(QWidget *parent, const QString &fileNam
             combo->addItem(captions[i], i - 1);
         combo->setCurrentIndex(std::clamp(guess.*p.field + 1, 0, int(captions.size()) - 1));
         this->*p.combo = combo;
-        auto *label = named(new QLabel(QString::fromUtf8(p.caption), this), p.labelName);
+        auto *label = named(new QLabel(tr(p.caption), this), p.labelName);
         label->setBuddy(combo);
         form->addRow(label, combo);
         connect(combo, &QComboBox::currentIndexChanged, this, Guard([this] { UpdatePreview(); }));
@@ -104,16 +106,16 @@ ImportColumnsDialog::ImportColumnsDialog(QWidget *parent, const QString &fileNam
     MemoPreview->setReadOnly(true);
     MemoPreview->setLineWrapMode(QPlainTextEdit::NoWrap);
     MemoPreview->setFixedHeight(MemoPreview->fontMetrics().lineSpacing() * 7);
-    setHint(MemoPreview, QStringLiteral("The first contact's envelope, as these columns make it"));
-    auto *previewLabel = named(new QLabel(QStringLiteral("First envelope:"), this), "LabelPreview");
+    setHint(MemoPreview, tr("The first contact's envelope, as these columns make it"));
+    auto *previewLabel = named(new QLabel(tr("First envelope:"), this), "LabelPreview");
 
     const auto button = [this](const char *name, const QString &caption) {
         return named(new QPushButton(caption, this), name);
     };
-    OKBtn = button("OKBtn", QStringLiteral("OK"));
+    OKBtn = button("OKBtn", tr("OK"));
     OKBtn->setDefault(true);
-    CancelBtn = button("CancelBtn", QStringLiteral("Cancel"));
-    HelpBtn = button("HelpBtn", QStringLiteral("Help"));
+    CancelBtn = button("CancelBtn", tr("Cancel"));
+    HelpBtn = button("HelpBtn", tr("Help"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(OKBtn);

@@ -19,7 +19,7 @@ NameDialog::NameDialog(QWidget *parent, const Design &design)
     setModal(true);
     setFixedSize(Scale::dp(QSize(306, 110)));
 
-    LabelDescription = new QLabel(QStringLiteral("Description:"), this);
+    LabelDescription = new QLabel(tr("Description:"), this);
     LabelDescription->setObjectName(QStringLiteral("LabelDescription"));
     LabelDescription->setGeometry(Scale::dp(9, 9, 288, 18));
     Edit = new QLineEdit(this);
@@ -35,10 +35,10 @@ NameDialog::NameDialog(QWidget *parent, const Design &design)
         b->setAutoDefault(false);
         return b;
     };
-    OKBtn = button("OKBtn", QStringLiteral("OK"), 9);
+    OKBtn = button("OKBtn", tr("OK"), 9);
     OKBtn->setDefault(true);
-    CancelBtn = button("CancelBtn", QStringLiteral("Cancel"), 108);
-    HelpBtn = button("HelpBtn", QStringLiteral("Help"), 207);
+    CancelBtn = button("CancelBtn", tr("Cancel"), 108);
+    HelpBtn = button("HelpBtn", tr("Help"), 207);
     setTabOrder(Edit, OKBtn);
     setTabOrder(OKBtn, CancelBtn);
     setTabOrder(CancelBtn, HelpBtn);

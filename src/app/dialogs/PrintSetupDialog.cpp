@@ -27,16 +27,16 @@ QString printerState(const QPrinterInfo &info)
     QString state;
     switch (info.state()) {
     case QPrinter::Idle:
-        state = QStringLiteral("Ready");
+        state = TPrintSetupDialog::tr("Ready");
         break;
     case QPrinter::Active:
-        state = QStringLiteral("Printing");
+        state = TPrintSetupDialog::tr("Printing");
         break;
     case QPrinter::Aborted:
-        state = QStringLiteral("Stopped");
+        state = TPrintSetupDialog::tr("Stopped");
         break;
     default:
-        state = QStringLiteral("Error");
+        state = TPrintSetupDialog::tr("Error");
         break;
     }
     if (!info.location().isEmpty())
@@ -50,39 +50,39 @@ TPrintSetupDialog::TPrintSetupDialog(TPrinterDevice &printer, QWidget *parent)
     : QDialog(parent), m_printer(printer)
 {
     setObjectName(QStringLiteral("PrinterSetupDialog"));
-    setWindowTitle(QStringLiteral("Print Setup"));
+    setWindowTitle(tr("Print Setup"));
     SetHelpContext(this, HelpTopic);
 
-    auto *printerBox = new QGroupBox(QStringLiteral("Printer"), this);
+    auto *printerBox = new QGroupBox(tr("Printer"), this);
     ComboBoxPrinter = new QComboBox(printerBox);
     ComboBoxPrinter->setObjectName(QStringLiteral("ComboBoxPrinter"));
     LabelPrinterStatus = new QLabel(printerBox);
     LabelPrinterStatus->setObjectName(QStringLiteral("LabelPrinterStatus"));
     auto *printerForm = new QFormLayout(printerBox);
-    printerForm->addRow(QStringLiteral("&Name:"), ComboBoxPrinter);
-    printerForm->addRow(QStringLiteral("Status:"), LabelPrinterStatus);
+    printerForm->addRow(tr("&Name:"), ComboBoxPrinter);
+    printerForm->addRow(tr("Status:"), LabelPrinterStatus);
 
-    auto *paperBox = new QGroupBox(QStringLiteral("Paper"), this);
+    auto *paperBox = new QGroupBox(tr("Paper"), this);
     ComboBoxPaperSize = new QComboBox(paperBox);
     ComboBoxPaperSize->setObjectName(QStringLiteral("ComboBoxPaperSize"));
     ComboBoxDuplex = new QComboBox(paperBox);
     ComboBoxDuplex->setObjectName(QStringLiteral("ComboBoxDuplex"));
-    ComboBoxDuplex->addItem(QStringLiteral("Off"), int(QPrinter::DuplexNone));
-    ComboBoxDuplex->addItem(QStringLiteral("Long edge"), int(QPrinter::DuplexLongSide));
-    ComboBoxDuplex->addItem(QStringLiteral("Short edge"), int(QPrinter::DuplexShortSide));
+    ComboBoxDuplex->addItem(tr("Off"), int(QPrinter::DuplexNone));
+    ComboBoxDuplex->addItem(tr("Long edge"), int(QPrinter::DuplexLongSide));
+    ComboBoxDuplex->addItem(tr("Short edge"), int(QPrinter::DuplexShortSide));
     ComboBoxColor = new QComboBox(paperBox);
     ComboBoxColor->setObjectName(QStringLiteral("ComboBoxColor"));
-    ComboBoxColor->addItem(QStringLiteral("Colour"), int(QPrinter::Color));
-    ComboBoxColor->addItem(QStringLiteral("Monochrome"), int(QPrinter::GrayScale));
+    ComboBoxColor->addItem(tr("Colour"), int(QPrinter::Color));
+    ComboBoxColor->addItem(tr("Monochrome"), int(QPrinter::GrayScale));
     auto *paperForm = new QFormLayout(paperBox);
-    paperForm->addRow(QStringLiteral("Si&ze:"), ComboBoxPaperSize);
-    paperForm->addRow(QStringLiteral("&Two-sided:"), ComboBoxDuplex);
-    paperForm->addRow(QStringLiteral("Co&lour:"), ComboBoxColor);
+    paperForm->addRow(tr("Si&ze:"), ComboBoxPaperSize);
+    paperForm->addRow(tr("&Two-sided:"), ComboBoxDuplex);
+    paperForm->addRow(tr("Co&lour:"), ComboBoxColor);
 
-    auto *orientationBox = new QGroupBox(QStringLiteral("Orientation"), this);
-    RadioButtonPortrait = new QRadioButton(QStringLiteral("P&ortrait"), orientationBox);
+    auto *orientationBox = new QGroupBox(tr("Orientation"), this);
+    RadioButtonPortrait = new QRadioButton(tr("P&ortrait"), orientationBox);
     RadioButtonPortrait->setObjectName(QStringLiteral("RadioButtonPortrait"));
-    RadioButtonLandscape = new QRadioButton(QStringLiteral("L&andscape"), orientationBox);
+    RadioButtonLandscape = new QRadioButton(tr("L&andscape"), orientationBox);
     RadioButtonLandscape->setObjectName(QStringLiteral("RadioButtonLandscape"));
     auto *orientationLayout = new QVBoxLayout(orientationBox);
     orientationLayout->addWidget(RadioButtonPortrait);
@@ -192,7 +192,7 @@ void TPrintSetupDialog::Apply()
     TPrinterDevice &device = m_printer;
     const int index = int(device.Printers().indexOf(ComboBoxPrinter->currentText()));
     if (index < 0)
-        throw ZentropeError(QStringLiteral("Printer selected is not valid"));
+        throw ZentropeError(tr("Printer selected is not valid"));
     device.SetPrinterIndex(index);
     QPrinter &q = device.QtPrinter();
     const int paper = ComboBoxPaperSize->currentIndex();

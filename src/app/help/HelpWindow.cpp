@@ -35,7 +35,7 @@ public:
         const QRegularExpressionMatch m = missing.match(url.fileName());
         if (type == QTextDocument::HtmlResource && url.scheme() == QLatin1String("qrc") && m.hasMatch()) {
             const HelpTopic *contents = HelpTopics::instance().find(HelpTopics::Contents);
-            return QStringLiteral("<html><head><title>Topic not found</title></head><body>"
+            return HelpWindow::tr("<html><head><title>Topic not found</title></head><body>"
                                   "<h1>Topic not found</h1><p>This manual has no page for help topic %1.</p>"
                                   "<p><a href=\"%2\">Contents</a></p></body></html>")
                 .arg(m.captured(1), contents ? contents->File : QString());
@@ -49,7 +49,7 @@ public:
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Zentrope Help"));
+    setWindowTitle(tr("Zentrope Help"));
     setWindowIcon(QIcon(QStringLiteral(":/zentrope/icons/zentrope.svg")));
     // Closing the help never ends the program, and the help never keeps it alive.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -67,10 +67,9 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
         bar->addWidget(b);
         return b;
     };
-    ButtonContents = button("ButtonContents", QStringLiteral("&Contents"), {});
-    ButtonBack = button("ButtonBack", QStringLiteral("&Back"), QKeySequence(Qt::ALT | Qt::Key_Left));
-    ButtonForward =
-        button("ButtonForward", QStringLiteral("&Forward"), QKeySequence(Qt::ALT | Qt::Key_Right));
+    ButtonContents = button("ButtonContents", tr("&Contents"), {});
+    ButtonBack = button("ButtonBack", tr("&Back"), QKeySequence(Qt::ALT | Qt::Key_Left));
+    ButtonForward = button("ButtonForward", tr("&Forward"), QKeySequence(Qt::ALT | Qt::Key_Right));
     bar->addStretch(1);
     layout->addLayout(bar);
 
@@ -78,10 +77,10 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     auto *side = new QWidget(split);
     auto *sideLayout = new QVBoxLayout(side);
     sideLayout->setContentsMargins(0, 0, 0, 0);
-    auto *label = new QLabel(QStringLiteral("&Search for:"), side);
+    auto *label = new QLabel(tr("&Search for:"), side);
     EditSearch = new QLineEdit(side);
     EditSearch->setObjectName(QStringLiteral("EditSearch"));
-    EditSearch->setPlaceholderText(QStringLiteral("Words to look for"));
+    EditSearch->setPlaceholderText(tr("Words to look for"));
     EditSearch->setClearButtonEnabled(true);
     label->setBuddy(EditSearch);
     ListResults = new QListWidget(side);
@@ -106,10 +105,10 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(BrowserTopic, &QTextBrowser::backwardAvailable, ButtonBack, &QToolButton::setEnabled);
     connect(BrowserTopic, &QTextBrowser::forwardAvailable, ButtonForward, &QToolButton::setEnabled);
     connect(BrowserTopic, &QTextBrowser::sourceChanged, this, [this] {
-        setWindowTitle(QStringLiteral("Zentrope Help"));
+        setWindowTitle(tr("Zentrope Help"));
         const QString title = BrowserTopic->documentTitle();
         if (!title.isEmpty())
-            setWindowTitle(QStringLiteral("Zentrope Help - ") + title);
+            setWindowTitle(tr("Zentrope Help - %1").arg(title));
     });
     connect(EditSearch, &QLineEdit::textChanged, this,
             [this](const QString &t) { Guarded([&] { search(t); }); });

@@ -183,16 +183,15 @@ void TFormStampMain::CreateStandardToolbar(QWidget *central, QVBoxLayout *column
         b->setIcon(glyph(glyphName));
         return b;
     };
-    SpeedButtonFileNew = button("SpeedButtonFileNew", 5, QStringLiteral("Start a new envelope"), "new");
-    SpeedButtonFileOpen = button("SpeedButtonFileOpen", 35, QStringLiteral("Open a file"), "open");
-    SpeedButtonFileSave = button("SpeedButtonFileSave", 65, QStringLiteral("Save current file"), "save");
-    SpeedButtonCut = button("SpeedButtonCut", 105, QStringLiteral("Cut selected text to clipboard"), "cut");
-    SpeedButtonCopy =
-        button("SpeedButtonCopy", 135, QStringLiteral("Copy selected text to clipboard"), "copy");
-    SpeedButtonPaste = button("SpeedButtonPaste", 165, QStringLiteral("Paste text from clipboard"), "paste");
-    SpeedButtonPrint = button("SpeedButtonPrint", 205, QStringLiteral("Print envelope"), "print");
-    SpeedButtonReturnAddresses = button("SpeedButtonReturnAddresses", 235,
-                                        QStringLiteral("Change return addresses"), "returnaddresses");
+    SpeedButtonFileNew = button("SpeedButtonFileNew", 5, tr("Start a new envelope"), "new");
+    SpeedButtonFileOpen = button("SpeedButtonFileOpen", 35, tr("Open a file"), "open");
+    SpeedButtonFileSave = button("SpeedButtonFileSave", 65, tr("Save current file"), "save");
+    SpeedButtonCut = button("SpeedButtonCut", 105, tr("Cut selected text to clipboard"), "cut");
+    SpeedButtonCopy = button("SpeedButtonCopy", 135, tr("Copy selected text to clipboard"), "copy");
+    SpeedButtonPaste = button("SpeedButtonPaste", 165, tr("Paste text from clipboard"), "paste");
+    SpeedButtonPrint = button("SpeedButtonPrint", 205, tr("Print envelope"), "print");
+    SpeedButtonReturnAddresses =
+        button("SpeedButtonReturnAddresses", 235, tr("Change return addresses"), "returnaddresses");
     const auto picker = [this](const char *name, int x, const QString &hint) {
         auto *c = named(new PickerCombo(PanelStandardToolbar), name);
         c->setGeometry(Scale::dp(x), Scale::dp(8), Scale::dp(150), c->sizeHint().height());
@@ -200,9 +199,9 @@ void TFormStampMain::CreateStandardToolbar(QWidget *central, QVBoxLayout *column
         c->setFont(windowFont(15));
         return c;
     };
-    ComboBoxReturnAddress = picker("ComboBoxReturnAddress", 270, QStringLiteral("Current return address"));
-    SpeedButtonSize = button("SpeedButtonSize", 430, QStringLiteral("Change envelope sizes"), "size");
-    ComboBoxEnvelopeSize = picker("ComboBoxEnvelopeSize", 465, QStringLiteral("Current envelope size"));
+    ComboBoxReturnAddress = picker("ComboBoxReturnAddress", 270, tr("Current return address"));
+    SpeedButtonSize = button("SpeedButtonSize", 430, tr("Change envelope sizes"), "size");
+    ComboBoxEnvelopeSize = picker("ComboBoxEnvelopeSize", 465, tr("Current envelope size"));
     ComboBoxEnvelopeSize->addItems(
         {QStringLiteral("Business"), QStringLiteral("Greeting Card"), QStringLiteral("Small")});
     // After the pickers: the designed row has no room beside Print.
@@ -219,7 +218,7 @@ void TFormStampMain::CreateFormatToolbar(QWidget *central, QVBoxLayout *column)
     ComboBoxFontName = named(new QComboBox(PanelFormatToolbar), "ComboBoxFontName");
     ComboBoxFontName->setGeometry(Scale::dp(8), Scale::dp(8), Scale::dp(201),
                                   ComboBoxFontName->sizeHint().height());
-    setHint(ComboBoxFontName, QStringLiteral("Current font"));
+    setHint(ComboBoxFontName, tr("Current font"));
     ComboBoxFontName->setFont(small);
     ComboBoxFontSize = named(new QComboBox(PanelFormatToolbar), "ComboBoxFontSize");
     ComboBoxFontSize->setGeometry(Scale::dp(224), Scale::dp(8), Scale::dp(65),
@@ -228,10 +227,11 @@ void TFormStampMain::CreateFormatToolbar(QWidget *central, QVBoxLayout *column)
         ComboBoxFontSize->addItem(QString::number(s));
     ComboBoxFontSize->setFont(small);
     setTabOrder(ComboBoxFontName, ComboBoxFontSize);
-    const auto toggle = [this](const char *name, int x, const char *caption, const char *hint, int style) {
-        QToolButton *b = toolButton(PanelFormatToolbar, name, x, QString::fromLatin1(hint));
+    const auto toggle = [this](const char *name, int x, const QString &caption, const QString &hint,
+                               int style) {
+        QToolButton *b = toolButton(PanelFormatToolbar, name, x, hint);
         b->setCheckable(true);
-        b->setText(QString::fromLatin1(caption));
+        b->setText(caption);
         QFont f = windowFont(18);
         f.setBold(style == 0);
         f.setItalic(style == 1);
@@ -239,9 +239,11 @@ void TFormStampMain::CreateFormatToolbar(QWidget *central, QVBoxLayout *column)
         b->setFont(f);
         return b;
     };
-    SpeedButtonBold = toggle("SpeedButtonBold", 307, "B", "bold", 0);
-    SpeedButtonItalic = toggle("SpeedButtonItalic", 337, "i", "italic", 1);
-    SpeedButtonUnderline = toggle("SpeedButtonUnderline", 367, "U", "underline", 2);
+    // The letters of the style buttons are the language's own (F, K, U in German).
+    SpeedButtonBold = toggle("SpeedButtonBold", 307, tr("B", "bold button"), tr("bold"), 0);
+    SpeedButtonItalic = toggle("SpeedButtonItalic", 337, tr("i", "italic button"), tr("italic"), 1);
+    SpeedButtonUnderline =
+        toggle("SpeedButtonUnderline", 367, tr("U", "underline button"), tr("underline"), 2);
     column->addWidget(PanelFormatToolbar);
 }
 
@@ -254,7 +256,7 @@ void TFormStampMain::CreateEnvelopePanel(QWidget *central, QVBoxLayout *column)
 
     ImageReturnAddress = named(new ImageControl(PanelEnvelope), "ImageReturnAddress");
     ImageReturnAddress->setGeometry(Scale::dp(8, 8, 96, 96));
-    setHint(ImageReturnAddress, QStringLiteral("Graphic (right click for options)"));
+    setHint(ImageReturnAddress, tr("Graphic (right click for options)"));
     ImageReturnAddress->setVisible(false);
 
     MemoReturnAddress = named(new MemoControl(PanelEnvelope), "MemoReturnAddress");
@@ -263,19 +265,19 @@ void TFormStampMain::CreateEnvelopePanel(QWidget *central, QVBoxLayout *column)
     MemoReturnAddress->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     MemoReturnAddress->setFocusPolicy(Qt::ClickFocus);
     MemoReturnAddress->setFrameStyle(QFrame::NoFrame);
-    setHint(MemoReturnAddress, QStringLiteral("Return Address (right click for options)"));
+    setHint(MemoReturnAddress, tr("Return Address (right click for options)"));
     MemoReturnAddress->setPlainText(QString());
     MemoReturnAddress->setContextMenuPolicy(Qt::CustomContextMenu);
 
     ImageZipBarCode = named(new ImageControl(PanelEnvelope), "ImageZipBarCode");
     ImageZipBarCode->setGeometry(Scale::dp(109, 113, 468, 40));
-    setHint(ImageZipBarCode, QStringLiteral("Postal Bar Code"));
+    setHint(ImageZipBarCode, tr("Postal Bar Code"));
 
     MemoAddress = named(new MemoControl(PanelEnvelope), "MemoAddress");
     MemoAddress->setGeometry(Scale::dp(184, 168, 449, 113));
     MemoAddress->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MemoAddress->setLineWrapMode(QPlainTextEdit::NoWrap);
-    setHint(MemoAddress, QStringLiteral("Destination Address (right click for options)"));
+    setHint(MemoAddress, tr("Destination Address (right click for options)"));
     MemoAddress->setContextMenuPolicy(Qt::CustomContextMenu);
 
     ImageStamp = named(new ImageControl(PanelEnvelope), "ImageStamp");
@@ -287,7 +289,7 @@ void TFormStampMain::CreateEnvelopePanel(QWidget *central, QVBoxLayout *column)
             stamp = stampPicture();
         p.drawImage(QPoint(0, 0), stamp);
     });
-    setHint(ImageStamp, QStringLiteral("Click here to print an envelope."));
+    setHint(ImageStamp, tr("Click here to print an envelope."));
     ImageStamp->setCursor(Qt::PointingHandCursor);
 
     MemoShellNew = named(new MemoControl(PanelEnvelope), "MemoShellNew");
@@ -305,13 +307,13 @@ void TFormStampMain::CreateStatusBar(QWidget *central, QVBoxLayout *column)
     auto *h = new QHBoxLayout(PanelBottom);
     h->setContentsMargins(0, 0, 0, 0);
     h->setSpacing(0);
-    PanelModified = named(new StatusPanel(QStringLiteral(" Modified"), PanelBottom), "PanelModified");
+    PanelModified = named(new StatusPanel(tr(" Modified"), PanelBottom), "PanelModified");
     PanelModified->setFixedWidth(Scale::dp(81));
-    setHint(PanelModified, QStringLiteral("Indicates if the file was modified since it was last saved."));
-    PanelWhichAddress = named(new StatusPanel(QStringLiteral(" Address"), PanelBottom), "PanelWhichAddress");
+    setHint(PanelModified, tr("Indicates if the file was modified since it was last saved."));
+    PanelWhichAddress = named(new StatusPanel(tr(" Address"), PanelBottom), "PanelWhichAddress");
     PanelWhichAddress->setFixedWidth(Scale::dp(128));
-    setHint(PanelWhichAddress, QStringLiteral("Indicates which address is selected for formatting"));
-    PanelHints = named(new StatusPanel(QStringLiteral(" Hint"), PanelBottom), "PanelHints");
+    setHint(PanelWhichAddress, tr("Indicates which address is selected for formatting"));
+    PanelHints = named(new StatusPanel(tr(" Hint"), PanelBottom), "PanelHints");
     for (StatusPanel *p : {PanelModified, PanelWhichAddress, PanelHints})
         p->setFont(windowFont(15));
     h->addWidget(PanelModified);
@@ -347,115 +349,107 @@ void TFormStampMain::CreateMenus()
         return a;
     };
 
-    FileMenu = menu(nullptr, "FileMenu", QStringLiteral("&File"));
-    FileNew = item(FileMenu, "FileNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N),
-                   QStringLiteral("Open a new Zentrope file"));
-    FileOpen = item(FileMenu, "FileOpen", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O),
-                    QStringLiteral("Open an existing Zentrope or text file"));
-    FileImportAddresses = item(FileMenu, "FileImportAddresses", QStringLiteral("&Import Addresses..."), {},
-                               QStringLiteral("Add envelopes for contacts from a vCard or CSV file"));
-    FileSave = item(FileMenu, "FileSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                    QStringLiteral("Save the current file"));
-    FileSaveAs =
-        item(FileMenu, "FileSaveAs", QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::Key_A),
-             QStringLiteral("Save the current file with a new name"));
-    FileClose = item(FileMenu, "FileClose", QStringLiteral("&Close"), QKeySequence(Qt::CTRL | Qt::Key_F4),
-                     QStringLiteral("Close the current address file."));
+    FileMenu = menu(nullptr, "FileMenu", tr("&File"));
+    FileNew = item(FileMenu, "FileNew", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N),
+                   tr("Open a new Zentrope file"));
+    FileOpen = item(FileMenu, "FileOpen", tr("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O),
+                    tr("Open an existing Zentrope or text file"));
+    FileImportAddresses = item(FileMenu, "FileImportAddresses", tr("&Import Addresses..."), {},
+                               tr("Add envelopes for contacts from a vCard or CSV file"));
+    FileSave = item(FileMenu, "FileSave", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                    tr("Save the current file"));
+    FileSaveAs = item(FileMenu, "FileSaveAs", tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::Key_A),
+                      tr("Save the current file with a new name"));
+    FileClose = item(FileMenu, "FileClose", tr("&Close"), QKeySequence(Qt::CTRL | Qt::Key_F4),
+                     tr("Close the current address file."));
     N8 = separator(FileMenu, "N8");
-    FilePrintEnvelope = item(FileMenu, "FilePrintEnvelope", QStringLiteral("&Print Envelope..."),
-                             QKeySequence(Qt::CTRL | Qt::Key_P), QStringLiteral("Print an envelope"));
-    FilePrintTest = item(FileMenu, "FilePrintTest", QStringLiteral("Print &Test Envelope..."), {},
-                         QStringLiteral("Print an envelope with a border to help configure the printer."));
+    FilePrintEnvelope = item(FileMenu, "FilePrintEnvelope", tr("&Print Envelope..."),
+                             QKeySequence(Qt::CTRL | Qt::Key_P), tr("Print an envelope"));
+    FilePrintTest = item(FileMenu, "FilePrintTest", tr("Print &Test Envelope..."), {},
+                         tr("Print an envelope with a border to help configure the printer."));
     FilePrintPreview = item(FileMenu, "FilePrintPreview", QStringLiteral("Print Pre&view..."), {},
                             QStringLiteral("Show the envelopes as they will be printed"));
-    FilePrintSetup = item(FileMenu, "FilePrintSetup", QStringLiteral("P&rint Setup..."), {},
-                          QStringLiteral("Setup the printer"));
+    FilePrintSetup = item(FileMenu, "FilePrintSetup", tr("P&rint Setup..."), {},
+                          tr("Setup the printer"));
     FileExportPdf =
-        item(FileMenu, "FileExportPdf", QStringLiteral("E&xport as PDF..."),
-             QKeySequence(Qt::CTRL | Qt::Key_E), QStringLiteral("Save the envelopes as a PDF file"));
+        item(FileMenu, "FileExportPdf", tr("E&xport as PDF..."),
+             QKeySequence(Qt::CTRL | Qt::Key_E), tr("Save the envelopes as a PDF file"));
     N1 = separator(FileMenu, "N1");
-    FileExit = item(FileMenu, "FileExit", QStringLiteral("E&xit"), QKeySequence(Qt::ALT | Qt::Key_F4));
+    FileExit = item(FileMenu, "FileExit", tr("E&xit"), QKeySequence(Qt::ALT | Qt::Key_F4));
     FileOldFileBreak = separator(FileMenu, "FileOldFileBreak");
 
-    EditMenu = menu(nullptr, "EditMenu", QStringLiteral("&Edit"));
-    EditCut = item(EditMenu, "EditCut", QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X),
-                   QStringLiteral("Cut the current selection to the clipboard."));
-    EditCopy = item(EditMenu, "EditCopy", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
-                    QStringLiteral("Copy the current selection to the clipboard"));
-    EditPaste = item(EditMenu, "EditPaste", QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
-                     QStringLiteral("Paste text from the clipboard"));
-    EditDelete = item(EditMenu, "EditDelete", QStringLiteral("&Delete"), QKeySequence(Qt::Key_Delete),
-                      QStringLiteral("Delete the selected text"));
-    EditClear = item(EditMenu, "EditClear", QStringLiteral("C&lear"), {},
-                     QStringLiteral("Clear the current address"));
+    EditMenu = menu(nullptr, "EditMenu", tr("&Edit"));
+    EditCut = item(EditMenu, "EditCut", tr("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X),
+                   tr("Cut the current selection to the clipboard."));
+    EditCopy = item(EditMenu, "EditCopy", tr("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
+                    tr("Copy the current selection to the clipboard"));
+    EditPaste = item(EditMenu, "EditPaste", tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
+                     tr("Paste text from the clipboard"));
+    EditDelete = item(EditMenu, "EditDelete", tr("&Delete"), QKeySequence(Qt::Key_Delete),
+                      tr("Delete the selected text"));
+    EditClear = item(EditMenu, "EditClear", tr("C&lear"), {}, tr("Clear the current address"));
     N4 = separator(EditMenu, "N4");
-    EditSelectAll =
-        item(EditMenu, "EditSelectAll", QStringLiteral("Select &All"), {}, QStringLiteral("Select all text"));
+    EditSelectAll = item(EditMenu, "EditSelectAll", tr("Select &All"), {}, tr("Select all text"));
 
-    OptionsMenu = menu(nullptr, "OptionsMenu", QStringLiteral("&Options"));
-    OptionsReturnAddresses =
-        item(OptionsMenu, "OptionsReturnAddresses", QStringLiteral("&Return Addresses..."), {},
-             QStringLiteral("Define the list of return addresses"));
-    OptionsEnvelope = item(OptionsMenu, "OptionsEnvelope", QStringLiteral("&Envelope Sizes..."), {},
-                           QStringLiteral("Define the list of envelopes"));
-    FontsMenu = menu(OptionsMenu, "FontsMenu", QStringLiteral("&Fonts"));
-    OptionsFontReturnAddress =
-        item(FontsMenu, "OptionsFontReturnAddress", QStringLiteral("&Return Address..."), {},
-             QStringLiteral("Change the font of the return address"));
-    OptionsFontAddress = item(FontsMenu, "OptionsFontAddress", QStringLiteral("&Destination Address..."), {},
-                              QStringLiteral("Change the font of the address"));
+    OptionsMenu = menu(nullptr, "OptionsMenu", tr("&Options"));
+    OptionsReturnAddresses = item(OptionsMenu, "OptionsReturnAddresses", tr("&Return Addresses..."), {},
+                                  tr("Define the list of return addresses"));
+    OptionsEnvelope = item(OptionsMenu, "OptionsEnvelope", tr("&Envelope Sizes..."), {},
+                           tr("Define the list of envelopes"));
+    FontsMenu = menu(OptionsMenu, "FontsMenu", tr("&Fonts"));
+    OptionsFontReturnAddress = item(FontsMenu, "OptionsFontReturnAddress", tr("&Return Address..."), {},
+                                    tr("Change the font of the return address"));
+    OptionsFontAddress = item(FontsMenu, "OptionsFontAddress", tr("&Destination Address..."), {},
+                              tr("Change the font of the address"));
     N5 = separator(OptionsMenu, "N5");
-    OptionsGraphic = item(OptionsMenu, "OptionsGraphic", QStringLiteral("&Select Graphic..."), {},
-                          QStringLiteral("Select a graphic for the upper left corner of the envelope"));
-    OptionsUpdateGraphic = item(OptionsMenu, "OptionsUpdateGraphic", QStringLiteral("&Update Graphic"), {},
-                                QStringLiteral("Read the graphic from disk again"));
-    OptionsClearGraphic = item(OptionsMenu, "OptionsClearGraphic", QStringLiteral("&Clear Graphic"), {},
-                               QStringLiteral("Remove the graphic from the envelope"));
-    OptionsEditGraphic = item(OptionsMenu, "OptionsEditGraphic", QStringLiteral("Edit &Graphic..."), {},
-                              QStringLiteral("Edit the graphic"));
+    OptionsGraphic = item(OptionsMenu, "OptionsGraphic", tr("&Select Graphic..."), {},
+                          tr("Select a graphic for the upper left corner of the envelope"));
+    OptionsUpdateGraphic = item(OptionsMenu, "OptionsUpdateGraphic", tr("&Update Graphic"), {},
+                                tr("Read the graphic from disk again"));
+    OptionsClearGraphic = item(OptionsMenu, "OptionsClearGraphic", tr("&Clear Graphic"), {},
+                               tr("Remove the graphic from the envelope"));
+    OptionsEditGraphic =
+        item(OptionsMenu, "OptionsEditGraphic", tr("Edit &Graphic..."), {}, tr("Edit the graphic"));
     N3 = separator(OptionsMenu, "N3");
-    OptionsShowHints = item(OptionsMenu, "OptionsShowHints", QStringLiteral("Show &Hints"), {},
-                            QStringLiteral("Check this to show popup hints"));
-    OptionsBarCode = item(OptionsMenu, "OptionsBarCode", QStringLiteral("&Print Postal Bar Code"), {},
-                          QStringLiteral("Check this box to print the postal bar code on the letter"));
-    OptionsFontToolbar = item(OptionsMenu, "OptionsFontToolbar", QStringLiteral("Show Font Toolbar"));
+    OptionsShowHints =
+        item(OptionsMenu, "OptionsShowHints", tr("Show &Hints"), {}, tr("Check this to show popup hints"));
+    OptionsBarCode = item(OptionsMenu, "OptionsBarCode", tr("&Print Postal Bar Code"), {},
+                          tr("Check this box to print the postal bar code on the letter"));
+    OptionsFontToolbar = item(OptionsMenu, "OptionsFontToolbar", tr("Show Font Toolbar"));
     for (QAction *a : {OptionsShowHints, OptionsBarCode, OptionsFontToolbar})
         a->setCheckable(true);
 
-    HelpMenu = menu(nullptr, "HelpMenu", QStringLiteral("&Help"));
-    HelpContents =
-        item(HelpMenu, "HelpContents", QStringLiteral("&Contents"), QKeySequence(Qt::CTRL | Qt::Key_F1));
-    HelpOverview =
-        item(HelpMenu, "HelpOverview", QStringLiteral("&Overview"), QKeySequence(Qt::ALT | Qt::Key_F1));
-    HelpSearch = item(HelpMenu, "HelpSearch", QStringLiteral("Topic &Search..."),
-                      QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    HelpMenu = menu(nullptr, "HelpMenu", tr("&Help"));
+    HelpContents = item(HelpMenu, "HelpContents", tr("&Contents"), QKeySequence(Qt::CTRL | Qt::Key_F1));
+    HelpOverview = item(HelpMenu, "HelpOverview", tr("&Overview"), QKeySequence(Qt::ALT | Qt::Key_F1));
+    HelpSearch = item(HelpMenu, "HelpSearch", tr("Topic &Search..."), QKeySequence(Qt::SHIFT | Qt::Key_F1));
     N6 = separator(HelpMenu, "N6");
-    HelpSupport = item(HelpMenu, "HelpSupport", QStringLiteral("S&upport"));
-    HelpWarranty = item(HelpMenu, "HelpWarranty", QStringLiteral("&Warranty"));
-    HelpLicense = item(HelpMenu, "HelpLicense", QStringLiteral("&License"));
-    HelpProducts = item(HelpMenu, "HelpProducts", QStringLiteral("&Product Information"));
+    HelpSupport = item(HelpMenu, "HelpSupport", tr("S&upport"));
+    HelpWarranty = item(HelpMenu, "HelpWarranty", tr("&Warranty"));
+    HelpLicense = item(HelpMenu, "HelpLicense", tr("&License"));
+    HelpProducts = item(HelpMenu, "HelpProducts", tr("&Product Information"));
     N7 = separator(HelpMenu, "N7");
-    HelpAbout = item(HelpMenu, "HelpAbout", QStringLiteral("&About Zentrope..."));
+    HelpAbout = item(HelpMenu, "HelpAbout", tr("&About Zentrope..."));
 
     PopupMenuReturnAddress = new QMenu(this);
     PopupMenuReturnAddress->setObjectName(QStringLiteral("PopupMenuReturnAddress"));
     M_EditReturnAddresses =
-        item(PopupMenuReturnAddress, "M_EditReturnAddresses", QStringLiteral("Edit Return Addresses..."));
-    FontReturnAddress = item(PopupMenuReturnAddress, "FontReturnAddress", QStringLiteral("Font..."));
+        item(PopupMenuReturnAddress, "M_EditReturnAddresses", tr("Edit Return Addresses..."));
+    FontReturnAddress = item(PopupMenuReturnAddress, "FontReturnAddress", tr("Font..."));
     PopupMenuAddress = new QMenu(this);
     PopupMenuAddress->setObjectName(QStringLiteral("PopupMenuAddress"));
-    M_Cut = item(PopupMenuAddress, "M_Cut", QStringLiteral("Cut"));
-    M_Copy = item(PopupMenuAddress, "M_Copy", QStringLiteral("Copy"));
-    M_Paste = item(PopupMenuAddress, "M_Paste", QStringLiteral("Paste"));
-    M_Delete = item(PopupMenuAddress, "M_Delete", QStringLiteral("&Delete"));
+    M_Cut = item(PopupMenuAddress, "M_Cut", tr("Cut"));
+    M_Copy = item(PopupMenuAddress, "M_Copy", tr("Copy"));
+    M_Paste = item(PopupMenuAddress, "M_Paste", tr("Paste"));
+    M_Delete = item(PopupMenuAddress, "M_Delete", tr("&Delete"));
     N9 = separator(PopupMenuAddress, "N9");
-    M_Font = item(PopupMenuAddress, "M_Font", QStringLiteral("Font..."));
+    M_Font = item(PopupMenuAddress, "M_Font", tr("Font..."));
     PopupMenuGraphic = new QMenu(this);
     PopupMenuGraphic->setObjectName(QStringLiteral("PopupMenuGraphic"));
-    M_SelectGraphic = item(PopupMenuGraphic, "M_SelectGraphic", QStringLiteral("Select..."));
-    M_UpdateGraphic = item(PopupMenuGraphic, "M_UpdateGraphic", QStringLiteral("Update"));
-    M_ClearGraphic = item(PopupMenuGraphic, "M_ClearGraphic", QStringLiteral("Clear"));
-    M_EditGraphic = item(PopupMenuGraphic, "M_EditGraphic", QStringLiteral("Edit..."));
+    M_SelectGraphic = item(PopupMenuGraphic, "M_SelectGraphic", tr("Select..."));
+    M_UpdateGraphic = item(PopupMenuGraphic, "M_UpdateGraphic", tr("Update"));
+    M_ClearGraphic = item(PopupMenuGraphic, "M_ClearGraphic", tr("Clear"));
+    M_EditGraphic = item(PopupMenuGraphic, "M_EditGraphic", tr("Edit..."));
     ImageReturnAddress->setContextMenuPolicy(Qt::CustomContextMenu);
 
     // The menu's shortcuts win over the address boxes' own key bindings.
@@ -484,10 +478,9 @@ QFileDialog &TFormStampMain::OpenDialog()
     if (!OpenFileDialog) {
         OpenFileDialog = FileDialog("OpenFileDialog", QFileDialog::AcceptOpen, Topic::FileMenu);
         OpenFileDialog->setDefaultSuffix(QStringLiteral("ENV"));
-        OpenFileDialog->setNameFilters({QStringLiteral("Zentrope files (*.ENV *.env)"),
-                                        QStringLiteral("Text files (*.TXT *.txt)"),
-                                        QStringLiteral("All files (*)")});
-        OpenFileDialog->setWindowTitle(QStringLiteral("Open Zentrope File"));
+        OpenFileDialog->setNameFilters(
+            {tr("Zentrope files (*.ENV *.env)"), tr("Text files (*.TXT *.txt)"), tr("All files (*)")});
+        OpenFileDialog->setWindowTitle(tr("Open Zentrope File"));
         OpenFileDialog->setFileMode(QFileDialog::ExistingFile);
         SetUpDocumentDialog(OpenFileDialog);
     }
@@ -499,9 +492,8 @@ QFileDialog &TFormStampMain::SaveDialog()
     if (!SaveFileDialog) {
         SaveFileDialog = FileDialog("SaveFileDialog", QFileDialog::AcceptSave, Topic::FileMenu);
         SaveFileDialog->setDefaultSuffix(QStringLiteral("ENV"));
-        SaveFileDialog->setNameFilters({QStringLiteral("Zentrope file (*.ENV *.env)"),
-                                        QStringLiteral("Text file (*.TXT *.txt)"),
-                                        QStringLiteral("All files (*)")});
+        SaveFileDialog->setNameFilters(
+            {tr("Zentrope file (*.ENV *.env)"), tr("Text file (*.TXT *.txt)"), tr("All files (*)")});
         SaveFileDialog->setFileMode(QFileDialog::AnyFile);
         SetUpDocumentDialog(SaveFileDialog);
     }
@@ -517,8 +509,8 @@ QFileDialog &TFormStampMain::BitmapDialog()
         // any case, and show the caption once, without the patterns.
         SelectBitmapDialog->setOption(QFileDialog::HideNameFilterDetails);
         SelectBitmapDialog->setNameFilters(
-            {QStringLiteral("Graphic (BMP, ICO, WMF) (*.[bB][mM][pP] *.[iI][cC][oO] *.[wW][mM][fF])")});
-        SelectBitmapDialog->setWindowTitle(QStringLiteral("Select Return Address Bitmap"));
+            {tr("Graphic (BMP, ICO, WMF) (*.[bB][mM][pP] *.[iI][cC][oO] *.[wW][mM][fF])")});
+        SelectBitmapDialog->setWindowTitle(tr("Select Return Address Bitmap"));
         SelectBitmapDialog->setFileMode(QFileDialog::ExistingFile);
     }
     return *SelectBitmapDialog;
@@ -716,7 +708,7 @@ void TFormStampMain::FormCreate(QObject *)
     Guarded([this] { RegisterFileType(); });
     Guarded([this] { RefreshRecentFiles(); });
     AssignHelpContexts();
-    m_state.VersionText = QStringLiteral("Version 6.0a");
+    m_state.VersionText = tr("Version %1").arg(QStringLiteral("6.0a"));
     Guarded([this] { FillFontNames(); });
 }
 

@@ -37,7 +37,9 @@ class TFormPrintPreview;
 class TFormPrintStatus;
 struct EnvelopeDesign;
 
-enum TActiveAddress : unsigned char { aaReturn = 0, aaDestination = 1, aaNone = 2 };
+// No underlying type: lupdate (Qt 6.4) then loses the class below and files
+// its texts under the wrong context.
+enum TActiveAddress { aaReturn = 0, aaDestination = 1, aaNone = 2 };
 
 // The envelope being composed: the document in the address box, the options
 // that shape its printing and the window's own bookkeeping.

@@ -77,10 +77,12 @@ void TFormStampMain::UpdateMenu(QObject *)
         const char *ret;
         const char *dest;
     } buttons[] = {
-        {SpeedButtonBold, "Bold on/off for return address", "Bold on/off for destination address"},
-        {SpeedButtonItalic, "Italics on/off for return address", "Italics on/off for destination address"},
-        {SpeedButtonUnderline, "Underline on/off for return address",
-         "Underline on/off for destination address"},
+        {SpeedButtonBold, QT_TR_NOOP("Bold on/off for return address"),
+         QT_TR_NOOP("Bold on/off for destination address")},
+        {SpeedButtonItalic, QT_TR_NOOP("Italics on/off for return address"),
+         QT_TR_NOOP("Italics on/off for destination address")},
+        {SpeedButtonUnderline, QT_TR_NOOP("Underline on/off for return address"),
+         QT_TR_NOOP("Underline on/off for destination address")},
     };
     if (m_state.ActiveAddress == aaReturn || m_state.ActiveAddress == aaDestination) {
         const bool ret = m_state.ActiveAddress == aaReturn;
@@ -92,15 +94,14 @@ void TFormStampMain::UpdateMenu(QObject *)
             QToolButton *b = buttons[i].button;
             b->setEnabled(true);
             b->setChecked(styles[i]);
-            const QString hint = QString::fromLatin1(ret ? buttons[i].ret : buttons[i].dest);
+            const QString hint = tr(ret ? buttons[i].ret : buttons[i].dest);
             b->setToolTip(hint);
             b->setStatusTip(hint);
             b->setProperty("showHint", true);
         }
         ComboBoxFontName->setEnabled(true);
         ComboBoxFontName->setCurrentIndex(ComboBoxFontName->findText(f.family(), Qt::MatchFixedString));
-        const QString nameHint =
-            ret ? QStringLiteral("Font for return address") : QStringLiteral("Font for destination address");
+        const QString nameHint = ret ? tr("Font for return address") : tr("Font for destination address");
         ComboBoxFontName->setToolTip(nameHint);
         ComboBoxFontName->setStatusTip(nameHint);
         ComboBoxFontName->setProperty("showHint", true);
@@ -108,12 +109,12 @@ void TFormStampMain::UpdateMenu(QObject *)
         const FontDescription d = AddressFont(memo);
         ComboBoxFontSize->setCurrentIndex(
             ComboBoxFontSize->findText(QString::number(d.Size), Qt::MatchExactly));
-        const QString sizeHint = ret ? QStringLiteral("Font size for return address")
-                                     : QStringLiteral("Font size for destination address");
+        const QString sizeHint =
+            ret ? tr("Font size for return address") : tr("Font size for destination address");
         ComboBoxFontSize->setToolTip(sizeHint);
         ComboBoxFontSize->setStatusTip(sizeHint);
         ComboBoxFontSize->setProperty("showHint", true);
-        PanelWhichAddress->setText(ret ? QStringLiteral(" Return") : QStringLiteral(" Destination"));
+        PanelWhichAddress->setText(ret ? tr(" Return") : tr(" Destination"));
     } else {
         for (const auto &b : buttons) {
             b.button->setEnabled(false);
@@ -159,7 +160,7 @@ void TFormStampMain::UpdateMenu(QObject *)
                        M_UpdateGraphic, M_EditGraphic})
         a->setEnabled(graphic);
     OptionsFontToolbar->setChecked(!PanelFormatToolbar->isHidden());
-    PanelModified->setText(MemoAddress->modified() ? QStringLiteral(" Modified") : QString());
+    PanelModified->setText(MemoAddress->modified() ? tr(" Modified") : QString());
     ScheduleFitCheck();
 }
 

@@ -41,7 +41,7 @@ QString NamePart(const QString &fileName)
 
 QString ReadOnlyText(const QString &fileName)
 {
-    return QStringLiteral("File \"%1\" is marked read-only. Save changes in a new file.").arg(fileName);
+    return TFormStampMain::tr("File \"%1\" is marked read-only. Save changes in a new file.").arg(fileName);
 }
 
 // The window title shows "[*]" only when doubled; a file name may hold it.
@@ -108,8 +108,8 @@ void TFormStampMain::SetUpDocumentDialog(QFileDialog *dialog)
 {
     auto *recent = new QComboBox(dialog);
     recent->setObjectName(QString::fromLatin1(kRecentBox));
-    recent->setPlaceholderText(QStringLiteral("Recent files"));
-    auto *label = new QLabel(QStringLiteral("&Recent files:"), dialog);
+    recent->setPlaceholderText(tr("Recent files"));
+    auto *label = new QLabel(tr("&Recent files:"), dialog);
     label->setBuddy(recent);
     AddDialogRow(dialog, label, recent);
     connect(recent, &QComboBox::activated, dialog, Guard([dialog, recent] {
@@ -119,7 +119,7 @@ void TFormStampMain::SetUpDocumentDialog(QFileDialog *dialog)
             }));
 
     if (dialog->acceptMode() == QFileDialog::AcceptOpen) {
-        auto *readOnly = new QCheckBox(QStringLiteral("Read &only"), dialog);
+        auto *readOnly = new QCheckBox(tr("Read &only"), dialog);
         readOnly->setObjectName(QString::fromLatin1(kReadOnlyBox));
         AddDialogRow(dialog, nullptr, readOnly);
     } else if (auto *buttons = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))) {
@@ -137,10 +137,9 @@ bool TFormStampMain::QuerySaveChanges()
 {
     if (!MemoAddress->modified())
         return true;
-    const QString name =
-        m_state.AddressFileName.isEmpty() ? QStringLiteral("Untitled") : m_state.AddressFileName;
+    const QString name = m_state.AddressFileName.isEmpty() ? tr("Untitled") : m_state.AddressFileName;
     const int answer = Prompt::message(this, Prompt::Kind::Confirmation,
-                                       QStringLiteral("Save changes to envelope file \"%1\"?").arg(name),
+                                       tr("Save changes to envelope file \"%1\"?").arg(name),
                                        Prompt::Yes | Prompt::No | Prompt::Cancel);
     if (answer == Prompt::No)
         return true;
@@ -204,8 +203,7 @@ void TFormStampMain::SetAddressText(const QString &text)
 void TFormStampMain::OpenAddressFile(QObject *Sender, const QString &FileName, bool ReadOnly)
 {
     if (!AddressFileExists(FileName)) {
-        Prompt::message(this, Prompt::Kind::Warning,
-                        QStringLiteral("Cannot find file \"%1\".").arg(FileName));
+        Prompt::message(this, Prompt::Kind::Warning, tr("Cannot find file \"%1\".").arg(FileName));
         return;
     }
     // A read that fails throws before anything of the document has changed.
@@ -214,7 +212,7 @@ void TFormStampMain::OpenAddressFile(QObject *Sender, const QString &FileName, b
     m_state.AddressFileReadOnly = ReadOnly || AddressFileIsReadOnly(FileName);
     m_state.AddressFileEncoding = document.Encoding;
     setWindowTitle(TitleFor(m_state.AddressFileName) +
-                   (m_state.AddressFileReadOnly ? QStringLiteral(" (read-only)") : QString()));
+                   (m_state.AddressFileReadOnly ? tr(" (read-only)") : QString()));
     SetAddressText(document.Text);
     MemoAddressChange(Sender);
     RecentFilesUpdate();

@@ -107,8 +107,7 @@ void TFormStampMain::CheckEnvelopeFit()
         }
     }
 
-    const QString hint =
-        failing ? QStringLiteral("Envelope %1 does not fit the envelope size.").arg(failing) : QString();
+    const QString hint = failing ? tr("Envelope %1 does not fit the envelope size.").arg(failing) : QString();
     if (hint == m_fitHint)
         return;
     const bool shown = !m_fitHint.isEmpty() && PanelHints->text() == QLatin1Char(' ') + m_fitHint;

@@ -31,10 +31,10 @@ QFileDialog &TFormStampMain::ImportDialog()
         // the captions without the patterns.
         ImportFileDialog->setOption(QFileDialog::HideNameFilterDetails);
         ImportFileDialog->setNameFilters(
-            {QStringLiteral("Contacts (vCard, CSV) (*.[vV][cC][fF] *.[vV][cC][aA][rR][dD] *.[cC][sS][vV])"),
+            {tr("Contacts (vCard, CSV) (*.[vV][cC][fF] *.[vV][cC][aA][rR][dD] *.[cC][sS][vV])"),
              QStringLiteral("vCard (*.[vV][cC][fF] *.[vV][cC][aA][rR][dD])"),
-             QStringLiteral("CSV (*.[cC][sS][vV])"), QStringLiteral("All files (*)")});
-        ImportFileDialog->setWindowTitle(QStringLiteral("Import Addresses"));
+             QStringLiteral("CSV (*.[cC][sS][vV])"), tr("All files (*)")});
+        ImportFileDialog->setWindowTitle(tr("Import Addresses"));
         ImportFileDialog->setFileMode(QFileDialog::ExistingFile);
     }
     return *ImportFileDialog;
@@ -71,7 +71,7 @@ void TFormStampMain::ImportAddressFile(QObject *Sender, const QString &FileName)
         Guarded([&] { SaveImportMapping(Settings(), import.Table.Header, import.Mapping); });
     }
     if (import.Contacts.isEmpty()) {
-        QString text = QStringLiteral("%1 holds no contacts.").arg(FileName);
+        QString text = tr("%1 holds no contacts.").arg(FileName);
         const QString unreadable = UnreadableMessage(import.Unreadable);
         if (!unreadable.isEmpty())
             text += QLatin1Char(' ') + unreadable;
@@ -93,7 +93,7 @@ void TFormStampMain::AppendAddressText(QObject *Sender, const QString &text)
     // The box holds no more than an address file may: what it shows can
     // always be saved and opened again.
     if (EncodeAddressText(existing + added, m_state.AddressFileEncoding).size() > AddressFileCapacity)
-        throw ZentropeError(QStringLiteral("Text exceeds memo capacity."));
+        throw ZentropeError(tr("Text exceeds memo capacity."));
     // One edit block: a single Undo takes the whole import back. The box's
     // change notification runs the bar code preview and the command state.
     QTextCursor cursor(MemoAddress->document());

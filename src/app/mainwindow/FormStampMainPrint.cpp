@@ -256,7 +256,7 @@ EnvelopeDesign TFormStampMain::CurrentEnvelopeDesign()
     EnvelopeDesign design;
     const EnvelopeSize *size = m_session.EnvelopeSizes.At(ComboBoxEnvelopeSize->currentIndex());
     if (!size || !size->Dimension)
-        throw ZentropeError(QStringLiteral("No envelope size is chosen."));
+        throw ZentropeError(tr("No envelope size is chosen."));
     design.SizeName = size->Name;
     design.Dimension = *size->Dimension;
     design.TestPrint = m_state.TestPrint;
@@ -283,18 +283,18 @@ void TFormStampMain::FileExportPdfClick(QObject *)
         ExportPdfDialog = FileDialog("ExportPdfDialog", QFileDialog::AcceptSave, Topic::Scripts);
         ExportPdfDialog->setFileMode(QFileDialog::AnyFile);
         ExportPdfDialog->setDefaultSuffix(QStringLiteral("pdf"));
-        ExportPdfDialog->setNameFilters(
-            {QStringLiteral("PDF files (*.pdf *.PDF)"), QStringLiteral("All files (*)")});
-        ExportPdfDialog->setWindowTitle(QStringLiteral("Export as PDF"));
+        ExportPdfDialog->setNameFilters({tr("PDF files (*.pdf *.PDF)"), tr("All files (*)")});
+        ExportPdfDialog->setWindowTitle(tr("Export as PDF"));
     }
     // The folder of the last export, else the address file's, else home.
     QString folder = Options().PdfFolder();
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = m_state.AddressFileName.isEmpty() ? QDir::homePath()
                                                    : QFileInfo(m_state.AddressFileName).absolutePath();
-    const QString name = m_state.AddressFileName.isEmpty()
-                             ? QStringLiteral("Envelopes.pdf")
-                             : QFileInfo(m_state.AddressFileName).completeBaseName() + QStringLiteral(".pdf");
+    const QString name =
+        m_state.AddressFileName.isEmpty()
+            ? tr("Envelopes", "the PDF file's name when there is no address file") + QStringLiteral(".pdf")
+            : QFileInfo(m_state.AddressFileName).completeBaseName() + QStringLiteral(".pdf");
     ExportPdfDialog->setDirectory(folder);
     ExportPdfDialog->selectFile(name);
     if (Prompt::exec(*ExportPdfDialog) != QDialog::Accepted || ExportPdfDialog->selectedFiles().isEmpty())

@@ -117,10 +117,9 @@ void TFormStampMain::WMDropFiles(const QStringList &Files)
     show();
     raise();
     if (count > 1)
-        Prompt::message(
-            this, Prompt::Kind::Information,
-            QStringLiteral("%1 files were selected, but Zentrope will only open the first one.").arg(count),
-            Prompt::Ok, Topic::DroppedFiles);
+        Prompt::message(this, Prompt::Kind::Information,
+                        tr("%1 files were selected, but Zentrope will only open the first one.").arg(count),
+                        Prompt::Ok, Topic::DroppedFiles);
     // A file that cannot be read is reported there; the window still comes forward.
     Guarded([&] {
         if (QuerySaveChanges())
@@ -148,7 +147,10 @@ void TFormStampMain::RegisterFileType()
     FileTypeInfo info;
     info.Extension = QStringLiteral(".env");
     info.TypeName = m_session.Application.Title;
-    info.TypeDescription = QStringLiteral("Zentrope Envelope");
+    // English in the files' main keys, whatever the session's language; the
+    // translations go into their localized keys.
+    info.GenericName = QString::fromUtf8(QT_TRANSLATE_NOOP("zentrope::FileType", "Envelope Printer"));
+    info.TypeDescription = QString::fromUtf8(QT_TRANSLATE_NOOP("zentrope::FileType", "Zentrope Envelope"));
     info.MimeType = QStringLiteral("application/x-zentrope-envelope");
     QString shellNew = MemoShellNew->text();
     if (shellNew.endsWith(u'\n'))
@@ -158,11 +160,12 @@ void TFormStampMain::RegisterFileType()
     verbs.VerbCount = 2;
     verbs.Verbs[0] = QStringLiteral("open");
     verbs.Commands[0] = ExecCommand({m_session.Application.ExeName}) + QStringLiteral(" %f");
-    verbs.Captions[0] = QStringLiteral("Open");
+    verbs.Captions[0] = QString::fromUtf8(QT_TRANSLATE_NOOP("zentrope::FileType", "Open"));
     verbs.Verbs[1] = QStringLiteral("print");
     verbs.Commands[1] =
         ExecCommand({m_session.Application.ExeName, QStringLiteral("/p")}) + QStringLiteral(" %f");
-    verbs.Captions[1] = QStringLiteral("Print Envelope");
+    verbs.Captions[1] = QString::fromUtf8(QT_TRANSLATE_NOOP("zentrope::FileType", "Print Envelope"));
+    info.Translations = TranslateFileType(info);
     QFile icon(QStringLiteral(":/zentrope/icons/zentrope.svg"));
     if (icon.open(QIODevice::ReadOnly))
         info.IconSvg = icon.readAll();
@@ -172,8 +175,8 @@ void TFormStampMain::RegisterFileType()
     // In the background: start-up does not wait for the desktop's caches.
     RefreshDesktopDatabases(outcome, places, false);
     if (!outcome.TemplateNotCreated.isEmpty())
-        throw ZentropeError(QStringLiteral("Cannot create file %1.")
-                                .arg(QDir::toNativeSeparators(outcome.TemplateNotCreated)));
+        throw ZentropeError(
+            tr("Cannot create file %1.").arg(QDir::toNativeSeparators(outcome.TemplateNotCreated)));
 }
 
 void TFormStampMain::dragEnterEvent(QDragEnterEvent *e)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <exception>
 #include <utility>
@@ -18,7 +19,7 @@ template <typename F> void Guarded(F &&f) noexcept
     } catch (const std::exception &e) {
         ShowErrorBox(QString::fromStdString(e.what()));
     } catch (...) {
-        ShowErrorBox(QStringLiteral("Unexpected error"));
+        ShowErrorBox(QCoreApplication::translate("zentrope::Guard", "Unexpected error"));
     }
 }
 

@@ -27,11 +27,11 @@ QString captionOf(Prompt::Kind kind)
 {
     switch (kind) {
     case Prompt::Kind::Confirmation:
-        return QStringLiteral("Confirm");
+        return MessageDialog::tr("Confirm");
     case Prompt::Kind::Warning:
-        return QStringLiteral("Warning");
+        return MessageDialog::tr("Warning");
     case Prompt::Kind::Information:
-        return QStringLiteral("Information");
+        return MessageDialog::tr("Information");
     case Prompt::Kind::Error:
         break;
     }
@@ -163,16 +163,16 @@ MessageDialog::MessageDialog(QWidget *parent, Prompt::Kind kind, const QString &
         const char *caption;
         QDialogButtonBox::ButtonRole role;
         const char *name;
-    } kinds[] = {{Prompt::Yes, "&Yes", QDialogButtonBox::YesRole, "ButtonYes"},
-                 {Prompt::No, "&No", QDialogButtonBox::NoRole, "ButtonNo"},
-                 {Prompt::Ok, "OK", QDialogButtonBox::AcceptRole, "ButtonOk"},
-                 {Prompt::Cancel, "Cancel", QDialogButtonBox::RejectRole, "ButtonCancel"},
-                 {Prompt::Help, "&Help", QDialogButtonBox::HelpRole, "ButtonHelp"}};
+    } kinds[] = {{Prompt::Yes, QT_TR_NOOP("&Yes"), QDialogButtonBox::YesRole, "ButtonYes"},
+                 {Prompt::No, QT_TR_NOOP("&No"), QDialogButtonBox::NoRole, "ButtonNo"},
+                 {Prompt::Ok, QT_TR_NOOP("OK"), QDialogButtonBox::AcceptRole, "ButtonOk"},
+                 {Prompt::Cancel, QT_TR_NOOP("Cancel"), QDialogButtonBox::RejectRole, "ButtonCancel"},
+                 {Prompt::Help, QT_TR_NOOP("&Help"), QDialogButtonBox::HelpRole, "ButtonHelp"}};
     bool first = true;
     for (const auto &k : kinds) {
         if (!(buttons & k.code))
             continue;
-        auto *b = box->addButton(QString::fromUtf8(k.caption), k.role);
+        auto *b = box->addButton(tr(k.caption), k.role);
         b->setObjectName(QString::fromLatin1(k.name));
         if (first && k.code != Prompt::Help) {
             b->setDefault(true);

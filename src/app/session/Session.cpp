@@ -12,6 +12,7 @@
 #include "app/prompt/Prompt.h"
 #include "batch/ScriptCommand.h"
 #include "batch/ScriptRun.h"
+#include "shell/ProgramLanguage.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -209,6 +210,8 @@ int RunZentrope(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zentrope"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/zentrope/icons/zentrope.svg")));
+    // The user's language, Qt's dialogs included, before any window exists.
+    const ProgramLanguage language(ProgramLanguage::Choose(ProgramLanguage::UserPreferences()));
     QStringList args;
     for (int i = 1; i < argc; ++i) {
         if (!argv[i] || !*argv[i])

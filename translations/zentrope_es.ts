@@ -1,0 +1,1634 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>zentrope::AddressFile</name>
+    <message>
+        <source>Text exceeds memo capacity.</source>
+        <translation>El texto supera la capacidad del campo de dirección.</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1.</source>
+        <translation>No se puede abrir el archivo %1.</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1.</source>
+        <translation>No se puede crear el archivo %1.</translation>
+    </message>
+    <message>
+        <source>Stream write error.</source>
+        <translation>Error de escritura.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::AddressFontDialog</name>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Granate</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Verde oliva</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Azul marino</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Morado</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Verde azulado</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Plata</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Lima</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fucsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Aguamarina</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>&amp;Colour:</source>
+        <translation>&amp;Color:</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::Contact</name>
+    <message>
+        <source>Home</source>
+        <translation>Casa</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Trabajo</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otra</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::ContactImport</name>
+    <message>
+        <source>%1 is neither a vCard nor a CSV file.</source>
+        <translation>%1 no es un archivo vCard ni CSV.</translation>
+    </message>
+    <message>
+        <source>1 contact could not be read.</source>
+        <translation>No se pudo leer 1 contacto.</translation>
+    </message>
+    <message>
+        <source>%1 contacts could not be read.</source>
+        <translation>No se pudieron leer %1 contactos.</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1.</source>
+        <translation>No se puede abrir el archivo %1.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to import.</source>
+        <translation>%1 es demasiado grande para importarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::ContactPickerModel</name>
+    <message>
+        <source>No postal address</source>
+        <translation>Sin dirección postal</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Organization</source>
+        <translation>Organización</translation>
+    </message>
+    <message>
+        <source>Address used</source>
+        <translation>Dirección usada</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::EnvelopeJob</name>
+    <message>
+        <source>Cannot create file %1.</source>
+        <translation>No se puede crear el archivo %1.</translation>
+    </message>
+    <message>
+        <source>The envelope size has no width or height.</source>
+        <translation>El tamaño de sobre no tiene anchura o altura.</translation>
+    </message>
+    <message>
+        <source>Stream write error.</source>
+        <translation>Error de escritura.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::FileType</name>
+    <message>
+        <source>Envelope Printer</source>
+        <translation>Impresión de sobres</translation>
+    </message>
+    <message>
+        <source>Zentrope Envelope</source>
+        <translation>Sobre de Zentrope</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Print Envelope</source>
+        <translation>Imprimir sobre</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::Guard</name>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Error inesperado</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::HelpWindow</name>
+    <message>
+        <source>&lt;html&gt;&lt;head&gt;&lt;title&gt;Topic not found&lt;/title&gt;&lt;/head&gt;&lt;body&gt;&lt;h1&gt;Topic not found&lt;/h1&gt;&lt;p&gt;This manual has no page for help topic %1.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;Contents&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;title&gt;Tema no encontrado&lt;/title&gt;&lt;/head&gt;&lt;body&gt;&lt;h1&gt;Tema no encontrado&lt;/h1&gt;&lt;p&gt;Este manual no tiene ninguna página para el tema de ayuda %1.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;Contenido&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Zentrope Help</source>
+        <translation>Ayuda de Zentrope</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>A&amp;delante</translation>
+    </message>
+    <message>
+        <source>&amp;Search for:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>Words to look for</source>
+        <translation>Palabras que buscar</translation>
+    </message>
+    <message>
+        <source>Zentrope Help - %1</source>
+        <translation>Ayuda de Zentrope - %1</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::ImportAddressesDialog</name>
+    <message>
+        <source>Import Addresses - %1</source>
+        <translation>Importar direcciones - %1</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>Name, organization or address</source>
+        <translation>Nombre, organización o dirección</translation>
+    </message>
+    <message>
+        <source>List only the contacts whose name, organization or address holds these words</source>
+        <translation>Mostrar solo los contactos cuyo nombre, organización o dirección contiene estas palabras</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Todos</translation>
+    </message>
+    <message>
+        <source>Tick every contact listed</source>
+        <translation>Marcar todos los contactos mostrados</translation>
+    </message>
+    <message>
+        <source>N&amp;one</source>
+        <translation>&amp;Ninguno</translation>
+    </message>
+    <message>
+        <source>Untick every contact listed</source>
+        <translation>Desmarcar todos los contactos mostrados</translation>
+    </message>
+    <message>
+        <source>Tick the contacts to add as envelopes; greyed contacts have no postal address</source>
+        <translation>Marque los contactos que desea añadir como sobres; los contactos en gris no tienen dirección postal</translation>
+    </message>
+    <message>
+        <source>A&amp;ddress used:</source>
+        <translation>&amp;Dirección usada:</translation>
+    </message>
+    <message>
+        <source>The address the highlighted contact&apos;s envelope is written to</source>
+        <translation>La dirección a la que va el sobre del contacto seleccionado</translation>
+    </message>
+    <message>
+        <source>Sent &amp;from:</source>
+        <translation>&amp;Enviado desde:</translation>
+    </message>
+    <message>
+        <source>The country the envelopes are posted in; it is left off the addresses</source>
+        <translation>El país desde el que se envían los sobres; no se escribe en las direcciones</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>%1 of %2 contacts listed.</source>
+        <translation>Se muestran %1 de %2 contactos.</translation>
+    </message>
+    <message>
+        <source>No contact has a postal address.</source>
+        <translation>Ningún contacto tiene dirección postal.</translation>
+    </message>
+    <message>
+        <source>1 envelope to add.</source>
+        <translation>1 sobre para añadir.</translation>
+    </message>
+    <message>
+        <source>%1 envelopes to add.</source>
+        <translation>%1 sobres para añadir.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::ImportColumnsDialog</name>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Company:</source>
+        <translation>&amp;Empresa:</translation>
+    </message>
+    <message>
+        <source>&amp;Street:</source>
+        <translation>&amp;Calle:</translation>
+    </message>
+    <message>
+        <source>&amp;Extra line:</source>
+        <translation>Línea &amp;adicional:</translation>
+    </message>
+    <message>
+        <source>C&amp;ity:</source>
+        <translation>C&amp;iudad:</translation>
+    </message>
+    <message>
+        <source>&amp;Region:</source>
+        <translation>&amp;Región:</translation>
+    </message>
+    <message>
+        <source>&amp;Postal code:</source>
+        <translation>Código p&amp;ostal:</translation>
+    </message>
+    <message>
+        <source>Co&amp;untry:</source>
+        <translation>&amp;País:</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Import Columns</source>
+        <translation>Columnas de la importación</translation>
+    </message>
+    <message>
+        <source>The columns of %1 are not known. Choose the column that holds each part of the address; the choice is remembered for files with the same columns.</source>
+        <translation>No se conocen las columnas de %1. Elija la columna que contiene cada parte de la dirección; la elección se recuerda para los archivos con las mismas columnas.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>The first contact&apos;s envelope, as these columns make it</source>
+        <translation>El sobre del primer contacto, tal como lo forman estas columnas</translation>
+    </message>
+    <message>
+        <source>First envelope:</source>
+        <translation>Primer sobre:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::IniFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>No se puede escribir en %1</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::MessageDialog</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::Metafile</name>
+    <message>
+        <source>Metafile is not valid.</source>
+        <translation>El metarchivo no es válido.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::NameDialog</name>
+    <message>
+        <source>Description:</source>
+        <translation>Descripción:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::PictureReader</name>
+    <message>
+        <source>Cannot open file %1.</source>
+        <translation>No se puede abrir el archivo %1.</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid.</source>
+        <translation>La imagen de mapa de bits no es válida.</translation>
+    </message>
+    <message>
+        <source>Icon image is not valid.</source>
+        <translation>El icono no es válido.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::PrintChoices</name>
+    <message>
+        <source>There is no address to print.</source>
+        <translation>No hay ninguna dirección que imprimir.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::PrinterDevice</name>
+    <message>
+        <source>Printer selected is not valid</source>
+        <translation>La impresora seleccionada no es válida</translation>
+    </message>
+    <message>
+        <source>Printer index out of range</source>
+        <translation>Índice de impresora fuera de rango</translation>
+    </message>
+    <message>
+        <source>Cannot change the printer while printing</source>
+        <translation>No se puede cambiar de impresora mientras se imprime</translation>
+    </message>
+    <message>
+        <source>Cannot change the printer settings while printing</source>
+        <translation>No se puede cambiar la configuración de la impresora mientras se imprime</translation>
+    </message>
+    <message>
+        <source>Printing in progress</source>
+        <translation>Impresión en curso</translation>
+    </message>
+    <message>
+        <source>Unable to start printing on %1</source>
+        <translation>No se puede iniciar la impresión en %1</translation>
+    </message>
+    <message>
+        <source>Printer is not currently printing</source>
+        <translation>La impresora no está imprimiendo</translation>
+    </message>
+    <message>
+        <source>Unable to start a new page on %1</source>
+        <translation>No se puede empezar una página nueva en %1</translation>
+    </message>
+    <message>
+        <source>Printing on %1 failed</source>
+        <translation>La impresión en %1 ha fallado</translation>
+    </message>
+    <message>
+        <source>No printer is installed. Install a printer, then try again.</source>
+        <translation>No hay ninguna impresora instalada. Instale una impresora y vuelva a intentarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::ScriptCommand</name>
+    <message>
+        <source>Writes envelopes to a PDF file or prints them, without a window.
+Empty lines separate the addresses, one envelope each.</source>
+        <translation>Escribe sobres en un archivo PDF o los imprime, sin ventana.
+Las líneas vacías separan las direcciones, un sobre cada una.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Mostrar esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Show the versions of Zentrope and Qt.</source>
+        <translation>Mostrar las versiones de Zentrope y Qt.</translation>
+    </message>
+    <message>
+        <source>Write the envelopes to a PDF file, one page each.</source>
+        <translation>Escribir los sobres en un PDF, uno por página.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>Print as Print Envelope does, without a dialog.</source>
+        <translation>Imprimir como «Imprimir sobre», sin diálogo.</translation>
+    </message>
+    <message>
+        <source>With --print: the printer (else the one used last).</source>
+        <translation>Con --print: la impresora (si no, la última).</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>With --print: copies of each envelope, 1 to 999.</source>
+        <translation>Con --print: copias de cada sobre, de 1 a 999.</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>With --print: the envelopes to print, e.g. 1,3-5.</source>
+        <translation>Con --print: sobres que imprimir, p. ej. 1,3-5.</translation>
+    </message>
+    <message>
+        <source>list</source>
+        <translation>lista</translation>
+    </message>
+    <message>
+        <source>The envelope size of this name, in any letter case.</source>
+        <translation>Tamaño de sobre con este nombre, may. o minúsc.</translation>
+    </message>
+    <message>
+        <source>The return address of this name; &quot;&quot; for none.</source>
+        <translation>El remitente con este nombre; &quot;&quot; para ninguno.</translation>
+    </message>
+    <message>
+        <source>Print no postal bar code.</source>
+        <translation>No imprimir el código de barras postal.</translation>
+    </message>
+    <message>
+        <source>Read the settings from this file (never written).</source>
+        <translation>Configuración de este archivo (solo se lee).</translation>
+    </message>
+    <message>
+        <source>The address file; - or none reads standard input.</source>
+        <translation>Direcciones a leer; - o ninguno: entrada estándar.</translation>
+    </message>
+    <message>
+        <source>[file|-]</source>
+        <translation>[archivo|-]</translation>
+    </message>
+    <message>
+        <source>Usage: zentrope --pdf OUT.pdf [options] [file|-]
+       zentrope --print [options] [file|-]
+</source>
+        <translation>Uso: zentrope --pdf SALIDA.pdf [opciones] [archivo|-]
+     zentrope --print [opciones] [archivo|-]
+</translation>
+    </message>
+    <message>
+        <source>Give either --pdf FILE or --print (see --help).</source>
+        <translation>Indique --pdf ARCHIVO o --print (vea --help).</translation>
+    </message>
+    <message>
+        <source>--pdf needs the name of the PDF file.</source>
+        <translation>--pdf necesita el nombre del archivo PDF.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --print, not with --pdf.</source>
+        <translation>--%1 va con --print, no con --pdf.</translation>
+    </message>
+    <message>
+        <source>One address file at most, not %1 (a file named --x is ./--x).</source>
+        <translation>Como mucho un archivo de direcciones, no %1 (un archivo llamado --x es ./--x).</translation>
+    </message>
+    <message>
+        <source>The address file has an empty name.</source>
+        <translation>El archivo de direcciones tiene un nombre vacío.</translation>
+    </message>
+    <message>
+        <source>--printer needs the name of a printer.</source>
+        <translation>--printer necesita el nombre de una impresora.</translation>
+    </message>
+    <message>
+        <source>--copies %1: give a number from 1 to %2.</source>
+        <translation>--copies %1: indique un número del 1 al %2.</translation>
+    </message>
+    <message>
+        <source>--pages %1: give envelope numbers and ranges such as 1,3-5.</source>
+        <translation>--pages %1: indique números de sobre e intervalos, como 1,3-5.</translation>
+    </message>
+    <message>
+        <source>--settings needs the name of a settings file.</source>
+        <translation>--settings necesita el nombre de un archivo de configuración.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::ScriptRun</name>
+    <message>
+        <source>standard input</source>
+        <translation>entrada estándar</translation>
+    </message>
+    <message>
+        <source>Cannot read standard input.</source>
+        <translation>No se puede leer la entrada estándar.</translation>
+    </message>
+    <message>
+        <source>Cannot find file &quot;%1&quot;.</source>
+        <translation>No se encuentra el archivo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--size: no envelope size &quot;%1&quot; in %2.</source>
+        <translation>--size: no hay ningún tamaño de sobre &quot;%1&quot; en %2.</translation>
+    </message>
+    <message>
+        <source>No envelope size is chosen in %1.</source>
+        <translation>No hay ningún tamaño de sobre elegido en %1.</translation>
+    </message>
+    <message>
+        <source>--return-address: no return address &quot;%1&quot; in %2.</source>
+        <translation>--return-address: no hay ningún remitente &quot;%1&quot; en %2.</translation>
+    </message>
+    <message>
+        <source>warning: %1: %2</source>
+        <translation>advertencia: %1: %2</translation>
+    </message>
+    <message>
+        <source>--pages %1: the addresses make %2 envelopes.</source>
+        <translation>--pages %1: las direcciones dan %2 sobres.</translation>
+    </message>
+    <message>
+        <source>There is no printer &quot;%1&quot;.</source>
+        <translation>No existe la impresora &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::TDlgAbout</name>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>for Windows 95</source>
+        <translation>para Windows 95</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::TDlgEnvelopeSizes</name>
+    <message>
+        <source>millimetres</source>
+        <translation>milímetros</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pulgadas</translation>
+    </message>
+    <message>
+        <source>Define Envelope Sizes</source>
+        <translation>Definir tamaños de sobre</translation>
+    </message>
+    <message>
+        <source>Envelopes</source>
+        <translation>Sobres</translation>
+    </message>
+    <message>
+        <source>This is the list of envelopes that you can choose from.</source>
+        <translation>Esta es la lista de sobres entre los que puede elegir.</translation>
+    </message>
+    <message>
+        <source>Default Envelope Size</source>
+        <translation>Tamaño de sobre predeterminado</translation>
+    </message>
+    <message>
+        <source>This envelope is selected when Zentrope starts.</source>
+        <translation>Este sobre se selecciona al iniciar Zentrope.</translation>
+    </message>
+    <message>
+        <source>Indent</source>
+        <translation>Sangría</translation>
+    </message>
+    <message>
+        <source>Return Address Graphic Size</source>
+        <translation>Tamaño de la imagen del remitente</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <translation>Pulgadas</translation>
+    </message>
+    <message>
+        <source>Millimetres</source>
+        <translation>Milímetros</translation>
+    </message>
+    <message>
+        <source>The unit of the envelope and graphic sizes</source>
+        <translation>La unidad de los tamaños de sobre y de imagen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renombrar</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Configurar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Por defecto</translation>
+    </message>
+    <message>
+        <source>Click here to define the highlighed envelope as the default.</source>
+        <translation>Haga clic aquí para que el sobre seleccionado sea el predeterminado.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ayuda</translation>
+    </message>
+    <message>
+        <source>Dimensions for &quot;%1&quot;</source>
+        <translation>Medidas de &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Add Envelope Size</source>
+        <translation>Añadir tamaño de sobre</translation>
+    </message>
+    <message>
+        <source>Rename Envelope Size</source>
+        <translation>Renombrar tamaño de sobre</translation>
+    </message>
+    <message>
+        <source>Do you want to delete envelope &quot;%1&quot;</source>
+        <translation>¿Desea eliminar el sobre &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Width in %1</source>
+        <translation>Anchura en %1</translation>
+    </message>
+    <message>
+        <source>Height in %1</source>
+        <translation>Altura en %1</translation>
+    </message>
+    <message>
+        <source>Indent in %1</source>
+        <translation>Sangría en %1</translation>
+    </message>
+    <message>
+        <source>Width of return address graphic in %1</source>
+        <translation>Anchura de la imagen del remitente en %1</translation>
+    </message>
+    <message>
+        <source>Height of return address graphic in %1</source>
+        <translation>Altura de la imagen del remitente en %1</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::TDlgNewEnvelopeSize</name>
+    <message>
+        <source>New Envelope Size</source>
+        <translation>Nuevo tamaño de sobre</translation>
+    </message>
+    <message>
+        <source>Enter a description for the envelope</source>
+        <translation>Escriba una descripción del sobre</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Tamaño:</translation>
+    </message>
+    <message>
+        <source>Choose a standard envelope to fill in its name and size</source>
+        <translation>Elija un sobre normalizado para rellenar su nombre y tamaño</translation>
+    </message>
+    <message>
+        <source>Blank size</source>
+        <translation>Tamaño en blanco</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::TDlgNewReturnAddress</name>
+    <message>
+        <source>New Return Address</source>
+        <translation>Nuevo remitente</translation>
+    </message>
+    <message>
+        <source>Enter a description for the return address.</source>
+        <translation>Escriba una descripción del remitente.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::TDlgReturnAddresses</name>
+    <message>
+        <source>Define Return Addresses</source>
+        <translation>Definir remitentes</translation>
+    </message>
+    <message>
+        <source>Return Addresses</source>
+        <translation>Remitentes</translation>
+    </message>
+    <message>
+        <source>These are the return addresses that have been defined.</source>
+        <translation>Estos son los remitentes definidos.</translation>
+    </message>
+    <message>
+        <source>Default Return Address</source>
+        <translation>Remitente predeterminado</translation>
+    </message>
+    <message>
+        <source>This is the return address selected when Zentrope starts.</source>
+        <translation>Este remitente se selecciona al iniciar Zentrope.</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>This is the return address for the description highlighted on the left.</source>
+        <translation>Esta es la dirección del remitente de la descripción seleccionada a la izquierda.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Click here to add a new return address.</source>
+        <translation>Haga clic aquí para añadir un remitente.</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renombrar</translation>
+    </message>
+    <message>
+        <source>Click here to change the description for the highlighted return address.</source>
+        <translation>Haga clic aquí para cambiar la descripción del remitente seleccionado.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Click here to remove the highlighted return address.</source>
+        <translation>Haga clic aquí para quitar el remitente seleccionado.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Por defecto</translation>
+    </message>
+    <message>
+        <source>Click here to change the default return address</source>
+        <translation>Haga clic aquí para cambiar el remitente predeterminado</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Return address for &quot;%1&quot;</source>
+        <translation>Dirección del remitente &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Add Return Address</source>
+        <translation>Añadir remitente</translation>
+    </message>
+    <message>
+        <source>Rename Return Address</source>
+        <translation>Renombrar remitente</translation>
+    </message>
+    <message>
+        <source>Do you want to delete address &quot;%1&quot;</source>
+        <translation>¿Desea eliminar la dirección &quot;%1&quot;?</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::TFormPrintStatus</name>
+    <message>
+        <source>Zentrope is printing...</source>
+        <translation>Zentrope está imprimiendo...</translation>
+    </message>
+    <message>
+        <source>Copy X of Envelope X</source>
+        <translation>Copia X del sobre X</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Copy %1 of Envelope %2</source>
+        <translation>Copia %1 del sobre %2</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::TFormStampMain</name>
+    <message>
+        <source>Start a new envelope</source>
+        <translation>Empezar un sobre nuevo</translation>
+    </message>
+    <message>
+        <source>Open a file</source>
+        <translation>Abrir un archivo</translation>
+    </message>
+    <message>
+        <source>Save current file</source>
+        <translation>Guardar el archivo actual</translation>
+    </message>
+    <message>
+        <source>Cut selected text to clipboard</source>
+        <translation>Cortar el texto seleccionado al portapapeles</translation>
+    </message>
+    <message>
+        <source>Copy selected text to clipboard</source>
+        <translation>Copiar el texto seleccionado al portapapeles</translation>
+    </message>
+    <message>
+        <source>Paste text from clipboard</source>
+        <translation>Pegar texto del portapapeles</translation>
+    </message>
+    <message>
+        <source>Print envelope</source>
+        <translation>Imprimir sobre</translation>
+    </message>
+    <message>
+        <source>Change return addresses</source>
+        <translation>Cambiar remitentes</translation>
+    </message>
+    <message>
+        <source>Current return address</source>
+        <translation>Remitente actual</translation>
+    </message>
+    <message>
+        <source>Change envelope sizes</source>
+        <translation>Cambiar tamaños de sobre</translation>
+    </message>
+    <message>
+        <source>Current envelope size</source>
+        <translation>Tamaño de sobre actual</translation>
+    </message>
+    <message>
+        <source>Current font</source>
+        <translation>Fuente actual</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <comment>bold button</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>bold</source>
+        <translation>negrita</translation>
+    </message>
+    <message>
+        <source>i</source>
+        <comment>italic button</comment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>italic</source>
+        <translation>cursiva</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <comment>underline button</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>underline</source>
+        <translation>subrayado</translation>
+    </message>
+    <message>
+        <source>Graphic (right click for options)</source>
+        <translation>Imagen (clic derecho para ver opciones)</translation>
+    </message>
+    <message>
+        <source>Return Address (right click for options)</source>
+        <translation>Remitente (clic derecho para ver opciones)</translation>
+    </message>
+    <message>
+        <source>Postal Bar Code</source>
+        <translation>Código de barras postal</translation>
+    </message>
+    <message>
+        <source>Destination Address (right click for options)</source>
+        <translation>Dirección del destinatario (clic derecho para ver opciones)</translation>
+    </message>
+    <message>
+        <source>Click here to print an envelope.</source>
+        <translation>Haga clic aquí para imprimir un sobre.</translation>
+    </message>
+    <message>
+        <source> Modified</source>
+        <translation> Cambiado</translation>
+    </message>
+    <message>
+        <source>Indicates if the file was modified since it was last saved.</source>
+        <translation>Indica si el archivo se ha modificado desde que se guardó por última vez.</translation>
+    </message>
+    <message>
+        <source> Address</source>
+        <translation> Dirección</translation>
+    </message>
+    <message>
+        <source>Indicates which address is selected for formatting</source>
+        <translation>Indica qué dirección está seleccionada para darle formato</translation>
+    </message>
+    <message>
+        <source> Hint</source>
+        <translation> Sugerencia</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>Open a new Zentrope file</source>
+        <translation>Abrir un archivo nuevo de Zentrope</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Open an existing Zentrope or text file</source>
+        <translation>Abrir un archivo existente de Zentrope o de texto</translation>
+    </message>
+    <message>
+        <source>&amp;Import Addresses...</source>
+        <translation>&amp;Importar direcciones...</translation>
+    </message>
+    <message>
+        <source>Add envelopes for contacts from a vCard or CSV file</source>
+        <translation>Añadir sobres para los contactos de un archivo vCard o CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save the current file</source>
+        <translation>Guardar el archivo actual</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>Save the current file with a new name</source>
+        <translation>Guardar el archivo actual con otro nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>C&amp;errar</translation>
+    </message>
+    <message>
+        <source>Close the current address file.</source>
+        <translation>Cerrar el archivo de direcciones actual.</translation>
+    </message>
+    <message>
+        <source>&amp;Print Envelope...</source>
+        <translation>Im&amp;primir sobre...</translation>
+    </message>
+    <message>
+        <source>Print an envelope</source>
+        <translation>Imprimir un sobre</translation>
+    </message>
+    <message>
+        <source>Print &amp;Test Envelope...</source>
+        <translation>Imprimir sobre de prue&amp;ba...</translation>
+    </message>
+    <message>
+        <source>Print an envelope with a border to help configure the printer.</source>
+        <translation>Imprimir un sobre con un marco para ayudar a configurar la impresora.</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Configu&amp;rar impresora...</translation>
+    </message>
+    <message>
+        <source>Setup the printer</source>
+        <translation>Configurar la impresora</translation>
+    </message>
+    <message>
+        <source>E&amp;xport as PDF...</source>
+        <translation>E&amp;xportar como PDF...</translation>
+    </message>
+    <message>
+        <source>Save the envelopes as a PDF file</source>
+        <translation>Guardar los sobres como archivo PDF</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>Cut the current selection to the clipboard.</source>
+        <translation>Cortar la selección al portapapeles.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy the current selection to the clipboard</source>
+        <translation>Copiar la selección al portapapeles</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>Paste text from the clipboard</source>
+        <translation>Pegar texto del portapapeles</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete the selected text</source>
+        <translation>Eliminar el texto seleccionado</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Vaciar</translation>
+    </message>
+    <message>
+        <source>Clear the current address</source>
+        <translation>Vaciar la dirección actual</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Select all text</source>
+        <translation>Seleccionar todo el texto</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Return Addresses...</source>
+        <translation>&amp;Remitentes...</translation>
+    </message>
+    <message>
+        <source>Define the list of return addresses</source>
+        <translation>Definir la lista de remitentes</translation>
+    </message>
+    <message>
+        <source>&amp;Envelope Sizes...</source>
+        <translation>&amp;Tamaños de sobre...</translation>
+    </message>
+    <message>
+        <source>Define the list of envelopes</source>
+        <translation>Definir la lista de sobres</translation>
+    </message>
+    <message>
+        <source>&amp;Fonts</source>
+        <translation>&amp;Fuentes</translation>
+    </message>
+    <message>
+        <source>&amp;Return Address...</source>
+        <translation>&amp;Remitente...</translation>
+    </message>
+    <message>
+        <source>Change the font of the return address</source>
+        <translation>Cambiar la fuente del remitente</translation>
+    </message>
+    <message>
+        <source>&amp;Destination Address...</source>
+        <translation>&amp;Destinatario...</translation>
+    </message>
+    <message>
+        <source>Change the font of the address</source>
+        <translation>Cambiar la fuente de la dirección</translation>
+    </message>
+    <message>
+        <source>&amp;Select Graphic...</source>
+        <translation>&amp;Seleccionar imagen...</translation>
+    </message>
+    <message>
+        <source>Select a graphic for the upper left corner of the envelope</source>
+        <translation>Seleccionar una imagen para la esquina superior izquierda del sobre</translation>
+    </message>
+    <message>
+        <source>&amp;Update Graphic</source>
+        <translation>&amp;Actualizar imagen</translation>
+    </message>
+    <message>
+        <source>Read the graphic from disk again</source>
+        <translation>Volver a leer la imagen del disco</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Graphic</source>
+        <translation>&amp;Quitar imagen</translation>
+    </message>
+    <message>
+        <source>Remove the graphic from the envelope</source>
+        <translation>Quitar la imagen del sobre</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Graphic...</source>
+        <translation>&amp;Editar imagen...</translation>
+    </message>
+    <message>
+        <source>Edit the graphic</source>
+        <translation>Editar la imagen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Hints</source>
+        <translation>&amp;Mostrar sugerencias</translation>
+    </message>
+    <message>
+        <source>Check this to show popup hints</source>
+        <translation>Marque esta opción para mostrar sugerencias emergentes</translation>
+    </message>
+    <message>
+        <source>&amp;Print Postal Bar Code</source>
+        <translation>Imprimir código de &amp;barras postal</translation>
+    </message>
+    <message>
+        <source>Check this box to print the postal bar code on the letter</source>
+        <translation>Marque esta casilla para imprimir el código de barras postal en la carta</translation>
+    </message>
+    <message>
+        <source>Show Font Toolbar</source>
+        <translation>Mostrar barra de fuentes</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Overview</source>
+        <translation>&amp;Introducción</translation>
+    </message>
+    <message>
+        <source>Topic &amp;Search...</source>
+        <translation>&amp;Buscar un tema...</translation>
+    </message>
+    <message>
+        <source>S&amp;upport</source>
+        <translation>&amp;Soporte técnico</translation>
+    </message>
+    <message>
+        <source>&amp;Warranty</source>
+        <translation>&amp;Garantía</translation>
+    </message>
+    <message>
+        <source>&amp;License</source>
+        <translation>&amp;Licencia</translation>
+    </message>
+    <message>
+        <source>&amp;Product Information</source>
+        <translation>Información del &amp;producto</translation>
+    </message>
+    <message>
+        <source>&amp;About Zentrope...</source>
+        <translation>&amp;Acerca de Zentrope...</translation>
+    </message>
+    <message>
+        <source>Edit Return Addresses...</source>
+        <translation>Editar remitentes...</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Fuente...</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Select...</source>
+        <translation>Seleccionar...</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Editar...</translation>
+    </message>
+    <message>
+        <source>Zentrope files (*.ENV *.env)</source>
+        <translation>Archivos de Zentrope (*.ENV *.env)</translation>
+    </message>
+    <message>
+        <source>Text files (*.TXT *.txt)</source>
+        <translation>Archivos de texto (*.TXT *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Open Zentrope File</source>
+        <translation>Abrir archivo de Zentrope</translation>
+    </message>
+    <message>
+        <source>Zentrope file (*.ENV *.env)</source>
+        <translation>Archivo de Zentrope (*.ENV *.env)</translation>
+    </message>
+    <message>
+        <source>Text file (*.TXT *.txt)</source>
+        <translation>Archivo de texto (*.TXT *.txt)</translation>
+    </message>
+    <message>
+        <source>Graphic (BMP, ICO, WMF) (*.[bB][mM][pP] *.[iI][cC][oO] *.[wW][mM][fF])</source>
+        <translation>Imagen (BMP, ICO, WMF) (*.[bB][mM][pP] *.[iI][cC][oO] *.[wW][mM][fF])</translation>
+    </message>
+    <message>
+        <source>Select Return Address Bitmap</source>
+        <translation>Seleccionar imagen del remitente</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Bold on/off for return address</source>
+        <translation>Negrita sí/no para el remitente</translation>
+    </message>
+    <message>
+        <source>Bold on/off for destination address</source>
+        <translation>Negrita sí/no para el destinatario</translation>
+    </message>
+    <message>
+        <source>Italics on/off for return address</source>
+        <translation>Cursiva sí/no para el remitente</translation>
+    </message>
+    <message>
+        <source>Italics on/off for destination address</source>
+        <translation>Cursiva sí/no para el destinatario</translation>
+    </message>
+    <message>
+        <source>Underline on/off for return address</source>
+        <translation>Subrayado sí/no para el remitente</translation>
+    </message>
+    <message>
+        <source>Underline on/off for destination address</source>
+        <translation>Subrayado sí/no para el destinatario</translation>
+    </message>
+    <message>
+        <source>Font for return address</source>
+        <translation>Fuente del remitente</translation>
+    </message>
+    <message>
+        <source>Font for destination address</source>
+        <translation>Fuente del destinatario</translation>
+    </message>
+    <message>
+        <source>Font size for return address</source>
+        <translation>Tamaño de fuente del remitente</translation>
+    </message>
+    <message>
+        <source>Font size for destination address</source>
+        <translation>Tamaño de fuente del destinatario</translation>
+    </message>
+    <message>
+        <source> Return</source>
+        <translation> Remitente</translation>
+    </message>
+    <message>
+        <source> Destination</source>
+        <translation> Destinatario</translation>
+    </message>
+    <message>
+        <source>File &quot;%1&quot; is marked read-only. Save changes in a new file.</source>
+        <translation>El archivo &quot;%1&quot; es de solo lectura. Guarde los cambios en un archivo nuevo.</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Archivos recientes</translation>
+    </message>
+    <message>
+        <source>&amp;Recent files:</source>
+        <translation>Archivos &amp;recientes:</translation>
+    </message>
+    <message>
+        <source>Read &amp;only</source>
+        <translation>Solo &amp;lectura</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>Save changes to envelope file &quot;%1&quot;?</source>
+        <translation>¿Guardar los cambios en el archivo de sobres &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Cannot find file &quot;%1&quot;.</source>
+        <translation>No se encuentra el archivo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source> (read-only)</source>
+        <translation> (solo lectura)</translation>
+    </message>
+    <message>
+        <source>Envelope %1 does not fit the envelope size.</source>
+        <translation>El sobre %1 no cabe en el tamaño de sobre.</translation>
+    </message>
+    <message>
+        <source>Contacts (vCard, CSV) (*.[vV][cC][fF] *.[vV][cC][aA][rR][dD] *.[cC][sS][vV])</source>
+        <translation>Contactos (vCard, CSV) (*.[vV][cC][fF] *.[vV][cC][aA][rR][dD] *.[cC][sS][vV])</translation>
+    </message>
+    <message>
+        <source>Import Addresses</source>
+        <translation>Importar direcciones</translation>
+    </message>
+    <message>
+        <source>%1 holds no contacts.</source>
+        <translation>%1 no contiene ningún contacto.</translation>
+    </message>
+    <message>
+        <source>Text exceeds memo capacity.</source>
+        <translation>El texto supera la capacidad del campo de dirección.</translation>
+    </message>
+    <message>
+        <source>No envelope size is chosen.</source>
+        <translation>No hay ningún tamaño de sobre elegido.</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf *.PDF)</source>
+        <translation>Archivos PDF (*.pdf *.PDF)</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exportar como PDF</translation>
+    </message>
+    <message>
+        <source>Envelopes</source>
+        <comment>the PDF file&apos;s name when there is no address file</comment>
+        <translation>Sobres</translation>
+    </message>
+    <message>
+        <source>%1 files were selected, but Zentrope will only open the first one.</source>
+        <translation>Se han seleccionado %1 archivos, pero Zentrope solo abrirá el primero.</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1.</source>
+        <translation>No se puede crear el archivo %1.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::TPrintSetupDialog</name>
+    <message>
+        <source>Ready</source>
+        <translation>Preparada</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Imprimiendo</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenida</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configurar impresora</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Impresora</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Estado:</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Borde largo</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Borde corto</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Monochrome</source>
+        <translation>Blanco y negro</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>&amp;Tamaño:</translation>
+    </message>
+    <message>
+        <source>&amp;Two-sided:</source>
+        <translation>&amp;Doble cara:</translation>
+    </message>
+    <message>
+        <source>Co&amp;lour:</source>
+        <translation>&amp;Color:</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Orientación</translation>
+    </message>
+    <message>
+        <source>P&amp;ortrait</source>
+        <translation>&amp;Vertical</translation>
+    </message>
+    <message>
+        <source>L&amp;andscape</source>
+        <translation>&amp;Horizontal</translation>
+    </message>
+    <message>
+        <source>Printer selected is not valid</source>
+        <translation>La impresora seleccionada no es válida</translation>
+    </message>
+</context>
+</TS>
