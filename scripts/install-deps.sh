@@ -11,7 +11,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fontconfig
-  cups cups-client cups-filters cups-bsd
+  cups cups-client cups-filters cups-bsd libcups2-dev
   poppler-utils zint
   clang-14 libclang-rt-14-dev
   xvfb xauth xdotool x11-utils

@@ -358,6 +358,17 @@ QPainter &TPrinterDevice::Canvas()
     return *d->painter;
 }
 
+PrinterPage TPrinterDevice::Page() const
+{
+    PrinterPage page;
+    page.Layout = d->printer->pageLayout();
+    page.DpiX = DpiX();
+    page.DpiY = DpiY();
+    page.PrintableWidthMM = WidthMM();
+    page.PrintableHeightMM = HeightMM();
+    return page;
+}
+
 QPrinter &TPrinterDevice::QtPrinter()
 {
     return *d->printer;

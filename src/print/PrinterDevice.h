@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/DeviceMode.h"
+#include "print/page/FeedGeometry.h"
 
 #include <QPageLayout>
 #include <QString>
@@ -75,6 +76,9 @@ public:
     int PageHeight() const;
     // The painter of the page being printed; throws outside a document.
     QPainter &Canvas();
+    // The paper, orientation, printable margins and resolution as a job would
+    // have them, for the feed geometry (FeedGeometry.h) and a preview.
+    PrinterPage Page() const;
 
     // The Qt printer itself, for the print dialogs.
     QPrinter &QtPrinter();
