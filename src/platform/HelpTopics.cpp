@@ -37,6 +37,7 @@ const struct {
     {Topic::BarCode, "barcode.html"},
     {Topic::Printing, "printing.html"},
     {Topic::PrintSetup, "printsetup.html"},
+    {Topic::EnvelopeFeed, "envelopefeed.html"},
     {Topic::EnvelopeSizes, "envelopesizes.html"},
     {Topic::EnvelopeSizeName, "envelopesizename.html"},
     {Topic::ReturnAddresses, "returnaddresses.html"},

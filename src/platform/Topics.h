@@ -34,6 +34,7 @@ inline constexpr int Graphic = 21007;
 inline constexpr int Files = 21008;
 inline constexpr int ImportAddresses = 21010;
 inline constexpr int Scripts = 21009;
+inline constexpr int EnvelopeFeed = 21011;
 } // namespace Topic
 
 } // namespace zentrope

@@ -358,6 +358,9 @@ void TFormStampMain::CreateMenus()
                              QKeySequence(Qt::CTRL | Qt::Key_P), QStringLiteral("Print an envelope"));
     FilePrintTest = item(FileMenu, "FilePrintTest", QStringLiteral("Print &Test Envelope..."), {},
                          QStringLiteral("Print an envelope with a border to help configure the printer."));
+    FilePrintAlignment =
+        item(FileMenu, "FilePrintAlignment", QStringLiteral("Print A&lignment Test..."), {},
+             QStringLiteral("Print rulers and marks to read how far the printing is off on the envelope"));
     FilePrintSetup = item(FileMenu, "FilePrintSetup", QStringLiteral("P&rint Setup..."), {},
                           QStringLiteral("Setup the printer"));
     FileExportPdf =
@@ -388,6 +391,8 @@ void TFormStampMain::CreateMenus()
              QStringLiteral("Define the list of return addresses"));
     OptionsEnvelope = item(OptionsMenu, "OptionsEnvelope", QStringLiteral("&Envelope Sizes..."), {},
                            QStringLiteral("Define the list of envelopes"));
+    OptionsEnvelopeFeed = item(OptionsMenu, "OptionsEnvelopeFeed", QStringLiteral("Envelope Fee&d..."), {},
+                               QStringLiteral("Set how the current printer takes envelopes"));
     FontsMenu = menu(OptionsMenu, "FontsMenu", QStringLiteral("&Fonts"));
     OptionsFontReturnAddress =
         item(FontsMenu, "OptionsFontReturnAddress", QStringLiteral("&Return Address..."), {},
@@ -530,6 +535,7 @@ void TFormStampMain::WireHandlers()
     click(FileClose, &F::FileNewClick);
     click(FilePrintEnvelope, &F::FilePrintEnvelopeClick);
     click(FilePrintTest, &F::FilePrintTestClick);
+    click(FilePrintAlignment, &F::FilePrintAlignmentClick);
     click(FilePrintSetup, &F::FilePrintSetupClick);
     click(FileExportPdf, &F::FileExportPdfClick);
     click(FileExit, &F::FileExitClick);
@@ -541,6 +547,7 @@ void TFormStampMain::WireHandlers()
     click(EditSelectAll, &F::EditSelectAllClick);
     click(OptionsReturnAddresses, &F::OptionsReturnAddressesClick);
     click(OptionsEnvelope, &F::OptionsEnvelopeClick);
+    click(OptionsEnvelopeFeed, &F::OptionsEnvelopeFeedClick);
     click(OptionsFontReturnAddress, &F::OptionsFontReturnAddressClick);
     click(OptionsFontAddress, &F::OptionsFontAddressClick);
     click(OptionsGraphic, &F::OptionsGraphicClick);
@@ -632,6 +639,7 @@ void TFormStampMain::AssignHelpContexts()
          M_SelectGraphic, M_ClearGraphic, M_EditGraphic});
     set(Topic::Contents, {HelpMenu, HelpContents, HelpSearch, HelpAbout});
     set(Topic::Overview, {HelpOverview});
+    set(Topic::EnvelopeFeed, {FilePrintAlignment, OptionsEnvelopeFeed});
     set(Topic::Support, {HelpSupport});
     set(Topic::Warranty, {HelpWarranty});
     set(Topic::Products, {HelpProducts});

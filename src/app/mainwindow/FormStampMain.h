@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -34,6 +35,7 @@ class TDlgEnvelopeSizes;
 class TDlgReturnAddresses;
 class TFormPrintStatus;
 struct EnvelopeDesign;
+struct FeedProfile;
 
 enum TActiveAddress : unsigned char { aaReturn = 0, aaDestination = 1, aaNone = 2 };
 
@@ -220,6 +222,9 @@ private:
     // --- Printing ------------------------------------------------------------------------------
     void FilePrintEnvelopeClick(QObject *Sender);
     void FilePrintTestClick(QObject *Sender);
+    // One alignment test page on the printer the print dialog leaves chosen,
+    // fed as its profile says.
+    void FilePrintAlignmentClick(QObject *Sender);
     void SpeedButtonPrintClick(QObject *Sender);
     // Writes the envelopes of the address box to a PDF file the user names.
     void FileExportPdfClick(QObject *Sender);
@@ -228,6 +233,11 @@ private:
     void PrintEnvelopes(int Copies, const std::vector<int> &Envelopes);
     void LoadPrinterSettings();
     void SavePrinterSettings();
+    // The current printer's feed profile; none: it prints as it always did.
+    std::optional<FeedProfile> PrinterFeedProfile() const;
+    void OptionsEnvelopeFeedClick(QObject *Sender);
+    // Edits and stores one printer's feed profile, over the given window.
+    void EditEnvelopeFeed(const QString &printer, bool landscape, QWidget *parent);
 
     // --- Address documents and recent files ----------------------------------------------------
     bool QuerySaveChanges();
@@ -313,11 +323,13 @@ private:
             *FilePrintSetup = nullptr, *FileExportPdf = nullptr, *N1 = nullptr, *FileExit = nullptr,
             *FileOldFileBreak = nullptr;
     QAction *FileImportAddresses = nullptr;
+    QAction *FilePrintAlignment = nullptr;
     QMenu *EditMenu = nullptr;
     QAction *EditCut = nullptr, *EditCopy = nullptr, *EditPaste = nullptr, *EditDelete = nullptr,
             *EditClear = nullptr, *N4 = nullptr, *EditSelectAll = nullptr;
     QMenu *OptionsMenu = nullptr;
     QAction *OptionsReturnAddresses = nullptr, *OptionsEnvelope = nullptr;
+    QAction *OptionsEnvelopeFeed = nullptr;
     QMenu *FontsMenu = nullptr;
     QAction *OptionsFontReturnAddress = nullptr, *OptionsFontAddress = nullptr, *N5 = nullptr,
             *OptionsGraphic = nullptr, *OptionsUpdateGraphic = nullptr, *OptionsClearGraphic = nullptr,
