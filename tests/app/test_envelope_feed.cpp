@@ -11,6 +11,7 @@
 #include "support/PdfProbe.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -109,7 +110,13 @@ TEST_F(EnvelopeFeedTest, TheDialogEditsTheCurrentPrintersProfileInTheSizeDialogs
         if (!f)
             return int(QDialog::Rejected);
         EXPECT_EQ(HelpContext(f), 21011);
-        EXPECT_EQ(HelpContext(f->ComboBoxSource), 21011);
+        for (QWidget *w : f->findChildren<QWidget *>()) {
+            if (qobject_cast<QAbstractButton *>(w) || qobject_cast<QLineEdit *>(w) ||
+                qobject_cast<QComboBox *>(w) || qobject_cast<QLabel *>(w) || qobject_cast<QGroupBox *>(w)) {
+                EXPECT_FALSE(w->objectName().isEmpty()) << w->metaObject()->className();
+                EXPECT_EQ(HelpContext(w), 21011) << w->objectName().toStdString();
+            }
+        }
         QStringList sources;
         for (int i = 0; i < f->ComboBoxSource->count(); ++i)
             sources << f->ComboBoxSource->itemText(i);

@@ -66,7 +66,7 @@ TDlgEnvelopeFeed::TDlgEnvelopeFeed(const QString &printer, const FeedProfile &pr
     first->addButton(RadioButtonLongEdge);
     first->addButton(RadioButtonShortEdge);
     RadioButtonLeft = named(new QRadioButton(QStringLiteral("Le&ft"), m_feed), "RadioButtonLeft");
-    RadioButtonCentre = named(new QRadioButton(QStringLiteral("&Centred"), m_feed), "RadioButtonCentre");
+    RadioButtonCentre = named(new QRadioButton(QStringLiteral("Ce&ntred"), m_feed), "RadioButtonCentre");
     RadioButtonRight = named(new QRadioButton(QStringLiteral("&Right"), m_feed), "RadioButtonRight");
     auto *edge = new QButtonGroup(this);
     for (QRadioButton *b : {RadioButtonLeft, RadioButtonCentre, RadioButtonRight})
@@ -104,16 +104,19 @@ TDlgEnvelopeFeed::TDlgEnvelopeFeed(const QString &printer, const FeedProfile &pr
     setHint(EditOffsetY, QStringLiteral("Moves everything printed down (negative: up)"));
     const QString symbol = LengthUnitSymbol(unit);
     auto *offsetForm = new QFormLayout(offsetBox);
-    const auto withUnit = [&](QLineEdit *edit, const char *name) {
-        auto *row = new QHBoxLayout;
-        row->addWidget(edit);
-        row->addWidget(named(new QLabel(symbol, offsetBox), name));
-        return row;
+    const auto offsetRow = [&](const QString &caption, const char *labelName, QLineEdit *edit,
+                               const char *unitName) {
+        auto *label = named(new QLabel(caption, offsetBox), labelName);
+        label->setBuddy(edit);
+        auto *boxes = new QHBoxLayout;
+        boxes->addWidget(edit);
+        boxes->addWidget(named(new QLabel(symbol, offsetBox), unitName));
+        offsetForm->addRow(label, boxes);
     };
-    offsetForm->addRow(QStringLiteral("&Horizontal:"), withUnit(EditOffsetX, "LabelOffsetXUnit"));
-    offsetForm->addRow(QStringLiteral("&Vertical:"), withUnit(EditOffsetY, "LabelOffsetYUnit"));
+    offsetRow(QStringLiteral("Hori&zontal:"), "LabelOffsetX", EditOffsetX, "LabelOffsetXUnit");
+    offsetRow(QStringLiteral("&Vertical:"), "LabelOffsetY", EditOffsetY, "LabelOffsetYUnit");
 
-    auto *sourceBox = named(new QGroupBox(QStringLiteral("Source"), this), "GroupBoxSource");
+    auto *sourceBox = named(new QGroupBox(QStringLiteral("So&urce"), this), "GroupBoxSource");
     ComboBoxSource = named(new QComboBox(sourceBox), "ComboBoxSource");
     setHint(ComboBoxSource, QStringLiteral("The tray or slot the printer takes envelopes from"));
     ComboBoxSource->addItem(QStringLiteral("Printer's default"), QString());
@@ -125,7 +128,7 @@ TDlgEnvelopeFeed::TDlgEnvelopeFeed(const QString &printer, const FeedProfile &pr
     auto *sourceLayout = new QVBoxLayout(sourceBox);
     sourceLayout->addWidget(ComboBoxSource);
 
-    auto *buttons = new QDialogButtonBox(Qt::Vertical, this);
+    auto *buttons = named(new QDialogButtonBox(Qt::Vertical, this), "ButtonBox");
     OkBtn = named(buttons->addButton(QDialogButtonBox::Ok), "OkBtn");
     CancelBtn = named(buttons->addButton(QDialogButtonBox::Cancel), "CancelBtn");
     HelpBtn = named(buttons->addButton(QDialogButtonBox::Help), "HelpBtn");
@@ -190,8 +193,12 @@ FeedProfile TDlgEnvelopeFeed::Profile() const
     p.Edge = RadioButtonCentre->isChecked()  ? FeedProfile::EdgeCentre
              : RadioButtonRight->isChecked() ? FeedProfile::EdgeRight
                                              : FeedProfile::EdgeLeft;
-    p.LongEdgeFirst = RadioButtonLongEdge->isChecked();
-    p.Turn180 = CheckBoxTurn180->isChecked();
+    // The first edge and the turn are for envelope-size pages; on printer
+    // paper they keep their defaults, so that a profile set back to printer
+    // paper and nothing else is no profile at all.
+    const bool envelope = p.Paper == FeedProfile::EnvelopePaper;
+    p.LongEdgeFirst = !envelope || RadioButtonLongEdge->isChecked();
+    p.Turn180 = envelope && CheckBoxTurn180->isChecked();
     p.FaceDown = CheckBoxFaceDown->isChecked();
     // A box that still shows the stored offset keeps it exactly.
     p.OffsetX = thousandths(ParseLength(EditOffsetX->text(), m_unit, m_start.OffsetX / 1000.0));
