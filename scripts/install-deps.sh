@@ -12,7 +12,7 @@ PACKAGES=(
   qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fontconfig
-  cups cups-client cups-filters cups-bsd
+  cups cups-client cups-filters cups-bsd libcups2-dev
   poppler-utils zint
   clang-14 libclang-rt-14-dev
   xvfb xauth xdotool x11-utils

@@ -8,6 +8,7 @@
 #include "document/AddressFile.h"
 #include "document/AddressLines.h"
 #include "envelope/EnvelopeSizeCatalog.h"
+#include "envelope/FeedProfile.h"
 #include "envelope/ReturnAddressCatalog.h"
 #include "print/EnvelopeJob.h"
 #include "print/PrintChoices.h"
@@ -221,8 +222,11 @@ void print(const ScriptCommand &command, const TQevIniFile &ini, const EnvelopeL
         }
         // As after the print dialog: the program makes the copies and picks the envelopes.
         ClearPrinterChoices(printer.QtPrinter());
-        PrintEnvelopeJob(printer, envelopes, plan,
-                         [&design](const QStringList &lines) { return MakeEnvelopePage(design, lines); });
+        // The feed profile of the printer the job goes to.
+        PrintEnvelopeJob(
+            printer, envelopes, plan,
+            [&design](const QStringList &lines) { return MakeEnvelopePage(design, lines); }, {},
+            ReadFeedProfile(ini, printer.PrinterName()));
     } catch (const ZentropeError &e) {
         throw ScriptFailure(ScriptOutputFailed, e.message());
     }

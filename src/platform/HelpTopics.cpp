@@ -38,6 +38,7 @@ const struct {
     {Topic::Printing, "printing.html"},
     {Topic::PrintPreview, "preview.html"},
     {Topic::PrintSetup, "printsetup.html"},
+    {Topic::EnvelopeFeed, "envelopefeed.html"},
     {Topic::EnvelopeSizes, "envelopesizes.html"},
     {Topic::EnvelopeSizeName, "envelopesizename.html"},
     {Topic::ReturnAddresses, "returnaddresses.html"},

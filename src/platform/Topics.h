@@ -35,6 +35,7 @@ inline constexpr int Files = 21008;
 inline constexpr int ImportAddresses = 21010;
 inline constexpr int Scripts = 21009;
 inline constexpr int PrintPreview = 21012;
+inline constexpr int EnvelopeFeed = 21011;
 } // namespace Topic
 
 } // namespace zentrope

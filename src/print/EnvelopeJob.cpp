@@ -2,8 +2,11 @@
 
 #include "core/Error.h"
 #include "envelope/EnvelopeSizeCatalog.h"
+#include "envelope/StandardEnvelopes.h"
+#include "print/CupsJob.h"
 #include "print/PrintChoices.h"
 #include "print/PrinterDevice.h"
+#include "print/page/FeedGeometry.h"
 #include "print/page/PageGeometry.h"
 
 #include <QCoreApplication>
@@ -11,7 +14,10 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <algorithm>
 
 namespace zentrope {
@@ -53,8 +59,7 @@ int walk(const std::vector<int> &chosen, int copies, const EnvelopeList &envelop
 
 QString cannotCreate(const QString &fileName)
 {
-    return QCoreApplication::translate("zentrope::EnvelopeJob", "Cannot create file %1.")
-        .arg(QDir::toNativeSeparators(fileName));
+    return QStringLiteral("Cannot create file %1.").arg(QDir::toNativeSeparators(fileName));
 }
 
 // The envelope as a PDF page has it: from the page's corner, without the
@@ -71,8 +76,7 @@ QSizeF placeOnPaper(EnvelopePage &page, const QPageLayout &printerPaper)
     }
     dim.Indent = 0;
     if (!(dim.Width > 0 && dim.Height > 0))
-        throw ZentropeError(QCoreApplication::translate("zentrope::EnvelopeJob",
-                                                        "The envelope size has no width or height."));
+        throw ZentropeError(QStringLiteral("The envelope size has no width or height."));
     return {dim.Width, dim.Height};
 }
 
@@ -83,6 +87,68 @@ QPageLayout envelopeLayout(const QSizeF &inches)
     const QPageSize size(QSizeF(std::min(w, h), std::max(w, h)), QPageSize::Inch, QString(),
                          QPageSize::ExactMatch);
     return QPageLayout(size, w > h ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
+}
+
+// The PWG name of the sheets a job goes on.
+QString mediaName(const FeedGeometry &g, const EnvelopePage &page)
+{
+    if (g.EnvelopeSheet)
+        return PwgMediaName(page.Dimension.Width, page.Dimension.Height);
+    return PwgPaperName(g.Layout.fullRect(QPageLayout::Millimeter).size());
+}
+
+// A job with a feed profile: laid out and turned here, sent to CUPS with
+// exactly the options it needs.
+int printFed(TPrinterDevice &printer, const std::vector<int> &chosen, int copies,
+             const EnvelopeList &envelopes, const PageSource &source, const JobMonitor &monitor,
+             const FeedProfile &profile)
+{
+    const QString name = printer.PrinterName();
+    const QString title = EnvelopeDocumentTitle();
+    printer.SetTitle(title);
+    const PrinterPage paper = printer.Page();
+    const QString cannotStart = QStringLiteral("Unable to start printing on %1").arg(name);
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/zentrope-job-XXXXXX.pdf"));
+    if (!file.open())
+        throw ZentropeError(cannotStart);
+    QPdfWriter writer(&file);
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("Zentrope"));
+    writer.setResolution(paper.DpiX);
+    QPainter painter;
+    QString media;
+    const int pages = walk(chosen, copies, envelopes, monitor, [&](const QStringList &lines, bool first) {
+        EnvelopePage page = source(lines);
+        const FeedGeometry g = PlaceEnvelopePage(page, paper, &profile);
+        writer.setPageLayout(g.Layout);
+        if (first) {
+            if (!painter.begin(&writer))
+                throw ZentropeError(cannotStart);
+            media = mediaName(g, page);
+        } else if (!writer.newPage()) {
+            throw ZentropeError(QStringLiteral("Unable to start a new page on %1").arg(name));
+        }
+        painter.setTransform(g.Transform);
+        PaintEnvelopePage(painter, page);
+        painter.resetTransform();
+        // As after a page handed to the spooler: Cancel can act.
+        QCoreApplication::processEvents();
+    });
+    if (pages == 0)
+        return 0; // cancelled before the first page: no job
+    if (!painter.end() || !file.flush())
+        throw ZentropeError(QStringLiteral("Printing on %1 failed").arg(name));
+    const QList<PaperSource> sources =
+        profile.Source.isEmpty() ? QList<PaperSource>() : PrinterPaperSources(name);
+    // Monochrome as the user set it in Print Setup, on a printer that could
+    // print colour: Qt's engine would have drawn the page in grey.
+    QPrinter &qt = printer.QtPrinter();
+    const bool monochrome = qt.colorMode() == QPrinter::GrayScale &&
+                            QPrinterInfo(qt).supportedColorModes().contains(QPrinter::Color);
+    SubmitPdfJob(name, title, file.fileName(),
+                 FeedJobOptions(PrinterJobOptions(qt), media, PaperSourceOption(sources, profile.Source),
+                                profile.Source, monochrome));
+    return pages;
 }
 
 } // namespace
@@ -102,11 +168,14 @@ QString EnvelopeDocumentTitle()
 }
 
 int PrintEnvelopeJob(TPrinterDevice &printer, const EnvelopeList &envelopes, const JobPlan &plan,
-                     const PageSource &source, const JobMonitor &monitor)
+                     const PageSource &source, const JobMonitor &monitor,
+                     const std::optional<FeedProfile> &feed)
 {
     const std::vector<int> chosen = listed(plan, envelopes);
     if (chosen.empty() || plan.Copies < 1)
         throw ZentropeError(NoAddressMessage());
+    if (feed)
+        return printFed(printer, chosen, plan.Copies, envelopes, source, monitor, *feed);
     printer.SetTitle(EnvelopeDocumentTitle());
     printer.BeginDoc();
     int pages = 0;
@@ -158,8 +227,7 @@ int WriteEnvelopePdf(const QString &fileName, const EnvelopeList &envelopes, con
                 if (!painter.begin(&writer))
                     throw ZentropeError(cannotCreate(fileName));
             } else if (!writer.newPage()) {
-                throw ZentropeError(
-                    QCoreApplication::translate("zentrope::EnvelopeJob", "Stream write error."));
+                throw ZentropeError(QStringLiteral("Stream write error."));
             }
             page.DpiX = page.DpiY = PdfResolution;
             page.Landscape = false;
@@ -168,7 +236,7 @@ int WriteEnvelopePdf(const QString &fileName, const EnvelopeList &envelopes, con
     if (pages == 0)
         return 0; // cancelled before the first page: no file
     if (!painter.end() || !file.commit())
-        throw ZentropeError(QCoreApplication::translate("zentrope::EnvelopeJob", "Stream write error."));
+        throw ZentropeError(QStringLiteral("Stream write error."));
     return pages;
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "document/AddressLines.h"
+#include "envelope/FeedProfile.h"
 #include "print/page/EnvelopePage.h"
 
 #include <QPageLayout>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace zentrope {
@@ -51,8 +53,15 @@ QString EnvelopeDocumentTitle();
 // that makes its own copies clears them first). Pages laid out before a
 // Cancel are printed; an error drops the document and is thrown on. An empty
 // plan throws NoAddressMessage(). Returns the pages produced.
+//
+// With the printer's feed profile (ReadFeedProfile) the pages are laid out on
+// the sheets the profile gives (FeedGeometry.h), turned by the program and
+// upright, into a PDF at the printer's resolution, which goes to CUPS as one
+// job with FeedJobOptions (CupsJob.h): exactly one PWG media name, no
+// scaling, one-sided, the profile's source, the print dialog's other options.
 int PrintEnvelopeJob(TPrinterDevice &printer, const EnvelopeList &envelopes, const JobPlan &plan,
-                     const PageSource &source, const JobMonitor &monitor = {});
+                     const PageSource &source, const JobMonitor &monitor = {},
+                     const std::optional<FeedProfile> &feed = std::nullopt);
 
 // Writes the plan's pages as a PDF file: each page is its envelope's own
 // size with the layout from the envelope's corner (the size's indent, which

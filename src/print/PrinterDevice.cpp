@@ -412,6 +412,17 @@ QPainter &TPrinterDevice::Canvas()
     return *d->painter;
 }
 
+PrinterPage TPrinterDevice::Page() const
+{
+    PrinterPage page;
+    page.Layout = d->qt().pageLayout();
+    page.DpiX = DpiX();
+    page.DpiY = DpiY();
+    page.PrintableWidthMM = WidthMM();
+    page.PrintableHeightMM = HeightMM();
+    return page;
+}
+
 QPrinter &TPrinterDevice::QtPrinter()
 {
     return d->qt();

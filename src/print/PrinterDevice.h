@@ -2,6 +2,7 @@
 
 #include "print/DeviceMode.h"
 #include "print/page/PageGeometry.h"
+#include "print/page/FeedGeometry.h"
 
 #include <QPageLayout>
 #include <QString>
@@ -81,6 +82,9 @@ public:
     PrinterPaper Paper() const;
     // The painter of the page being printed; throws outside a document.
     QPainter &Canvas();
+    // The paper, orientation, printable margins and resolution as a job would
+    // have them, for the feed geometry (FeedGeometry.h) and a preview.
+    PrinterPage Page() const;
 
     // The Qt printer itself, for the print dialogs.
     QPrinter &QtPrinter();

@@ -1,6 +1,8 @@
 #include "barcode/Postnet.h"
 #include "envelope/EnvelopeSizeCatalog.h"
+#include "envelope/FeedProfile.h"
 #include "envelope/ReturnAddressCatalog.h"
+#include "envelope/StandardEnvelopes.h"
 #include "settings/ProgramSettings.h"
 #include "settings/QevIniFile.h"
 #include "support/CupsServer.h"
@@ -348,4 +350,40 @@ TEST_F(ScriptTest, ImportTakesEveryContactWithAnAddress)
     EXPECT_TRUE(r.err.contains(QStringLiteral("neither a vCard nor a CSV file"))) << r.err.toStdString();
     r = run({QStringLiteral("--pdf"), pdf, QStringLiteral("--import"), contacts, addresses});
     EXPECT_EQ(r.status, 2);
+}
+
+TEST_F(ScriptTest, PrintFeedsAsTheProfileOfThePrinterItPrintsOn)
+{
+    ZENTROPE_REQUIRE_CUPS(cups);
+    cups->clearReceived();
+    QString media;
+    {
+        TQevIniFile ini(settings);
+        TEnvelopeSizeCatalog sizes;
+        const EnvelopeSize *size = sizes.At(sizes.Load(ini));
+        ASSERT_TRUE(size && size->Dimension);
+        media = PwgMediaName(size->Dimension->Width, size->Dimension->Height);
+        FeedProfile feed;
+        feed.Paper = FeedProfile::EnvelopePaper;
+        feed.Source = QStringLiteral("Manual");
+        WriteFeedProfile(ini, CupsServer::Feed, feed);
+        // Another printer's profile, which this job must not take.
+        feed.Source = QStringLiteral("Envelope");
+        WriteFeedProfile(ini, CupsServer::RawA, feed);
+    }
+    const Result r =
+        run({QStringLiteral("--print"), QStringLiteral("--settings"), settings, QStringLiteral("--printer"),
+             CupsServer::Feed, QStringLiteral("--pages"), QStringLiteral("1"), addresses});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    ASSERT_TRUE(cups->waitForJobs(CupsServer::Feed, 1)) << cups->logTail().toStdString();
+    QStringList medias;
+    for (const auto &[name, value] : cups->lastJobAttributeList(CupsServer::Feed))
+        if (name == QLatin1String("media"))
+            medias << value;
+    EXPECT_EQ(medias, QStringList{media});
+    const QMap<QString, QString> job = cups->lastJobAttributes(CupsServer::Feed);
+    EXPECT_EQ(job.value(QStringLiteral("InputSlot")), QStringLiteral("Manual"));
+    EXPECT_EQ(job.value(QStringLiteral("print-scaling")), QStringLiteral("none"));
+    EXPECT_TRUE(
+        pageText(cups->receivedFiles(CupsServer::Feed).constFirst(), 1).contains(QLatin1String("Alice")));
 }

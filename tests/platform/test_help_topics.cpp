@@ -45,7 +45,7 @@ TEST(HelpTopics, EveryPageExistsHasATitleAndLinksOnlyToPagesOfTheManual)
     }
     // Contents, Help menu, windows, dialogs and messages.
     for (int n : {9992, 9994, 9995, 9997, 9998, 9999, 20000, 20030, 20031, 20032, 20034, 20036, 20038, 20046,
-                  20048, 20060, 21010, 21012})
+                  20048, 20060, 21010, 21011, 21012})
         EXPECT_NE(manual.find(n), nullptr) << n;
     EXPECT_EQ(manual.find(12345), nullptr);
     EXPECT_TRUE(manual.html(12345).isEmpty());

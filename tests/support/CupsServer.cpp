@@ -34,6 +34,7 @@ namespace zentrope::test {
 const QString CupsServer::RawA = QStringLiteral("ZentropeA");
 const QString CupsServer::RawB = QStringLiteral("ZentropeB");
 const QString CupsServer::Ppd = QStringLiteral("ZentropePpd");
+const QString CupsServer::Feed = QStringLiteral("ZentropeFeed");
 
 namespace {
 
@@ -395,7 +396,7 @@ QString CupsServer::directory() const
 
 QStringList CupsServer::queueNames() const
 {
-    return {RawA, RawB, Ppd};
+    return {RawA, RawB, Ppd, Feed};
 }
 
 QString CupsServer::defaultQueue() const
@@ -482,6 +483,9 @@ bool CupsServer::start(QString *error)
             // Option1 is the PPD's duplex unit, off unless declared installed.
             args << QStringLiteral("-m") << QStringLiteral("drv:///sample.drv/generic.ppd")
                  << QStringLiteral("-o") << QStringLiteral("Option1=True");
+        else if (l.queue == Feed)
+            args << QStringLiteral("-P")
+                 << QStringLiteral(ZENTROPE_SOURCE_DIR "/tests/support/EnvelopeFeed.ppd");
         args << QStringLiteral("-o") << QStringLiteral("printer-is-shared=false") << QStringLiteral("-o")
              << QStringLiteral("printer-error-policy=abort-job") << QStringLiteral("-E");
         QString out;
@@ -623,6 +627,14 @@ void CupsServer::clearReceived()
 
 QMap<QString, QString> CupsServer::lastJobAttributes(const QString &queue) const
 {
+    QMap<QString, QString> job;
+    for (const auto &[name, value] : lastJobAttributeList(queue))
+        job.insert(name, value);
+    return job;
+}
+
+QList<std::pair<QString, QString>> CupsServer::lastJobAttributeList(const QString &queue) const
+{
     const LibCupsIpp *ipp = LibCupsIpp::get();
     if (!ipp || !running())
         return {};
@@ -637,11 +649,11 @@ QMap<QString, QString> CupsServer::lastJobAttributes(const QString &queue) const
         ipp->addString(request, kOperation, kKeyword, "which-jobs", nullptr, "all");
         ipp->addString(request, kOperation, kKeyword, "requested-attributes", nullptr, "all");
         ipp->addBoolean(request, kOperation, "my-jobs", 0);
-        QList<QMap<QString, QString>> jobs;
+        QList<QList<std::pair<QString, QString>>> jobs;
         void *response = ipp->doRequest(nullptr, request, "/");
         if (!response)
             return jobs;
-        QMap<QString, QString> job;
+        QList<std::pair<QString, QString>> job;
         for (void *a = ipp->first(response);; a = ipp->next(response)) {
             const char *name = a ? ipp->name(a) : nullptr;
             if (!a || !name || ipp->group(a) != kJob) {
@@ -654,7 +666,7 @@ QMap<QString, QString> CupsServer::lastJobAttributes(const QString &queue) const
             }
             char value[1024];
             ipp->toString(a, value, sizeof value);
-            job.insert(QString::fromUtf8(name), QString::fromUtf8(value));
+            job.append({QString::fromUtf8(name), QString::fromUtf8(value)});
         }
         ipp->release(response);
         return jobs;
@@ -663,16 +675,22 @@ QMap<QString, QString> CupsServer::lastJobAttributes(const QString &queue) const
     QString newest;
     int newestId = -1;
     for (const auto &job : ask(kGetJobs, "printer-uri", "ipp://localhost/printers/" + queue.toUtf8())) {
-        const int id = job.value(QStringLiteral("job-id")).toInt();
-        if (id > newestId) {
-            newestId = id;
-            newest = job.value(QStringLiteral("job-uri"));
+        QString id, uri;
+        for (const auto &[name, value] : job) {
+            if (name == QLatin1String("job-id"))
+                id = value;
+            else if (name == QLatin1String("job-uri"))
+                uri = value;
+        }
+        if (id.toInt() > newestId) {
+            newestId = id.toInt();
+            newest = uri;
         }
     }
     if (newest.isEmpty())
         return {};
     const auto jobs = ask(kGetJobAttributes, "job-uri", newest.toUtf8());
-    return jobs.isEmpty() ? QMap<QString, QString>() : jobs.constFirst();
+    return jobs.isEmpty() ? QList<std::pair<QString, QString>>() : jobs.constFirst();
 }
 
 QString CupsServer::logTail(int lines) const

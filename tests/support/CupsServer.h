@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <utility>
 
 namespace zentrope::test {
 
@@ -15,6 +16,9 @@ namespace zentrope::test {
 //   RawA  raw queue, first in the printer list (the list is sorted by name)
 //   RawB  raw queue, the system default
 //   Ppd   a generic PostScript PPD queue (page sizes, orientation, duplex)
+//   Feed  a PPD of our own (EnvelopeFeed.ppd): Letter, A4, Env10, EnvDL,
+//         EnvC5 and custom sizes, an InputSlot with Tray, Manual and Envelope;
+//         it takes PDF, so its device receives the job as pdftopdf made it
 // Each queue's device is socket://127.0.0.1:PORT, a loopback listener of this
 // fixture that saves every job it receives as one file (for the raw queues,
 // the PDF that Qt sent).
@@ -28,6 +32,7 @@ public:
     static const QString RawA;
     static const QString RawB;
     static const QString Ppd;
+    static const QString Feed;
 
     // The running shared server, or nullptr when it cannot run here (no cupsd,
     // or it failed to start); whyNot then says why.
@@ -44,7 +49,7 @@ public:
 
     QString socketPath() const;
     QString directory() const;
-    QStringList queueNames() const; // RawA, RawB, Ppd
+    QStringList queueNames() const; // RawA, RawB, Ppd, Feed
     QString defaultQueue() const;   // RawB unless changed
     bool setDefaultQueue(const QString &queue, QString *error = nullptr);
     // The PPD file cupsd keeps for a queue (empty for raw queues).
@@ -63,6 +68,9 @@ public:
     // jobs included), each value as CUPS writes it ("2-3", "one-sided"); empty
     // when the queue has no job or the server cannot be asked.
     QMap<QString, QString> lastJobAttributes(const QString &queue) const;
+    // The same job's attributes in the order the server lists them, an
+    // attribute the job carries twice listed twice.
+    QList<std::pair<QString, QString>> lastJobAttributeList(const QString &queue) const;
 
     // The end of cupsd's error log, for failure messages.
     QString logTail(int lines = 30) const;

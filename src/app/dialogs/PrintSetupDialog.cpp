@@ -95,6 +95,11 @@ TPrintSetupDialog::TPrintSetupDialog(TPrinterDevice &printer, QWidget *parent)
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     HelpBtn = buttons->addButton(QDialogButtonBox::Help);
     HelpBtn->setObjectName(QStringLiteral("HelpBtn"));
+    EnvelopeFeedBtn = buttons->addButton(QStringLiteral("Envelope &Feed..."), QDialogButtonBox::ActionRole);
+    EnvelopeFeedBtn->setObjectName(QStringLiteral("EnvelopeFeedBtn"));
+    connect(EnvelopeFeedBtn, &QPushButton::clicked, this, [this] {
+        emit envelopeFeedRequested(ComboBoxPrinter->currentText(), RadioButtonLandscape->isChecked());
+    });
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpBtn, &QPushButton::clicked, this, Guard([] {

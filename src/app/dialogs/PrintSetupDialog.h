@@ -34,6 +34,7 @@ public:
     QPushButton *OkBtn = nullptr;
     QPushButton *CancelBtn = nullptr;
     QPushButton *HelpBtn = nullptr;
+    QPushButton *EnvelopeFeedBtn = nullptr;
 
     static constexpr int HelpTopic = Topic::PrintSetup;
 
@@ -42,6 +43,11 @@ public:
     // Tests and callers: choose a printer by name as the user would.
     bool SelectPrinter(const QString &name);
     bool SelectPaper(QPageSize::PageSizeId id);
+
+signals:
+    // Envelope Feed was pressed: the profile of the printer chosen in the
+    // dialog (not yet applied) is to be edited; landscape as the dialog has it.
+    void envelopeFeedRequested(const QString &printer, bool landscape);
 
 private:
     void FillPrinterOptions(const QString &printer, const QPageSize &wanted);

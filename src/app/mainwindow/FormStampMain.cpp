@@ -206,7 +206,7 @@ void TFormStampMain::CreateStandardToolbar(QWidget *central, QVBoxLayout *column
         {QStringLiteral("Business"), QStringLiteral("Greeting Card"), QStringLiteral("Small")});
     // After the pickers: the designed row has no room beside Print.
     SpeedButtonPrintPreview =
-        button("SpeedButtonPrintPreview", 625, QStringLiteral("Print preview"), "printpreview");
+        button("SpeedButtonPrintPreview", 625, tr("Print preview"), "printpreview");
     setTabOrder(ComboBoxReturnAddress, ComboBoxEnvelopeSize);
     column->addWidget(PanelStandardToolbar);
 }
@@ -367,8 +367,11 @@ void TFormStampMain::CreateMenus()
                              QKeySequence(Qt::CTRL | Qt::Key_P), tr("Print an envelope"));
     FilePrintTest = item(FileMenu, "FilePrintTest", tr("Print &Test Envelope..."), {},
                          tr("Print an envelope with a border to help configure the printer."));
-    FilePrintPreview = item(FileMenu, "FilePrintPreview", QStringLiteral("Print Pre&view..."), {},
-                            QStringLiteral("Show the envelopes as they will be printed"));
+    FilePrintPreview = item(FileMenu, "FilePrintPreview", tr("Print Pre&view..."), {},
+                            tr("Show the envelopes as they will be printed"));
+    FilePrintAlignment =
+        item(FileMenu, "FilePrintAlignment", tr("Print A&lignment Test..."), {},
+             tr("Print rulers and marks to read how far the printing is off on the envelope"));
     FilePrintSetup = item(FileMenu, "FilePrintSetup", tr("P&rint Setup..."), {},
                           tr("Setup the printer"));
     FileExportPdf =
@@ -396,6 +399,8 @@ void TFormStampMain::CreateMenus()
                                   tr("Define the list of return addresses"));
     OptionsEnvelope = item(OptionsMenu, "OptionsEnvelope", tr("&Envelope Sizes..."), {},
                            tr("Define the list of envelopes"));
+    OptionsEnvelopeFeed = item(OptionsMenu, "OptionsEnvelopeFeed", tr("Envelope Fee&d..."), {},
+                               tr("Set how the current printer takes envelopes"));
     FontsMenu = menu(OptionsMenu, "FontsMenu", tr("&Fonts"));
     OptionsFontReturnAddress = item(FontsMenu, "OptionsFontReturnAddress", tr("&Return Address..."), {},
                                     tr("Change the font of the return address"));
@@ -533,6 +538,7 @@ void TFormStampMain::WireHandlers()
     click(FilePrintEnvelope, &F::FilePrintEnvelopeClick);
     click(FilePrintTest, &F::FilePrintTestClick);
     click(FilePrintPreview, &F::FilePrintPreviewClick);
+    click(FilePrintAlignment, &F::FilePrintAlignmentClick);
     click(FilePrintSetup, &F::FilePrintSetupClick);
     click(FileExportPdf, &F::FileExportPdfClick);
     click(FileExit, &F::FileExitClick);
@@ -544,6 +550,7 @@ void TFormStampMain::WireHandlers()
     click(EditSelectAll, &F::EditSelectAllClick);
     click(OptionsReturnAddresses, &F::OptionsReturnAddressesClick);
     click(OptionsEnvelope, &F::OptionsEnvelopeClick);
+    click(OptionsEnvelopeFeed, &F::OptionsEnvelopeFeedClick);
     click(OptionsFontReturnAddress, &F::OptionsFontReturnAddressClick);
     click(OptionsFontAddress, &F::OptionsFontAddressClick);
     click(OptionsGraphic, &F::OptionsGraphicClick);
@@ -637,6 +644,7 @@ void TFormStampMain::AssignHelpContexts()
          M_SelectGraphic, M_ClearGraphic, M_EditGraphic});
     set(Topic::Contents, {HelpMenu, HelpContents, HelpSearch, HelpAbout});
     set(Topic::Overview, {HelpOverview});
+    set(Topic::EnvelopeFeed, {FilePrintAlignment, OptionsEnvelopeFeed});
     set(Topic::Support, {HelpSupport});
     set(Topic::Warranty, {HelpWarranty});
     set(Topic::Products, {HelpProducts});

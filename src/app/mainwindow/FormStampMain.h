@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -36,6 +37,7 @@ class TDlgReturnAddresses;
 class TFormPrintPreview;
 class TFormPrintStatus;
 struct EnvelopeDesign;
+struct FeedProfile;
 
 // No underlying type: lupdate (Qt 6.4) then loses the class below and files
 // its texts under the wrong context.
@@ -224,6 +226,9 @@ private:
     // --- Printing ------------------------------------------------------------------------------
     void FilePrintEnvelopeClick(QObject *Sender);
     void FilePrintTestClick(QObject *Sender);
+    // One alignment test page on the printer the print dialog leaves chosen,
+    // fed as its profile says.
+    void FilePrintAlignmentClick(QObject *Sender);
     void SpeedButtonPrintClick(QObject *Sender);
     // Writes the envelopes of the address box to a PDF file the user names.
     void FileExportPdfClick(QObject *Sender);
@@ -232,6 +237,11 @@ private:
     void PrintEnvelopes(int Copies, const std::vector<int> &Envelopes);
     void LoadPrinterSettings();
     void SavePrinterSettings();
+    // The current printer's feed profile; none: it prints as it always did.
+    std::optional<FeedProfile> PrinterFeedProfile() const;
+    void OptionsEnvelopeFeedClick(QObject *Sender);
+    // Edits and stores one printer's feed profile, over the given window.
+    void EditEnvelopeFeed(const QString &printer, bool landscape, QWidget *parent);
 
     // --- Print preview -------------------------------------------------------------------------
     // Opens the preview (made at its first use, freed when closed); it
@@ -241,6 +251,10 @@ private:
     void UpdatePrintPreview();
     void UpdatePrintPreviewPaper();
     QPointer<TFormPrintPreview> PrintPreview;
+    // The printer the preview shows, read when it opened or the printer changed.
+    QString m_previewPrinterName;
+    std::optional<FeedProfile> m_previewFeed;
+    PrinterPage m_previewPrinterPage;
 
     // --- Address documents and recent files ----------------------------------------------------
     bool QuerySaveChanges();
@@ -328,11 +342,13 @@ private:
             *FileOldFileBreak = nullptr;
     QAction *FileImportAddresses = nullptr;
     QAction *FilePrintPreview = nullptr;
+    QAction *FilePrintAlignment = nullptr;
     QMenu *EditMenu = nullptr;
     QAction *EditCut = nullptr, *EditCopy = nullptr, *EditPaste = nullptr, *EditDelete = nullptr,
             *EditClear = nullptr, *N4 = nullptr, *EditSelectAll = nullptr;
     QMenu *OptionsMenu = nullptr;
     QAction *OptionsReturnAddresses = nullptr, *OptionsEnvelope = nullptr;
+    QAction *OptionsEnvelopeFeed = nullptr;
     QMenu *FontsMenu = nullptr;
     QAction *OptionsFontReturnAddress = nullptr, *OptionsFontAddress = nullptr, *N5 = nullptr,
             *OptionsGraphic = nullptr, *OptionsUpdateGraphic = nullptr, *OptionsClearGraphic = nullptr,

@@ -53,6 +53,11 @@ void TFormStampMain::UpdatePrintPreview()
     }
     EnvelopeDesign design = CurrentEnvelopeDesign();
     design.TestPrint = false;
+    // With a feed profile the sheet follows the envelope size.
+    if (m_previewFeed)
+        PrintPreview->SetPageGeometry(MakePageGeometry(m_previewPrinterPage, *m_previewFeed,
+                                                       MakeEnvelopePage(design, {})),
+                                      m_previewPrinterName);
     PrintPreview->SetEnvelopes(SplitEnvelopes(MemoAddress->text()), design);
 }
 
@@ -61,10 +66,14 @@ void TFormStampMain::UpdatePrintPreviewPaper()
     if (!PrintPreview || !TPrinterDevice::PrintersInstalled())
         return;
     TPrinterDevice &printer = Printer();
-    // As the print job places its pages (EnvelopeJob.cpp); Paper() has made
-    // sure the printer is an installed one.
+    // As the print job places its pages (EnvelopeJob.cpp): through the
+    // printer's feed profile when it has one. Paper() has made sure the
+    // printer is an installed one.
     const PageGeometry geometry = MakePageGeometry(printer.Paper());
-    PrintPreview->SetPageGeometry(geometry, printer.QtPrinter().printerName());
+    m_previewPrinterName = printer.QtPrinter().printerName();
+    m_previewFeed = PrinterFeedProfile();
+    m_previewPrinterPage = printer.Page();
+    PrintPreview->SetPageGeometry(geometry, m_previewPrinterName);
 }
 
 } // namespace zentrope

@@ -186,6 +186,38 @@ void TFormStampMain::FilePrintTestClick(QObject *Sender)
     m_state.TestPrint = false;
 }
 
+void TFormStampMain::FilePrintAlignmentClick(QObject *)
+{
+    if (!TPrinterDevice::PrintersInstalled()) {
+        Prompt::message(this, Prompt::Kind::Warning, NoPrinterMessage());
+        return;
+    }
+    QPrinter &printer = Printer().QtPrinter();
+    printer.setCopyCount(1);
+    QPrintDialog dialog(&printer, this);
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setFromTo(0, 0);
+    new PageChoiceLock(&dialog);
+    if (Prompt::exec(dialog) != QDialog::Accepted)
+        return;
+    ClearPrinterChoices(printer);
+    {
+        const WaitCursor wait;
+        // One page, however many copies the dialog asked for: the test is read, not posted.
+        const EnvelopeList one = SplitEnvelopes(QStringLiteral("Alignment test"));
+        PrintEnvelopeJob(
+            Printer(), one, JobPlan::All(1),
+            [this](const QStringList &lines) {
+                EnvelopePage page = MakeEnvelopePage(CurrentEnvelopeDesign(), lines);
+                page.AlignmentTest = true;
+                return page;
+            },
+            {}, PrinterFeedProfile());
+    }
+    SavePrinterSettings();
+}
+
 void TFormStampMain::SpeedButtonPrintClick(QObject *)
 {
     CollectPrintLines(true);
@@ -223,7 +255,8 @@ void TFormStampMain::PrintEnvelopes(int Copies, const std::vector<int> &Envelope
         // Shown application-modal: Cancel works, and nothing can change the
         // window under the job.
         TFormPrintStatus &status = *m_dialogs.PrintStatus;
-        JobState job(status, {ImageStamp, SpeedButtonPrint, FilePrintEnvelope, FilePrintTest});
+        JobState job(status,
+                     {ImageStamp, SpeedButtonPrint, FilePrintEnvelope, FilePrintTest, FilePrintAlignment});
 
         status.SetCopyText(1, Envelopes.front());
         status.Start(static_cast<int>(Envelopes.size()) * Copies);
@@ -245,7 +278,7 @@ void TFormStampMain::PrintEnvelopes(int Copies, const std::vector<int> &Envelope
         PrintEnvelopeJob(
             Printer(), m_state.PrintEnvelopes, JobPlan{Envelopes, Copies},
             [this](const QStringList &lines) { return MakeEnvelopePage(CurrentEnvelopeDesign(), lines); },
-            monitor);
+            monitor, PrinterFeedProfile());
     }
     // The window is restored (~JobState) before the settings are written.
     SavePrinterSettings();

@@ -1,7 +1,12 @@
 #include "app/mainwindow/FormStampMain.h"
 
+#include "app/dialogs/DlgEnvelopeFeed.h"
 #include "app/dialogs/PrintSetupDialog.h"
+#include "app/prompt/Guard.h"
 #include "app/prompt/Prompt.h"
+#include "envelope/FeedProfile.h"
+#include "envelope/LengthUnit.h"
+#include "print/CupsJob.h"
 #include "print/PrinterDevice.h"
 #include "print/PrinterSettings.h"
 
@@ -28,10 +33,37 @@ void TFormStampMain::FilePrintSetupClick(QObject *)
         return;
     }
     TPrintSetupDialog dialog(Printer(), this);
+    connect(&dialog, &TPrintSetupDialog::envelopeFeedRequested, this,
+            [this, &dialog](const QString &printer, bool landscape) {
+                Guarded([&] { EditEnvelopeFeed(printer, landscape, &dialog); });
+            });
     if (Prompt::exec(dialog) == QDialog::Accepted)
         dialog.Apply();
     // Saved whatever the user chose.
     SavePrinterSettings();
+}
+
+std::optional<FeedProfile> TFormStampMain::PrinterFeedProfile() const
+{
+    return ReadFeedProfile(Settings(), Printer().PrinterName());
+}
+
+void TFormStampMain::OptionsEnvelopeFeedClick(QObject *)
+{
+    if (!TPrinterDevice::PrintersInstalled()) {
+        Prompt::message(this, Prompt::Kind::Warning, NoPrinterMessage());
+        return;
+    }
+    EditEnvelopeFeed(Printer().PrinterName(), Printer().Landscape(), this);
+}
+
+void TFormStampMain::EditEnvelopeFeed(const QString &printer, bool landscape, QWidget *parent)
+{
+    const FeedProfile profile = ReadFeedProfile(Settings(), printer).value_or(FeedProfile());
+    TDlgEnvelopeFeed dialog(printer, profile, ReadLengthUnit(Settings()), PrinterPaperSources(printer),
+                            landscape, parent);
+    if (Prompt::exec(dialog) == QDialog::Accepted)
+        WriteFeedProfile(Settings(), printer, dialog.Profile());
 }
 
 } // namespace zentrope

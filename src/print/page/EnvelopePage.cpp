@@ -1,5 +1,6 @@
 #include "print/page/EnvelopePage.h"
 
+#include "print/page/AlignmentPage.h"
 #include "barcode/BarCode.h"
 #include "barcode/Postnet.h"
 #include "core/Units.h"
@@ -31,19 +32,43 @@ int printLine(QPainter &painter, const QFontMetrics &fm, int x, int y, const QSt
 }
 } // namespace
 
-EnvelopePageLayout PaintEnvelopePage(QPainter &painter, const EnvelopePage &page)
+QRect EnvelopeRect(const EnvelopePage &page)
 {
-    EnvelopePageLayout out;
-    const int dpiX = page.DpiX, dpiY = page.DpiY;
-
     TEnvelopeDimension dim = page.Dimension;
     if (page.SizeName == QLatin1String("Printer Setup"))
         dim.GetPrinterSize(page.PrintableWidthMM, page.PrintableHeightMM);
+    return QRect(page.Landscape ? 0 : inchesToDots(dim.Indent, page.DpiX),
+                 page.Landscape ? inchesToDots(dim.Indent, page.DpiY) : 0, inchesToDots(dim.Width, page.DpiX),
+                 inchesToDots(dim.Height, page.DpiY));
+}
 
-    const int envW = inchesToDots(dim.Width, dpiX);
-    const int envH = inchesToDots(dim.Height, dpiY);
-    const int offX = page.Landscape ? 0 : inchesToDots(dim.Indent, dpiX);
-    const int offY = page.Landscape ? inchesToDots(dim.Indent, dpiY) : 0;
+std::optional<QRect> CornerGraphicRect(const EnvelopePage &page, const QPoint &corner)
+{
+    if (!page.GraphicLoaded || !page.Graphic)
+        return std::nullopt;
+    if (page.GraphicX > 0 && page.GraphicY > 0)
+        return QRect(corner.x(), corner.y(), inchesToDots(page.GraphicX, page.DpiX),
+                     inchesToDots(page.GraphicY, page.DpiY));
+    return QRect(corner, page.GraphicPixels);
+}
+
+int CornerGraphicGap(const EnvelopePage &page)
+{
+    return static_cast<int>(roundHalfEven(page.DpiX * 0.125));
+}
+
+EnvelopePageLayout PaintEnvelopePage(QPainter &painter, const EnvelopePage &page)
+{
+    if (page.AlignmentTest)
+        return PaintAlignmentPage(painter, page);
+    EnvelopePageLayout out;
+    const int dpiX = page.DpiX, dpiY = page.DpiY;
+
+    const QRect envelope = EnvelopeRect(page);
+    const int envW = envelope.width();
+    const int envH = envelope.height();
+    const int offX = envelope.x();
+    const int offY = envelope.y();
     out.EnvW = envW;
     out.EnvH = envH;
     out.OffX = offX;
@@ -60,24 +85,14 @@ EnvelopePageLayout PaintEnvelopePage(QPainter &painter, const EnvelopePage &page
         painter.drawRect(out.Outline);
     }
 
-    const int gap = static_cast<int>(roundHalfEven(dpiX * 0.125));
-    if (page.GraphicLoaded && page.Graphic) {
-        QRect target;
-        if (page.GraphicX > 0 && page.GraphicY > 0) {
-            const int right = x + inchesToDots(page.GraphicX, dpiX);
-            const int bottom = y + inchesToDots(page.GraphicY, dpiY);
-            target = QRect(QPoint(x, y), QPoint(right - 1, bottom - 1));
-            x = right + gap;
-        } else {
-            target = QRect(QPoint(x, y), page.GraphicPixels);
-            x = x + gap + page.GraphicPixels.width();
-        }
-        if (!target.isEmpty()) {
+    if (const std::optional<QRect> target = CornerGraphicRect(page, QPoint(x, y))) {
+        x += target->width() + CornerGraphicGap(page);
+        if (!target->isEmpty()) {
             painter.save();
-            page.Graphic(painter, target);
+            page.Graphic(painter, *target);
             painter.restore();
         }
-        out.GraphicRect = target;
+        out.GraphicRect = *target;
     }
 
     out.ReturnOrigin = QPoint(x, y);

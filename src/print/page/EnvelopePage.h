@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QPainter;
 
@@ -53,6 +54,9 @@ struct EnvelopePage {
     QStringList AddressLines; // the envelope's lines, trimmed at their ends
 
     bool PrintBarCode = true;
+
+    // The alignment test instead of the envelope's text (AlignmentPage.h).
+    bool AlignmentTest = false;
 };
 
 // Where the page's parts went, in device units; for tests and any preview.
@@ -79,8 +83,20 @@ struct EnvelopePageLayout {
 // A font sized for the printer: the point size at the device's resolution.
 QFont PrinterFont(const QFont &font, int dpiY);
 
+// Where the envelope lies on the page, in device units: the chosen size ("Printer
+// Setup" read as the printable area) moved by its indent, right on a portrait
+// page and down on a landscape one.
+QRect EnvelopeRect(const EnvelopePage &page);
+
+// The corner graphic's rectangle with its top left at the corner: stretched to
+// GraphicX x GraphicY inches, or at its own size; none without a graphic. The
+// return address starts CornerGraphicGap() to its right.
+std::optional<QRect> CornerGraphicRect(const EnvelopePage &page, const QPoint &corner);
+int CornerGraphicGap(const EnvelopePage &page);
+
 // Paints one envelope page on the painter, whose device units are printer dots
 // at page.DpiX x page.DpiY with the origin at the printable area's top left.
+// A page with AlignmentTest set is the alignment test (AlignmentPage.h).
 EnvelopePageLayout PaintEnvelopePage(QPainter &painter, const EnvelopePage &page);
 
 } // namespace zentrope

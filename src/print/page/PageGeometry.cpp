@@ -19,8 +19,28 @@ PageGeometry MakePageGeometry(const PrinterPaper &paper)
     return g;
 }
 
+PageGeometry MakePageGeometry(const PrinterPage &printer, const FeedProfile &profile, EnvelopePage page)
+{
+    const FeedGeometry fed = PlaceEnvelopePage(page, printer, &profile);
+    PageGeometry g;
+    g.Paper.DpiX = g.Paper.DpiY = fed.Dpi;
+    g.Paper.Landscape = page.Landscape;
+    g.Paper.Sheet = fed.Sheet;
+    g.Paper.Printable = QRect(QPoint(0, 0), fed.Sheet);
+    g.Paper.PrintableWidthMM = printer.PrintableWidthMM;
+    g.Paper.PrintableHeightMM = printer.PrintableHeightMM;
+    g.PageToCanvas = fed.Transform;
+    g.Feed = profile;
+    g.FeedPrinter = printer;
+    return g;
+}
+
 void PlaceEnvelopePage(EnvelopePage &page, const PageGeometry &geometry)
 {
+    if (geometry.Feed) {
+        PlaceEnvelopePage(page, geometry.FeedPrinter, &*geometry.Feed);
+        return;
+    }
     const PrinterPaper &p = geometry.Paper;
     page.DpiX = p.DpiX;
     page.DpiY = p.DpiY;

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "envelope/FeedProfile.h"
 #include "print/page/EnvelopePage.h"
+#include "print/page/FeedGeometry.h"
 
 #include <QRect>
 #include <QSize>
 #include <QTransform>
+#include <optional>
 
 class QPainter;
 
@@ -35,6 +38,11 @@ struct PageGeometry {
     // left, as the page lays itself out) to the printer's canvas (dots from
     // the printable area's top left).
     QTransform PageToCanvas;
+    // With a feed profile: the printer's page and the profile, so that each
+    // page is placed as a fed job places it (FeedGeometry.h); the sheet is
+    // then margin-less and upright, and PageToCanvas the feed's transform.
+    std::optional<FeedProfile> Feed;
+    PrinterPage FeedPrinter;
 
     // From the page painter's coordinates to the sheet's.
     QTransform PageToSheet() const;
@@ -42,6 +50,9 @@ struct PageGeometry {
 
 // The geometry of envelope pages on the printer's paper.
 PageGeometry MakePageGeometry(const PrinterPaper &paper);
+// The same for a printer with a feed profile; the sheet depends on the
+// envelope, so a page of the design is given.
+PageGeometry MakePageGeometry(const PrinterPage &printer, const FeedProfile &profile, EnvelopePage page);
 
 // Gives the page the device fields (resolution, orientation, printable size)
 // of the geometry.

@@ -1,0 +1,141 @@
+#include "print/page/FeedGeometry.h"
+
+#include "core/Error.h"
+#include "core/Units.h"
+
+#include <QPageSize>
+
+namespace zentrope {
+
+namespace {
+
+// The layout's point (x, y) on a sheet whose top edge was the layout's right
+// edge: turned 90 degrees counter-clockwise; width is the layout's.
+QTransform turnLeft(int width)
+{
+    return QTransform(0, -1, 1, 0, 0, width);
+}
+
+// Turned 90 degrees clockwise: the layout's left edge becomes the top.
+QTransform turnRight(int height)
+{
+    return QTransform(0, 1, -1, 0, height, 0);
+}
+
+QTransform turnHalf(int width, int height)
+{
+    return QTransform(-1, 0, 0, -1, width, height);
+}
+
+QTransform offsets(const FeedProfile &profile, int dpi)
+{
+    return QTransform::fromTranslate(inchesToDots(profile.OffsetX / 1000.0, dpi),
+                                     inchesToDots(profile.OffsetY / 1000.0, dpi));
+}
+
+// The share of the free room before the envelope, across the feed.
+int edgeShift(FeedProfile::FeedEdge edge, int room)
+{
+    switch (edge) {
+    case FeedProfile::EdgeCentre:
+        return room / 2;
+    case FeedProfile::EdgeRight:
+        return room;
+    default:
+        return 0;
+    }
+}
+
+void takeDevice(EnvelopePage &page, const PrinterPage &printer, int dpiX, int dpiY)
+{
+    page.DpiX = dpiX;
+    page.DpiY = dpiY;
+    page.Landscape = printer.Layout.orientation() == QPageLayout::Landscape;
+    page.PrintableWidthMM = printer.PrintableWidthMM;
+    page.PrintableHeightMM = printer.PrintableHeightMM;
+}
+
+FeedGeometry onPrinterPaper(EnvelopePage &page, const PrinterPage &printer, const FeedProfile &profile)
+{
+    FeedGeometry g;
+    g.Dpi = printer.DpiX;
+    takeDevice(page, printer, g.Dpi, g.Dpi);
+    const QPageLayout &layout = printer.Layout;
+    const QRect full = layout.fullRectPixels(g.Dpi);
+    const QRect paint = layout.paintRectPixels(g.Dpi);
+    const QRect envelope = EnvelopeRect(page);
+    QTransform t = offsets(profile, g.Dpi);
+    // Across the feed: x on a portrait page, y on a landscape one (which the
+    // printer takes short edge first), as the indent.
+    if (page.Landscape)
+        t.translate(0, edgeShift(profile.PrintedEdge(), paint.height() - envelope.height()));
+    else
+        t.translate(edgeShift(profile.PrintedEdge(), paint.width() - envelope.width()), 0);
+    t *= QTransform::fromTranslate(paint.x() - full.x(), paint.y() - full.y());
+    if (page.Landscape) {
+        t *= turnLeft(full.width());
+        g.Sheet = QSize(full.height(), full.width());
+    } else {
+        g.Sheet = full.size();
+    }
+    g.Transform = t;
+    g.Layout = QPageLayout(layout.pageSize(), QPageLayout::Portrait, QMarginsF());
+    return g;
+}
+
+FeedGeometry onEnvelope(EnvelopePage &page, const PrinterPage &printer, const FeedProfile &profile)
+{
+    FeedGeometry g;
+    g.Dpi = printer.DpiX;
+    g.EnvelopeSheet = true;
+    takeDevice(page, printer, g.Dpi, g.Dpi);
+    page.Landscape = false;
+    TEnvelopeDimension &dim = page.Dimension;
+    if (page.SizeName == QLatin1String("Printer Setup")) {
+        // The envelope is the paper the printer is set to, whole.
+        const QSizeF paper = printer.Layout.fullRect(QPageLayout::Inch).size();
+        dim.Width = paper.width();
+        dim.Height = paper.height();
+        page.SizeName.clear();
+    }
+    dim.Indent = 0;
+    if (!(dim.Width > 0 && dim.Height > 0))
+        throw ZentropeError(QStringLiteral("The envelope size has no width or height."));
+
+    const int w = inchesToDots(dim.Width, g.Dpi), h = inchesToDots(dim.Height, g.Dpi);
+    QTransform turn;
+    if (profile.LongEdgeFirst) {
+        g.Sheet = QSize(w, h);
+        if (profile.Turn180)
+            turn = turnHalf(w, h);
+    } else {
+        g.Sheet = QSize(h, w);
+        turn = profile.Turn180 ? turnRight(h) : turnLeft(w);
+    }
+    g.Transform = offsets(profile, g.Dpi) * turn;
+    const QSizeF inches =
+        profile.LongEdgeFirst ? QSizeF(dim.Width, dim.Height) : QSizeF(dim.Height, dim.Width);
+    g.Layout = QPageLayout(QPageSize(inches, QPageSize::Inch, QString(), QPageSize::ExactMatch),
+                           QPageLayout::Portrait, QMarginsF());
+    return g;
+}
+
+} // namespace
+
+FeedGeometry PlaceEnvelopePage(EnvelopePage &page, const PrinterPage &printer, const FeedProfile *profile)
+{
+    if (profile)
+        return profile->Paper == FeedProfile::EnvelopePaper ? onEnvelope(page, printer, *profile)
+                                                            : onPrinterPaper(page, printer, *profile);
+    FeedGeometry g;
+    g.Dpi = printer.DpiX;
+    takeDevice(page, printer, printer.DpiX, printer.DpiY);
+    g.Layout = printer.Layout;
+    const QRect full = printer.Layout.fullRectPixels(g.Dpi);
+    const QRect paint = printer.Layout.paintRectPixels(g.Dpi);
+    g.Sheet = full.size();
+    g.Transform = QTransform::fromTranslate(paint.x() - full.x(), paint.y() - full.y());
+    return g;
+}
+
+} // namespace zentrope
