@@ -100,6 +100,31 @@
     </message>
 </context>
 <context>
+    <name>zentrope::AlignmentPage</name>
+    <message>
+        <source>mm</source>
+        <comment>unit symbol of millimetres</comment>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <comment>unit symbol of inches</comment>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>Return address</source>
+        <translation>Absender</translation>
+    </message>
+    <message>
+        <source>Address: middle, 1 in above the bottom</source>
+        <translation>Adresse: Mitte, 1 Zoll über dem unteren Rand</translation>
+    </message>
+    <message>
+        <source>Zentrope alignment test</source>
+        <translation>Zentrope-Ausrichtungstest</translation>
+    </message>
+</context>
+<context>
     <name>zentrope::Contact</name>
     <message>
         <source>Home</source>
@@ -157,6 +182,13 @@
     </message>
 </context>
 <context>
+    <name>zentrope::CupsJob</name>
+    <message>
+        <source>Printing on %1 failed: %2</source>
+        <translation>Der Druck auf %1 ist fehlgeschlagen: %2</translation>
+    </message>
+</context>
+<context>
     <name>zentrope::EnvelopeJob</name>
     <message>
         <source>Cannot create file %1.</source>
@@ -169,6 +201,36 @@
     <message>
         <source>Stream write error.</source>
         <translation>Fehler beim Schreiben.</translation>
+    </message>
+    <message>
+        <source>Unable to start printing on %1</source>
+        <translation>Der Druck auf %1 kann nicht begonnen werden</translation>
+    </message>
+    <message>
+        <source>Unable to start a new page on %1</source>
+        <translation>Auf %1 kann keine neue Seite begonnen werden</translation>
+    </message>
+    <message>
+        <source>Printing on %1 failed</source>
+        <translation>Der Druck auf %1 ist fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::FeedGeometry</name>
+    <message>
+        <source>The envelope size has no width or height.</source>
+        <translation>Die Umschlaggröße hat keine Breite oder Höhe.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::FeedPicture</name>
+    <message>
+        <source>Face down</source>
+        <translation>Vorderseite nach unten</translation>
+    </message>
+    <message>
+        <source>Face up</source>
+        <translation>Vorderseite nach oben</translation>
     </message>
 </context>
 <context>
@@ -391,6 +453,19 @@
     <message>
         <source>Unable to write to %1</source>
         <translation>In %1 kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::LengthUnit</name>
+    <message>
+        <source>mm</source>
+        <comment>unit symbol of millimetres</comment>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <comment>unit symbol of inches</comment>
+        <translation>Zoll</translation>
     </message>
 </context>
 <context>
@@ -639,6 +714,18 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
         <source>--settings needs the name of a settings file.</source>
         <translation>--settings braucht den Namen einer Einstellungsdatei.</translation>
     </message>
+    <message>
+        <source>Take every contact with an address from a vCard or CSV file.</source>
+        <translation>Alle Kontakte mit Adresse aus einer vCard- oder CSV-Datei übernehmen.</translation>
+    </message>
+    <message>
+        <source>--import needs the name of a vCard or CSV file.</source>
+        <translation>--import braucht den Namen einer vCard- oder CSV-Datei.</translation>
+    </message>
+    <message>
+        <source>Give an address file or --import, not both.</source>
+        <translation>Geben Sie eine Adressdatei oder --import an, nicht beides.</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::ScriptRun</name>
@@ -678,6 +765,10 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
         <source>There is no printer &quot;%1&quot;.</source>
         <translation>Es gibt keinen Drucker „%1“.</translation>
     </message>
+    <message>
+        <source>the columns of this CSV file are unknown; import it once in the window to choose them.</source>
+        <translation>die Spalten dieser CSV-Datei sind unbekannt; importieren Sie sie einmal im Fenster, um die Spalten zuzuordnen.</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::TDlgAbout</name>
@@ -696,6 +787,109 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::TDlgEnvelopeFeed</name>
+    <message>
+        <source>Envelope Feed</source>
+        <translation>Umschlagzufuhr</translation>
+    </message>
+    <message>
+        <source>Printer: %1</source>
+        <translation>Drucker: %1</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>&amp;Printer paper (the size&apos;s indent places the envelope)</source>
+        <translation>&amp;Druckerpapier (der Einzug der Umschlaggröße bestimmt die Lage)</translation>
+    </message>
+    <message>
+        <source>&amp;Envelope (each page is the envelope)</source>
+        <translation>&amp;Umschlag (jede Seite ist der Umschlag)</translation>
+    </message>
+    <message>
+        <source>Print on the paper chosen in Print Setup, as without a profile</source>
+        <translation>Auf das in der Druckeinrichtung gewählte Papier drucken, wie ohne Profil</translation>
+    </message>
+    <message>
+        <source>Send pages of the envelope&apos;s own size</source>
+        <translation>Seiten in der Größe des Umschlags senden</translation>
+    </message>
+    <message>
+        <source>Feed</source>
+        <translation>Zufuhr</translation>
+    </message>
+    <message>
+        <source>&amp;Long edge first</source>
+        <translation>L&amp;ange Kante zuerst</translation>
+    </message>
+    <message>
+        <source>&amp;Short edge first</source>
+        <translation>&amp;Kurze Kante zuerst</translation>
+    </message>
+    <message>
+        <source>Le&amp;ft</source>
+        <translation>&amp;Links</translation>
+    </message>
+    <message>
+        <source>Ce&amp;ntred</source>
+        <translation>&amp;Mitte</translation>
+    </message>
+    <message>
+        <source>&amp;Right</source>
+        <translation>&amp;Rechts</translation>
+    </message>
+    <message>
+        <source>Where the envelope lies across the tray, seen from the front</source>
+        <translation>Wo der Umschlag quer im Fach liegt, von vorn gesehen</translation>
+    </message>
+    <message>
+        <source>&amp;Turned 180° (flap or left end first)</source>
+        <translation>Um 180° &amp;gedreht (Klappe oder linkes Ende zuerst)</translation>
+    </message>
+    <message>
+        <source>Face &amp;down (the printer prints on the underside)</source>
+        <translation>&amp;Vorderseite nach unten (der Drucker bedruckt die Unterseite)</translation>
+    </message>
+    <message>
+        <source>How to put the envelope in: the printer&apos;s slot is at the top</source>
+        <translation>So legen Sie den Umschlag ein: oben ist der Einzugsschacht des Druckers</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Versatz</translation>
+    </message>
+    <message>
+        <source>Moves everything printed to the right (negative: to the left)</source>
+        <translation>Verschiebt alles Gedruckte nach rechts (negativ: nach links)</translation>
+    </message>
+    <message>
+        <source>Moves everything printed down (negative: up)</source>
+        <translation>Verschiebt alles Gedruckte nach unten (negativ: nach oben)</translation>
+    </message>
+    <message>
+        <source>Hori&amp;zontal:</source>
+        <translation>&amp;Horizontal:</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical:</source>
+        <translation>V&amp;ertikal:</translation>
+    </message>
+    <message>
+        <source>So&amp;urce</source>
+        <translation>&amp;Papierquelle</translation>
+    </message>
+    <message>
+        <source>The tray or slot the printer takes envelopes from</source>
+        <translation>Das Fach oder der Schacht, aus dem der Drucker die Umschläge nimmt</translation>
+    </message>
+    <message>
+        <source>Printer&apos;s default</source>
+        <translation>Druckervorgabe</translation>
     </message>
 </context>
 <context>
@@ -940,6 +1134,133 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
     <message>
         <source>Do you want to delete address &quot;%1&quot;</source>
         <translation>Möchten Sie die Adresse „%1“ löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::TFormPrintPreview</name>
+    <message>
+        <source>landscape</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>portrait</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 dpi</source>
+        <translation>%1, %2, %3 dpi</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken …</translation>
+    </message>
+    <message>
+        <source>Print the envelopes</source>
+        <translation>Die Umschläge drucken</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Erste</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Erste Seite</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Vorige</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorige Seite</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Seitennummer</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächste</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Letzte</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Letzte Seite</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Ganze Seite</translation>
+    </message>
+    <message>
+        <source>Show whole pages</source>
+        <translation>Ganze Seiten zeigen</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message>
+        <source>Fit the page&apos;s width to the window</source>
+        <translation>Die Seitenbreite an das Fenster anpassen</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>Show the paper at its real size</source>
+        <translation>Das Papier in Originalgröße zeigen</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ansicht vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Ansicht verkleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Close the preview</source>
+        <translation>Die Vorschau schließen</translation>
+    </message>
+    <message>
+        <source> of %1 </source>
+        <translation> von %1 </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1543,6 +1864,34 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
         <source>Cannot create file %1.</source>
         <translation>Die Datei %1 kann nicht angelegt werden.</translation>
     </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau …</translation>
+    </message>
+    <message>
+        <source>Show the envelopes as they will be printed</source>
+        <translation>Die Umschläge so zeigen, wie sie gedruckt werden</translation>
+    </message>
+    <message>
+        <source>Print A&amp;lignment Test...</source>
+        <translation>&amp;Ausrichtungstest drucken …</translation>
+    </message>
+    <message>
+        <source>Print rulers and marks to read how far the printing is off on the envelope</source>
+        <translation>Lineale und Marken drucken, um abzulesen, wie weit der Druck auf dem Umschlag verschoben ist</translation>
+    </message>
+    <message>
+        <source>Envelope Fee&amp;d...</source>
+        <translation>Umschlag&amp;zufuhr …</translation>
+    </message>
+    <message>
+        <source>Set how the current printer takes envelopes</source>
+        <translation>Festlegen, wie der aktuelle Drucker Umschläge einzieht</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::TPrintSetupDialog</name>
@@ -1629,6 +1978,10 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
     <message>
         <source>Printer selected is not valid</source>
         <translation>Der gewählte Drucker ist ungültig</translation>
+    </message>
+    <message>
+        <source>Envelope &amp;Feed...</source>
+        <translation>Umschlag&amp;zufuhr …</translation>
     </message>
 </context>
 </TS>

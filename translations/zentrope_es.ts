@@ -100,6 +100,31 @@
     </message>
 </context>
 <context>
+    <name>zentrope::AlignmentPage</name>
+    <message>
+        <source>mm</source>
+        <comment>unit symbol of millimetres</comment>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <comment>unit symbol of inches</comment>
+        <translation>pulg.</translation>
+    </message>
+    <message>
+        <source>Return address</source>
+        <translation>Remitente</translation>
+    </message>
+    <message>
+        <source>Address: middle, 1 in above the bottom</source>
+        <translation>Dirección: en el centro, a 1 pulg. del borde inferior</translation>
+    </message>
+    <message>
+        <source>Zentrope alignment test</source>
+        <translation>Prueba de alineación de Zentrope</translation>
+    </message>
+</context>
+<context>
     <name>zentrope::Contact</name>
     <message>
         <source>Home</source>
@@ -157,6 +182,13 @@
     </message>
 </context>
 <context>
+    <name>zentrope::CupsJob</name>
+    <message>
+        <source>Printing on %1 failed: %2</source>
+        <translation>La impresión en %1 ha fallado: %2</translation>
+    </message>
+</context>
+<context>
     <name>zentrope::EnvelopeJob</name>
     <message>
         <source>Cannot create file %1.</source>
@@ -169,6 +201,36 @@
     <message>
         <source>Stream write error.</source>
         <translation>Error de escritura.</translation>
+    </message>
+    <message>
+        <source>Unable to start printing on %1</source>
+        <translation>No se puede iniciar la impresión en %1</translation>
+    </message>
+    <message>
+        <source>Unable to start a new page on %1</source>
+        <translation>No se puede empezar una página nueva en %1</translation>
+    </message>
+    <message>
+        <source>Printing on %1 failed</source>
+        <translation>La impresión en %1 ha fallado</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::FeedGeometry</name>
+    <message>
+        <source>The envelope size has no width or height.</source>
+        <translation>El tamaño de sobre no tiene anchura o altura.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::FeedPicture</name>
+    <message>
+        <source>Face down</source>
+        <translation>Boca abajo</translation>
+    </message>
+    <message>
+        <source>Face up</source>
+        <translation>Boca arriba</translation>
     </message>
 </context>
 <context>
@@ -391,6 +453,19 @@
     <message>
         <source>Unable to write to %1</source>
         <translation>No se puede escribir en %1</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::LengthUnit</name>
+    <message>
+        <source>mm</source>
+        <comment>unit symbol of millimetres</comment>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <comment>unit symbol of inches</comment>
+        <translation>pulg.</translation>
     </message>
 </context>
 <context>
@@ -639,6 +714,18 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
         <source>--settings needs the name of a settings file.</source>
         <translation>--settings necesita el nombre de un archivo de configuración.</translation>
     </message>
+    <message>
+        <source>Take every contact with an address from a vCard or CSV file.</source>
+        <translation>Tomar todos los contactos con dirección de un archivo vCard o CSV.</translation>
+    </message>
+    <message>
+        <source>--import needs the name of a vCard or CSV file.</source>
+        <translation>--import necesita el nombre de un archivo vCard o CSV.</translation>
+    </message>
+    <message>
+        <source>Give an address file or --import, not both.</source>
+        <translation>Indique un archivo de direcciones o --import, no ambos.</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::ScriptRun</name>
@@ -678,6 +765,10 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
         <source>There is no printer &quot;%1&quot;.</source>
         <translation>No existe la impresora &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>the columns of this CSV file are unknown; import it once in the window to choose them.</source>
+        <translation>las columnas de este archivo CSV son desconocidas; impórtelo una vez en la ventana para elegirlas.</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::TDlgAbout</name>
@@ -696,6 +787,109 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
     <message>
         <source>Version %1</source>
         <translation>Versión %1</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::TDlgEnvelopeFeed</name>
+    <message>
+        <source>Envelope Feed</source>
+        <translation>Alimentación de sobres</translation>
+    </message>
+    <message>
+        <source>Printer: %1</source>
+        <translation>Impresora: %1</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <source>&amp;Printer paper (the size&apos;s indent places the envelope)</source>
+        <translation>&amp;Papel de la impresora (la sangría del tamaño sitúa el sobre)</translation>
+    </message>
+    <message>
+        <source>&amp;Envelope (each page is the envelope)</source>
+        <translation>&amp;Sobre (cada página es el sobre)</translation>
+    </message>
+    <message>
+        <source>Print on the paper chosen in Print Setup, as without a profile</source>
+        <translation>Imprimir en el papel elegido en Configurar impresora, como sin perfil</translation>
+    </message>
+    <message>
+        <source>Send pages of the envelope&apos;s own size</source>
+        <translation>Enviar páginas del tamaño del propio sobre</translation>
+    </message>
+    <message>
+        <source>Feed</source>
+        <translation>Alimentación</translation>
+    </message>
+    <message>
+        <source>&amp;Long edge first</source>
+        <translation>Borde &amp;largo primero</translation>
+    </message>
+    <message>
+        <source>&amp;Short edge first</source>
+        <translation>Borde &amp;corto primero</translation>
+    </message>
+    <message>
+        <source>Le&amp;ft</source>
+        <translation>&amp;Izquierda</translation>
+    </message>
+    <message>
+        <source>Ce&amp;ntred</source>
+        <translation>C&amp;entrado</translation>
+    </message>
+    <message>
+        <source>&amp;Right</source>
+        <translation>&amp;Derecha</translation>
+    </message>
+    <message>
+        <source>Where the envelope lies across the tray, seen from the front</source>
+        <translation>Dónde queda el sobre a lo ancho de la bandeja, visto de frente</translation>
+    </message>
+    <message>
+        <source>&amp;Turned 180° (flap or left end first)</source>
+        <translation>&amp;Girado 180° (solapa o extremo izquierdo primero)</translation>
+    </message>
+    <message>
+        <source>Face &amp;down (the printer prints on the underside)</source>
+        <translation>B&amp;oca abajo (la impresora imprime la cara inferior)</translation>
+    </message>
+    <message>
+        <source>How to put the envelope in: the printer&apos;s slot is at the top</source>
+        <translation>Cómo introducir el sobre: la ranura de la impresora está arriba</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Desplazamiento</translation>
+    </message>
+    <message>
+        <source>Moves everything printed to the right (negative: to the left)</source>
+        <translation>Desplaza todo lo impreso hacia la derecha (negativo: hacia la izquierda)</translation>
+    </message>
+    <message>
+        <source>Moves everything printed down (negative: up)</source>
+        <translation>Desplaza todo lo impreso hacia abajo (negativo: hacia arriba)</translation>
+    </message>
+    <message>
+        <source>Hori&amp;zontal:</source>
+        <translation>Hori&amp;zontal:</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical:</source>
+        <translation>&amp;Vertical:</translation>
+    </message>
+    <message>
+        <source>So&amp;urce</source>
+        <translation>O&amp;rigen</translation>
+    </message>
+    <message>
+        <source>The tray or slot the printer takes envelopes from</source>
+        <translation>La bandeja o ranura de la que la impresora toma los sobres</translation>
+    </message>
+    <message>
+        <source>Printer&apos;s default</source>
+        <translation>Predeterminado de la impresora</translation>
     </message>
 </context>
 <context>
@@ -940,6 +1134,133 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
     <message>
         <source>Do you want to delete address &quot;%1&quot;</source>
         <translation>¿Desea eliminar la dirección &quot;%1&quot;?</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::TFormPrintPreview</name>
+    <message>
+        <source>landscape</source>
+        <translation>horizontal</translation>
+    </message>
+    <message>
+        <source>portrait</source>
+        <translation>vertical</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 dpi</source>
+        <translation>%1, %2, %3 ppp</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print the envelopes</source>
+        <translation>Imprimir los sobres</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Primera</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Primera página</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Número de página</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Página siguiente</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Última</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Última página</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Ajustar página</translation>
+    </message>
+    <message>
+        <source>Show whole pages</source>
+        <translation>Mostrar páginas completas</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Ajustar ancho</translation>
+    </message>
+    <message>
+        <source>Fit the page&apos;s width to the window</source>
+        <translation>Ajustar el ancho de la página a la ventana</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>Show the paper at its real size</source>
+        <translation>Mostrar el papel a su tamaño real</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ampliar la vista</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Reducir</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Reducir la vista</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>C&amp;errar</translation>
+    </message>
+    <message>
+        <source>Close the preview</source>
+        <translation>Cerrar la vista previa</translation>
+    </message>
+    <message>
+        <source> of %1 </source>
+        <translation> de %1 </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1543,6 +1864,34 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
         <source>Cannot create file %1.</source>
         <translation>No se puede crear el archivo %1.</translation>
     </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Vista previa de impresión...</translation>
+    </message>
+    <message>
+        <source>Show the envelopes as they will be printed</source>
+        <translation>Mostrar los sobres tal como se imprimirán</translation>
+    </message>
+    <message>
+        <source>Print A&amp;lignment Test...</source>
+        <translation>Imprimir prueba de a&amp;lineación...</translation>
+    </message>
+    <message>
+        <source>Print rulers and marks to read how far the printing is off on the envelope</source>
+        <translation>Imprimir reglas y marcas para medir cuánto se desvía la impresión en el sobre</translation>
+    </message>
+    <message>
+        <source>Envelope Fee&amp;d...</source>
+        <translation>Alimentación &amp;de sobres...</translation>
+    </message>
+    <message>
+        <source>Set how the current printer takes envelopes</source>
+        <translation>Establecer cómo toma los sobres la impresora actual</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::TPrintSetupDialog</name>
@@ -1629,6 +1978,10 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
     <message>
         <source>Printer selected is not valid</source>
         <translation>La impresora seleccionada no es válida</translation>
+    </message>
+    <message>
+        <source>Envelope &amp;Feed...</source>
+        <translation>&amp;Alimentación de sobres...</translation>
     </message>
 </context>
 </TS>

@@ -100,6 +100,31 @@
     </message>
 </context>
 <context>
+    <name>zentrope::AlignmentPage</name>
+    <message>
+        <source>mm</source>
+        <comment>unit symbol of millimetres</comment>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <comment>unit symbol of inches</comment>
+        <translation>po</translation>
+    </message>
+    <message>
+        <source>Return address</source>
+        <translation>Adresse de l&apos;expéditeur</translation>
+    </message>
+    <message>
+        <source>Address: middle, 1 in above the bottom</source>
+        <translation>Adresse&#xa0;: au centre, à 1&#xa0;po du bas</translation>
+    </message>
+    <message>
+        <source>Zentrope alignment test</source>
+        <translation>Test d&apos;alignement Zentrope</translation>
+    </message>
+</context>
+<context>
     <name>zentrope::Contact</name>
     <message>
         <source>Home</source>
@@ -157,6 +182,13 @@
     </message>
 </context>
 <context>
+    <name>zentrope::CupsJob</name>
+    <message>
+        <source>Printing on %1 failed: %2</source>
+        <translation>L&apos;impression sur %1 a échoué&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>zentrope::EnvelopeJob</name>
     <message>
         <source>Cannot create file %1.</source>
@@ -169,6 +201,36 @@
     <message>
         <source>Stream write error.</source>
         <translation>Erreur d&apos;écriture.</translation>
+    </message>
+    <message>
+        <source>Unable to start printing on %1</source>
+        <translation>Impossible de lancer l&apos;impression sur %1</translation>
+    </message>
+    <message>
+        <source>Unable to start a new page on %1</source>
+        <translation>Impossible de commencer une nouvelle page sur %1</translation>
+    </message>
+    <message>
+        <source>Printing on %1 failed</source>
+        <translation>L&apos;impression sur %1 a échoué</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::FeedGeometry</name>
+    <message>
+        <source>The envelope size has no width or height.</source>
+        <translation>Le format d&apos;enveloppe n&apos;a pas de largeur ou de hauteur.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::FeedPicture</name>
+    <message>
+        <source>Face down</source>
+        <translation>Face vers le bas</translation>
+    </message>
+    <message>
+        <source>Face up</source>
+        <translation>Face vers le haut</translation>
     </message>
 </context>
 <context>
@@ -391,6 +453,19 @@
     <message>
         <source>Unable to write to %1</source>
         <translation>Impossible d&apos;écrire dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::LengthUnit</name>
+    <message>
+        <source>mm</source>
+        <comment>unit symbol of millimetres</comment>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <comment>unit symbol of inches</comment>
+        <translation>po</translation>
     </message>
 </context>
 <context>
@@ -639,6 +714,18 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
         <source>--settings needs the name of a settings file.</source>
         <translation>--settings demande le nom d&apos;un fichier de réglages.</translation>
     </message>
+    <message>
+        <source>Take every contact with an address from a vCard or CSV file.</source>
+        <translation>Prendre chaque contact ayant une adresse dans un fichier vCard ou CSV.</translation>
+    </message>
+    <message>
+        <source>--import needs the name of a vCard or CSV file.</source>
+        <translation>--import demande le nom d&apos;un fichier vCard ou CSV.</translation>
+    </message>
+    <message>
+        <source>Give an address file or --import, not both.</source>
+        <translation>Indiquez un fichier d&apos;adresses ou --import, pas les deux.</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::ScriptRun</name>
@@ -678,6 +765,10 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
         <source>There is no printer &quot;%1&quot;.</source>
         <translation>Il n&apos;y a pas d&apos;imprimante «&#xa0;%1&#xa0;».</translation>
     </message>
+    <message>
+        <source>the columns of this CSV file are unknown; import it once in the window to choose them.</source>
+        <translation>les colonnes de ce fichier CSV sont inconnues&#xa0;; importez-le une fois dans la fenêtre pour les choisir.</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::TDlgAbout</name>
@@ -696,6 +787,109 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::TDlgEnvelopeFeed</name>
+    <message>
+        <source>Envelope Feed</source>
+        <translation>Alimentation des enveloppes</translation>
+    </message>
+    <message>
+        <source>Printer: %1</source>
+        <translation>Imprimante&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>&amp;Printer paper (the size&apos;s indent places the envelope)</source>
+        <translation>&amp;Papier de l&apos;imprimante (le retrait du format place l&apos;enveloppe)</translation>
+    </message>
+    <message>
+        <source>&amp;Envelope (each page is the envelope)</source>
+        <translation>&amp;Enveloppe (chaque page est l&apos;enveloppe)</translation>
+    </message>
+    <message>
+        <source>Print on the paper chosen in Print Setup, as without a profile</source>
+        <translation>Imprimer sur le papier choisi dans la configuration de l&apos;impression, comme sans profil</translation>
+    </message>
+    <message>
+        <source>Send pages of the envelope&apos;s own size</source>
+        <translation>Envoyer des pages au format de l&apos;enveloppe</translation>
+    </message>
+    <message>
+        <source>Feed</source>
+        <translation>Alimentation</translation>
+    </message>
+    <message>
+        <source>&amp;Long edge first</source>
+        <translation>&amp;Bord long en premier</translation>
+    </message>
+    <message>
+        <source>&amp;Short edge first</source>
+        <translation>Bord &amp;court en premier</translation>
+    </message>
+    <message>
+        <source>Le&amp;ft</source>
+        <translation>À &amp;gauche</translation>
+    </message>
+    <message>
+        <source>Ce&amp;ntred</source>
+        <translation>Ce&amp;ntrée</translation>
+    </message>
+    <message>
+        <source>&amp;Right</source>
+        <translation>À &amp;droite</translation>
+    </message>
+    <message>
+        <source>Where the envelope lies across the tray, seen from the front</source>
+        <translation>Position de l&apos;enveloppe dans la largeur du bac, vue de face</translation>
+    </message>
+    <message>
+        <source>&amp;Turned 180° (flap or left end first)</source>
+        <translation>&amp;Tournée de 180° (rabat ou bord gauche en premier)</translation>
+    </message>
+    <message>
+        <source>Face &amp;down (the printer prints on the underside)</source>
+        <translation>&amp;Face vers le bas (l&apos;imprimante imprime le dessous)</translation>
+    </message>
+    <message>
+        <source>How to put the envelope in: the printer&apos;s slot is at the top</source>
+        <translation>Comment insérer l&apos;enveloppe&#xa0;: la fente de l&apos;imprimante est en haut</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Décalage</translation>
+    </message>
+    <message>
+        <source>Moves everything printed to the right (negative: to the left)</source>
+        <translation>Décale tout ce qui est imprimé vers la droite (négatif&#xa0;: vers la gauche)</translation>
+    </message>
+    <message>
+        <source>Moves everything printed down (negative: up)</source>
+        <translation>Décale tout ce qui est imprimé vers le bas (négatif&#xa0;: vers le haut)</translation>
+    </message>
+    <message>
+        <source>Hori&amp;zontal:</source>
+        <translation>&amp;Horizontal&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical:</source>
+        <translation>&amp;Vertical&#xa0;:</translation>
+    </message>
+    <message>
+        <source>So&amp;urce</source>
+        <translation>So&amp;urce</translation>
+    </message>
+    <message>
+        <source>The tray or slot the printer takes envelopes from</source>
+        <translation>Le bac ou la fente d&apos;où l&apos;imprimante prend les enveloppes</translation>
+    </message>
+    <message>
+        <source>Printer&apos;s default</source>
+        <translation>Choix par défaut de l&apos;imprimante</translation>
     </message>
 </context>
 <context>
@@ -940,6 +1134,133 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
     <message>
         <source>Do you want to delete address &quot;%1&quot;</source>
         <translation>Voulez-vous supprimer l&apos;adresse «&#xa0;%1&#xa0;»&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::TFormPrintPreview</name>
+    <message>
+        <source>landscape</source>
+        <translation>paysage</translation>
+    </message>
+    <message>
+        <source>portrait</source>
+        <translation>portrait</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 dpi</source>
+        <translation>%1, %2, %3&#xa0;ppp</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>Print the envelopes</source>
+        <translation>Imprimer les enveloppes</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Première</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Première page</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédente</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Numéro de page</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivante</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Dernière</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Dernière page</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Page entière</translation>
+    </message>
+    <message>
+        <source>Show whole pages</source>
+        <translation>Afficher des pages entières</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Pleine largeur</translation>
+    </message>
+    <message>
+        <source>Fit the page&apos;s width to the window</source>
+        <translation>Ajuster la largeur de la page à la fenêtre</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Show the paper at its real size</source>
+        <translation>Afficher le papier à sa taille réelle</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Agrandir l&apos;affichage</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Réduire l&apos;affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Close the preview</source>
+        <translation>Fermer l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source> of %1 </source>
+        <translation> sur %1 </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1543,6 +1864,34 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
         <source>Cannot create file %1.</source>
         <translation>Impossible de créer le fichier %1.</translation>
     </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Aperçu a&amp;vant impression…</translation>
+    </message>
+    <message>
+        <source>Show the envelopes as they will be printed</source>
+        <translation>Afficher les enveloppes telles qu&apos;elles seront imprimées</translation>
+    </message>
+    <message>
+        <source>Print A&amp;lignment Test...</source>
+        <translation>Imprimer un test d&apos;&amp;alignement…</translation>
+    </message>
+    <message>
+        <source>Print rulers and marks to read how far the printing is off on the envelope</source>
+        <translation>Imprimer des règles et des repères pour mesurer le décalage de l&apos;impression sur l&apos;enveloppe</translation>
+    </message>
+    <message>
+        <source>Envelope Fee&amp;d...</source>
+        <translation>Alimentation &amp;des enveloppes…</translation>
+    </message>
+    <message>
+        <source>Set how the current printer takes envelopes</source>
+        <translation>Définir comment l&apos;imprimante actuelle prend les enveloppes</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::TPrintSetupDialog</name>
@@ -1629,6 +1978,10 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
     <message>
         <source>Printer selected is not valid</source>
         <translation>L&apos;imprimante sélectionnée n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>Envelope &amp;Feed...</source>
+        <translation>&amp;Alimentation des enveloppes…</translation>
     </message>
 </context>
 </TS>

@@ -40,38 +40,58 @@ ScriptCommand ParseScriptCommand(const QStringList &arguments)
     // Qt's own help option would offer Qt's options too, which a script never takes.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QCoreApplication::translate("zentrope::ScriptCommand", "Show this help."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QCoreApplication::translate("zentrope::ScriptCommand", "Show the versions of Zentrope and Qt."));
-    const QCommandLineOption pdf(QStringLiteral("pdf"),
-                                 QCoreApplication::translate("zentrope::ScriptCommand", "Write the envelopes to a PDF file, one page each."),
-                                 QCoreApplication::translate("zentrope::ScriptCommand", "file"));
-    const QCommandLineOption print(QStringLiteral("print"),
-                                   QCoreApplication::translate("zentrope::ScriptCommand", "Print as Print Envelope does, without a dialog."));
-    const QCommandLineOption printer(QStringLiteral("printer"),
-                                     QCoreApplication::translate("zentrope::ScriptCommand", "With --print: the printer (else the one used last)."),
-                                     QCoreApplication::translate("zentrope::ScriptCommand", "name"));
-    const QCommandLineOption copies(QStringLiteral("copies"),
-                                    QCoreApplication::translate("zentrope::ScriptCommand", "With --print: copies of each envelope, 1 to 999."),
-                                    QCoreApplication::translate("zentrope::ScriptCommand", "n"));
-    const QCommandLineOption pages(QStringLiteral("pages"),
-                                   QCoreApplication::translate("zentrope::ScriptCommand", "With --print: the envelopes to print, e.g. 1,3-5."),
-                                   QCoreApplication::translate("zentrope::ScriptCommand", "list"));
-    const QCommandLineOption size(QStringLiteral("size"),
-                                  QCoreApplication::translate("zentrope::ScriptCommand", "The envelope size of this name, in any letter case."),
-                                  QCoreApplication::translate("zentrope::ScriptCommand", "name"));
-    const QCommandLineOption returnAddress(QStringLiteral("return-address"),
-                                           QCoreApplication::translate("zentrope::ScriptCommand", "The return address of this name; \"\" for none."),
-                                           QCoreApplication::translate("zentrope::ScriptCommand", "name"));
-    const QCommandLineOption noBarCode(QStringLiteral("no-barcode"),
-                                       QCoreApplication::translate("zentrope::ScriptCommand", "Print no postal bar code."));
-    const QCommandLineOption import(QStringLiteral("import"),
-                                    QStringLiteral("Take every contact with an address from a vCard or CSV file."),
-                                    QCoreApplication::translate("zentrope::ScriptCommand", "file"));
-    const QCommandLineOption settings(QStringLiteral("settings"),
-                                      QCoreApplication::translate("zentrope::ScriptCommand", "Read the settings from this file (never written)."),
-                                      QCoreApplication::translate("zentrope::ScriptCommand", "file"));
-    for (const QCommandLineOption &o :
-         {help, version, pdf, print, printer, copies, pages, size, returnAddress, noBarCode, import, settings})
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("zentrope::ScriptCommand", "Show the versions of Zentrope and Qt."));
+    const QCommandLineOption pdf(
+        QStringLiteral("pdf"),
+        QCoreApplication::translate("zentrope::ScriptCommand",
+                                    "Write the envelopes to a PDF file, one page each."),
+        QCoreApplication::translate("zentrope::ScriptCommand", "file"));
+    const QCommandLineOption print(
+        QStringLiteral("print"),
+        QCoreApplication::translate("zentrope::ScriptCommand",
+                                    "Print as Print Envelope does, without a dialog."));
+    const QCommandLineOption printer(
+        QStringLiteral("printer"),
+        QCoreApplication::translate("zentrope::ScriptCommand",
+                                    "With --print: the printer (else the one used last)."),
+        QCoreApplication::translate("zentrope::ScriptCommand", "name"));
+    const QCommandLineOption copies(
+        QStringLiteral("copies"),
+        QCoreApplication::translate("zentrope::ScriptCommand",
+                                    "With --print: copies of each envelope, 1 to 999."),
+        QCoreApplication::translate("zentrope::ScriptCommand", "n"));
+    const QCommandLineOption pages(
+        QStringLiteral("pages"),
+        QCoreApplication::translate("zentrope::ScriptCommand",
+                                    "With --print: the envelopes to print, e.g. 1,3-5."),
+        QCoreApplication::translate("zentrope::ScriptCommand", "list"));
+    const QCommandLineOption size(
+        QStringLiteral("size"),
+        QCoreApplication::translate("zentrope::ScriptCommand",
+                                    "The envelope size of this name, in any letter case."),
+        QCoreApplication::translate("zentrope::ScriptCommand", "name"));
+    const QCommandLineOption returnAddress(
+        QStringLiteral("return-address"),
+        QCoreApplication::translate("zentrope::ScriptCommand",
+                                    "The return address of this name; \"\" for none."),
+        QCoreApplication::translate("zentrope::ScriptCommand", "name"));
+    const QCommandLineOption noBarCode(
+        QStringLiteral("no-barcode"),
+        QCoreApplication::translate("zentrope::ScriptCommand", "Print no postal bar code."));
+    const QCommandLineOption import(
+        QStringLiteral("import"),
+        QCoreApplication::translate("zentrope::ScriptCommand",
+                                    "Take every contact with an address from a vCard or CSV file."),
+        QCoreApplication::translate("zentrope::ScriptCommand", "file"));
+    const QCommandLineOption settings(
+        QStringLiteral("settings"),
+        QCoreApplication::translate("zentrope::ScriptCommand",
+                                    "Read the settings from this file (never written)."),
+        QCoreApplication::translate("zentrope::ScriptCommand", "file"));
+    for (const QCommandLineOption &o : {help, version, pdf, print, printer, copies, pages, size,
+                                        returnAddress, noBarCode, import, settings})
         parser.addOption(o);
     parser.addPositionalArgument(
         QCoreApplication::translate("zentrope::ScriptCommand", "file"),
@@ -124,13 +144,16 @@ ScriptCommand ParseScriptCommand(const QStringList &arguments)
     if (parser.isSet(import)) {
         c.Import = parser.value(import);
         if (c.Import.isEmpty())
-            badUsage(QStringLiteral("--import needs the name of a vCard or CSV file."));
+            badUsage(QCoreApplication::translate("zentrope::ScriptCommand",
+                                                 "--import needs the name of a vCard or CSV file."));
         if (!files.isEmpty())
-            badUsage(QStringLiteral("Give an address file or --import, not both."));
+            badUsage(QCoreApplication::translate("zentrope::ScriptCommand",
+                                                 "Give an address file or --import, not both."));
     } else {
         c.Input = files.isEmpty() ? QStringLiteral("-") : files.constFirst();
         if (c.Input.isEmpty())
-            badUsage(QCoreApplication::translate("zentrope::ScriptCommand", "The address file has an empty name."));
+            badUsage(QCoreApplication::translate("zentrope::ScriptCommand",
+                                                 "The address file has an empty name."));
     }
 
     c.Printer = parser.value(printer);

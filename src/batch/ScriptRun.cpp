@@ -95,9 +95,11 @@ EnvelopeList importEnvelopes(const QString &file, const TQevIniFile &ini)
     }
     // Without a window nobody can say which column is which.
     if (contacts.NeedsMapping)
-        throw ScriptFailure(ScriptBadInput,
-                            about(file, QStringLiteral("the columns of this CSV file are unknown; import it "
-                                                       "once in the window to choose them.")));
+        throw ScriptFailure(
+            ScriptBadInput,
+            about(file, QCoreApplication::translate("zentrope::ScriptRun",
+                                                    "the columns of this CSV file are unknown; import it "
+                                                    "once in the window to choose them.")));
     const EnvelopeList envelopes = SplitEnvelopes(ImportedText(
         contacts.Contacts, DefaultChoices(contacts.Contacts), HomeCountryCode(QLocale::system())));
     if (envelopes.EnvelopeCount() == 0)

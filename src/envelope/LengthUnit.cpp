@@ -4,6 +4,8 @@
 #include "envelope/EnvelopeDimension.h"
 #include "settings/QevIniFile.h"
 
+#include <QCoreApplication>
+
 namespace zentrope {
 
 namespace {
@@ -42,7 +44,9 @@ void WriteLengthUnit(TQevIniFile &ini, LengthUnit unit)
 
 QString LengthUnitSymbol(LengthUnit unit)
 {
-    return unit == LengthUnit::Millimetres ? QStringLiteral("mm") : QStringLiteral("in");
+    return unit == LengthUnit::Millimetres
+               ? QCoreApplication::translate("zentrope::LengthUnit", "mm", "unit symbol of millimetres")
+               : QCoreApplication::translate("zentrope::LengthUnit", "in", "unit symbol of inches");
 }
 
 QString FormatLength(double inches, LengthUnit unit)

@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cmath>
 #include <cups/cups.h>
@@ -151,7 +152,7 @@ int SubmitPdfJob(const QString &printer, const QString &title, const QString &pd
                  const JobOptions &options)
 {
     const auto [queue, instance] = queueAndInstance(printer);
-    const QString failed = QStringLiteral("Printing on %1 failed: %2");
+    const QString failed = QCoreApplication::translate("zentrope::CupsJob", "Printing on %1 failed: %2");
     QFile file(pdfFile);
     if (!file.open(QIODevice::ReadOnly))
         throw ZentropeError(failed.arg(printer, file.errorString()));

@@ -59,7 +59,8 @@ int walk(const std::vector<int> &chosen, int copies, const EnvelopeList &envelop
 
 QString cannotCreate(const QString &fileName)
 {
-    return QStringLiteral("Cannot create file %1.").arg(QDir::toNativeSeparators(fileName));
+    return QCoreApplication::translate("zentrope::EnvelopeJob", "Cannot create file %1.")
+        .arg(QDir::toNativeSeparators(fileName));
 }
 
 // The envelope as a PDF page has it: from the page's corner, without the
@@ -76,7 +77,8 @@ QSizeF placeOnPaper(EnvelopePage &page, const QPageLayout &printerPaper)
     }
     dim.Indent = 0;
     if (!(dim.Width > 0 && dim.Height > 0))
-        throw ZentropeError(QStringLiteral("The envelope size has no width or height."));
+        throw ZentropeError(QCoreApplication::translate("zentrope::EnvelopeJob",
+                                                        "The envelope size has no width or height."));
     return {dim.Width, dim.Height};
 }
 
@@ -107,7 +109,8 @@ int printFed(TPrinterDevice &printer, const std::vector<int> &chosen, int copies
     const QString title = EnvelopeDocumentTitle();
     printer.SetTitle(title);
     const PrinterPage paper = printer.Page();
-    const QString cannotStart = QStringLiteral("Unable to start printing on %1").arg(name);
+    const QString cannotStart =
+        QCoreApplication::translate("zentrope::EnvelopeJob", "Unable to start printing on %1").arg(name);
     QTemporaryFile file(QDir::tempPath() + QStringLiteral("/zentrope-job-XXXXXX.pdf"));
     if (!file.open())
         throw ZentropeError(cannotStart);
@@ -126,7 +129,9 @@ int printFed(TPrinterDevice &printer, const std::vector<int> &chosen, int copies
                 throw ZentropeError(cannotStart);
             media = mediaName(g, page);
         } else if (!writer.newPage()) {
-            throw ZentropeError(QStringLiteral("Unable to start a new page on %1").arg(name));
+            throw ZentropeError(
+                QCoreApplication::translate("zentrope::EnvelopeJob", "Unable to start a new page on %1")
+                    .arg(name));
         }
         painter.setTransform(g.Transform);
         PaintEnvelopePage(painter, page);
@@ -137,7 +142,8 @@ int printFed(TPrinterDevice &printer, const std::vector<int> &chosen, int copies
     if (pages == 0)
         return 0; // cancelled before the first page: no job
     if (!painter.end() || !file.flush())
-        throw ZentropeError(QStringLiteral("Printing on %1 failed").arg(name));
+        throw ZentropeError(
+            QCoreApplication::translate("zentrope::EnvelopeJob", "Printing on %1 failed").arg(name));
     const QList<PaperSource> sources =
         profile.Source.isEmpty() ? QList<PaperSource>() : PrinterPaperSources(name);
     // Monochrome as the user set it in Print Setup, on a printer that could
@@ -227,7 +233,8 @@ int WriteEnvelopePdf(const QString &fileName, const EnvelopeList &envelopes, con
                 if (!painter.begin(&writer))
                     throw ZentropeError(cannotCreate(fileName));
             } else if (!writer.newPage()) {
-                throw ZentropeError(QStringLiteral("Stream write error."));
+                throw ZentropeError(
+                    QCoreApplication::translate("zentrope::EnvelopeJob", "Stream write error."));
             }
             page.DpiX = page.DpiY = PdfResolution;
             page.Landscape = false;
@@ -236,7 +243,7 @@ int WriteEnvelopePdf(const QString &fileName, const EnvelopeList &envelopes, con
     if (pages == 0)
         return 0; // cancelled before the first page: no file
     if (!painter.end() || !file.commit())
-        throw ZentropeError(QStringLiteral("Stream write error."));
+        throw ZentropeError(QCoreApplication::translate("zentrope::EnvelopeJob", "Stream write error."));
     return pages;
 }
 

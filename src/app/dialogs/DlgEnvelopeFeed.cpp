@@ -38,50 +38,44 @@ TDlgEnvelopeFeed::TDlgEnvelopeFeed(const QString &printer, const FeedProfile &pr
     : QDialog(parent), m_start(profile), m_unit(unit), m_landscapePaper(landscapePaper)
 {
     setObjectName(QStringLiteral("DlgEnvelopeFeed"));
-    setWindowTitle(QStringLiteral("Envelope Feed"));
+    setWindowTitle(tr("Envelope Feed"));
     SetHelpContext(this, HelpTopic);
 
-    LabelPrinter = named(new QLabel(QStringLiteral("Printer: %1").arg(printer), this), "LabelPrinter");
+    LabelPrinter = named(new QLabel(tr("Printer: %1").arg(printer), this), "LabelPrinter");
 
-    auto *paperBox = named(new QGroupBox(QStringLiteral("Paper"), this), "GroupBoxPaper");
-    RadioButtonPrinterPaper = named(
-        new QRadioButton(QStringLiteral("&Printer paper (the size's indent places the envelope)"), paperBox),
-        "RadioButtonPrinterPaper");
-    RadioButtonEnvelopePaper =
-        named(new QRadioButton(QStringLiteral("&Envelope (each page is the envelope)"), paperBox),
-              "RadioButtonEnvelopePaper");
-    setHint(RadioButtonPrinterPaper,
-            QStringLiteral("Print on the paper chosen in Print Setup, as without a profile"));
-    setHint(RadioButtonEnvelopePaper, QStringLiteral("Send pages of the envelope's own size"));
+    auto *paperBox = named(new QGroupBox(tr("Paper"), this), "GroupBoxPaper");
+    RadioButtonPrinterPaper =
+        named(new QRadioButton(tr("&Printer paper (the size's indent places the envelope)"), paperBox),
+              "RadioButtonPrinterPaper");
+    RadioButtonEnvelopePaper = named(new QRadioButton(tr("&Envelope (each page is the envelope)"), paperBox),
+                                     "RadioButtonEnvelopePaper");
+    setHint(RadioButtonPrinterPaper, tr("Print on the paper chosen in Print Setup, as without a profile"));
+    setHint(RadioButtonEnvelopePaper, tr("Send pages of the envelope's own size"));
     auto *paperLayout = new QVBoxLayout(paperBox);
     paperLayout->addWidget(RadioButtonPrinterPaper);
     paperLayout->addWidget(RadioButtonEnvelopePaper);
 
-    m_feed = named(new QGroupBox(QStringLiteral("Feed"), this), "GroupBoxFeed");
-    RadioButtonLongEdge =
-        named(new QRadioButton(QStringLiteral("&Long edge first"), m_feed), "RadioButtonLongEdge");
-    RadioButtonShortEdge =
-        named(new QRadioButton(QStringLiteral("&Short edge first"), m_feed), "RadioButtonShortEdge");
+    m_feed = named(new QGroupBox(tr("Feed"), this), "GroupBoxFeed");
+    RadioButtonLongEdge = named(new QRadioButton(tr("&Long edge first"), m_feed), "RadioButtonLongEdge");
+    RadioButtonShortEdge = named(new QRadioButton(tr("&Short edge first"), m_feed), "RadioButtonShortEdge");
     auto *first = new QButtonGroup(this);
     first->addButton(RadioButtonLongEdge);
     first->addButton(RadioButtonShortEdge);
-    RadioButtonLeft = named(new QRadioButton(QStringLiteral("Le&ft"), m_feed), "RadioButtonLeft");
-    RadioButtonCentre = named(new QRadioButton(QStringLiteral("Ce&ntred"), m_feed), "RadioButtonCentre");
-    RadioButtonRight = named(new QRadioButton(QStringLiteral("&Right"), m_feed), "RadioButtonRight");
+    RadioButtonLeft = named(new QRadioButton(tr("Le&ft"), m_feed), "RadioButtonLeft");
+    RadioButtonCentre = named(new QRadioButton(tr("Ce&ntred"), m_feed), "RadioButtonCentre");
+    RadioButtonRight = named(new QRadioButton(tr("&Right"), m_feed), "RadioButtonRight");
     auto *edge = new QButtonGroup(this);
     for (QRadioButton *b : {RadioButtonLeft, RadioButtonCentre, RadioButtonRight})
         edge->addButton(b);
-    setHint(RadioButtonLeft, QStringLiteral("Where the envelope lies across the tray, seen from the front"));
+    setHint(RadioButtonLeft, tr("Where the envelope lies across the tray, seen from the front"));
     setHint(RadioButtonCentre, RadioButtonLeft->toolTip());
     setHint(RadioButtonRight, RadioButtonLeft->toolTip());
     CheckBoxTurn180 =
-        named(new QCheckBox(QStringLiteral("&Turned 180\u00B0 (flap or left end first)"), m_feed),
-              "CheckBoxTurn180");
-    CheckBoxFaceDown =
-        named(new QCheckBox(QStringLiteral("Face &down (the printer prints on the underside)"), m_feed),
-              "CheckBoxFaceDown");
+        named(new QCheckBox(tr("&Turned 180\u00B0 (flap or left end first)"), m_feed), "CheckBoxTurn180");
+    CheckBoxFaceDown = named(new QCheckBox(tr("Face &down (the printer prints on the underside)"), m_feed),
+                             "CheckBoxFaceDown");
     ImageFeed = new FeedPicture(m_feed);
-    setHint(ImageFeed, QStringLiteral("How to put the envelope in: the printer's slot is at the top"));
+    setHint(ImageFeed, tr("How to put the envelope in: the printer's slot is at the top"));
     auto *feedGrid = new QHBoxLayout(m_feed);
     auto *feedChoices = new QVBoxLayout;
     feedChoices->addWidget(RadioButtonLongEdge);
@@ -97,11 +91,11 @@ TDlgEnvelopeFeed::TDlgEnvelopeFeed(const QString &printer, const FeedProfile &pr
     feedGrid->addLayout(feedChoices);
     feedGrid->addWidget(ImageFeed, 1);
 
-    auto *offsetBox = named(new QGroupBox(QStringLiteral("Offset"), this), "GroupBoxOffset");
+    auto *offsetBox = named(new QGroupBox(tr("Offset"), this), "GroupBoxOffset");
     EditOffsetX = named(new QLineEdit(offsetBox), "EditOffsetX");
     EditOffsetY = named(new QLineEdit(offsetBox), "EditOffsetY");
-    setHint(EditOffsetX, QStringLiteral("Moves everything printed to the right (negative: to the left)"));
-    setHint(EditOffsetY, QStringLiteral("Moves everything printed down (negative: up)"));
+    setHint(EditOffsetX, tr("Moves everything printed to the right (negative: to the left)"));
+    setHint(EditOffsetY, tr("Moves everything printed down (negative: up)"));
     const QString symbol = LengthUnitSymbol(unit);
     auto *offsetForm = new QFormLayout(offsetBox);
     const auto offsetRow = [&](const QString &caption, const char *labelName, QLineEdit *edit,
@@ -113,13 +107,13 @@ TDlgEnvelopeFeed::TDlgEnvelopeFeed(const QString &printer, const FeedProfile &pr
         boxes->addWidget(named(new QLabel(symbol, offsetBox), unitName));
         offsetForm->addRow(label, boxes);
     };
-    offsetRow(QStringLiteral("Hori&zontal:"), "LabelOffsetX", EditOffsetX, "LabelOffsetXUnit");
-    offsetRow(QStringLiteral("&Vertical:"), "LabelOffsetY", EditOffsetY, "LabelOffsetYUnit");
+    offsetRow(tr("Hori&zontal:"), "LabelOffsetX", EditOffsetX, "LabelOffsetXUnit");
+    offsetRow(tr("&Vertical:"), "LabelOffsetY", EditOffsetY, "LabelOffsetYUnit");
 
-    auto *sourceBox = named(new QGroupBox(QStringLiteral("So&urce"), this), "GroupBoxSource");
+    auto *sourceBox = named(new QGroupBox(tr("So&urce"), this), "GroupBoxSource");
     ComboBoxSource = named(new QComboBox(sourceBox), "ComboBoxSource");
-    setHint(ComboBoxSource, QStringLiteral("The tray or slot the printer takes envelopes from"));
-    ComboBoxSource->addItem(QStringLiteral("Printer's default"), QString());
+    setHint(ComboBoxSource, tr("The tray or slot the printer takes envelopes from"));
+    ComboBoxSource->addItem(tr("Printer's default"), QString());
     for (const PaperSource &s : sources)
         ComboBoxSource->addItem(s.Text, s.Name);
     // A source the printer no longer lists stays what it was until changed.

@@ -139,7 +139,7 @@ void FeedPicture::paint(QPainter &p, const QRectF &area, const FeedProfile &prof
 
     p.setPen(ink);
     p.setFont(f);
-    const QString caption = profile.FaceDown ? QStringLiteral("Face down") : QStringLiteral("Face up");
+    const QString caption = profile.FaceDown ? tr("Face down") : tr("Face up");
     p.drawText(QRectF(tray.left(), tray.bottom(), tray.width(), captionHeight), Qt::AlignCenter, caption);
     p.restore();
 }

@@ -95,7 +95,7 @@ TPrintSetupDialog::TPrintSetupDialog(TPrinterDevice &printer, QWidget *parent)
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     HelpBtn = buttons->addButton(QDialogButtonBox::Help);
     HelpBtn->setObjectName(QStringLiteral("HelpBtn"));
-    EnvelopeFeedBtn = buttons->addButton(QStringLiteral("Envelope &Feed..."), QDialogButtonBox::ActionRole);
+    EnvelopeFeedBtn = buttons->addButton(tr("Envelope &Feed..."), QDialogButtonBox::ActionRole);
     EnvelopeFeedBtn->setObjectName(QStringLiteral("EnvelopeFeedBtn"));
     connect(EnvelopeFeedBtn, &QPushButton::clicked, this, [this] {
         emit envelopeFeedRequested(ComboBoxPrinter->currentText(), RadioButtonLandscape->isChecked());

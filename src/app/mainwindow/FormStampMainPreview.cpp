@@ -48,7 +48,7 @@ void TFormStampMain::UpdatePrintPreview()
         return;
     const EnvelopeSize *size = m_session.EnvelopeSizes.At(ComboBoxEnvelopeSize->currentIndex());
     if (!size || !size->Dimension) {
-        PrintPreview->SetNoPages(QStringLiteral("No envelope size is chosen."));
+        PrintPreview->SetNoPages(tr("No envelope size is chosen."));
         return;
     }
     EnvelopeDesign design = CurrentEnvelopeDesign();

@@ -29,10 +29,11 @@ QString paperText(const PrinterPaper &paper)
     const double h = double(paper.Sheet.height()) / std::max(1, paper.DpiY);
     const QPageSize size(QSizeF(std::min(w, h), std::max(w, h)), QPageSize::Inch, QString(),
                          QPageSize::FuzzyMatch);
-    const QString orientation = paper.Landscape ? QStringLiteral("landscape") : QStringLiteral("portrait");
+    const QString orientation =
+        paper.Landscape ? TFormPrintPreview::tr("landscape") : TFormPrintPreview::tr("portrait");
     const QString dpi = paper.DpiX == paper.DpiY ? QString::number(paper.DpiX)
                                                  : QStringLiteral("%1 x %2").arg(paper.DpiX).arg(paper.DpiY);
-    return QStringLiteral("%1, %2, %3 dpi").arg(size.name(), orientation, dpi);
+    return TFormPrintPreview::tr("%1, %2, %3 dpi").arg(size.name(), orientation, dpi);
 }
 
 } // namespace
@@ -40,7 +41,7 @@ QString paperText(const PrinterPaper &paper)
 TFormPrintPreview::TFormPrintPreview(QWidget *parent) : QMainWindow(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FormPrintPreview"));
-    setWindowTitle(QStringLiteral("Print Preview"));
+    setWindowTitle(tr("Print Preview"));
     setWindowIcon(QIcon(QStringLiteral(":/zentrope/icons/printpreview.svg")));
     setAttribute(Qt::WA_DeleteOnClose);
     SetHelpContext(this, Topic::PrintPreview);
@@ -57,7 +58,7 @@ TFormPrintPreview::TFormPrintPreview(QWidget *parent) : QMainWindow(parent, Qt::
 
 void TFormPrintPreview::CreateActions()
 {
-    auto *bar = named(new QToolBar(QStringLiteral("Preview"), this), "PreviewToolbar");
+    auto *bar = named(new QToolBar(tr("Preview"), this), "PreviewToolbar");
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     addToolBar(bar);
@@ -74,45 +75,43 @@ void TFormPrintPreview::CreateActions()
         return a;
     };
     PreviewView *v = m_view;
-    PreviewPrint = action("PreviewPrint", QStringLiteral("&Print..."), QStringLiteral("Print the envelopes"),
+    PreviewPrint = action("PreviewPrint", tr("&Print..."), tr("Print the envelopes"),
                           {QKeySequence(Qt::CTRL | Qt::Key_P)}, [this] { emit printRequested(); });
     bar->addSeparator();
-    PreviewFirst = action("PreviewFirst", QStringLiteral("First"), QStringLiteral("First page"),
+    PreviewFirst = action("PreviewFirst", tr("First"), tr("First page"),
                           {QKeySequence(Qt::CTRL | Qt::Key_Home)}, [v] { v->ShowPage(1); });
-    PreviewPrevious = action("PreviewPrevious", QStringLiteral("Previous"), QStringLiteral("Previous page"),
+    PreviewPrevious = action("PreviewPrevious", tr("Previous"), tr("Previous page"),
                              {QKeySequence(Qt::Key_PageUp)}, [v] { v->ShowPage(v->CurrentPage() - 1); });
     SpinPageNumber = named(new QSpinBox(bar), "SpinPageNumber");
-    SpinPageNumber->setToolTip(QStringLiteral("Page number"));
+    SpinPageNumber->setToolTip(tr("Page number"));
     SpinPageNumber->setStatusTip(SpinPageNumber->toolTip());
     SpinPageNumber->setKeyboardTracking(false);
     SpinPageNumber->setAccelerated(true);
     bar->addWidget(SpinPageNumber);
     LabelPageCount = named(new QLabel(bar), "LabelPageCount");
     bar->addWidget(LabelPageCount);
-    PreviewNext = action("PreviewNext", QStringLiteral("Next"), QStringLiteral("Next page"),
-                         {QKeySequence(Qt::Key_PageDown)}, [v] { v->ShowPage(v->CurrentPage() + 1); });
-    PreviewLast = action("PreviewLast", QStringLiteral("Last"), QStringLiteral("Last page"),
-                         {QKeySequence(Qt::CTRL | Qt::Key_End)}, [v] { v->ShowPage(v->PageCount()); });
+    PreviewNext = action("PreviewNext", tr("Next"), tr("Next page"), {QKeySequence(Qt::Key_PageDown)},
+                         [v] { v->ShowPage(v->CurrentPage() + 1); });
+    PreviewLast = action("PreviewLast", tr("Last"), tr("Last page"), {QKeySequence(Qt::CTRL | Qt::Key_End)},
+                         [v] { v->ShowPage(v->PageCount()); });
     bar->addSeparator();
-    PreviewFitPage = action("PreviewFitPage", QStringLiteral("Fit Page"), QStringLiteral("Show whole pages"),
-                            {}, [v] { v->FitPage(); });
-    PreviewFitWidth =
-        action("PreviewFitWidth", QStringLiteral("Fit Width"),
-               QStringLiteral("Fit the page's width to the window"), {}, [v] { v->FitWidth(); });
-    PreviewActualSize = action("PreviewActualSize", QStringLiteral("100 %"),
-                               QStringLiteral("Show the paper at its real size"),
+    PreviewFitPage =
+        action("PreviewFitPage", tr("Fit Page"), tr("Show whole pages"), {}, [v] { v->FitPage(); });
+    PreviewFitWidth = action("PreviewFitWidth", tr("Fit Width"), tr("Fit the page's width to the window"), {},
+                             [v] { v->FitWidth(); });
+    PreviewActualSize = action("PreviewActualSize", tr("100 %"), tr("Show the paper at its real size"),
                                {QKeySequence(Qt::CTRL | Qt::Key_0)}, [v] { v->SetZoom(1.0); });
     PreviewZoomIn =
-        action("PreviewZoomIn", QStringLiteral("Zoom In"), QStringLiteral("Zoom in"),
+        action("PreviewZoomIn", tr("Zoom In"), tr("Zoom in"),
                {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, [v] { v->ZoomIn(); });
-    PreviewZoomOut = action("PreviewZoomOut", QStringLiteral("Zoom Out"), QStringLiteral("Zoom out"),
-                            {QKeySequence::ZoomOut}, [v] { v->ZoomOut(); });
+    PreviewZoomOut = action("PreviewZoomOut", tr("Zoom Out"), tr("Zoom out"), {QKeySequence::ZoomOut},
+                            [v] { v->ZoomOut(); });
     LabelZoom = named(new QLabel(bar), "LabelZoom");
     LabelZoom->setMinimumWidth(Scale::dp(48));
     LabelZoom->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     bar->addWidget(LabelZoom);
     bar->addSeparator();
-    PreviewClose = action("PreviewClose", QStringLiteral("&Close"), QStringLiteral("Close the preview"),
+    PreviewClose = action("PreviewClose", tr("&Close"), tr("Close the preview"),
                           {QKeySequence(Qt::Key_Escape)}, [this] { close(); });
     for (QAction *a : {PreviewFitPage, PreviewFitWidth})
         a->setCheckable(true);
@@ -136,13 +135,13 @@ void TFormPrintPreview::UpdateNavigation()
         SpinPageNumber->setValue(page);
     }
     SpinPageNumber->setEnabled(n > 1);
-    LabelPageCount->setText(QStringLiteral(" of %1 ").arg(n));
+    LabelPageCount->setText(tr(" of %1 ").arg(n));
     PreviewFirst->setEnabled(page > 1);
     PreviewPrevious->setEnabled(page > 1);
     PreviewNext->setEnabled(page < n);
     PreviewLast->setEnabled(page < n);
     PreviewPrint->setEnabled(n > 0);
-    LabelZoom->setText(QStringLiteral("%1 %").arg(std::lround(m_view->Zoom() * 100)));
+    LabelZoom->setText(tr("%1 %").arg(std::lround(m_view->Zoom() * 100)));
     PreviewFitPage->setChecked(m_view->Mode() == PreviewView::ZoomMode::FitPage);
     PreviewFitWidth->setChecked(m_view->Mode() == PreviewView::ZoomMode::FitWidth);
     PreviewZoomIn->setEnabled(m_view->Zoom() < PreviewView::MaxZoom);
@@ -164,7 +163,7 @@ void TFormPrintPreview::SetNoPages(const QString &reason)
 void TFormPrintPreview::SetPageGeometry(const PageGeometry &geometry, const QString &printerName)
 {
     m_view->SetPageGeometry(geometry);
-    LabelPaper->setText(QStringLiteral("%1: %2").arg(printerName, paperText(geometry.Paper)));
+    LabelPaper->setText(tr("%1: %2").arg(printerName, paperText(geometry.Paper)));
     UpdateNavigation();
 }
 

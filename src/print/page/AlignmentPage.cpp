@@ -2,6 +2,7 @@
 
 #include "core/Units.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
@@ -41,7 +42,8 @@ void drawRuler(QPainter &p, const Ruler &r, int dpi, const QFont &font)
         if (mm % 10 == 0)
             label(at + r.side * (tick + fm.height() * 0.6), QString::number(mm));
     }
-    label(r.start + r.along * (length + 2.5 * perMM) + r.side * (2 * perMM), QStringLiteral("mm"));
+    label(r.start + r.along * (length + 2.5 * perMM) + r.side * (2 * perMM),
+          QCoreApplication::translate("zentrope::AlignmentPage", "mm", "unit symbol of millimetres"));
     const int sixteenths = static_cast<int>(AlignmentRulerMM * kMillimetre * 16);
     for (int s = 1; s <= sixteenths; ++s) {
         const double tick = (s % 16 == 0  ? 3.5
@@ -56,7 +58,8 @@ void drawRuler(QPainter &p, const Ruler &r, int dpi, const QFont &font)
             label(at - r.side * (tick + fm.height() * 0.6),
                   s == 8 ? QStringLiteral("\u00BD") : QString::number(s / 16.0));
     }
-    label(r.start + r.along * (length + 2.5 * perMM) - r.side * (2 * perMM), QStringLiteral("in"));
+    label(r.start + r.along * (length + 2.5 * perMM) - r.side * (2 * perMM),
+          QCoreApplication::translate("zentrope::AlignmentPage", "in", "unit symbol of inches"));
 }
 
 void drawCross(QPainter &p, const QPoint &at, int arm, const QFont &font, const QString &caption)
@@ -110,17 +113,19 @@ EnvelopePageLayout PaintAlignmentPage(QPainter &painter, const EnvelopePage &pag
     if (const std::optional<QRect> graphic = CornerGraphicRect(page, e.topLeft()))
         x += graphic->width() + CornerGraphicGap(page);
     out.ReturnOrigin = QPoint(x, e.y());
-    drawCross(painter, out.ReturnOrigin, arm, font, QStringLiteral("Return address"));
+    drawCross(painter, out.ReturnOrigin, arm, font,
+              QCoreApplication::translate("zentrope::AlignmentPage", "Return address"));
     out.AddressOrigin = QPoint(e.x() + e.width() / 2, e.y() + e.height() - page.DpiY);
-    drawCross(painter, out.AddressOrigin, arm, font,
-              QStringLiteral("Address: middle, 1 in above the bottom"));
+    drawCross(
+        painter, out.AddressOrigin, arm, font,
+        QCoreApplication::translate("zentrope::AlignmentPage", "Address: middle, 1 in above the bottom"));
 
     QFont title = font;
     title.setPixelSize(font.pixelSize() * 9 / 7);
     title.setBold(true);
     painter.setFont(title);
     const QFontMetrics fm(title, painter.device());
-    const QString text = QStringLiteral("Zentrope alignment test");
+    const QString text = QCoreApplication::translate("zentrope::AlignmentPage", "Zentrope alignment test");
     painter.drawText(e.x() + (e.width() - fm.horizontalAdvance(text)) / 2,
                      e.y() + e.height() / 2 - 2 * fm.height(), text);
     return out;

@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "core/Units.h"
 
+#include <QCoreApplication>
 #include <QPageSize>
 
 namespace zentrope {
@@ -100,7 +101,8 @@ FeedGeometry onEnvelope(EnvelopePage &page, const PrinterPage &printer, const Fe
     }
     dim.Indent = 0;
     if (!(dim.Width > 0 && dim.Height > 0))
-        throw ZentropeError(QStringLiteral("The envelope size has no width or height."));
+        throw ZentropeError(QCoreApplication::translate("zentrope::FeedGeometry",
+                                                        "The envelope size has no width or height."));
 
     const int w = inchesToDots(dim.Width, g.Dpi), h = inchesToDots(dim.Height, g.Dpi);
     QTransform turn;
