@@ -322,34 +322,61 @@ void TFormStampMain::CreateStatusBar(QWidget *central, QVBoxLayout *column)
     column->addWidget(PanelBottom);
 }
 
+namespace {
+
+// A menu of the menu bar (no parent menu) or a submenu, named like its action.
+QMenu *newMenu(QMenuBar *bar, QMenu *parentMenu, const char *name, const QString &caption)
+{
+    QMenu *m = parentMenu ? parentMenu->addMenu(caption) : bar->addMenu(caption);
+    m->setObjectName(QString::fromLatin1(name));
+    m->menuAction()->setObjectName(QString::fromLatin1(name));
+    m->setToolTipsVisible(false);
+    return m;
+}
+
+QAction *item(QMenu *m, const char *name, const QString &caption, const QKeySequence &key = {},
+              const QString &hint = {})
+{
+    QAction *a = m->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    if (!key.isEmpty())
+        a->setShortcut(key);
+    a->setStatusTip(hint);
+    return a;
+}
+
+QAction *separator(QMenu *m, const char *name)
+{
+    QAction *a = m->addSeparator();
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+}
+
+} // namespace
+
 void TFormStampMain::CreateMenus()
 {
     ZentropeMainMenu = new QMenuBar(this);
     ZentropeMainMenu->setObjectName(QStringLiteral("ZentropeMainMenu"));
     setMenuBar(ZentropeMainMenu);
-    const auto menu = [&](QMenu *parentMenu, const char *name, const QString &caption) {
-        QMenu *m = parentMenu ? parentMenu->addMenu(caption) : ZentropeMainMenu->addMenu(caption);
-        m->setObjectName(QString::fromLatin1(name));
-        m->menuAction()->setObjectName(QString::fromLatin1(name));
-        m->setToolTipsVisible(false);
-        return m;
-    };
-    const auto item = [&](QMenu *m, const char *name, const QString &caption, const QKeySequence &key = {},
-                          const QString &hint = {}) {
-        QAction *a = m->addAction(caption);
-        a->setObjectName(QString::fromLatin1(name));
-        if (!key.isEmpty())
-            a->setShortcut(key);
-        a->setStatusTip(hint);
-        return a;
-    };
-    const auto separator = [&](QMenu *m, const char *name) {
-        QAction *a = m->addSeparator();
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
-    };
+    CreateFileMenu();
+    CreateEditMenu();
+    CreateOptionsMenu();
+    CreateHelpMenu();
+    CreatePopupMenus();
 
-    FileMenu = menu(nullptr, "FileMenu", tr("&File"));
+    // The menu's shortcuts win over the address boxes' own key bindings.
+    QList<QKeySequence> keys;
+    for (QAction *a : findChildren<QAction *>())
+        if (!a->shortcut().isEmpty())
+            keys << a->shortcut();
+    MemoAddress->setYieldedShortcuts(keys);
+    MemoReturnAddress->setYieldedShortcuts(keys);
+}
+
+void TFormStampMain::CreateFileMenu()
+{
+    FileMenu = newMenu(ZentropeMainMenu, nullptr, "FileMenu", tr("&File"));
     FileNew = item(FileMenu, "FileNew", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N),
                    tr("Open a new Zentrope file"));
     FileOpen = item(FileMenu, "FileOpen", tr("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O),
@@ -380,8 +407,11 @@ void TFormStampMain::CreateMenus()
     N1 = separator(FileMenu, "N1");
     FileExit = item(FileMenu, "FileExit", tr("E&xit"), QKeySequence(Qt::ALT | Qt::Key_F4));
     FileOldFileBreak = separator(FileMenu, "FileOldFileBreak");
+}
 
-    EditMenu = menu(nullptr, "EditMenu", tr("&Edit"));
+void TFormStampMain::CreateEditMenu()
+{
+    EditMenu = newMenu(ZentropeMainMenu, nullptr, "EditMenu", tr("&Edit"));
     EditCut = item(EditMenu, "EditCut", tr("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X),
                    tr("Cut the current selection to the clipboard."));
     EditCopy = item(EditMenu, "EditCopy", tr("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
@@ -393,15 +423,18 @@ void TFormStampMain::CreateMenus()
     EditClear = item(EditMenu, "EditClear", tr("C&lear"), {}, tr("Clear the current address"));
     N4 = separator(EditMenu, "N4");
     EditSelectAll = item(EditMenu, "EditSelectAll", tr("Select &All"), {}, tr("Select all text"));
+}
 
-    OptionsMenu = menu(nullptr, "OptionsMenu", tr("&Options"));
+void TFormStampMain::CreateOptionsMenu()
+{
+    OptionsMenu = newMenu(ZentropeMainMenu, nullptr, "OptionsMenu", tr("&Options"));
     OptionsReturnAddresses = item(OptionsMenu, "OptionsReturnAddresses", tr("&Return Addresses..."), {},
                                   tr("Define the list of return addresses"));
     OptionsEnvelope = item(OptionsMenu, "OptionsEnvelope", tr("&Envelope Sizes..."), {},
                            tr("Define the list of envelopes"));
     OptionsEnvelopeFeed = item(OptionsMenu, "OptionsEnvelopeFeed", tr("Envelope Fee&d..."), {},
                                tr("Set how the current printer takes envelopes"));
-    FontsMenu = menu(OptionsMenu, "FontsMenu", tr("&Fonts"));
+    FontsMenu = newMenu(ZentropeMainMenu, OptionsMenu, "FontsMenu", tr("&Fonts"));
     OptionsFontReturnAddress = item(FontsMenu, "OptionsFontReturnAddress", tr("&Return Address..."), {},
                                     tr("Change the font of the return address"));
     OptionsFontAddress = item(FontsMenu, "OptionsFontAddress", tr("&Destination Address..."), {},
@@ -423,8 +456,11 @@ void TFormStampMain::CreateMenus()
     OptionsFontToolbar = item(OptionsMenu, "OptionsFontToolbar", tr("Show Font Toolbar"));
     for (QAction *a : {OptionsShowHints, OptionsBarCode, OptionsFontToolbar})
         a->setCheckable(true);
+}
 
-    HelpMenu = menu(nullptr, "HelpMenu", tr("&Help"));
+void TFormStampMain::CreateHelpMenu()
+{
+    HelpMenu = newMenu(ZentropeMainMenu, nullptr, "HelpMenu", tr("&Help"));
     HelpContents = item(HelpMenu, "HelpContents", tr("&Contents"), QKeySequence(Qt::CTRL | Qt::Key_F1));
     HelpOverview = item(HelpMenu, "HelpOverview", tr("&Overview"), QKeySequence(Qt::ALT | Qt::Key_F1));
     HelpSearch = item(HelpMenu, "HelpSearch", tr("Topic &Search..."), QKeySequence(Qt::SHIFT | Qt::Key_F1));
@@ -435,7 +471,10 @@ void TFormStampMain::CreateMenus()
     HelpProducts = item(HelpMenu, "HelpProducts", tr("&Product Information"));
     N7 = separator(HelpMenu, "N7");
     HelpAbout = item(HelpMenu, "HelpAbout", tr("&About Zentrope..."));
+}
 
+void TFormStampMain::CreatePopupMenus()
+{
     PopupMenuReturnAddress = new QMenu(this);
     PopupMenuReturnAddress->setObjectName(QStringLiteral("PopupMenuReturnAddress"));
     M_EditReturnAddresses =
@@ -456,14 +495,6 @@ void TFormStampMain::CreateMenus()
     M_ClearGraphic = item(PopupMenuGraphic, "M_ClearGraphic", tr("Clear"));
     M_EditGraphic = item(PopupMenuGraphic, "M_EditGraphic", tr("Edit..."));
     ImageReturnAddress->setContextMenuPolicy(Qt::CustomContextMenu);
-
-    // The menu's shortcuts win over the address boxes' own key bindings.
-    QList<QKeySequence> keys;
-    for (QAction *a : findChildren<QAction *>())
-        if (!a->shortcut().isEmpty())
-            keys << a->shortcut();
-    MemoAddress->setYieldedShortcuts(keys);
-    MemoReturnAddress->setYieldedShortcuts(keys);
 }
 
 // The file dialogs are built the first time they are used: most runs never

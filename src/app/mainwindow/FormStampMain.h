@@ -125,6 +125,11 @@ private:
     void CreateEnvelopePanel(QWidget *central, QVBoxLayout *column);
     void CreateStatusBar(QWidget *central, QVBoxLayout *column);
     void CreateMenus();
+    void CreateFileMenu();
+    void CreateEditMenu();
+    void CreateOptionsMenu();
+    void CreateHelpMenu();
+    void CreatePopupMenus();
     void CreateFitCheck();
     // The colours that must read on the desktop's palette, and the envelope's
     // paper; set again when the palette changes.
