@@ -19,7 +19,8 @@ inline EnvelopePage SampleEnvelopePage(int i)
     p.ReturnLines = {QStringLiteral("Zed Sender"), QStringLiteral("9 Home Lane"),
                      QStringLiteral("Hometown, ST 54321")};
     p.AddressFont.Font = QFont(QStringLiteral("Liberation Sans"), 12);
-    p.AddressLines = {QStringLiteral("Addressee %1").arg(i), QStringLiteral("%1 Elm Street").arg(1700 + i % 100),
+    p.AddressLines = {QStringLiteral("Addressee %1").arg(i),
+                      QStringLiteral("%1 Elm Street").arg(1700 + i % 100),
                       QStringLiteral("Anytown, ST %1-6789").arg(10000 + i * 37 % 90000, 5, 10, QChar(u'0'))};
     return p;
 }

@@ -27,6 +27,11 @@ unset XDG_RUNTIME_DIR || true
 echo "== translations"
 bash scripts/check-translations.sh
 
+echo "== formatting (.clang-format)"
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+fi
+
 echo "== build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$JOBS"

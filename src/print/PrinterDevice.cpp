@@ -191,7 +191,8 @@ void TPrinterDevice::SetPrinterIndex(int index)
         throw ZentropeError(
             QCoreApplication::translate("zentrope::PrinterDevice", "Printer index out of range"));
     if (d->painter)
-        throw ZentropeError(QCoreApplication::translate("zentrope::PrinterDevice", "Cannot change the printer while printing"));
+        throw ZentropeError(QCoreApplication::translate("zentrope::PrinterDevice",
+                                                        "Cannot change the printer while printing"));
     if (d->qt().printerName() != names[index]) {
         d->qt().setPrinterName(names[index]);
         d->qt().setFullPage(false);
@@ -242,7 +243,8 @@ void TPrinterDevice::SetDeviceMode(const DeviceMode &m)
 {
     d->ensureValid();
     if (d->painter)
-        throw ZentropeError(QCoreApplication::translate("zentrope::PrinterDevice", "Cannot change the printer settings while printing"));
+        throw ZentropeError(QCoreApplication::translate("zentrope::PrinterDevice",
+                                                        "Cannot change the printer settings while printing"));
     QPrinter &p = d->qt();
     // Codes the printer cannot take are left as they are, as a driver would.
     if (m.has(DeviceMode::DM_PAPERSIZE)) {
@@ -304,7 +306,9 @@ void TPrinterDevice::BeginDoc()
     d->qt().setDocName(d->title);
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(&d->qt()))
-        throw ZentropeError(QCoreApplication::translate("zentrope::PrinterDevice", "Unable to start printing on %1").arg(d->qt().printerName()));
+        throw ZentropeError(
+            QCoreApplication::translate("zentrope::PrinterDevice", "Unable to start printing on %1")
+                .arg(d->qt().printerName()));
     d->painter = std::move(painter);
     d->takeSurface();
     // A fresh canvas: a one-dot black pen, a solid white brush.
@@ -318,9 +322,12 @@ void TPrinterDevice::BeginDoc()
 void TPrinterDevice::NewPage()
 {
     if (!d->painter)
-        throw ZentropeError(QCoreApplication::translate("zentrope::PrinterDevice", "Printer is not currently printing"));
+        throw ZentropeError(
+            QCoreApplication::translate("zentrope::PrinterDevice", "Printer is not currently printing"));
     if (!d->qt().newPage())
-        throw ZentropeError(QCoreApplication::translate("zentrope::PrinterDevice", "Unable to start a new page on %1").arg(d->qt().printerName()));
+        throw ZentropeError(
+            QCoreApplication::translate("zentrope::PrinterDevice", "Unable to start a new page on %1")
+                .arg(d->qt().printerName()));
     QCoreApplication::processEvents();
 }
 
@@ -334,7 +341,8 @@ void TPrinterDevice::EndDoc()
     const bool ok = painter->end();
     QCoreApplication::processEvents();
     if (!ok)
-        throw ZentropeError(QCoreApplication::translate("zentrope::PrinterDevice", "Printing on %1 failed").arg(d->qt().printerName()));
+        throw ZentropeError(QCoreApplication::translate("zentrope::PrinterDevice", "Printing on %1 failed")
+                                .arg(d->qt().printerName()));
 }
 
 void TPrinterDevice::Abort()

@@ -75,8 +75,8 @@ echo "program exit $?"
     // A display number of this process's own, so runs side by side do not
     // meet on the same free number; -a moves on from it when it is taken.
     const QString display = QString::number(100 + QCoreApplication::applicationPid() % 800);
-    p.start(QStringLiteral("xvfb-run"), {QStringLiteral("-a"), QStringLiteral("-n"), display, QStringLiteral("sh"),
-                                         QStringLiteral("-c"), script});
+    p.start(QStringLiteral("xvfb-run"), {QStringLiteral("-a"), QStringLiteral("-n"), display,
+                                         QStringLiteral("sh"), QStringLiteral("-c"), script});
     ASSERT_TRUE(p.waitForStarted());
     if (!p.waitForFinished(120000)) {
         p.kill();

@@ -86,8 +86,14 @@ TEST(Postnet, CheckDigitAndDigitHelpers)
 
 TEST(Postnet, EncodeBarCounts)
 {
-    EXPECT_EQ(EncodePostnet(QStringLiteral("123455")),
-              QStringLiteral("1" "00011" "00101" "00110" "01001" "01010" "01010" "1"));
+    EXPECT_EQ(EncodePostnet(QStringLiteral("123455")), QStringLiteral("1"
+                                                                      "00011"
+                                                                      "00101"
+                                                                      "00110"
+                                                                      "01001"
+                                                                      "01010"
+                                                                      "01010"
+                                                                      "1"));
     EXPECT_EQ(EncodePostnet(QStringLiteral("123456789429")).size(), 62);
     EXPECT_EQ(EncodePostnet(QStringLiteral("1234567895")).size(), 52);
     EXPECT_EQ(EncodePostnet(QStringLiteral("1-2 3")), EncodePostnet(QStringLiteral("123")));
@@ -105,7 +111,8 @@ namespace {
 QString zintPattern(const QString &zint, const QString &digits)
 {
     QProcess p;
-    p.start(zint, {QStringLiteral("-b"), QStringLiteral("40"), QStringLiteral("--dump"), QStringLiteral("-d"), digits});
+    p.start(zint, {QStringLiteral("-b"), QStringLiteral("40"), QStringLiteral("--dump"), QStringLiteral("-d"),
+                   digits});
     if (!p.waitForFinished(10000) || p.exitCode() != 0)
         return QStringLiteral("zint failed");
     const QStringList rows = QString::fromLatin1(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
@@ -140,6 +147,7 @@ TEST(Postnet, MatchesZintForRandomCodes)
             digits += QChar(u'0' + rng.bounded(10));
         QString withCheck = digits;
         AddCheckDigit(withCheck);
-        ASSERT_EQ(EncodePostnet(withCheck).toStdString(), zintPattern(zint, digits).toStdString()) << digits.toStdString();
+        ASSERT_EQ(EncodePostnet(withCheck).toStdString(), zintPattern(zint, digits).toStdString())
+            << digits.toStdString();
     }
 }

@@ -292,7 +292,8 @@ TEST_F(ScriptTest, ExitStatusesAndOneLineOnStandardError)
         EXPECT_TRUE(r.out.contains(QLatin1String(option))) << option << "\n" << r.out.toStdString();
     r = run({QStringLiteral("--version")}, {}, env);
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, QStringLiteral("Zentrope %1 (Qt %2)\n").arg(QLatin1String(ZENTROPE_VERSION), QLatin1String(qVersion())));
+    EXPECT_EQ(r.out, QStringLiteral("Zentrope %1 (Qt %2)\n")
+                         .arg(QLatin1String(ZENTROPE_VERSION), QLatin1String(qVersion())));
 }
 
 TEST_F(ScriptTest, PrintMakesItsOwnCopiesAndLeavesCupsNothingToFilter)
@@ -335,8 +336,8 @@ TEST_F(ScriptTest, ImportTakesEveryContactWithAnAddress)
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C")); // home country: the United States
     const QString pdf = dir + QStringLiteral("/contacts.pdf");
     const QString contacts = QStringLiteral(ZENTROPE_SOURCE_DIR "/tests/contacts/data/iphone-3.0.vcf");
-    Result r = run({QStringLiteral("--pdf"), pdf, QStringLiteral("--import"), contacts, QStringLiteral("--settings"),
-                    settings},
+    Result r = run({QStringLiteral("--pdf"), pdf, QStringLiteral("--import"), contacts,
+                    QStringLiteral("--settings"), settings},
                    {}, env);
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(pdfInfo(pdf).Pages, 3);

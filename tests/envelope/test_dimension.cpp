@@ -106,13 +106,20 @@ TEST(EnvelopeDimension, TakesNumbersFromTheBoxes)
         const char *text;
         double value;
     } cases[] = {
-        {"9.50 ", 9.5},                                               // trailing blank: a number, not 950
-        {" 9.50\t", 9.5},                                             // blanks around it
-        {"9,5", 9.5},                                                 // a decimal comma
-        {"+1.5e1", 15.0},                                             // sign and exponent
-        {"2E-1", 0.2},    {".5", 0.5},  {"7", 7.0},   {"9.5in", 0.0}, // malformed: 0, not the digits read so
-                                                                      // far
-        {"9.50.1", 0.0},  {"1 2", 0.0}, {"--1", 0.0}, {"e5", 0.0},    {"1e", 0.0},
+        {"9.50 ", 9.5},   // trailing blank: a number, not 950
+        {" 9.50\t", 9.5}, // blanks around it
+        {"9,5", 9.5},     // a decimal comma
+        {"+1.5e1", 15.0}, // sign and exponent
+        {"2E-1", 0.2},
+        {".5", 0.5},
+        {"7", 7.0},
+        {"9.5in", 0.0}, // malformed: 0, not the digits read so
+                        // far
+        {"9.50.1", 0.0},
+        {"1 2", 0.0},
+        {"--1", 0.0},
+        {"e5", 0.0},
+        {"1e", 0.0},
         {"1e999", 0.0}, // out of range is not a usable size
         {"   ", 0.0},
     };

@@ -15,7 +15,10 @@ namespace zentrope::test {
 class WmfBuilder {
 public:
     // Parameters are 16-bit words in file order.
-    WmfBuilder &rec(quint16 function, std::initializer_list<int> words) { return rec(function, std::vector<int>(words)); }
+    WmfBuilder &rec(quint16 function, std::initializer_list<int> words)
+    {
+        return rec(function, std::vector<int>(words));
+    }
     WmfBuilder &rec(quint16 function, const std::vector<int> &words)
     {
         put32(quint32(3 + words.size()));

@@ -28,7 +28,8 @@ QString rootDir()
 
 QString corpusDir()
 {
-    const QString dir = QDir::cleanPath(QString::fromUtf8(ZENTROPE_SOURCE_DIR) + QStringLiteral("/../shared/corpus"));
+    const QString dir =
+        QDir::cleanPath(QString::fromUtf8(ZENTROPE_SOURCE_DIR) + QStringLiteral("/../shared/corpus"));
     return QFileInfo(dir).isDir() ? dir : QString();
 }
 

@@ -28,15 +28,15 @@ QString writeFile(const QString &path, const QByteArray &bytes);
 } // namespace zentrope::test
 
 // Skips the current test when the shared picture corpus is not there.
-#define ZENTROPE_REQUIRE_CORPUS()                                                                  \
-    do {                                                                                           \
-        if (zentrope::test::corpusDir().isEmpty())                                                 \
-            GTEST_SKIP() << "picture corpus ../shared/corpus not found beside the project";        \
+#define ZENTROPE_REQUIRE_CORPUS()                                                                            \
+    do {                                                                                                     \
+        if (zentrope::test::corpusDir().isEmpty())                                                           \
+            GTEST_SKIP() << "picture corpus ../shared/corpus not found beside the project";                  \
     } while (0)
 
 // Permission tests mean nothing for root, who may write anywhere.
-#define ZENTROPE_REQUIRE_UNPRIVILEGED()                                                            \
-    do {                                                                                           \
-        if (zentrope::test::runningAsRoot())                                                       \
-            GTEST_SKIP() << "needs an unprivileged user (the README's test command runs as one)";  \
+#define ZENTROPE_REQUIRE_UNPRIVILEGED()                                                                      \
+    do {                                                                                                     \
+        if (zentrope::test::runningAsRoot())                                                                 \
+            GTEST_SKIP() << "needs an unprivileged user (the README's test command runs as one)";            \
     } while (0)

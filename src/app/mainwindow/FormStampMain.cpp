@@ -205,8 +205,7 @@ void TFormStampMain::CreateStandardToolbar(QWidget *central, QVBoxLayout *column
     ComboBoxEnvelopeSize->addItems(
         {QStringLiteral("Business"), QStringLiteral("Greeting Card"), QStringLiteral("Small")});
     // After the pickers: the designed row has no room beside Print.
-    SpeedButtonPrintPreview =
-        button("SpeedButtonPrintPreview", 625, tr("Print preview"), "printpreview");
+    SpeedButtonPrintPreview = button("SpeedButtonPrintPreview", 625, tr("Print preview"), "printpreview");
     setTabOrder(ComboBoxReturnAddress, ComboBoxEnvelopeSize);
     column->addWidget(PanelStandardToolbar);
 }
@@ -399,11 +398,9 @@ void TFormStampMain::CreateFileMenu()
     FilePrintAlignment =
         item(FileMenu, "FilePrintAlignment", tr("Print A&lignment Test..."), {},
              tr("Print rulers and marks to read how far the printing is off on the envelope"));
-    FilePrintSetup = item(FileMenu, "FilePrintSetup", tr("P&rint Setup..."), {},
-                          tr("Setup the printer"));
-    FileExportPdf =
-        item(FileMenu, "FileExportPdf", tr("E&xport as PDF..."),
-             QKeySequence(Qt::CTRL | Qt::Key_E), tr("Save the envelopes as a PDF file"));
+    FilePrintSetup = item(FileMenu, "FilePrintSetup", tr("P&rint Setup..."), {}, tr("Setup the printer"));
+    FileExportPdf = item(FileMenu, "FileExportPdf", tr("E&xport as PDF..."),
+                         QKeySequence(Qt::CTRL | Qt::Key_E), tr("Save the envelopes as a PDF file"));
     N1 = separator(FileMenu, "N1");
     FileExit = item(FileMenu, "FileExit", tr("E&xit"), QKeySequence(Qt::ALT | Qt::Key_F4));
     FileOldFileBreak = separator(FileMenu, "FileOldFileBreak");

@@ -55,9 +55,9 @@ void TFormStampMain::UpdatePrintPreview()
     design.TestPrint = false;
     // With a feed profile the sheet follows the envelope size.
     if (m_previewFeed)
-        PrintPreview->SetPageGeometry(MakePageGeometry(m_previewPrinterPage, *m_previewFeed,
-                                                       MakeEnvelopePage(design, {})),
-                                      m_previewPrinterName);
+        PrintPreview->SetPageGeometry(
+            MakePageGeometry(m_previewPrinterPage, *m_previewFeed, MakeEnvelopePage(design, {})),
+            m_previewPrinterName);
     PrintPreview->SetEnvelopes(SplitEnvelopes(MemoAddress->text()), design);
 }
 

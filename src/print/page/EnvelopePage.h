@@ -63,15 +63,15 @@ struct EnvelopePage {
 struct EnvelopePageLayout {
     int EnvW = 0, EnvH = 0;
     int OffX = 0, OffY = 0;
-    QRect Outline;           // the test outline (empty unless TestPrint)
-    QRect GraphicRect;       // empty without a graphic
-    QPoint ReturnOrigin;     // top left of the first return address line
-    int LineHeight = 0;      // the destination font's cell height
-    int BlockHeight = 0;     // the destination block, bar code room included
-    int BarCodeX = 0;        // where the bars start, after the overrun rule
+    QRect Outline;       // the test outline (empty unless TestPrint)
+    QRect GraphicRect;   // empty without a graphic
+    QPoint ReturnOrigin; // top left of the first return address line
+    int LineHeight = 0;  // the destination font's cell height
+    int BlockHeight = 0; // the destination block, bar code room included
+    int BarCodeX = 0;    // where the bars start, after the overrun rule
     int BarCodeY = 0;
-    QString BarCodeDigits;   // empty when no code was drawn
-    QPoint AddressOrigin;    // top left of the first destination line
+    QString BarCodeDigits; // empty when no code was drawn
+    QPoint AddressOrigin;  // top left of the first destination line
     // What the fit check (EnvelopeFit.h) compares: the envelope on the page,
     // the return address lines that hold text, and the destination lines with
     // the bar code drawn above them (each empty when nothing is there).
