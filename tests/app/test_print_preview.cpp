@@ -4,6 +4,7 @@
 #include "app/preview/FormPrintPreview.h"
 #include "app/preview/PreviewView.h"
 #include "barcode/BarCode.h"
+#include "envelope/FeedProfile.h"
 #include "barcode/Postnet.h"
 #include "print/PrinterDevice.h"
 #include "print/page/EnvelopeFit.h"
@@ -326,4 +327,33 @@ TEST_F(PrintPreviewTest, NavigationAndZoom)
         preview->PreviewZoomIn->trigger();
     EXPECT_DOUBLE_EQ(view->Zoom(), PreviewView::MaxZoom);
     EXPECT_FALSE(preview->PreviewZoomIn->isEnabled());
+}
+
+TEST_F(PrintPreviewTest, FollowsThePrintersFeedProfile)
+{
+    if (!cups)
+        GTEST_SKIP() << "private CUPS server unavailable: " << whyNot.toStdString();
+    start();
+    // Envelope paper, short edge first: each sheet is the envelope, turned.
+    FeedProfile profile;
+    profile.Paper = FeedProfile::EnvelopePaper;
+    profile.LongEdgeFirst = false;
+    WriteFeedProfile(*session->State().Settings, Printer().PrinterName(), profile);
+    TFormPrintPreview *preview = openPreview(addresses(2));
+    ASSERT_NE(preview, nullptr);
+    const PageGeometry &g = preview->View()->PageGeometryShown();
+    ASSERT_TRUE(g.Feed.has_value());
+    const TEnvelopeDimension &size =
+        *session->State()
+             .EnvelopeSizes.At(find<QComboBox>("ComboBoxEnvelopeSize")->currentIndex())
+             ->Dimension;
+    const int dpi = g.Paper.DpiX;
+    EXPECT_NEAR(g.Paper.Sheet.width(), size.Height * dpi, 2);
+    EXPECT_NEAR(g.Paper.Sheet.height(), size.Width * dpi, 2);
+    EXPECT_EQ(g.Paper.Printable, QRect(QPoint(0, 0), g.Paper.Sheet));
+
+    // Without a profile the sheet is the printer's paper again.
+    WriteFeedProfile(*session->State().Settings, Printer().PrinterName(), FeedProfile());
+    find<QAction>("FilePrintPreview")->trigger();
+    EXPECT_FALSE(preview->View()->PageGeometryShown().Feed.has_value());
 }

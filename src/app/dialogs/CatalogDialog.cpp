@@ -55,10 +55,7 @@ bool CatalogDialog::ConfirmDelete(const QString &question, int helpTopic)
 
 void CatalogDialog::ConnectHelp(QPushButton *button)
 {
-    connect(button, &QPushButton::clicked, this, Guard([topic = m_helpTopic] {
-                if (auto &help = Prompt::helpHandler())
-                    help(topic);
-            }));
+    Prompt::connectHelp(button, m_helpTopic);
 }
 
 bool CatalogDialog::eventFilter(QObject *watched, QEvent *e)

@@ -128,10 +128,7 @@ TDlgEnvelopeFeed::TDlgEnvelopeFeed(const QString &printer, const FeedProfile &pr
     HelpBtn = named(buttons->addButton(QDialogButtonBox::Help), "HelpBtn");
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HelpBtn, &QPushButton::clicked, this, Guard([] {
-                if (auto &help = Prompt::helpHandler())
-                    help(HelpTopic);
-            }));
+    Prompt::connectHelp(HelpBtn, HelpTopic);
 
     auto *left = new QVBoxLayout;
     left->addWidget(LabelPrinter);

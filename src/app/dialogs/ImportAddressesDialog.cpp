@@ -162,10 +162,7 @@ void ImportAddressesDialog::CreateControls()
     connect(m_model, &ContactPickerModel::ChoicesChanged, this, Guard([this] { UpdateStatus(); }));
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HelpBtn, &QPushButton::clicked, this, Guard([] {
-                if (auto &help = Prompt::helpHandler())
-                    help(HelpTopic);
-            }));
+    Prompt::connectHelp(HelpBtn, HelpTopic);
 }
 
 QString ImportAddressesDialog::ImportedText() const

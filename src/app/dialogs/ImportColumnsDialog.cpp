@@ -133,10 +133,7 @@ ImportColumnsDialog::ImportColumnsDialog(QWidget *parent, const QString &fileNam
 
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HelpBtn, &QPushButton::clicked, this, Guard([] {
-                if (auto &help = Prompt::helpHandler())
-                    help(HelpTopic);
-            }));
+    Prompt::connectHelp(HelpBtn, HelpTopic);
     UpdatePreview();
 }
 

@@ -46,10 +46,7 @@ NameDialog::NameDialog(QWidget *parent, const Design &design)
     const int topic = design.HelpTopic;
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HelpBtn, &QPushButton::clicked, this, Guard([topic] {
-                if (auto &help = Prompt::helpHandler())
-                    help(topic);
-            }));
+    Prompt::connectHelp(HelpBtn, topic);
     SetHelpContext(this, topic);
     for (QObject *o : std::initializer_list<QObject *>{LabelDescription, Edit, OKBtn, CancelBtn, HelpBtn})
         SetHelpContext(o, topic);

@@ -102,10 +102,7 @@ TPrintSetupDialog::TPrintSetupDialog(TPrinterDevice &printer, QWidget *parent)
     });
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HelpBtn, &QPushButton::clicked, this, Guard([] {
-                if (auto &help = Prompt::helpHandler())
-                    help(HelpTopic);
-            }));
+    Prompt::connectHelp(HelpBtn, HelpTopic);
 
     auto *left = new QVBoxLayout;
     left->addWidget(printerBox);

@@ -220,10 +220,7 @@ public:
             for (QWidget *m = menu; qobject_cast<QMenu *>(m); m = m->parentWidget())
                 static_cast<QMenu *>(m)->hide();
         }
-        Guarded([topic] {
-            if (auto &help = Prompt::helpHandler())
-                help(topic);
-        });
+        Guarded([topic] { Prompt::showHelp(topic); });
         return true;
     }
 };

@@ -125,10 +125,8 @@ void TFormStampMain::SetUpDocumentDialog(QFileDialog *dialog)
     } else if (auto *buttons = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))) {
         QPushButton *help = buttons->addButton(QDialogButtonBox::Help);
         help->setObjectName(QStringLiteral("HelpButton"));
-        connect(buttons, &QDialogButtonBox::helpRequested, dialog, Guard([dialog] {
-                    if (auto &h = Prompt::helpHandler())
-                        h(HelpContext(dialog));
-                }));
+        connect(buttons, &QDialogButtonBox::helpRequested, dialog,
+                Guard([dialog] { Prompt::showHelp(HelpContext(dialog)); }));
     }
     SetDialogHistory(dialog, m_session.RecentFiles->Items);
 }

@@ -1,5 +1,8 @@
 #include "app/prompt/Prompt.h"
 
+#include "app/prompt/Guard.h"
+
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -107,6 +110,17 @@ std::function<void()> &Prompt::afterModalHandler()
 {
     static std::function<void()> handler;
     return handler;
+}
+
+void Prompt::showHelp(int topic)
+{
+    if (auto &help = helpHandler())
+        help(topic);
+}
+
+void Prompt::connectHelp(QAbstractButton *button, int topic)
+{
+    QObject::connect(button, &QAbstractButton::clicked, button, Guard([topic] { showHelp(topic); }));
 }
 
 std::function<void(int)> &Prompt::helpHandler()

@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+class QAbstractButton;
 class QWidget;
 
 namespace zentrope {
@@ -42,6 +43,10 @@ public:
 
     // Where help requests go (the help window, once there is one).
     static std::function<void(int)> &helpHandler();
+    // Opens a help topic, when the program can show help.
+    static void showHelp(int topic);
+    // A Help button that opens its topic (inside the error guard).
+    static void connectHelp(QAbstractButton *button, int topic);
     // Runs after every modal dialog has closed: the main window is active again.
     static std::function<void()> &afterModalHandler();
 };
