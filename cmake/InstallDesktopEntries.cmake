@@ -3,7 +3,7 @@
 # points at its own program. Expects ZENTROPE_TEMPLATES (the source folder of
 # the templates), ZENTROPE_STAGE (a scratch folder) and ZENTROPE_BINDIR.
 set(exe "${CMAKE_INSTALL_PREFIX}/${ZENTROPE_BINDIR}/zentrope")
-# Quoted as the Desktop Entry Specification asks when the path holds a
+# Quoted as the freedesktop desktop-entry standard asks when the path holds a
 # reserved character; the quoting's backslashes are doubled once more by the
 # file's own string escapes.
 string(REPLACE "%" "%%" exe "${exe}")
