@@ -59,12 +59,12 @@ protected:
         settings = dir + QStringLiteral("/settings.ini");
         TQevIniFile ini(settings);
         ProgramSettings(ini).SetGraphicFile(logoFile);
-        TReturnAddressCatalog returns;
+        ReturnAddressCatalog returns;
         returns.Load(ini);
         returns.SetLines(returns.Add(QStringLiteral("Office")),
                          {QStringLiteral("Zentrope Office"), QStringLiteral("1 Stamp Row")});
         returns.Save(ini);
-        TEnvelopeSizeCatalog sizes;
+        EnvelopeSizeCatalog sizes;
         sizes.Load(ini);
         TEnvelopeDimension flat;
         flat.Width = 0;
@@ -360,10 +360,10 @@ TEST_F(ScriptTest, PrintFeedsAsTheProfileOfThePrinterItPrintsOn)
     QString media;
     {
         TQevIniFile ini(settings);
-        TEnvelopeSizeCatalog sizes;
+        EnvelopeSizeCatalog sizes;
         const EnvelopeSize *size = sizes.At(sizes.Load(ini));
-        ASSERT_TRUE(size && size->Dimension);
-        media = PwgMediaName(size->Dimension->Width, size->Dimension->Height);
+        ASSERT_TRUE(size);
+        media = PwgMediaName(size->Dimension.Width, size->Dimension.Height);
         FeedProfile feed;
         feed.Paper = FeedProfile::EnvelopePaper;
         feed.Source = QStringLiteral("Manual");
