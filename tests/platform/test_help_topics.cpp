@@ -29,7 +29,7 @@ TEST(HelpTopics, EveryPageExistsHasATitleAndLinksOnlyToPagesOfTheManual)
         numbers.insert(t.Number);
         files.insert(t.File);
         EXPECT_FALSE(t.Title.isEmpty()) << t.File.toStdString();
-        EXPECT_TRUE(QFile::exists(HelpTopics::resourcePath(t.File))) << t.File.toStdString();
+        EXPECT_TRUE(QFile::exists(manual.resourcePath(t.File))) << t.File.toStdString();
     }
     static const QRegularExpression href(QStringLiteral("href=\"([^\"#]*)(#[^\"]*)?\""));
     for (const HelpTopic &t : manual.topics()) {
