@@ -8,7 +8,14 @@
 find_program(ZENTROPE_PO4A NAMES po4a DOC "po4a, which translates the manual's pages (Debian: po4a)" REQUIRED)
 
 file(GLOB ZENTROPE_HELP_PO_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/po/help/*.po)
-file(GLOB ZENTROPE_HELP_PAGES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/assets/help/*.html)
+# The pages are those of the English manual's resource file.
+file(STRINGS ${PROJECT_SOURCE_DIR}/assets/help.qrc _lines REGEX "<file>help/[^<]*\\.html</file>")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/assets/help.qrc)
+set(ZENTROPE_HELP_PAGES)
+foreach(line ${_lines})
+  string(REGEX REPLACE ".*<file>(help/[^<]*)</file>.*" "${PROJECT_SOURCE_DIR}/assets/\\1" page "${line}")
+  list(APPEND ZENTROPE_HELP_PAGES ${page})
+endforeach()
 set(_dir ${PROJECT_BINARY_DIR}/help)
 set(_pages)
 set(_qrc "<RCC>\n  <qresource prefix=\"/zentrope/help\">\n")
