@@ -34,8 +34,8 @@ inline void checkEnvelope(const QString &text)
 
 inline void checkCounts(const ReadCounts &c)
 {
-    check(c.NotClosed >= 0 && c.OpenQuote >= 0 && c.ExtraCells >= 0 && c.Empty >= 0 && c.BeyondCapacity >= 0 &&
-              c.DamagedLines >= 0,
+    check(c.NotClosed >= 0 && c.OpenQuote >= 0 && c.ExtraCells >= 0 && c.Empty >= 0 &&
+              c.BeyondCapacity >= 0 && c.DamagedLines >= 0,
           "negative count");
 }
 

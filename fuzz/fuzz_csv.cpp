@@ -17,8 +17,8 @@ using namespace zentrope::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const QByteArray charsets[] = {"", "", "Shift_JIS", "ISO-8859-2", "windows-1251", "UTF-16LE",
-                                          "GB18030", "no-such-charset"};
+    static const QByteArray charsets[] = {
+        "", "", "Shift_JIS", "ISO-8859-2", "windows-1251", "UTF-16LE", "GB18030", "no-such-charset"};
     const QByteArray charset = size > 0 ? charsets[data[0] % std::size(charsets)] : QByteArray();
     const QByteArray input(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     CsvTable table;

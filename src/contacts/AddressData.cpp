@@ -45,8 +45,13 @@ const Table &table()
         }
         // Never without a layout, even if the resource were missing.
         if (out.fallback.Format.isEmpty())
-            out.fallback = {QStringLiteral("ZZ"), QStringLiteral("%N%n%O%n%A%n%C"), QString(),
-                            QStringLiteral("AC"), QStringLiteral("C"), QString(), QString()};
+            out.fallback = {QStringLiteral("ZZ"),
+                            QStringLiteral("%N%n%O%n%A%n%C"),
+                            QString(),
+                            QStringLiteral("AC"),
+                            QStringLiteral("C"),
+                            QString(),
+                            QString()};
         return out;
     }();
     return t;

@@ -58,8 +58,8 @@ bool isNumber(const QString &text)
 // Where an address goes: the country its parts name (the code, or empty when
 // the text names no country known), and whether it names one at all.
 struct Destination {
-    QString Code;      // the destination's code; home when the address names no country
-    QString Text;      // the country as written, one line
+    QString Code;       // the destination's code; home when the address names no country
+    QString Text;       // the country as written, one line
     bool Named = false; // the address names a country
     bool Abroad = false;
 };
@@ -159,13 +159,26 @@ QStringList fill(const QString &format, const Values &v)
             const QChar f = lineFormat[++i];
             QStringList values;
             switch (f.unicode()) {
-            case 'N': values = {v.N}; break;
-            case 'O': values = {v.O}; break;
-            case 'A': values = v.A; break;
-            case 'C': values = {v.C}; break;
-            case 'S': values = {v.S}; break;
-            case 'Z': values = {v.Z}; break;
-            default: break; // D and X: the address book has no such parts
+            case 'N':
+                values = {v.N};
+                break;
+            case 'O':
+                values = {v.O};
+                break;
+            case 'A':
+                values = v.A;
+                break;
+            case 'C':
+                values = {v.C};
+                break;
+            case 'S':
+                values = {v.S};
+                break;
+            case 'Z':
+                values = {v.Z};
+                break;
+            default:
+                break; // D and X: the address book has no such parts
             }
             values.removeAll(QString());
             if (!values.isEmpty()) {

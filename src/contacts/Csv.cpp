@@ -13,8 +13,8 @@ QStringView CsvTable::Cell(qsizetype row, qsizetype column) const
     if (row < 0 || row >= RowCount() || column < 0)
         return {};
     const qsizetype first = m_rowStart[size_t(row)];
-    const qsizetype end = row + 1 < RowCount() ? qsizetype(m_rowStart[size_t(row + 1)])
-                                               : qsizetype(m_cellEnd.size());
+    const qsizetype end =
+        row + 1 < RowCount() ? qsizetype(m_rowStart[size_t(row + 1)]) : qsizetype(m_cellEnd.size());
     if (first + column >= end)
         return {};
     const qsizetype cell = first + column;
@@ -27,8 +27,8 @@ QStringList CsvTable::Row(qsizetype row) const
     QStringList out;
     if (row < 0 || row >= RowCount())
         return out;
-    const qsizetype end = row + 1 < RowCount() ? qsizetype(m_rowStart[size_t(row + 1)])
-                                               : qsizetype(m_cellEnd.size());
+    const qsizetype end =
+        row + 1 < RowCount() ? qsizetype(m_rowStart[size_t(row + 1)]) : qsizetype(m_cellEnd.size());
     for (qsizetype c = 0; c < end - qsizetype(m_rowStart[size_t(row)]); ++c)
         out.append(Cell(row, c).toString());
     return out;

@@ -34,9 +34,9 @@ public:
     void Reserve(qsizetype characters, qsizetype cells);
 
 private:
-    QString m_text;                    // every cell of every record, one after the other
-    std::vector<quint32> m_cellEnd;    // where each cell ends in m_text
-    std::vector<quint32> m_rowStart;   // each record's first cell
+    QString m_text;                  // every cell of every record, one after the other
+    std::vector<quint32> m_cellEnd;  // where each cell ends in m_text
+    std::vector<quint32> m_rowStart; // each record's first cell
 };
 
 // Whether bytes look like CSV: text without binary bytes whose first record has

@@ -77,19 +77,34 @@ bool googleLayout(const HeaderKeys &h, Layout &l)
     // Google writes English headers; the same shape in the other languages
     // is read too ("Adresse 1 - Straße").
     static const QRegularExpression re(QStringLiteral(
-        "^(?:address|adresse|direccion)(\\d+)(type|label|formatted|street|city|pobox|region|postalcode|country|"
+        "^(?:address|adresse|direccion)(\\d+)(type|label|formatted|street|city|pobox|region|postalcode|"
+        "country|"
         "extendedaddress|typ|tipo|etikett|libelle|etiqueta|strasse|rue|calle|ort|stadt|ville|ciudad|"
         "postleitzahl|codepostal|codigopostal|land|pays|pais|provincia|bundesland|postfach|boitepostale|"
         "apartadopostal)$"));
-    static const QHash<QString, QString> field = {
-        {"typ", "type"},          {"tipo", "type"},          {"etikett", "label"},
-        {"libelle", "label"},     {"etiqueta", "label"},     {"strasse", "street"},
-        {"rue", "street"},        {"calle", "street"},       {"ort", "city"},
-        {"stadt", "city"},        {"ville", "city"},         {"ciudad", "city"},
-        {"postleitzahl", "postalcode"}, {"codepostal", "postalcode"}, {"codigopostal", "postalcode"},
-        {"land", "country"},      {"pays", "country"},       {"pais", "country"},
-        {"provincia", "region"},  {"bundesland", "region"},  {"postfach", "pobox"},
-        {"boitepostale", "pobox"}, {"apartadopostal", "pobox"}};
+    static const QHash<QString, QString> field = {{"typ", "type"},
+                                                  {"tipo", "type"},
+                                                  {"etikett", "label"},
+                                                  {"libelle", "label"},
+                                                  {"etiqueta", "label"},
+                                                  {"strasse", "street"},
+                                                  {"rue", "street"},
+                                                  {"calle", "street"},
+                                                  {"ort", "city"},
+                                                  {"stadt", "city"},
+                                                  {"ville", "city"},
+                                                  {"ciudad", "city"},
+                                                  {"postleitzahl", "postalcode"},
+                                                  {"codepostal", "postalcode"},
+                                                  {"codigopostal", "postalcode"},
+                                                  {"land", "country"},
+                                                  {"pays", "country"},
+                                                  {"pais", "country"},
+                                                  {"provincia", "region"},
+                                                  {"bundesland", "region"},
+                                                  {"postfach", "pobox"},
+                                                  {"boitepostale", "pobox"},
+                                                  {"apartadopostal", "pobox"}};
     QMap<int, AddressColumns> byNumber;
     bool found = false;
     for (int i = 0; i < h.keys().size(); ++i) {
@@ -143,7 +158,8 @@ struct OutlookAddress {
 };
 
 const OutlookAddress kOutlookAddresses[] = {
-    {true, false,
+    {true,
+     false,
      {u"Home Street", u"Straße privat", u"Rue (domicile)", u"Calle del domicilio"},
      {u"Home Street 2", u"Straße privat 2", u"Rue (domicile) 2", u"Calle del domicilio 2"},
      {u"Home Street 3", u"Straße privat 3", u"Rue (domicile) 3", u"Calle del domicilio 3"},
@@ -157,7 +173,8 @@ const OutlookAddress kOutlookAddresses[] = {
      {u"Home Country/Region", u"Home Country", u"Land/Region privat", u"Pays/Région (domicile)",
       u"Pays (domicile)", u"País o región del domicilio"},
      {u"Home Address"}},
-    {false, true,
+    {false,
+     true,
      {u"Business Street", u"Straße geschäftlich", u"Rue (bureau)", u"Calle del trabajo"},
      {u"Business Street 2", u"Straße geschäftlich 2", u"Rue (bureau) 2", u"Calle del trabajo 2"},
      {u"Business Street 3", u"Straße geschäftlich 3", u"Rue (bureau) 3", u"Calle del trabajo 3"},
@@ -171,7 +188,8 @@ const OutlookAddress kOutlookAddresses[] = {
      {u"Business Country/Region", u"Business Country", u"Land/Region geschäftlich", u"Pays/Région (bureau)",
       u"Pays (bureau)", u"País o región del trabajo"},
      {u"Business Address"}},
-    {false, false,
+    {false,
+     false,
      {u"Other Street", u"Weitere Straße", u"Rue (autre)", u"Otra calle"},
      {u"Other Street 2", u"Weitere Straße 2", u"Rue (autre) 2", u"Otra calle 2"},
      {u"Other Street 3", u"Weitere Straße 3", u"Rue (autre) 3", u"Otra calle 3"},
@@ -232,8 +250,8 @@ bool thunderbirdLayout(const HeaderKeys &h, Layout &l)
     if (!block(home) && !block(work))
         return false;
     l.Preset = CsvPreset::Thunderbird;
-    l.FullName = h.find({u"Display Name", u"Anzeigename", u"Nom à afficher", u"Nombre mostrado",
-                         u"Nombre para mostrar"});
+    l.FullName = h.find(
+        {u"Display Name", u"Anzeigename", u"Nom à afficher", u"Nombre mostrado", u"Nombre para mostrar"});
     l.Given = h.find({u"First Name", u"Vorname", u"Prénom", u"Nombre"});
     l.Family = h.find({u"Last Name", u"Nachname", u"Nom de famille", u"Apellidos"});
     l.Org = h.find({u"Organization", u"Organisation", u"Firma", u"Société", u"Organización"});

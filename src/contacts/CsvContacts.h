@@ -15,8 +15,8 @@ class TQevIniFile;
 enum class CsvPreset {
     None,
     GoogleContacts, // old ("Given Name", "Address 1 - Type") and new ("First Name", "Address 1 - Label")
-    Outlook,        // "Business Street" ... "Home Country/Region", "Straße geschäftlich", "Rue (bureau)", ...
-    Thunderbird,    // "Home Address", "Privat: Adresse", "Adresse privée", ...
+    Outlook,     // "Business Street" ... "Home Country/Region", "Straße geschäftlich", "Rue (bureau)", ...
+    Thunderbird, // "Home Address", "Privat: Adresse", "Adresse privée", ...
 };
 
 // "Google Contacts", "Outlook", "Thunderbird"; empty for None.
@@ -46,8 +46,8 @@ struct ColumnMapping {
 
 // The parts of a mapping in the order the columns dialog shows them.
 inline constexpr QList<int> ColumnMapping::*ColumnMappingParts[] = {
-    &ColumnMapping::Name,  &ColumnMapping::Company, &ColumnMapping::Street,     &ColumnMapping::Extra,
-    &ColumnMapping::City,  &ColumnMapping::Region,  &ColumnMapping::PostalCode, &ColumnMapping::Country};
+    &ColumnMapping::Name, &ColumnMapping::Company, &ColumnMapping::Street,     &ColumnMapping::Extra,
+    &ColumnMapping::City, &ColumnMapping::Region,  &ColumnMapping::PostalCode, &ColumnMapping::Country};
 
 // Recognises a header written by one of the known exports; header cells are
 // compared ignoring case, accents, blanks and punctuation, so the wordings of

@@ -174,10 +174,11 @@ QStringList KnownCharsets()
         for (int32_t i = 0; i < count; ++i) {
             const char *canonical = ucnv_getAvailableName(i);
             UErrorCode status = U_ZERO_ERROR;
-            const char *name = ucnv_getStandardName(canonical, "IANA", &status);
+            // The MIME name is the one files carry ("ISO-8859-2"), else the IANA one.
+            const char *name = ucnv_getStandardName(canonical, "MIME", &status);
             if (U_FAILURE(status) || !name) {
                 status = U_ZERO_ERROR;
-                name = ucnv_getStandardName(canonical, "MIME", &status);
+                name = ucnv_getStandardName(canonical, "IANA", &status);
             }
             if (U_FAILURE(status) || !name)
                 continue;

@@ -466,11 +466,12 @@ bool keptAsText(const QByteArray &name)
 bool opensProperty(QByteArrayView line)
 {
     static const QList<QByteArray> known = {
-        "BEGIN", "END", "VERSION", "FN", "N", "NICKNAME", "PHOTO", "BDAY", "ANNIVERSARY", "GENDER",
-        "ADR", "LABEL", "TEL", "EMAIL", "IMPP", "LANG", "TZ", "GEO", "TITLE", "ROLE", "LOGO",
-        "ORG", "MEMBER", "RELATED", "CATEGORIES", "NOTE", "PRODID", "REV", "SOUND", "UID",
-        "CLIENTPIDMAP", "URL", "KEY", "FBURL", "CALADRURI", "CALURI", "XML", "AGENT", "CLASS",
-        "MAILER", "NAME", "PROFILE", "SORT-STRING", "SOURCE", "KIND"};
+        "BEGIN",       "END",     "VERSION",     "FN",     "N",     "NICKNAME", "PHOTO",        "BDAY",
+        "ANNIVERSARY", "GENDER",  "ADR",         "LABEL",  "TEL",   "EMAIL",    "IMPP",         "LANG",
+        "TZ",          "GEO",     "TITLE",       "ROLE",   "LOGO",  "ORG",      "MEMBER",       "RELATED",
+        "CATEGORIES",  "NOTE",    "PRODID",      "REV",    "SOUND", "UID",      "CLIENTPIDMAP", "URL",
+        "KEY",         "FBURL",   "CALADRURI",   "CALURI", "XML",   "AGENT",    "CLASS",        "MAILER",
+        "NAME",        "PROFILE", "SORT-STRING", "SOURCE", "KIND"};
     qsizetype end = 0;
     while (end < line.size() && line[end] != ':' && line[end] != ';')
         ++end;

@@ -34,7 +34,7 @@ TEST(CsvImport, UnknownColumnsAreMappedOnceAndRemembered)
     ApplyColumnMapping(first, mapping);
     SaveImportMapping(settings, first.Table.Header, mapping);
     EXPECT_EQ(ImportedText(first.Contacts, DefaultChoices(first.Contacts), QStringLiteral("DE")),
-              QStringLiteral("Eva Lang\nLang KG\nRing 1\n1010 Wien\nAUSTRIA"));
+              QStringLiteral("Lang KG\nEva Lang\nRing 1\n1010 WIEN\nÖSTERREICH"));
 
     // The next file with the same header is read at once; another header asks.
     const QString next =

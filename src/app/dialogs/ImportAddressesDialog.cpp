@@ -91,7 +91,8 @@ void ImportAddressesDialog::CreateControls()
     LabelHomeCountry = named(new QLabel(tr("Sent &from:"), this), "LabelHomeCountry");
     ComboBoxHomeCountry = named(new QComboBox(this), "ComboBoxHomeCountry");
     // Countries in the language the program speaks.
-    for (const auto &[code, name] : KnownCountries(ProgramLanguage::Choose(ProgramLanguage::UserPreferences())))
+    for (const auto &[code, name] :
+         KnownCountries(ProgramLanguage::Choose(ProgramLanguage::UserPreferences())))
         ComboBoxHomeCountry->addItem(name, code);
     setHint(ComboBoxHomeCountry, tr("The country the envelopes are posted in; it is left off "
                                     "the addresses"));

@@ -112,8 +112,8 @@ ImportColumnsDialog::ImportColumnsDialog(QWidget *parent, const QString &fileNam
             for (int i = 0; i < captions.size(); ++i)
                 combo->addItem(captions[i], i - 1);
             const QList<int> &guessed = guess.*part.field;
-            combo->setCurrentIndex(n < guessed.size() ? std::clamp(guessed[n] + 1, 0, int(captions.size()) - 1)
-                                                      : 0);
+            combo->setCurrentIndex(
+                n < guessed.size() ? std::clamp(guessed[n] + 1, 0, int(captions.size()) - 1) : 0);
             combo->setVisible(n == 0 || n < guessed.size());
             if (n > 0)
                 combo->setAccessibleName(tr(part.caption).remove(QLatin1Char('&')).remove(QLatin1Char(':')) +
