@@ -12,7 +12,8 @@ namespace zentrope {
 
 namespace {
 
-QString tr(const char *text)
+// A text of this module in the user's language.
+QString translated(const char *text)
 {
     return QCoreApplication::translate("zentrope::ContactImport", text);
 }
@@ -56,17 +57,19 @@ ContactFileFormat DetectContactFileFormat(const QByteArray &bytes)
 
 QString NotContactFileMessage(const QString &fileName)
 {
-    return tr("%1 is neither a vCard nor a CSV file.").arg(fileName);
+    return QCoreApplication::translate("zentrope::ContactImport", "%1 is neither a vCard nor a CSV file.")
+        .arg(fileName);
 }
 
 QString ReadReport(int read, const ReadCounts &counts)
 {
     const QLocale locale;
-    QStringList sentences{tr("Contacts read: %1.").arg(locale.toString(read))};
+    QStringList sentences{QCoreApplication::translate("zentrope::ContactImport", "Contacts read: %1.")
+                              .arg(locale.toString(read))};
     QStringList skipped;
     const auto reason = [&](int n, const char *text) {
         if (n > 0)
-            skipped.append(tr(text).arg(locale.toString(n)));
+            skipped.append(translated(text).arg(locale.toString(n)));
     };
     reason(counts.NotClosed, QT_TRANSLATE_NOOP("zentrope::ContactImport", "%1 not closed"));
     reason(counts.OpenQuote, QT_TRANSLATE_NOOP("zentrope::ContactImport", "%1 with a quote not closed"));
@@ -74,12 +77,15 @@ QString ReadReport(int read, const ReadCounts &counts)
            QT_TRANSLATE_NOOP("zentrope::ContactImport", "%1 with more cells than the header"));
     reason(counts.Empty, QT_TRANSLATE_NOOP("zentrope::ContactImport", "%1 without a name or an address"));
     if (counts.BeyondCapacity > 0)
-        skipped.append(tr("%1 after the first %2")
+        skipped.append(QCoreApplication::translate("zentrope::ContactImport", "%1 after the first %2")
                            .arg(locale.toString(counts.BeyondCapacity), locale.toString(ContactCapacity)));
     if (!skipped.isEmpty())
-        sentences.append(tr("Skipped: %1.").arg(skipped.join(QStringLiteral(", "))));
+        sentences.append(QCoreApplication::translate("zentrope::ContactImport", "Skipped: %1.")
+                             .arg(skipped.join(QStringLiteral(", "))));
     if (counts.DamagedLines > 0)
-        sentences.append(tr("Damaged lines passed over: %1.").arg(locale.toString(counts.DamagedLines)));
+        sentences.append(
+            QCoreApplication::translate("zentrope::ContactImport", "Damaged lines passed over: %1.")
+                .arg(locale.toString(counts.DamagedLines)));
     return sentences.join(QLatin1Char(' '));
 }
 
@@ -115,7 +121,8 @@ ContactImport ReadContactFile(const QString &fileName, const TQevIniFile *settin
             QCoreApplication::translate("zentrope::AddressFile", "Text exceeds memo capacity."));
     case RegularFileBytes::Status::CannotOpen:
     case RegularFileBytes::Status::NotRegular:
-        throw ZentropeError(tr("Cannot open file %1.").arg(fileName));
+        throw ZentropeError(
+            QCoreApplication::translate("zentrope::ContactImport", "Cannot open file %1.").arg(fileName));
     }
     return ReadContacts(file.bytes, fileName, settings);
 }
