@@ -40,6 +40,7 @@ void readTable(ContactImport &import, const TQevIniFile *settings)
     import.Counts = ReadCounts{};
     import.Counts.OpenQuote = import.Table.OpenQuote;
     import.Counts.ExtraCells = import.Table.ExtraCells;
+    import.Counts.BeyondCapacity = import.Table.BeyondCapacity;
     import.Mapping = GuessColumnMapping(import.Table.Header);
     import.NeedsMapping = true;
 }

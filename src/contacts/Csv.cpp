@@ -277,6 +277,10 @@ CsvTable ReadCsvTable(const QByteArray &bytes, const QByteArray &charset)
             ++table.ExtraCells;
             continue;
         }
+        if (table.RowCount() >= ContactCapacity) {
+            ++table.BeyondCapacity;
+            continue;
+        }
         if (cells.size() > table.Header.size())
             cells.resize(table.Header.size());
         table.AppendRow(cells);

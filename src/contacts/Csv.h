@@ -21,6 +21,8 @@ public:
     // cells than the header has columns.
     int OpenQuote = 0;
     int ExtraCells = 0;
+    // Records after the first ContactCapacity, counted but not kept.
+    int BeyondCapacity = 0;
 
     qsizetype RowCount() const { return qsizetype(m_rowStart.size()); }
     // A cell; empty for a column the record does not reach.

@@ -377,6 +377,8 @@ ContactList contactsOf(const CsvTable &table, const Layout &l, qsizetype rows,
     ContactList out;
     out.Counts.OpenQuote = table.OpenQuote;
     out.Counts.ExtraCells = table.ExtraCells;
+    if (rows < 0)
+        out.Counts.BeyondCapacity = table.BeyondCapacity;
     const qsizetype count = rows < 0 ? table.RowCount() : std::min(rows, table.RowCount());
     for (qsizetype r = 0; r < count; ++r) {
         if (out.Contacts.size() >= ContactCapacity) {
@@ -463,6 +465,7 @@ ContactList CsvContacts(const CsvTable &table)
         ContactList out;
         out.Counts.OpenQuote = table.OpenQuote;
         out.Counts.ExtraCells = table.ExtraCells;
+        out.Counts.BeyondCapacity = table.BeyondCapacity;
         return out;
     }
     return contactsOf(table, l, -1);
@@ -474,6 +477,7 @@ ContactList CsvContacts(const CsvTable &table, const ColumnMapping &mapping, qsi
         ContactList out;
         out.Counts.OpenQuote = table.OpenQuote;
         out.Counts.ExtraCells = table.ExtraCells;
+        out.Counts.BeyondCapacity = table.BeyondCapacity;
         return out;
     }
     return contactsOf(table, Layout(), rows, &mapping);
