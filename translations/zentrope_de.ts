@@ -146,20 +146,40 @@
         <translation>%1 ist weder eine vCard- noch eine CSV-Datei.</translation>
     </message>
     <message>
-        <source>1 contact could not be read.</source>
-        <translation>1 Kontakt konnte nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>%1 contacts could not be read.</source>
-        <translation>%1 Kontakte konnten nicht gelesen werden.</translation>
-    </message>
-    <message>
         <source>Cannot open file %1.</source>
         <translation>Die Datei %1 kann nicht geöffnet werden.</translation>
     </message>
     <message>
-        <source>%1 is too large to import.</source>
-        <translation>%1 ist zu groß für den Import.</translation>
+        <source>Contacts read: %1.</source>
+        <translation>Gelesene Kontakte: %1.</translation>
+    </message>
+    <message>
+        <source>%1 not closed</source>
+        <translation>%1 nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>%1 with a quote not closed</source>
+        <translation>%1 mit nicht geschlossenem Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>%1 with more cells than the header</source>
+        <translation>%1 mit mehr Zellen als die Kopfzeile</translation>
+    </message>
+    <message>
+        <source>%1 without a name or an address</source>
+        <translation>%1 ohne Namen und Anschrift</translation>
+    </message>
+    <message>
+        <source>%1 after the first %2</source>
+        <translation>%1 nach den ersten %2</translation>
+    </message>
+    <message>
+        <source>Skipped: %1.</source>
+        <translation>Übersprungen: %1.</translation>
+    </message>
+    <message>
+        <source>Damaged lines passed over: %1.</source>
+        <translation>Übergangene beschädigte Zeilen: %1.</translation>
     </message>
 </context>
 <context>
@@ -510,6 +530,18 @@
         <source>%1 envelopes to add.</source>
         <translation>%1 Umschläge werden hinzugefügt.</translation>
     </message>
+    <message>
+        <source>&amp;Character set:</source>
+        <translation>&amp;Zeichensatz:</translation>
+    </message>
+    <message>
+        <source>Automatic (UTF-8, UTF-16 or Windows-1252)</source>
+        <translation>Automatisch (UTF-8, UTF-16 oder Windows-1252)</translation>
+    </message>
+    <message>
+        <source>The character set the CSV file is written in, when its letters look wrong</source>
+        <translation>Der Zeichensatz, in dem die CSV-Datei geschrieben ist, wenn ihre Buchstaben falsch aussehen</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::ImportColumnsDialog</name>
@@ -554,10 +586,6 @@
         <translation>Spalten zuordnen</translation>
     </message>
     <message>
-        <source>The columns of %1 are not known. Choose the column that holds each part of the address; the choice is remembered for files with the same columns.</source>
-        <translation>Die Spalten von %1 sind unbekannt. Wählen Sie für jeden Teil der Adresse die Spalte, die ihn enthält; die Auswahl wird für Dateien mit denselben Spalten gespeichert.</translation>
-    </message>
-    <message>
         <source>(none)</source>
         <translation>(keine)</translation>
     </message>
@@ -580,6 +608,42 @@
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Add a column to the name</source>
+        <translation>Dem Namen eine Spalte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a column to the company</source>
+        <translation>Der Firma eine Spalte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a column to the street</source>
+        <translation>Der Straße eine Spalte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a column to the extra line</source>
+        <translation>Der Zusatzzeile eine Spalte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a column to the city</source>
+        <translation>Dem Ort eine Spalte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a column to the region</source>
+        <translation>Der Region eine Spalte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a column to the postal code</source>
+        <translation>Der Postleitzahl eine Spalte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a column to the country</source>
+        <translation>Dem Land eine Spalte hinzufügen</translation>
+    </message>
+    <message>
+        <source>The columns of %1 are not known. Choose the column that holds each part of the address; &quot;+&quot; adds another column to a part, such as the last name after the first. The choice is remembered for files with the same columns.</source>
+        <translation>Die Spalten von %1 sind nicht bekannt. Wählen Sie die Spalte, die jeden Teil der Anschrift enthält; „+“ fügt einem Teil eine weitere Spalte hinzu, etwa den Nachnamen nach dem Vornamen. Die Wahl wird für Dateien mit denselben Spalten gemerkt.</translation>
     </message>
 </context>
 <context>

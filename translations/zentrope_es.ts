@@ -146,20 +146,40 @@
         <translation>%1 no es un archivo vCard ni CSV.</translation>
     </message>
     <message>
-        <source>1 contact could not be read.</source>
-        <translation>No se pudo leer 1 contacto.</translation>
-    </message>
-    <message>
-        <source>%1 contacts could not be read.</source>
-        <translation>No se pudieron leer %1 contactos.</translation>
-    </message>
-    <message>
         <source>Cannot open file %1.</source>
         <translation>No se puede abrir el archivo %1.</translation>
     </message>
     <message>
-        <source>%1 is too large to import.</source>
-        <translation>%1 es demasiado grande para importarlo.</translation>
+        <source>Contacts read: %1.</source>
+        <translation>Contactos leídos: %1.</translation>
+    </message>
+    <message>
+        <source>%1 not closed</source>
+        <translation>%1 sin cerrar</translation>
+    </message>
+    <message>
+        <source>%1 with a quote not closed</source>
+        <translation>%1 con comillas sin cerrar</translation>
+    </message>
+    <message>
+        <source>%1 with more cells than the header</source>
+        <translation>%1 con más celdas que el encabezado</translation>
+    </message>
+    <message>
+        <source>%1 without a name or an address</source>
+        <translation>%1 sin nombre ni dirección</translation>
+    </message>
+    <message>
+        <source>%1 after the first %2</source>
+        <translation>%1 después de los primeros %2</translation>
+    </message>
+    <message>
+        <source>Skipped: %1.</source>
+        <translation>Omitidos: %1.</translation>
+    </message>
+    <message>
+        <source>Damaged lines passed over: %1.</source>
+        <translation>Líneas dañadas omitidas: %1.</translation>
     </message>
 </context>
 <context>
@@ -510,6 +530,18 @@
         <source>%1 envelopes to add.</source>
         <translation>%1 sobres para añadir.</translation>
     </message>
+    <message>
+        <source>&amp;Character set:</source>
+        <translation>&amp;Juego de caracteres:</translation>
+    </message>
+    <message>
+        <source>Automatic (UTF-8, UTF-16 or Windows-1252)</source>
+        <translation>Automático (UTF-8, UTF-16 o Windows-1252)</translation>
+    </message>
+    <message>
+        <source>The character set the CSV file is written in, when its letters look wrong</source>
+        <translation>El juego de caracteres en que está escrito el archivo CSV, si sus letras se ven mal</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::ImportColumnsDialog</name>
@@ -554,10 +586,6 @@
         <translation>Columnas de la importación</translation>
     </message>
     <message>
-        <source>The columns of %1 are not known. Choose the column that holds each part of the address; the choice is remembered for files with the same columns.</source>
-        <translation>No se conocen las columnas de %1. Elija la columna que contiene cada parte de la dirección; la elección se recuerda para los archivos con las mismas columnas.</translation>
-    </message>
-    <message>
         <source>(none)</source>
         <translation>(ninguna)</translation>
     </message>
@@ -580,6 +608,42 @@
     <message>
         <source>Help</source>
         <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Add a column to the name</source>
+        <translation>Añadir una columna al nombre</translation>
+    </message>
+    <message>
+        <source>Add a column to the company</source>
+        <translation>Añadir una columna a la empresa</translation>
+    </message>
+    <message>
+        <source>Add a column to the street</source>
+        <translation>Añadir una columna a la calle</translation>
+    </message>
+    <message>
+        <source>Add a column to the extra line</source>
+        <translation>Añadir una columna a la línea adicional</translation>
+    </message>
+    <message>
+        <source>Add a column to the city</source>
+        <translation>Añadir una columna a la ciudad</translation>
+    </message>
+    <message>
+        <source>Add a column to the region</source>
+        <translation>Añadir una columna a la región</translation>
+    </message>
+    <message>
+        <source>Add a column to the postal code</source>
+        <translation>Añadir una columna al código postal</translation>
+    </message>
+    <message>
+        <source>Add a column to the country</source>
+        <translation>Añadir una columna al país</translation>
+    </message>
+    <message>
+        <source>The columns of %1 are not known. Choose the column that holds each part of the address; &quot;+&quot; adds another column to a part, such as the last name after the first. The choice is remembered for files with the same columns.</source>
+        <translation>No se conocen las columnas de %1. Elija la columna que contiene cada parte de la dirección; «+» añade otra columna a una parte, como el apellido tras el nombre. La elección se recuerda para los archivos con las mismas columnas.</translation>
     </message>
 </context>
 <context>

@@ -146,20 +146,40 @@
         <translation>%1 n&apos;est ni un fichier vCard ni un fichier CSV.</translation>
     </message>
     <message>
-        <source>1 contact could not be read.</source>
-        <translation>1 contact n&apos;a pas pu être lu.</translation>
-    </message>
-    <message>
-        <source>%1 contacts could not be read.</source>
-        <translation>%1 contacts n&apos;ont pas pu être lus.</translation>
-    </message>
-    <message>
         <source>Cannot open file %1.</source>
         <translation>Impossible d&apos;ouvrir le fichier %1.</translation>
     </message>
     <message>
-        <source>%1 is too large to import.</source>
-        <translation>%1 est trop volumineux pour être importé.</translation>
+        <source>Contacts read: %1.</source>
+        <translation>Contacts lus&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1 not closed</source>
+        <translation>%1 non fermés</translation>
+    </message>
+    <message>
+        <source>%1 with a quote not closed</source>
+        <translation>%1 avec un guillemet non fermé</translation>
+    </message>
+    <message>
+        <source>%1 with more cells than the header</source>
+        <translation>%1 avec plus de cellules que l’en-tête</translation>
+    </message>
+    <message>
+        <source>%1 without a name or an address</source>
+        <translation>%1 sans nom ni adresse</translation>
+    </message>
+    <message>
+        <source>%1 after the first %2</source>
+        <translation>%1 après les %2 premiers</translation>
+    </message>
+    <message>
+        <source>Skipped: %1.</source>
+        <translation>Ignorés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Damaged lines passed over: %1.</source>
+        <translation>Lignes endommagées ignorées&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -510,6 +530,18 @@
         <source>%1 envelopes to add.</source>
         <translation>%1 enveloppes à ajouter.</translation>
     </message>
+    <message>
+        <source>&amp;Character set:</source>
+        <translation>&amp;Jeu de caractères&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Automatic (UTF-8, UTF-16 or Windows-1252)</source>
+        <translation>Automatique (UTF-8, UTF-16 ou Windows-1252)</translation>
+    </message>
+    <message>
+        <source>The character set the CSV file is written in, when its letters look wrong</source>
+        <translation>Le jeu de caractères dans lequel le fichier CSV est écrit, si ses lettres s’affichent mal</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::ImportColumnsDialog</name>
@@ -554,10 +586,6 @@
         <translation>Colonnes à importer</translation>
     </message>
     <message>
-        <source>The columns of %1 are not known. Choose the column that holds each part of the address; the choice is remembered for files with the same columns.</source>
-        <translation>Les colonnes de %1 ne sont pas connues. Choisissez la colonne qui contient chaque partie de l&apos;adresse&#xa0;; ce choix est mémorisé pour les fichiers ayant les mêmes colonnes.</translation>
-    </message>
-    <message>
         <source>(none)</source>
         <translation>(aucune)</translation>
     </message>
@@ -580,6 +608,42 @@
     <message>
         <source>Help</source>
         <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Add a column to the name</source>
+        <translation>Ajouter une colonne au nom</translation>
+    </message>
+    <message>
+        <source>Add a column to the company</source>
+        <translation>Ajouter une colonne à la société</translation>
+    </message>
+    <message>
+        <source>Add a column to the street</source>
+        <translation>Ajouter une colonne à la rue</translation>
+    </message>
+    <message>
+        <source>Add a column to the extra line</source>
+        <translation>Ajouter une colonne à la ligne supplémentaire</translation>
+    </message>
+    <message>
+        <source>Add a column to the city</source>
+        <translation>Ajouter une colonne à la ville</translation>
+    </message>
+    <message>
+        <source>Add a column to the region</source>
+        <translation>Ajouter une colonne à la région</translation>
+    </message>
+    <message>
+        <source>Add a column to the postal code</source>
+        <translation>Ajouter une colonne au code postal</translation>
+    </message>
+    <message>
+        <source>Add a column to the country</source>
+        <translation>Ajouter une colonne au pays</translation>
+    </message>
+    <message>
+        <source>The columns of %1 are not known. Choose the column that holds each part of the address; &quot;+&quot; adds another column to a part, such as the last name after the first. The choice is remembered for files with the same columns.</source>
+        <translation>Les colonnes de %1 ne sont pas connues. Choisissez la colonne qui contient chaque partie de l’adresse&#xa0;; «&#xa0;+&#xa0;» ajoute une autre colonne à une partie, comme le nom après le prénom. Ce choix est retenu pour les fichiers ayant les mêmes colonnes.</translation>
     </message>
 </context>
 <context>

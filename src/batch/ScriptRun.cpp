@@ -99,6 +99,9 @@ QString importAddresses(const QString &file, const TQevIniFile &ini)
             about(file, QCoreApplication::translate("zentrope::ScriptRun",
                                                     "the columns of this CSV file are unknown; import it "
                                                     "once in the window to choose them.")));
+    // How the file was read, on standard error beside any failure.
+    writeLine(stderr, QStringLiteral("zentrope: %1\n")
+                          .arg(about(file, ReadReport(int(contacts.Contacts.size()), contacts.Counts))));
     const QString text = ImportedText(contacts.Contacts, DefaultChoices(contacts.Contacts),
                                       HomeCountryCode(QLocale::system()));
     if (SplitEnvelopes(text).EnvelopeCount() == 0)

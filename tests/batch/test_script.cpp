@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace zentrope;
 using namespace zentrope::test;
@@ -343,6 +344,16 @@ TEST_F(ScriptTest, ImportTakesEveryContactWithAnAddress)
     EXPECT_EQ(pdfInfo(pdf).Pages, 3);
     EXPECT_TRUE(pageText(pdf, 1).contains(QStringLiteral("Johnny Appleseed")));
     EXPECT_TRUE(pageText(pdf, 3).contains(QStringLiteral("AUSTRIA")));
+    // How the file was read goes to standard error.
+    EXPECT_EQ(r.err, QStringLiteral("zentrope: %1: Contacts read: 3.\n").arg(contacts));
+
+    // A FIFO is refused at once instead of waiting for a writer.
+    const QString fifo = dir + QStringLiteral("/contacts-fifo.vcf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    r = run({QStringLiteral("--pdf"), pdf, QStringLiteral("--import"), fifo, QStringLiteral("--settings"),
+             settings});
+    EXPECT_EQ(r.status, 3);
+    EXPECT_EQ(r.err, QStringLiteral("zentrope: Cannot open file %1.\n").arg(fifo));
 
     // A file that holds no contacts, and an address file beside --import.
     r = run({QStringLiteral("--pdf"), pdf, QStringLiteral("--import"), logoFile, QStringLiteral("--settings"),

@@ -72,13 +72,12 @@ void TFormStampMain::ImportAddressFile(QObject *, const QString &FileName)
     }
     if (import.Contacts.isEmpty()) {
         QString text = tr("%1 holds no contacts.").arg(FileName);
-        const QString unreadable = UnreadableMessage(import.Unreadable);
-        if (!unreadable.isEmpty())
-            text += QLatin1Char(' ') + unreadable;
+        if (import.Counts.Skipped() > 0 || import.Counts.DamagedLines > 0)
+            text += QLatin1Char(' ') + ReadReport(0, import.Counts);
         Prompt::message(this, Prompt::Kind::Information, text);
         return;
     }
-    ImportAddressesDialog picker(this, FileName, std::move(import.Contacts), import.Unreadable, home);
+    ImportAddressesDialog picker(this, FileName, std::move(import), home);
     if (Prompt::exec(picker) != QDialog::Accepted)
         return;
     if (!FComposer->appendText(TextToAppend(FComposer->addressText(), picker.ImportedText())))
