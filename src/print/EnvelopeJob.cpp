@@ -155,6 +155,7 @@ int printFed(PrinterDevice &printer, const std::vector<int> &chosen, int copies,
     writer.setCreator(QStringLiteral("Zentrope"));
     writer.setResolution(paper.DpiX);
     QPainter painter;
+    ShapedLines returnLines;
     QString media;
     const int pages = walk(chosen, copies, envelopes, monitor, [&](const QStringList &lines, bool first) {
         EnvelopePage page = source(lines);
@@ -170,7 +171,7 @@ int printFed(PrinterDevice &printer, const std::vector<int> &chosen, int copies,
                     .arg(name));
         }
         painter.setTransform(g.Transform);
-        PaintEnvelopePage(painter, page);
+        PaintEnvelopePage(painter, page, &returnLines);
         painter.resetTransform();
         // As after a page handed to the spooler: Cancel can act.
         QCoreApplication::processEvents();
@@ -225,10 +226,11 @@ int PrintEnvelopeJob(PrinterDevice &printer, const EnvelopeList &envelopes, cons
     try {
         // The paper as the job began with it; the preview places its pages alike.
         const PageGeometry geometry = MakePageGeometry(printer.Paper());
+        ShapedLines returnLines;
         pages = walk(chosen, plan.Copies, envelopes, monitor, [&](const QStringList &lines, bool first) {
             if (!first)
                 printer.NewPage();
-            PaintPlacedPage(printer.Canvas(), geometry, source(lines));
+            PaintPlacedPage(printer.Canvas(), geometry, source(lines), &returnLines);
         });
     } catch (...) {
         try {
@@ -263,6 +265,7 @@ int WriteEnvelopePdf(const QString &fileName, const EnvelopeList &envelopes, con
     writer.setCreator(QStringLiteral("Zentrope"));
     writer.setResolution(PdfResolution);
     QPainter painter;
+    ShapedLines returnLines;
     const int pages =
         walk(chosen, plan.Copies, envelopes, monitor, [&](const QStringList &lines, bool first) {
             EnvelopePage page = source(lines);
@@ -276,7 +279,7 @@ int WriteEnvelopePdf(const QString &fileName, const EnvelopeList &envelopes, con
             }
             page.DpiX = page.DpiY = PdfResolution;
             page.Landscape = false;
-            PaintEnvelopePage(painter, page);
+            PaintEnvelopePage(painter, page, &returnLines);
         });
     if (pages == 0)
         return 0; // cancelled before the first page: no file
