@@ -1,21 +1,41 @@
 // The yardstick of the start-up benchmark: the least a Qt Widgets program does
 // to show a window of the main window's size; with --label, one line of text
-// on it, which loads the font system before the window shows.
+// on it, which loads the font system before the window shows; with --main, a
+// main window with a menu, a toolbar and a text box.
 
 #include <QApplication>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QToolBar>
 #include <QWidget>
 #include <cstring>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QWidget window;
+    const bool label = argc > 1 && std::strcmp(argv[1], "--label") == 0;
+    const bool main = argc > 1 && std::strcmp(argv[1], "--main") == 0;
+    QMainWindow mainWindow;
+    QWidget plain;
+    QWidget &window = main ? static_cast<QWidget &>(mainWindow) : plain;
     window.setWindowTitle(QStringLiteral("Minimal"));
     window.resize(722, 458);
-    if (argc > 1 && std::strcmp(argv[1], "--label") == 0) {
-        auto *label = new QLabel(QStringLiteral("Zentrope"), &window);
-        label->adjustSize();
+    if (label) {
+        auto *text = new QLabel(QStringLiteral("Zentrope"), &window);
+        text->adjustSize();
+    }
+    if (main) {
+        QMenu *file = mainWindow.menuBar()->addMenu(QStringLiteral("&File"));
+        QAction *open = file->addAction(QStringLiteral("&Open..."));
+        QAction *print = file->addAction(QStringLiteral("&Print..."));
+        file->addSeparator();
+        file->addAction(QStringLiteral("E&xit"), &app, &QApplication::quit);
+        QToolBar *tools = mainWindow.addToolBar(QStringLiteral("Tools"));
+        tools->addAction(open);
+        tools->addAction(print);
+        mainWindow.setCentralWidget(new QPlainTextEdit(QStringLiteral("Zentrope")));
     }
     window.show();
     return app.exec();

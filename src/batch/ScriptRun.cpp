@@ -185,10 +185,13 @@ void writePdf(const ScriptCommand &command, const TQevIniFile &ini, const Envelo
               const EnvelopeDesign &design)
 {
     try {
+        // Only the "Printer Setup" size takes the printer's paper; without one
+        // stored, finding it asks the printing system for its default printer.
+        const QPageLayout paper =
+            EnvelopeSize::IsPrinterSetupName(design.SizeName) ? StoredPaper(ini) : QPageLayout();
         WriteEnvelopePdf(
             command.PdfFile, envelopes, JobPlan::All(envelopes.EnvelopeCount()),
-            [&design](const QStringList &lines) { return MakeEnvelopePage(design, lines); },
-            StoredPaper(ini));
+            [&design](const QStringList &lines) { return MakeEnvelopePage(design, lines); }, paper);
     } catch (const ZentropeError &e) {
         throw ScriptFailure(ScriptOutputFailed, about(command.PdfFile, e.message()));
     }

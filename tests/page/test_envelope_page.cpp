@@ -340,3 +340,70 @@ TEST(EnvelopePage, PrintedBarCodeMeetsPostalTolerances)
         EXPECT_EQ(l.BlockHeight, 4 * l.LineHeight + BarCodeHeight(dpi)) << dpi;
     }
 }
+
+// Each line is shaped once and drawn from that shape: the blocks keep the
+// widths the font's metrics give (trailing spaces, tabs and right-to-left
+// text too), the ink is what drawText leaves, and the shapes a job keeps
+// across pages follow a change of font.
+TEST(EnvelopePage, ShapedOnceAsDrawnAndMeasured)
+{
+    EnvelopePage p = page9x4();
+    p.ReturnLines = {QStringLiteral("Trailing  "), QStringLiteral("Tab\there"), QStringLiteral("שלום 12")};
+    p.AddressLines = {QStringLiteral("Jane\tDoe"), QStringLiteral("מרכז 7"), QStringLiteral("ST 12345-6789")};
+    p.PrintBarCode = false;
+    EnvelopePageLayout layout;
+    const QImage shaped = paint(p, &layout);
+
+    const QFont returnFont = PrinterFont(p.ReturnFont.Font, 300);
+    const QFontMetrics fm(returnFont, &shaped);
+    int widest = 0;
+    for (const QString &line : p.ReturnLines)
+        widest = std::max(widest, fm.horizontalAdvance(line));
+    EXPECT_EQ(layout.ReturnBlock.width(), widest);
+
+    QImage drawn(shaped.size(), QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    {
+        QPainter painter(&drawn);
+        painter.setFont(returnFont);
+        int y = layout.ReturnOrigin.y();
+        for (const QString &line : p.ReturnLines) {
+            painter.drawText(layout.ReturnOrigin.x(), y + fm.ascent(), line);
+            y += fm.height();
+        }
+        y = layout.AddressOrigin.y();
+        for (const QString &line : p.AddressLines) {
+            painter.drawText(layout.AddressOrigin.x(), y + fm.ascent(), line);
+            y += fm.height();
+        }
+    }
+    EXPECT_EQ(shaped, drawn);
+
+    // Kept shapes: a second page alike, then another return font.
+    ShapedLines kept;
+    QImage first(shaped.size(), QImage::Format_RGB32), second(shaped.size(), QImage::Format_RGB32);
+    for (QImage *img : {&first, &second}) {
+        img->fill(Qt::white);
+        QPainter painter(img);
+        PaintEnvelopePage(painter, p, &kept);
+    }
+    EXPECT_EQ(first, shaped);
+    EXPECT_EQ(second, shaped);
+    EnvelopePage larger = p;
+    larger.ReturnFont.Font.setPointSizeF(p.ReturnFont.Font.pointSizeF() * 2);
+    QImage fresh(shaped.size(), QImage::Format_RGB32), reused(shaped.size(), QImage::Format_RGB32);
+    EnvelopePageLayout freshLayout, reusedLayout;
+    fresh.fill(Qt::white);
+    reused.fill(Qt::white);
+    {
+        QPainter painter(&fresh);
+        freshLayout = PaintEnvelopePage(painter, larger);
+    }
+    {
+        QPainter painter(&reused);
+        reusedLayout = PaintEnvelopePage(painter, larger, &kept);
+    }
+    EXPECT_EQ(reused, fresh);
+    EXPECT_EQ(reusedLayout.ReturnBlock, freshLayout.ReturnBlock);
+    EXPECT_GT(freshLayout.ReturnBlock.width(), layout.ReturnBlock.width());
+}

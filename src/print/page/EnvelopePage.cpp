@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -22,15 +23,53 @@ QFont PrinterFont(const QFont &font, int dpiY)
 }
 
 namespace {
-// Text is printed with its top left corner at (x, y), as the printer's text
-// output does; returns the line's height.
-int printLine(QPainter &painter, const QFontMetrics &fm, int x, int y, const QString &line)
+// One line of text in font on device, as QPainter::drawText lays it out:
+// unwrapped, from the left, trailing spaces included.
+std::unique_ptr<QTextLayout> shapeLine(const QString &text, const QFont &font, QPaintDevice *device)
 {
-    if (!line.isEmpty())
-        painter.drawText(x, y + fm.ascent(), line);
-    return fm.height();
+    auto layout = std::make_unique<QTextLayout>(text, font, device);
+    QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
+    option.setTextDirection(Qt::LeftToRight);
+    layout->setTextOption(option);
+    layout->setCacheEnabled(true);
+    layout->beginLayout();
+    layout->createLine();
+    layout->endLayout();
+    return layout;
+}
+
+// The line's advance in whole units, as QFontMetrics::horizontalAdvance has it.
+int lineWidth(const QTextLayout &layout)
+{
+    return qRound(layout.lineAt(0).naturalTextWidth());
+}
+
+// Text is printed with its top left corner at (x, y), as the printer's text
+// output does: the baseline the font's ascent below.
+void printLine(QPainter &painter, const QFontMetrics &fm, int x, int y, const QTextLayout &layout)
+{
+    layout.draw(&painter, QPointF(x, y + fm.ascent() - layout.lineAt(0).ascent()));
 }
 } // namespace
+
+ShapedLines::ShapedLines() = default;
+ShapedLines::~ShapedLines() = default;
+
+const QTextLayout &ShapedLines::Line(const QString &text, const QFont &font, QPaintDevice *device)
+{
+    if (device != FDevice || font != FFont || font.pixelSize() != FFont.pixelSize()) {
+        FLines.clear();
+        FDevice = device;
+        FFont = font;
+    }
+    for (const auto &[known, layout] : FLines)
+        if (known == text)
+            return *layout;
+    FLines.emplace_back(text, shapeLine(text, font, device));
+    return *FLines.back().second;
+}
 
 QRect EnvelopeRect(const EnvelopePage &page)
 {
@@ -57,7 +96,7 @@ int CornerGraphicGap(const EnvelopePage &page)
     return static_cast<int>(roundHalfEven(page.DpiX * 0.125));
 }
 
-EnvelopePageLayout PaintEnvelopePage(QPainter &painter, const EnvelopePage &page)
+EnvelopePageLayout PaintEnvelopePage(QPainter &painter, const EnvelopePage &page, ShapedLines *returnLines)
 {
     if (page.AlignmentTest)
         return PaintAlignmentPage(painter, page);
@@ -101,11 +140,15 @@ EnvelopePageLayout PaintEnvelopePage(QPainter &painter, const EnvelopePage &page
         painter.setFont(f);
         painter.setPen(page.ReturnFont.Color);
         const QFontMetrics fm(f, painter.device());
+        ShapedLines pageLines;
+        ShapedLines &shaped = returnLines ? *returnLines : pageLines;
         for (const QString &line : page.ReturnLines) {
-            const int top = y;
-            y += printLine(painter, fm, x, y, line);
-            if (!line.isEmpty())
-                out.ReturnBlock |= QRect(x, top, fm.horizontalAdvance(line), y - top);
+            if (!line.isEmpty()) {
+                const QTextLayout &layout = shaped.Line(line, f, painter.device());
+                printLine(painter, fm, x, y, layout);
+                out.ReturnBlock |= QRect(x, y, lineWidth(layout), fm.height());
+            }
+            y += fm.height();
         }
     }
 
@@ -113,9 +156,12 @@ EnvelopePageLayout PaintEnvelopePage(QPainter &painter, const EnvelopePage &page
     painter.setFont(f);
     const QFontMetrics fm(f, painter.device());
     const int lineHeight = fm.height();
+    std::vector<std::unique_ptr<QTextLayout>> lines;
     int widest = 0;
-    for (const QString &line : page.AddressLines)
-        widest = std::max(widest, fm.horizontalAdvance(line));
+    for (const QString &line : page.AddressLines) {
+        lines.push_back(shapeLine(line, f, painter.device()));
+        widest = std::max(widest, lineWidth(*lines.back()));
+    }
     const BarGeometry bars = PrinterBarCodeGeometry(dpiX, dpiY);
     const int blockHeight = lineHeight * static_cast<int>(page.AddressLines.size()) +
                             (page.PrintBarCode ? BarCodeHeight(bars) : 0);
@@ -142,11 +188,12 @@ EnvelopePageLayout PaintEnvelopePage(QPainter &painter, const EnvelopePage &page
 
     out.AddressOrigin = QPoint(x, y);
     painter.setPen(page.AddressFont.Color);
-    for (const QString &line : page.AddressLines) {
-        const int top = y;
-        y += printLine(painter, fm, x, y, line);
-        if (!line.isEmpty())
-            out.AddressBlock |= QRect(x, top, fm.horizontalAdvance(line), y - top);
+    for (const std::unique_ptr<QTextLayout> &line : lines) {
+        if (!line->text().isEmpty()) {
+            printLine(painter, fm, x, y, *line);
+            out.AddressBlock |= QRect(x, y, lineWidth(*line), lineHeight);
+        }
+        y += lineHeight;
     }
     return out;
 }

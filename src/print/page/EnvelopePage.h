@@ -9,9 +9,13 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
 
 class QPainter;
+class QPaintDevice;
+class QTextLayout;
 
 namespace zentrope {
 
@@ -94,9 +98,31 @@ QRect EnvelopeRect(const EnvelopePage &page);
 std::optional<QRect> CornerGraphicRect(const EnvelopePage &page, const QPoint &corner);
 int CornerGraphicGap(const EnvelopePage &page);
 
+// Lines shaped for one font on one device, kept from page to page: a job
+// gives every page the same return address, which is shaped once. Another
+// font or device starts afresh.
+class ShapedLines {
+public:
+    ShapedLines();
+    ~ShapedLines();
+    ShapedLines(const ShapedLines &) = delete;
+    ShapedLines &operator=(const ShapedLines &) = delete;
+
+    // The one line of text laid out in font on device, from before or new.
+    const QTextLayout &Line(const QString &text, const QFont &font, QPaintDevice *device);
+
+private:
+    QFont FFont;
+    QPaintDevice *FDevice = nullptr;
+    std::vector<std::pair<QString, std::unique_ptr<QTextLayout>>> FLines;
+};
+
 // Paints one envelope page on the painter, whose device units are printer dots
 // at page.DpiX x page.DpiY with the origin at the printable area's top left.
-// A page with AlignmentTest set is the alignment test (AlignmentPage.h).
-EnvelopePageLayout PaintEnvelopePage(QPainter &painter, const EnvelopePage &page);
+// A page with AlignmentTest set is the alignment test (AlignmentPage.h). Each
+// line is shaped once, for its width and its drawing; the return address is
+// shaped in returnLines when given, which a job keeps for all its pages.
+EnvelopePageLayout PaintEnvelopePage(QPainter &painter, const EnvelopePage &page,
+                                     ShapedLines *returnLines = nullptr);
 
 } // namespace zentrope

@@ -49,12 +49,13 @@ void PlaceEnvelopePage(EnvelopePage &page, const PageGeometry &geometry)
     page.PrintableHeightMM = p.PrintableHeightMM;
 }
 
-EnvelopePageLayout PaintPlacedPage(QPainter &canvas, const PageGeometry &geometry, EnvelopePage page)
+EnvelopePageLayout PaintPlacedPage(QPainter &canvas, const PageGeometry &geometry, EnvelopePage page,
+                                   ShapedLines *returnLines)
 {
     PlaceEnvelopePage(page, geometry);
     canvas.save();
     canvas.setTransform(geometry.PageToCanvas, true);
-    const EnvelopePageLayout layout = PaintEnvelopePage(canvas, page);
+    const EnvelopePageLayout layout = PaintEnvelopePage(canvas, page, returnLines);
     canvas.restore();
     return layout;
 }

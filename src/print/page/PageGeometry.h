@@ -61,6 +61,7 @@ void PlaceEnvelopePage(EnvelopePage &page, const PageGeometry &geometry);
 // Paints one envelope page on a canvas in printer dots whose origin is the
 // printable area's top left, placed as the geometry says. The layout is in
 // the page painter's coordinates (PageToSheet() takes it onto the sheet).
-EnvelopePageLayout PaintPlacedPage(QPainter &canvas, const PageGeometry &geometry, EnvelopePage page);
+EnvelopePageLayout PaintPlacedPage(QPainter &canvas, const PageGeometry &geometry, EnvelopePage page,
+                                   ShapedLines *returnLines = nullptr);
 
 } // namespace zentrope
