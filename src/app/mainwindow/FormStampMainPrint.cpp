@@ -15,6 +15,7 @@
 #include "print/page/EnvelopeDesign.h"
 #include "settings/ProgramSettings.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -62,6 +63,97 @@ protected:
         }
         return QObject::eventFilter(watched, e);
     }
+};
+
+// Qt's dialog builds its paper page (Properties) anew when it closes or when
+// Properties opens; not finding the printer's paper among the queue's sizes
+// by name, it takes the first one, and it resets the colour mode. This keeps
+// what the user did not change in the dialog as the printer had it: the
+// paper page opens on the printer's paper and orientation, and the paper,
+// orientation, colour and duplex the user did not touch are put back.
+class KeepUnchangedChoices : public QObject {
+public:
+    KeepUnchangedChoices(QDialog &dialog, PrinterDevice &printer)
+        : QObject(&dialog), m_dialog(dialog), m_before(printer.GetDeviceMode()),
+          m_layout(printer.QtPrinter().pageLayout())
+    {
+        // The paper page is a window of its own, made when it is needed.
+        qApp->installEventFilter(this);
+    }
+
+    void Apply(PrinterDevice &printer) const
+    {
+        DeviceMode kept = m_before;
+        kept.Fields = 0;
+        if (!m_paperShown)
+            kept.Fields |= m_before.Fields & (DeviceMode::DM_PAPERSIZE | DeviceMode::DM_PAPERLENGTH |
+                                              DeviceMode::DM_PAPERWIDTH | DeviceMode::DM_ORIENTATION);
+        if (m_optionsShown == checkedOptions()) {
+            kept.Fields |= m_before.Fields & (DeviceMode::DM_COLOR | DeviceMode::DM_DUPLEX);
+        }
+        printer.SetDeviceMode(kept);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override
+    {
+        if (e->type() != QEvent::Show)
+            return false;
+        if (watched == &m_dialog) {
+            m_optionsShown = checkedOptions();
+        } else if (auto *page = qobject_cast<QDialog *>(watched);
+                   page && within(page) && !page->property(kShown).toBool()) {
+            // Shown once per paper page: after that the page holds what the user chose.
+            page->setProperty(kShown, true);
+            m_paperShown = true;
+            showPaper(*page);
+        }
+        return false;
+    }
+
+private:
+    static constexpr const char *kShown = "zentropeShown";
+
+    bool within(const QWidget *w) const
+    {
+        for (w = w->parentWidget(); w; w = w->parentWidget())
+            if (w == &m_dialog)
+                return true;
+        return false;
+    }
+
+    QString checkedOptions() const
+    {
+        QString checked;
+        for (const char *name : {"color", "grayscale", "noDuplex", "duplexLong", "duplexShort"})
+            if (auto *b = m_dialog.findChild<QAbstractButton *>(QLatin1String(name)))
+                checked += QLatin1String(b->isChecked() ? "1" : "0");
+        return checked;
+    }
+
+    void showPaper(QDialog &page) const
+    {
+        if (auto *combo = page.findChild<QComboBox *>(QStringLiteral("pageSizeCombo"))) {
+            const QPageSize paper = m_layout.pageSize();
+            for (int i = 0; i < combo->count(); ++i) {
+                const QPageSize offered = combo->itemData(i).value<QPageSize>();
+                if (offered.isValid() && (offered.isEquivalentTo(paper) ||
+                                          (paper.id() != QPageSize::Custom && offered.id() == paper.id()))) {
+                    combo->setCurrentIndex(i);
+                    break;
+                }
+            }
+        }
+        const bool landscape = m_layout.orientation() == QPageLayout::Landscape;
+        if (auto *b = page.findChild<QAbstractButton *>(QLatin1String(landscape ? "landscape" : "portrait")))
+            b->setChecked(true);
+    }
+
+    QDialog &m_dialog;
+    const DeviceMode m_before;
+    const QPageLayout m_layout;
+    bool m_paperShown = false;
+    QString m_optionsShown;
 };
 
 // The print commands, the cursor and the progress window come back however
@@ -137,8 +229,10 @@ void TFormStampMain::FilePrintEnvelopeClick(QObject *)
         printer.setFromTo(0, 0);
         new PageChoiceLock(&dialog);
     }
+    const auto *unchanged = new KeepUnchangedChoices(dialog, Printer());
     if (Prompt::exec(dialog) != QDialog::Accepted)
         return;
+    unchanged->Apply(Printer());
 
     // The program makes its own copies and picks its own envelopes (every
     // page list the dialog allows, "1,3" included); the printer must not
@@ -148,18 +242,20 @@ void TFormStampMain::FilePrintEnvelopeClick(QObject *)
     const QPageRanges pages = printer.pageRanges();
     ClearPrinterChoices(printer);
 
+    std::vector<int> envelopes;
     switch (range) {
     case QPrinter::Selection:
         CollectPrintLines(true);
-        PrintEnvelopes(copies, allEnvelopes(FState.PrintEnvelopes.EnvelopeCount()));
+        envelopes = allEnvelopes(FState.PrintEnvelopes.EnvelopeCount());
         break;
     case QPrinter::PageRange:
-        PrintEnvelopes(copies, EnvelopesInRanges(pages, envelopeCount));
+        envelopes = EnvelopesInRanges(pages, envelopeCount);
         break;
     default:
-        PrintEnvelopes(copies, allEnvelopes(envelopeCount));
+        envelopes = allEnvelopes(envelopeCount);
         break;
     }
+    PrintEnvelopes(copies, envelopes);
 }
 
 void TFormStampMain::FilePrintTestClick(QObject *Sender)
@@ -187,8 +283,10 @@ void TFormStampMain::FilePrintAlignmentClick(QObject *)
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(0, 0);
     new PageChoiceLock(&dialog);
+    const auto *unchanged = new KeepUnchangedChoices(dialog, Printer());
     if (Prompt::exec(dialog) != QDialog::Accepted)
         return;
+    unchanged->Apply(Printer());
     ClearPrinterChoices(printer);
     {
         const WaitCursor wait;

@@ -1,0 +1,150 @@
+#include "AppFixture.h"
+
+#include "app/controls/Controls.h"
+#include "app/dialogs/FormPrintStatus.h"
+#include "print/PrinterDevice.h"
+#include "support/CupsServer.h"
+#include "support/PdfProbe.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPrintDialog>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace zentrope;
+using namespace zentrope::test;
+
+namespace {
+
+const QString kOne = QStringLiteral("Jane Doe\n12 Elm Street\nSpringfield, IL 62704");
+const QString kThree = QStringLiteral("Ann One\n1 First St\nAlbany, NY 12207\n\n"
+                                      "Ben Two\n2 Second St\nBoston, MA 02118\n\n"
+                                      "Cy Three\n3 Third St\nChicago, IL 60601");
+
+// The job attributes that say which paper, which way round and which pages.
+QString paperOf(const QMap<QString, QString> &job)
+{
+    QStringList shown;
+    for (const char *name : {"media", "orientation-requested", "landscape", "page-set", "outputorder"})
+        if (job.contains(QLatin1String(name)))
+            shown << QStringLiteral("%1=%2").arg(QLatin1String(name), job.value(QLatin1String(name)));
+    return shown.join(QLatin1Char(' '));
+}
+
+// Presses Print as it is, with whatever the dialog shows.
+void pressPrint(std::function<void(QDialog &)> first = {})
+{
+    Prompt::push([first](QDialog &d) {
+        if (first)
+            first(d);
+        d.accept();
+        return d.result();
+    });
+}
+
+class KeptWordTest : public AppFixture {
+protected:
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        cups = CupsServer::shared(&whyNot);
+        if (!cups)
+            GTEST_SKIP() << "private CUPS server unavailable: " << whyNot.toStdString();
+        cups->clearReceived();
+    }
+
+    // Print Setup's result as it is stored: a queue, Env10 (code 20), landscape.
+    void storeEnv10Landscape(const QString &queue)
+    {
+        TQevIniFile s(iniPath);
+        s.WriteString(QStringLiteral("Printer"), QStringLiteral("PrinterName"), queue);
+        s.WriteInteger(QStringLiteral("Printer"), QStringLiteral("PaperSize"), 20);
+        s.WriteInteger(QStringLiteral("Printer"), QStringLiteral("Orientation"), 2);
+    }
+    int stored(const char *key)
+    {
+        return TQevIniFile(iniPath).ReadInteger(QStringLiteral("Printer"), QLatin1String(key), -1);
+    }
+
+    QString jobOn(const QString &queue, int count)
+    {
+        EXPECT_TRUE(cups->waitForJobs(queue, count)) << cups->logTail().toStdString();
+        return paperOf(cups->lastJobAttributes(queue));
+    }
+
+    CupsServer *cups = nullptr;
+    QString whyNot;
+};
+
+} // namespace
+
+TEST_F(KeptWordTest, EveryPathSendsTheStoredPaperAndTheDialogWritesBackOnlyWhatChanged)
+{
+    const QString queue = CupsServer::Ppd;
+    storeEnv10Landscape(queue);
+    const QString file = writeFile(dir + QStringLiteral("/one.env"), kOne.toUtf8());
+
+    // zentrope /p FILE: the print dialog comes up at once.
+    pressPrint();
+    start({QStringLiteral("/p"), file});
+    const QString byFile = jobOn(queue, 1);
+    EXPECT_EQ(stored("PaperSize"), 20) << "not written over";
+    EXPECT_EQ(stored("Orientation"), 2);
+    shutdown();
+
+    start();
+    find<MemoControl>("MemoAddress")->setText(kOne);
+    pressPrint();
+    find<QAction>("FilePrintEnvelope")->trigger();
+    const QString byDialog = jobOn(queue, 2);
+    EXPECT_EQ(stored("PaperSize"), 20);
+
+    emit find<QToolButton>("SpeedButtonPrint")->clicked();
+    const QString byToolbar = jobOn(queue, 3);
+
+    QProcess script;
+    script.start(QStringLiteral(ZENTROPE_BINARY_DIR "/src/zentrope"),
+                 {QStringLiteral("--print"), QStringLiteral("--settings"), iniPath, file});
+    ASSERT_TRUE(script.waitForFinished(60000));
+    EXPECT_EQ(script.exitCode(), 0) << script.readAllStandardError().toStdString();
+    const QString byScript = jobOn(queue, 4);
+
+    std::printf("job attributes on %s:\n  dialog:  %s\n  /p FILE: %s\n  toolbar: %s\n  --print: %s\n",
+                qPrintable(queue), qPrintable(byDialog), qPrintable(byFile), qPrintable(byToolbar),
+                qPrintable(byScript));
+    EXPECT_TRUE(byToolbar.contains(QLatin1String("media=Env10"))) << byToolbar.toStdString();
+    EXPECT_EQ(byDialog, byToolbar);
+    EXPECT_EQ(byFile, byToolbar);
+    EXPECT_EQ(byScript, byToolbar);
+
+    // Properties opens on the stored paper; the user's own change is used
+    // for the job and kept, the rest stays.
+    pressPrint([](QDialog &d) {
+        QTimer::singleShot(0, &d, [&d] {
+            for (QDialog *page : d.findChildren<QDialog *>()) {
+                if (!page->isVisible())
+                    continue;
+                auto *sizes = page->findChild<QComboBox *>(QStringLiteral("pageSizeCombo"));
+                auto *landscape = page->findChild<QRadioButton *>(QStringLiteral("landscape"));
+                EXPECT_TRUE(sizes && sizes->currentData().value<QPageSize>().id() == QPageSize::Envelope10)
+                    << (sizes ? sizes->currentText().toStdString() : "no paper list");
+                EXPECT_TRUE(landscape && landscape->isChecked());
+                if (sizes)
+                    for (int i = 0; i < sizes->count(); ++i)
+                        if (sizes->itemData(i).value<QPageSize>().id() == QPageSize::A4)
+                            sizes->setCurrentIndex(i);
+                page->accept();
+            }
+        });
+        d.findChild<QPushButton *>(QStringLiteral("properties"))->click();
+    });
+    find<QAction>("FilePrintEnvelope")->trigger();
+    EXPECT_TRUE(jobOn(queue, 5).contains(QLatin1String("media=A4")))
+        << paperOf(cups->lastJobAttributes(queue)).toStdString();
+    EXPECT_EQ(stored("PaperSize"), 9);
+    EXPECT_EQ(stored("Orientation"), 2);
+}
