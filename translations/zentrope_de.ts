@@ -654,6 +654,13 @@
     </message>
 </context>
 <context>
+    <name>zentrope::JobFollowUp</name>
+    <message>
+        <source>The printer %1 refused the job: %2</source>
+        <translation>Der Drucker %1 hat den Auftrag abgelehnt: %2</translation>
+    </message>
+</context>
+<context>
     <name>zentrope::LengthUnit</name>
     <message>
         <source>mm</source>
@@ -2053,6 +2060,10 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
     <message>
         <source>Set how the current printer takes envelopes</source>
         <translation>Festlegen, wie der aktuelle Drucker Umschläge einzieht</translation>
+    </message>
+    <message>
+        <source>The printer %1 is no longer installed. Nothing was printed.</source>
+        <translation>Der Drucker %1 ist nicht mehr installiert. Es wurde nichts gedruckt.</translation>
     </message>
 </context>
 </TS>

@@ -654,6 +654,13 @@
     </message>
 </context>
 <context>
+    <name>zentrope::JobFollowUp</name>
+    <message>
+        <source>The printer %1 refused the job: %2</source>
+        <translation>La impresora %1 rechazó el trabajo: %2</translation>
+    </message>
+</context>
+<context>
     <name>zentrope::LengthUnit</name>
     <message>
         <source>mm</source>
@@ -2053,6 +2060,10 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
     <message>
         <source>Set how the current printer takes envelopes</source>
         <translation>Establecer cómo toma los sobres la impresora actual</translation>
+    </message>
+    <message>
+        <source>The printer %1 is no longer installed. Nothing was printed.</source>
+        <translation>La impresora %1 ya no está instalada. No se imprimió nada.</translation>
     </message>
 </context>
 </TS>

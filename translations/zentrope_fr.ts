@@ -654,6 +654,13 @@
     </message>
 </context>
 <context>
+    <name>zentrope::JobFollowUp</name>
+    <message>
+        <source>The printer %1 refused the job: %2</source>
+        <translation>L’imprimante %1 a refusé la tâche&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>zentrope::LengthUnit</name>
     <message>
         <source>mm</source>
@@ -2053,6 +2060,10 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
     <message>
         <source>Set how the current printer takes envelopes</source>
         <translation>Définir comment l&apos;imprimante actuelle prend les enveloppes</translation>
+    </message>
+    <message>
+        <source>The printer %1 is no longer installed. Nothing was printed.</source>
+        <translation>L’imprimante %1 n’est plus installée. Rien n’a été imprimé.</translation>
     </message>
 </context>
 </TS>

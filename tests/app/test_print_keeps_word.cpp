@@ -148,3 +148,56 @@ TEST_F(KeptWordTest, EveryPathSendsTheStoredPaperAndTheDialogWritesBackOnlyWhatC
     EXPECT_EQ(stored("PaperSize"), 9);
     EXPECT_EQ(stored("Orientation"), 2);
 }
+
+TEST_F(KeptWordTest, ARefusedOrCancelledJobIsReportedNotPassedOffAsPrinted)
+{
+    // A printer that cancels the job at the device: it takes no envelopes.
+    storeEnv10Landscape(CupsServer::Strict);
+    start();
+    find<MemoControl>("MemoAddress")->setText(kOne);
+    QString told;
+    Prompt::push([&told](QDialog &d) {
+        if (auto *m = qobject_cast<MessageDialog *>(&d))
+            told = m->text();
+        return int(Prompt::Ok);
+    });
+    emit find<QToolButton>("SpeedButtonPrint")->clicked();
+    EXPECT_TRUE(told.startsWith(QStringLiteral("The printer ZentropeStrict refused the job: ")) &&
+                told.contains(QLatin1String("Unsupported media-col")))
+        << told.toStdString();
+    EXPECT_FALSE(session->PrintStatusWindow()->isVisible());
+
+    // A queue removed while the dialog was open: nothing goes to another one.
+    ASSERT_TRUE(cups->runClient(QStringLiteral("lpadmin"),
+                                {QStringLiteral("-p"), QStringLiteral("ZentropeGone"), QStringLiteral("-E"),
+                                 QStringLiteral("-v"), QStringLiteral("socket://127.0.0.1:9")}));
+    Printer().SetPrinterIndex(int(Printer().Printers().indexOf(QStringLiteral("ZentropeGone"))));
+    ASSERT_EQ(Printer().PrinterName(), QStringLiteral("ZentropeGone"));
+    pressPrint([this](QDialog &) {
+        cups->runClient(QStringLiteral("lpadmin"), {QStringLiteral("-x"), QStringLiteral("ZentropeGone")});
+    });
+    answerMessage(Prompt::Ok,
+                  QStringLiteral("The printer ZentropeGone is no longer installed. Nothing was printed."));
+    cups->clearReceived();
+    find<QAction>("FilePrintEnvelope")->trigger();
+    for (const QString &q : cups->queueNames())
+        EXPECT_FALSE(cups->waitForJobs(q, 1, q == CupsServer::RawB ? 3000 : 1)) << q.toStdString();
+    EXPECT_EQ(ini(QStringLiteral("Printer"), QStringLiteral("PrinterName")), CupsServer::Strict)
+        << "the stored printer stays";
+
+    // --print to a queue that rejects jobs: exit 4 and one line naming it and why.
+    ASSERT_TRUE(
+        cups->runClient(QStringLiteral("cupsreject"),
+                        {QStringLiteral("-r"), QStringLiteral("Out of envelopes"), CupsServer::RawA}));
+    const QString file = writeFile(dir + QStringLiteral("/one.env"), kOne.toUtf8());
+    QProcess script;
+    script.start(QStringLiteral(ZENTROPE_BINARY_DIR "/src/zentrope"),
+                 {QStringLiteral("--print"), QStringLiteral("--settings"), iniPath,
+                  QStringLiteral("--printer"), CupsServer::RawA, file});
+    const bool finished = script.waitForFinished(60000);
+    cups->runClient(QStringLiteral("cupsaccept"), {CupsServer::RawA});
+    ASSERT_TRUE(finished);
+    EXPECT_EQ(script.exitCode(), 4);
+    EXPECT_EQ(QString::fromLocal8Bit(script.readAllStandardError()),
+              QStringLiteral("zentrope: The printer ZentropeA refused the job: Out of envelopes\n"));
+}

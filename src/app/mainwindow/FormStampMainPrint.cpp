@@ -21,10 +21,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QTimer>
 #include <QToolButton>
 #include <vector>
 
@@ -156,6 +159,20 @@ private:
     QString m_optionsShown;
 };
 
+// The printer the dialog chose may have been removed while it was open; Qt
+// would print on another queue without a word.
+bool ChosenPrinterInstalled(QWidget *parent, const QPrinter &printer)
+{
+    if (PrinterDevice::PrintersInstalled() &&
+        QPrinterInfo::availablePrinterNames().contains(printer.printerName()))
+        return true;
+    Prompt::message(parent, Prompt::Kind::Warning,
+                    QCoreApplication::translate("zentrope::TFormStampMain",
+                                                "The printer %1 is no longer installed. Nothing was printed.")
+                        .arg(printer.printerName()));
+    return false;
+}
+
 // The print commands, the cursor and the progress window come back however
 // the job ends.
 class JobState {
@@ -230,7 +247,7 @@ void TFormStampMain::FilePrintEnvelopeClick(QObject *)
         new PageChoiceLock(&dialog);
     }
     const auto *unchanged = new KeepUnchangedChoices(dialog, Printer());
-    if (Prompt::exec(dialog) != QDialog::Accepted)
+    if (Prompt::exec(dialog) != QDialog::Accepted || !ChosenPrinterInstalled(this, printer))
         return;
     unchanged->Apply(Printer());
 
@@ -284,7 +301,7 @@ void TFormStampMain::FilePrintAlignmentClick(QObject *)
     printer.setFromTo(0, 0);
     new PageChoiceLock(&dialog);
     const auto *unchanged = new KeepUnchangedChoices(dialog, Printer());
-    if (Prompt::exec(dialog) != QDialog::Accepted)
+    if (Prompt::exec(dialog) != QDialog::Accepted || !ChosenPrinterInstalled(this, printer))
         return;
     unchanged->Apply(Printer());
     ClearPrinterChoices(printer);
@@ -360,6 +377,12 @@ void TFormStampMain::PrintEnvelopes(int Copies, const std::vector<int> &Envelope
         monitor.PageDone = [this, &status](int envelope, int copy) {
             status.SetProgress(status.Progress() + 1);
             emit PagePrinted(envelope, copy);
+        };
+        // While CUPS is asked what became of the job, the window stays alive.
+        monitor.Waiting = [](int ms) {
+            QEventLoop wait;
+            QTimer::singleShot(ms, &wait, &QEventLoop::quit);
+            wait.exec();
         };
         // The job prints copies of everything it needs: nothing can change under it.
         const EnvelopeDesign design = JobDesign();
