@@ -149,6 +149,34 @@ TEST_F(KeptWordTest, EveryPathSendsTheStoredPaperAndTheDialogWritesBackOnlyWhatC
     EXPECT_EQ(stored("Orientation"), 2);
 }
 
+TEST_F(KeptWordTest, PageSetIsNotOfferedReverseTurnsTheEnvelopeOrderAndNeitherReachesCups)
+{
+    {
+        TQevIniFile s(iniPath);
+        s.WriteString(QStringLiteral("Printer"), QStringLiteral("PrinterName"), CupsServer::RawA);
+    }
+    start();
+    find<MemoControl>("MemoAddress")->setText(kThree);
+    pressPrint([](QDialog &d) {
+        auto *pageSet = d.findChild<QComboBox *>(QStringLiteral("pageSetCombo"));
+        auto *reverse = d.findChild<QCheckBox *>(QStringLiteral("reverse"));
+        ASSERT_TRUE(pageSet && reverse);
+        EXPECT_FALSE(pageSet->isVisible());
+        // Even a page set that somehow got chosen is the program's business.
+        pageSet->setCurrentIndex(1);
+        reverse->setChecked(true);
+    });
+    find<QAction>("FilePrintEnvelope")->trigger();
+    ASSERT_TRUE(cups->waitForJobs(CupsServer::RawA, 1)) << cups->logTail().toStdString();
+    const QString pdf = cups->receivedFiles(CupsServer::RawA).constLast();
+    ASSERT_EQ(pdfPages(pdf), 3);
+    EXPECT_TRUE(pageText(pdf, 1).contains(QLatin1String("Cy Three")));
+    EXPECT_TRUE(pageText(pdf, 3).contains(QLatin1String("Ann One")));
+    const QString job = paperOf(cups->lastJobAttributes(CupsServer::RawA));
+    EXPECT_FALSE(job.contains(QLatin1String("page-set")) || job.contains(QLatin1String("outputorder")))
+        << job.toStdString();
+}
+
 TEST_F(KeptWordTest, ARefusedOrCancelledJobIsReportedNotPassedOffAsPrinted)
 {
     // A printer that cancels the job at the device: it takes no envelopes.

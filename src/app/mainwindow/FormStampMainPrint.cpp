@@ -24,11 +24,13 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <vector>
 
 namespace zentrope {
@@ -63,6 +65,28 @@ protected:
         } else if (e->type() == QEvent::EnabledChange && watched != parent()) {
             if (auto *w = qobject_cast<QWidget *>(watched); w && w->isEnabled())
                 w->setEnabled(false);
+        }
+        return QObject::eventFilter(watched, e);
+    }
+};
+
+// Qt's dialog offers a page set (odd or even pages) that CUPS would apply to
+// the program's pages, copies included; the program picks its envelopes
+// itself, so the choice is not offered.
+class NoPageSet : public QObject {
+public:
+    explicit NoPageSet(QObject *dialog) : QObject(dialog) { dialog->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override
+    {
+        if (e->type() == QEvent::Show && watched == parent()) {
+            if (auto *combo = parent()->findChild<QWidget *>(QStringLiteral("pageSetCombo"))) {
+                combo->hide();
+                for (QLabel *label : parent()->findChildren<QLabel *>())
+                    if (label->buddy() == combo)
+                        label->hide();
+            }
         }
         return QObject::eventFilter(watched, e);
     }
@@ -246,17 +270,19 @@ void TFormStampMain::FilePrintEnvelopeClick(QObject *)
         printer.setFromTo(0, 0);
         new PageChoiceLock(&dialog);
     }
+    new NoPageSet(&dialog);
     const auto *unchanged = new KeepUnchangedChoices(dialog, Printer());
     if (Prompt::exec(dialog) != QDialog::Accepted || !ChosenPrinterInstalled(this, printer))
         return;
     unchanged->Apply(Printer());
 
     // The program makes its own copies and picks its own envelopes (every
-    // page list the dialog allows, "1,3" included); the printer must not
-    // repeat or filter the pages again.
+    // page list the dialog allows, "1,3" included), in reverse when asked;
+    // the printer must not repeat, filter or reorder the pages again.
     const int copies = std::max(1, printer.copyCount());
     const QPrinter::PrintRange range = printer.printRange();
     const QPageRanges pages = printer.pageRanges();
+    const bool reverse = ReversePrinterOrder(printer);
     ClearPrinterChoices(printer);
 
     std::vector<int> envelopes;
@@ -272,6 +298,8 @@ void TFormStampMain::FilePrintEnvelopeClick(QObject *)
         envelopes = allEnvelopes(envelopeCount);
         break;
     }
+    if (reverse)
+        std::reverse(envelopes.begin(), envelopes.end());
     PrintEnvelopes(copies, envelopes);
 }
 
@@ -300,6 +328,7 @@ void TFormStampMain::FilePrintAlignmentClick(QObject *)
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(0, 0);
     new PageChoiceLock(&dialog);
+    new NoPageSet(&dialog);
     const auto *unchanged = new KeepUnchangedChoices(dialog, Printer());
     if (Prompt::exec(dialog) != QDialog::Accepted || !ChosenPrinterInstalled(this, printer))
         return;
