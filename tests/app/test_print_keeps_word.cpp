@@ -149,6 +149,21 @@ TEST_F(KeptWordTest, EveryPathSendsTheStoredPaperAndTheDialogWritesBackOnlyWhatC
     EXPECT_EQ(stored("Orientation"), 2);
 }
 
+TEST_F(KeptWordTest, WithoutAStoredPaperTheQueuesOwnDefault)
+{
+    // The generic PPD's default is Letter, and it lists A4 too.
+    {
+        TQevIniFile s(iniPath);
+        s.WriteString(QStringLiteral("Printer"), QStringLiteral("PrinterName"), CupsServer::Ppd);
+    }
+    start();
+    find<MemoControl>("MemoAddress")->setText(kOne);
+    pressPrint();
+    find<QAction>("FilePrintEnvelope")->trigger();
+    EXPECT_TRUE(jobOn(CupsServer::Ppd, 1).contains(QLatin1String("media=Letter")))
+        << paperOf(cups->lastJobAttributes(CupsServer::Ppd)).toStdString();
+}
+
 TEST_F(KeptWordTest, PageSetIsNotOfferedReverseTurnsTheEnvelopeOrderAndNeitherReachesCups)
 {
     {
