@@ -8,7 +8,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -243,4 +245,67 @@ TEST_F(KeptWordTest, ARefusedOrCancelledJobIsReportedNotPassedOffAsPrinted)
     EXPECT_EQ(script.exitCode(), 4);
     EXPECT_EQ(QString::fromLocal8Bit(script.readAllStandardError()),
               QStringLiteral("zentrope: The printer ZentropeA refused the job: Out of envelopes\n"));
+}
+
+TEST_F(KeptWordTest, TheProgressWindowShowsTheJobAsItGoesAndCancelStopsIt)
+{
+    {
+        TQevIniFile s(iniPath);
+        s.WriteString(QStringLiteral("Printer"), QStringLiteral("PrinterName"), CupsServer::RawA);
+    }
+    start();
+    QStringList addresses;
+    for (int i = 1; i <= 250; ++i)
+        addresses << QStringLiteral("Person %1\n%1 Main St\nTown, ST 12345").arg(i);
+    find<MemoControl>("MemoAddress")->setText(addresses.join(QStringLiteral("\n\n")));
+    TFormPrintStatus *status = session->PrintStatusWindow();
+
+    // When the gauge was painted, and when each page was done.
+    struct PaintLog : QObject {
+        QElapsedTimer clock;
+        QList<qint64> painted;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            if (e->type() == QEvent::Paint)
+                painted << clock.elapsed();
+            return false;
+        }
+    } log;
+    status->Gauge->installEventFilter(&log);
+    QList<qint64> pages;
+    QObject::connect(main, &TFormStampMain::PagePrinted, status, [&] { pages << log.clock.elapsed(); });
+    const auto printCopies = [&](int copies) {
+        Prompt::push([copies](QDialog &d) {
+            qobject_cast<QPrintDialog *>(&d)->printer()->setCopyCount(copies);
+            return int(QDialog::Accepted);
+        });
+        pages.clear();
+        log.painted.clear();
+        log.clock.start();
+        find<QAction>("FilePrintEnvelope")->trigger();
+    };
+
+    printCopies(40);
+    ASSERT_EQ(pages.size(), 10000);
+    qint64 gap = 0, last = pages.first();
+    for (const qint64 t : log.painted)
+        if (t <= pages.last()) {
+            gap = std::max(gap, t - last);
+            last = std::max(last, t);
+        }
+    gap = std::max(gap, pages.last() - last);
+    EXPECT_LE(gap, 250) << log.painted.size() << " paints while " << pages.size() << " pages took "
+                        << pages.last() - pages.first() << " ms";
+
+    // Cancel while pages are made: the job ends after the page in hand.
+    qint64 cancelled = -1;
+    QTimer::singleShot(200, status, [&] {
+        cancelled = log.clock.elapsed();
+        status->CancelBtn->click();
+    });
+    printCopies(40);
+    ASSERT_GE(cancelled, 0);
+    EXPECT_LT(pages.size(), 10000);
+    EXPECT_LE(std::count_if(pages.begin(), pages.end(), [&](qint64 t) { return t > cancelled; }), 1);
+    EXPECT_TRUE(cups->waitForJobs(CupsServer::RawA, 2));
 }
