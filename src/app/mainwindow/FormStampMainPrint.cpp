@@ -197,6 +197,14 @@ bool ChosenPrinterInstalled(QWidget *parent, const QPrinter &printer)
     return false;
 }
 
+// While CUPS is asked what became of a job, the window stays alive.
+void WaitWithEvents(int ms)
+{
+    QEventLoop wait;
+    QTimer::singleShot(ms, &wait, &QEventLoop::quit);
+    wait.exec();
+}
+
 // The print commands, the cursor and the progress window come back however
 // the job ends.
 class JobState {
@@ -346,7 +354,7 @@ void TFormStampMain::FilePrintAlignmentClick(QObject *)
                 page.AlignmentTest = true;
                 return page;
             },
-            {}, PrinterFeedProfile());
+            JobMonitor{{}, {}, {}, WaitWithEvents}, PrinterFeedProfile());
     }
     SavePrinterSettings();
 }
@@ -407,12 +415,7 @@ void TFormStampMain::PrintEnvelopes(int Copies, const std::vector<int> &Envelope
             status.SetProgress(status.Progress() + 1);
             emit PagePrinted(envelope, copy);
         };
-        // While CUPS is asked what became of the job, the window stays alive.
-        monitor.Waiting = [](int ms) {
-            QEventLoop wait;
-            QTimer::singleShot(ms, &wait, &QEventLoop::quit);
-            wait.exec();
-        };
+        monitor.Waiting = WaitWithEvents;
         // The job prints copies of everything it needs: nothing can change under it.
         const EnvelopeDesign design = JobDesign();
         PrintEnvelopeJob(
