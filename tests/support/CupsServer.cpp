@@ -299,9 +299,11 @@ struct CupsServer::Impl {
                 ok = ok && QFile::link(system + QLatin1Char('/') + name, bin + QLatin1Char('/') + name);
         const QString backends = system + QStringLiteral("/backend");
         for (const QString &name : QDir(backends).entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
-            ok = ok && QFile::link(backends + QLatin1Char('/') + name, bin + QStringLiteral("/backend/") + name);
+            ok = ok &&
+                 QFile::link(backends + QLatin1Char('/') + name, bin + QStringLiteral("/backend/") + name);
         const QString strict = bin + QStringLiteral("/backend/strict");
-        ok = ok && QFile::copy(QStringLiteral(ZENTROPE_SOURCE_DIR "/tests/support/strict-backend.sh"), strict) &&
+        ok = ok &&
+             QFile::copy(QStringLiteral(ZENTROPE_SOURCE_DIR "/tests/support/strict-backend.sh"), strict) &&
              QFile::setPermissions(strict, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                                QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
                                                QFile::ExeOther);
