@@ -245,6 +245,15 @@ TEST_F(KeptWordTest, ARefusedOrCancelledJobIsReportedNotPassedOffAsPrinted)
     EXPECT_EQ(script.exitCode(), 4);
     EXPECT_EQ(QString::fromLocal8Bit(script.readAllStandardError()),
               QStringLiteral("zentrope: The printer ZentropeA refused the job: Out of envelopes\n"));
+
+    // A stopped queue keeps the job pending: that is no refusal.
+    ASSERT_TRUE(cups->runClient(QStringLiteral("cupsdisable"), {CupsServer::RawA}));
+    script.start(script.program(), script.arguments());
+    const bool ended = script.waitForFinished(60000);
+    cups->runClient(QStringLiteral("cancel"), {QStringLiteral("-a"), CupsServer::RawA});
+    cups->runClient(QStringLiteral("cupsenable"), {CupsServer::RawA});
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(script.exitCode(), 0) << script.readAllStandardError().toStdString();
 }
 
 TEST_F(KeptWordTest, TheProgressWindowShowsTheJobAsItGoesAndCancelStopsIt)
