@@ -654,6 +654,13 @@
     </message>
 </context>
 <context>
+    <name>zentrope::JobFollowUp</name>
+    <message>
+        <source>The printer %1 refused the job: %2</source>
+        <translation>Der Drucker %1 hat den Auftrag abgelehnt: %2</translation>
+    </message>
+</context>
+<context>
     <name>zentrope::LengthUnit</name>
     <message>
         <source>mm</source>
@@ -1063,10 +1070,6 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
         <translation>Liste</translation>
     </message>
     <message>
-        <source>The envelope size of this name, in any letter case.</source>
-        <translation>Die Umschlaggröße dieses Namens, Groß/klein egal.</translation>
-    </message>
-    <message>
         <source>The return address of this name; &quot;&quot; for none.</source>
         <translation>Der Absender dieses Namens; &quot;&quot; für keinen.</translation>
     </message>
@@ -1142,6 +1145,10 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
         <source>Give an address file or --import, not both.</source>
         <translation>Geben Sie eine Adressdatei oder --import an, nicht beides.</translation>
     </message>
+    <message>
+        <source>The envelope size of this name, or a standard one by its short or PWG name (DL, &quot;US #10&quot;, iso_c5_162x229mm); in any letter case.</source>
+        <translation>Die Umschlaggröße dieses Namens oder eine Standardgröße mit ihrem Kurz- oder PWG-Namen (DL, "US #10", iso_c5_162x229mm); in beliebiger Groß- und Kleinschreibung.</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::ScriptRun</name>
@@ -1156,10 +1163,6 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
     <message>
         <source>Cannot find file &quot;%1&quot;.</source>
         <translation>Die Datei „%1“ wurde nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>--size: no envelope size &quot;%1&quot; in %2.</source>
-        <translation>--size: keine Umschlaggröße „%1“ in %2.</translation>
     </message>
     <message>
         <source>No envelope size is chosen in %1.</source>
@@ -1184,6 +1187,10 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
     <message>
         <source>the columns of this CSV file are unknown; import it once in the window to choose them.</source>
         <translation>die Spalten dieser CSV-Datei sind unbekannt; importieren Sie sie einmal im Fenster, um die Spalten zuzuordnen.</translation>
+    </message>
+    <message>
+        <source>--size: no envelope size &quot;%1&quot; in %2. Accepted, in any letter case: %3; the standard sizes %4.</source>
+        <translation>--size: keine Umschlaggröße "%1" in %2. Möglich sind, in beliebiger Groß- und Kleinschreibung: %3; die Standardgrößen %4.</translation>
     </message>
 </context>
 <context>
@@ -2053,6 +2060,10 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
     <message>
         <source>Set how the current printer takes envelopes</source>
         <translation>Festlegen, wie der aktuelle Drucker Umschläge einzieht</translation>
+    </message>
+    <message>
+        <source>The printer %1 is no longer installed. Nothing was printed.</source>
+        <translation>Der Drucker %1 ist nicht mehr installiert. Es wurde nichts gedruckt.</translation>
     </message>
 </context>
 </TS>

@@ -654,6 +654,13 @@
     </message>
 </context>
 <context>
+    <name>zentrope::JobFollowUp</name>
+    <message>
+        <source>The printer %1 refused the job: %2</source>
+        <translation>La impresora %1 rechazó el trabajo: %2</translation>
+    </message>
+</context>
+<context>
     <name>zentrope::LengthUnit</name>
     <message>
         <source>mm</source>
@@ -1063,10 +1070,6 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
         <translation>lista</translation>
     </message>
     <message>
-        <source>The envelope size of this name, in any letter case.</source>
-        <translation>Tamaño de sobre con este nombre, may. o minúsc.</translation>
-    </message>
-    <message>
         <source>The return address of this name; &quot;&quot; for none.</source>
         <translation>El remitente con este nombre; &quot;&quot; para ninguno.</translation>
     </message>
@@ -1142,6 +1145,10 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
         <source>Give an address file or --import, not both.</source>
         <translation>Indique un archivo de direcciones o --import, no ambos.</translation>
     </message>
+    <message>
+        <source>The envelope size of this name, or a standard one by its short or PWG name (DL, &quot;US #10&quot;, iso_c5_162x229mm); in any letter case.</source>
+        <translation>El tamaño de sobre con este nombre, o uno estándar por su nombre corto o PWG (DL, "US #10", iso_c5_162x229mm); en mayúsculas o minúsculas.</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::ScriptRun</name>
@@ -1156,10 +1163,6 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
     <message>
         <source>Cannot find file &quot;%1&quot;.</source>
         <translation>No se encuentra el archivo &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>--size: no envelope size &quot;%1&quot; in %2.</source>
-        <translation>--size: no hay ningún tamaño de sobre &quot;%1&quot; en %2.</translation>
     </message>
     <message>
         <source>No envelope size is chosen in %1.</source>
@@ -1184,6 +1187,10 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
     <message>
         <source>the columns of this CSV file are unknown; import it once in the window to choose them.</source>
         <translation>las columnas de este archivo CSV son desconocidas; impórtelo una vez en la ventana para elegirlas.</translation>
+    </message>
+    <message>
+        <source>--size: no envelope size &quot;%1&quot; in %2. Accepted, in any letter case: %3; the standard sizes %4.</source>
+        <translation>--size: no hay ningún tamaño de sobre "%1" en %2. Se aceptan, en mayúsculas o minúsculas: %3; los tamaños estándar %4.</translation>
     </message>
 </context>
 <context>
@@ -2053,6 +2060,10 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
     <message>
         <source>Set how the current printer takes envelopes</source>
         <translation>Establecer cómo toma los sobres la impresora actual</translation>
+    </message>
+    <message>
+        <source>The printer %1 is no longer installed. Nothing was printed.</source>
+        <translation>La impresora %1 ya no está instalada. No se imprimió nada.</translation>
     </message>
 </context>
 </TS>

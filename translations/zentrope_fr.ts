@@ -654,6 +654,13 @@
     </message>
 </context>
 <context>
+    <name>zentrope::JobFollowUp</name>
+    <message>
+        <source>The printer %1 refused the job: %2</source>
+        <translation>L’imprimante %1 a refusé la tâche&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>zentrope::LengthUnit</name>
     <message>
         <source>mm</source>
@@ -1063,10 +1070,6 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
         <translation>liste</translation>
     </message>
     <message>
-        <source>The envelope size of this name, in any letter case.</source>
-        <translation>Le format d&apos;enveloppe de ce nom, casse indifférente.</translation>
-    </message>
-    <message>
         <source>The return address of this name; &quot;&quot; for none.</source>
         <translation>L&apos;adresse d&apos;expéditeur de ce nom&#xa0;; &quot;&quot; pour aucune.</translation>
     </message>
@@ -1142,6 +1145,10 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
         <source>Give an address file or --import, not both.</source>
         <translation>Indiquez un fichier d&apos;adresses ou --import, pas les deux.</translation>
     </message>
+    <message>
+        <source>The envelope size of this name, or a standard one by its short or PWG name (DL, &quot;US #10&quot;, iso_c5_162x229mm); in any letter case.</source>
+        <translation>Le format d’enveloppe de ce nom, ou un format standard par son nom court ou son nom PWG (DL, « US #10 », iso_c5_162x229mm) ; majuscules ou minuscules.</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::ScriptRun</name>
@@ -1156,10 +1163,6 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
     <message>
         <source>Cannot find file &quot;%1&quot;.</source>
         <translation>Fichier «&#xa0;%1&#xa0;» introuvable.</translation>
-    </message>
-    <message>
-        <source>--size: no envelope size &quot;%1&quot; in %2.</source>
-        <translation>--size&#xa0;: aucun format d&apos;enveloppe «&#xa0;%1&#xa0;» dans %2.</translation>
     </message>
     <message>
         <source>No envelope size is chosen in %1.</source>
@@ -1184,6 +1187,10 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
     <message>
         <source>the columns of this CSV file are unknown; import it once in the window to choose them.</source>
         <translation>les colonnes de ce fichier CSV sont inconnues&#xa0;; importez-le une fois dans la fenêtre pour les choisir.</translation>
+    </message>
+    <message>
+        <source>--size: no envelope size &quot;%1&quot; in %2. Accepted, in any letter case: %3; the standard sizes %4.</source>
+        <translation>--size : aucun format d’enveloppe « %1 » dans %2. Acceptés, en majuscules ou minuscules : %3 ; les formats standard %4.</translation>
     </message>
 </context>
 <context>
@@ -2053,6 +2060,10 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
     <message>
         <source>Set how the current printer takes envelopes</source>
         <translation>Définir comment l&apos;imprimante actuelle prend les enveloppes</translation>
+    </message>
+    <message>
+        <source>The printer %1 is no longer installed. Nothing was printed.</source>
+        <translation>L’imprimante %1 n’est plus installée. Rien n’a été imprimé.</translation>
     </message>
 </context>
 </TS>

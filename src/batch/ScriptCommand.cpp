@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <cstring>
 
 namespace zentrope {
 
@@ -28,7 +29,15 @@ QString programVersion()
 
 bool IsScriptCommandLine(int argc, char **argv)
 {
-    return argc > 1 && argv[1] && argv[1][0] == '-' && argv[1][1] == '-';
+    if (argc > 1 && argv[1] && argv[1][0] == '-' && argv[1][1] == '-')
+        return true;
+    // Help and the version answer anywhere, without a window or a display;
+    // a file of one of these names is ./-v.
+    for (int i = 1; i < argc && argv[i] && *argv[i]; ++i)
+        for (const char *option : {"-h", "-v", "--help", "--version"})
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+    return false;
 }
 
 ScriptCommand ParseScriptCommand(const QStringList &arguments)
@@ -70,7 +79,8 @@ ScriptCommand ParseScriptCommand(const QStringList &arguments)
     const QCommandLineOption size(
         QStringLiteral("size"),
         QCoreApplication::translate("zentrope::ScriptCommand",
-                                    "The envelope size of this name, in any letter case."),
+                                    "The envelope size of this name, or a standard one by its short or "
+                                    "PWG name (DL, \"US #10\", iso_c5_162x229mm); in any letter case."),
         QCoreApplication::translate("zentrope::ScriptCommand", "name"));
     const QCommandLineOption returnAddress(
         QStringLiteral("return-address"),

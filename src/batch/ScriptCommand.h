@@ -25,7 +25,8 @@ struct ScriptCommand {
 };
 
 // Whether a command line selects the script options: its first argument
-// (after the program) begins with "--". argv as the program got it.
+// (after the program) begins with "--", or any argument is -h, -v, --help
+// or --version. argv as the program got it.
 bool IsScriptCommandLine(int argc, char **argv);
 
 // Reads the script options from the arguments exactly as argv holds them, the

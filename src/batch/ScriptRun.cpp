@@ -11,6 +11,7 @@
 #include "envelope/EnvelopeSizeCatalog.h"
 #include "envelope/FeedProfile.h"
 #include "envelope/ReturnAddressCatalog.h"
+#include "envelope/StandardEnvelopes.h"
 #include "print/EnvelopeJob.h"
 #include "print/PrintChoices.h"
 #include "print/PrinterDevice.h"
@@ -120,6 +121,29 @@ int findByName(const Entries &entries, const QString &wanted, Name name)
     return -1;
 }
 
+// A size of the catalog by name, else a standard envelope by its short or
+// PWG name, taken for this run only (the settings are never written).
+int chosenSize(EnvelopeSizeCatalog &sizes, const QString &wanted, const QString &settings)
+{
+    const int size = findByName(sizes.Entries(), wanted, [](const EnvelopeSize &e) { return e.Name; });
+    if (size >= 0)
+        return size;
+    if (const StandardEnvelope *standard = FindStandardEnvelope(wanted))
+        return sizes.Add(standard->ShortName, standard->Dimension());
+    QStringList accepted;
+    for (const EnvelopeSize &e : sizes.Entries())
+        accepted << QStringLiteral("\"%1\"").arg(e.Name);
+    QStringList standards;
+    for (const StandardEnvelope &e : StandardEnvelopes())
+        standards << QStringLiteral("\"%1\" (%2)").arg(e.ShortName, e.PwgName);
+    throw ScriptFailure(ScriptBadUsage,
+                        QCoreApplication::translate("zentrope::ScriptRun",
+                                                    "--size: no envelope size \"%1\" in %2. Accepted, in any "
+                                                    "letter case: %3; the standard sizes %4.")
+                            .arg(wanted, settings, accepted.join(QStringLiteral(", ")),
+                                 standards.join(QStringLiteral(", "))));
+}
+
 // The envelope the main window would start with from these settings, with
 // the command's choices over it and the given text in its address box. Only reads.
 struct ScriptEnvelope {
@@ -134,15 +158,8 @@ void compose(ScriptEnvelope &envelope, TQevIniFile &ini, const ScriptCommand &co
     EnvelopeComposer &composer = envelope.Composer;
 
     int size = envelope.Sizes.Load(ini);
-    if (command.Size) {
-        size =
-            findByName(envelope.Sizes.Entries(), *command.Size, [](const EnvelopeSize &e) { return e.Name; });
-        if (size < 0)
-            throw ScriptFailure(
-                ScriptBadUsage,
-                QCoreApplication::translate("zentrope::ScriptRun", "--size: no envelope size \"%1\" in %2.")
-                    .arg(*command.Size, ini.FileName()));
-    }
+    if (command.Size)
+        size = chosenSize(envelope.Sizes, *command.Size, ini.FileName());
     composer.selectSize(size);
     if (!composer.size())
         throw ScriptFailure(ScriptBadUsage, QCoreApplication::translate("zentrope::ScriptRun",

@@ -10,7 +10,8 @@ namespace zentrope {
 
 // A standard envelope the size dialog's Add offers.
 struct StandardEnvelope {
-    QString Label; // "ISO C5", "US #10"
+    QString Label;     // "ISO C5", "US #10"
+    QString ShortName; // the name a catalog entry gets: "C5", "DL", "US #10", "Monarch"
     QString Name; // with its size as the standard states it: "ISO C5 (162 × 229 mm)", "US #10 (4⅛ × 9½ in)"
     QString PwgName; // the PWG 5101.1 media name: "iso_c5_162x229mm", "na_number-10_4.125x9.5in"
     // The sides as the standard states them, short side first, in Unit.
@@ -32,6 +33,11 @@ struct StandardEnvelope {
 // ISO C4, C5, C6, C6/C5, DL, B4, B5, B6; US #9, #10, #11, #12, #14, Monarch,
 // 6¾ Personal, A2, A7; Japanese Chou 3, Chou 4, Kaku 2, You 4; in that order.
 const std::vector<StandardEnvelope> &StandardEnvelopes();
+
+// The standard envelope called so, ignoring letter case: by its short name,
+// its label or its PWG name ("dl", "ISO DL", "iso_dl_110x220mm"); nullptr
+// for any other name.
+const StandardEnvelope *FindStandardEnvelope(const QString &name);
 
 // The PWG 5101.1 media name for an envelope of the given sides in inches, in
 // either orientation: the name of the standard envelope within 0.02 in (about

@@ -4,6 +4,7 @@
 #include "envelope/EnvelopeSizeCatalog.h"
 #include "envelope/StandardEnvelopes.h"
 #include "print/CupsJob.h"
+#include "print/JobFollowUp.h"
 #include "print/PrintChoices.h"
 #include "print/PrinterDevice.h"
 #include "print/page/FeedGeometry.h"
@@ -91,6 +92,15 @@ int walk(const std::vector<int> &chosen, int copies, const EnvelopeList &envelop
         }
     }
     return pages;
+}
+
+// A job CUPS took can still be cancelled at the printer a moment later, and
+// one it refused never shows up: either is this job's failure.
+void followUp(const QString &printer, int job, const JobMonitor &monitor)
+{
+    const JobOutcome outcome = FollowJob(printer, job, DefaultFollowBound, monitor.Waiting);
+    if (outcome.Refused)
+        throw ZentropeError(JobRefusedMessage(printer, outcome.Reason));
 }
 
 QString cannotCreate(const QString &fileName)
@@ -188,9 +198,11 @@ int printFed(PrinterDevice &printer, const std::vector<int> &chosen, int copies,
     QPrinter &qt = printer.QtPrinter();
     const bool monochrome = qt.colorMode() == QPrinter::GrayScale &&
                             QPrinterInfo(qt).supportedColorModes().contains(QPrinter::Color);
-    SubmitPdfJob(name, title, file.fileName(),
-                 FeedJobOptions(PrinterJobOptions(qt), media, PaperSourceOption(sources, profile.Source),
-                                profile.Source, monochrome));
+    const int job =
+        SubmitPdfJob(name, title, file.fileName(),
+                     FeedJobOptions(PrinterJobOptions(qt), media, PaperSourceOption(sources, profile.Source),
+                                    profile.Source, monochrome));
+    followUp(name, job, monitor);
     return pages;
 }
 
@@ -221,6 +233,9 @@ int PrintEnvelopeJob(PrinterDevice &printer, const EnvelopeList &envelopes, cons
     if (feed)
         return printFed(printer, chosen, plan.Copies, envelopes, source, monitor, *feed);
     printer.SetTitle(EnvelopeDocumentTitle());
+    // Qt's engine does not tell the number CUPS gives the job.
+    const QString queue = printer.PrinterName();
+    const int before = NewestJob(queue);
     printer.BeginDoc();
     int pages = 0;
     try {
@@ -247,6 +262,7 @@ int PrintEnvelopeJob(PrinterDevice &printer, const EnvelopeList &envelopes, cons
         return 0;
     }
     printer.EndDoc();
+    followUp(queue, JobAfter(queue, before), monitor);
     return pages;
 }
 

@@ -38,11 +38,13 @@ using PageSource = std::function<EnvelopePage(const QStringList &lines)>;
 
 // What a job tells while it runs. Continue is asked before every copy: false
 // skips the copy (Cancel). PageStarting comes before a page is laid out,
-// PageDone after it.
+// PageDone after it. Waiting, while the job is followed in CUPS after the
+// last page, waits that many milliseconds (a window lets its events through).
 struct JobMonitor {
     std::function<bool()> Continue;
     std::function<void(int envelope, int copy)> PageStarting;
     std::function<void(int envelope, int copy)> PageDone;
+    std::function<void(int ms)> Waiting;
 };
 
 // The title of every document the program makes.
@@ -52,7 +54,9 @@ QString EnvelopeDocumentTitle();
 // with the printer's own settings (copies and page filters included: a caller
 // that makes its own copies clears them first). Pages laid out before a
 // Cancel are printed; an error drops the document and is thrown on. An empty
-// plan throws NoAddressMessage(). Returns the pages produced.
+// plan throws NoAddressMessage(). Once sent, the job is followed in CUPS for
+// a few seconds (JobFollowUp.h): a job the queue refused or cancelled throws
+// "The printer X refused the job: reason". Returns the pages produced.
 //
 // With the printer's feed profile (ReadFeedProfile) the pages are laid out on
 // the sheets the profile gives (FeedGeometry.h), turned by the program and

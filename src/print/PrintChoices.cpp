@@ -14,7 +14,7 @@ const auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
 bool filtersPages(const QString &option)
 {
-    for (const char *name : {"page-ranges", "copies", "Collate"})
+    for (const char *name : {"page-ranges", "copies", "Collate", "page-set", "outputorder"})
         if (option.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
             return true;
     return false;
@@ -46,9 +46,21 @@ QStringList PrinterJobOptions(QPrinter &printer)
     return engine ? engine->property(kCupsOptions).toStringList() : QStringList();
 }
 
+bool ReversePrinterOrder(QPrinter &printer)
+{
+    if (printer.pageOrder() == QPrinter::LastPageFirst)
+        return true;
+    const QStringList options = PrinterJobOptions(printer);
+    for (qsizetype i = 0; i + 1 < options.size(); i += 2)
+        if (options[i].compare(QLatin1String("outputorder"), Qt::CaseInsensitive) == 0)
+            return options[i + 1].compare(QLatin1String("reverse"), Qt::CaseInsensitive) == 0;
+    return false;
+}
+
 void ClearPrinterChoices(QPrinter &printer)
 {
     printer.setCopyCount(1);
+    printer.setPageOrder(QPrinter::FirstPageFirst);
     printer.setPrintRange(QPrinter::AllPages);
     printer.setPageRanges(QPageRanges());
     QPrintEngine *engine = printer.printEngine();

@@ -38,6 +38,10 @@ void LoadPrinterSettings(PrinterDevice &printer, const TQevIniFile &ini)
         if (index >= 0)
             printer.SetPrinterIndex(index);
     }
+    // Qt starts every queue on A4 when the queue has it; without a stored
+    // paper the queue's own default is the one to print on.
+    if (ini.ReadString(kSection, QStringLiteral("PaperSize"), QString()).isEmpty())
+        printer.QtPrinter().setPageSize(QueueDefaultPaper(printer.PrinterName()));
     // The stored values apply to whichever printer is now current.
     DeviceMode mode = printer.GetDeviceMode();
     const auto read = [&](const DeviceMode::Key &key) {
@@ -60,6 +64,16 @@ void LoadPrinterSettings(PrinterDevice &printer, const TQevIniFile &ini)
     printer.SetDeviceMode(mode);
 }
 
+QPageSize QueueDefaultPaper(const QString &printer)
+{
+    const QPageSize size = QPrinterInfo::printerInfo(printer).defaultPageSize();
+    if (size.isValid())
+        return size;
+    const QLocale::Territory here = QLocale::system().territory();
+    return QPageSize(here == QLocale::UnitedStates || here == QLocale::Canada ? QPageSize::Letter
+                                                                              : QPageSize::A4);
+}
+
 QPageLayout StoredPaper(const TQevIniFile &ini)
 {
     QPageSize size;
@@ -73,16 +87,8 @@ QPageLayout StoredPaper(const TQevIniFile &ini)
     } else if (code > 0 && QPageSize::id(code) != QPageSize::Custom) {
         size = QPageSize(QPageSize::id(code));
     }
-    if (!size.isValid()) {
-        const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-        if (!printer.isNull())
-            size = printer.defaultPageSize();
-    }
-    if (!size.isValid()) {
-        const QLocale::Territory here = QLocale::system().territory();
-        size = QPageSize(here == QLocale::UnitedStates || here == QLocale::Canada ? QPageSize::Letter
-                                                                                  : QPageSize::A4);
-    }
+    if (!size.isValid())
+        size = QueueDefaultPaper(QPrinterInfo::defaultPrinterName());
     const bool landscape = ini.ReadInteger(kSection, QStringLiteral("Orientation"),
                                            DeviceMode::OrientPortrait) == DeviceMode::OrientLandscape;
     return QPageLayout(size, landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());

@@ -14,8 +14,13 @@ class TQevIniFile;
 // Erases the section and writes the current printer's name and fields.
 void SavePrinterSettings(PrinterDevice &printer, TQevIniFile &ini);
 // Makes the stored printer current when it still exists and applies the
-// stored fields to whichever printer is current then.
+// stored fields to whichever printer is current then; without a stored paper
+// the printer takes its queue's default paper.
 void LoadPrinterSettings(PrinterDevice &printer, const TQevIniFile &ini);
+
+// The default paper of a queue; for a queue that names none (a raw queue),
+// Letter in the United States and Canada and A4 elsewhere.
+QPageSize QueueDefaultPaper(const QString &printer);
 
 // The paper the stored settings describe (PaperSize, or PaperWidth and
 // PaperLength for a custom size, turned by Orientation), without margins;

@@ -45,13 +45,13 @@ TEST_F(StandardSizesDialog, AddOffersThemAndFillsInTheirDimensions)
                 EXPECT_EQ(name.ComboBoxStandardSize->currentText(), "Blank size");
                 EXPECT_EQ(name.ComboBoxStandardSize->itemText(int(i) + 1), standards[i].Name);
                 choose(name.ComboBoxStandardSize, int(i) + 1);
-                EXPECT_EQ(name.EditEnvelopeSize->text(), standards[i].Name);
+                EXPECT_EQ(name.EditEnvelopeSize->text(), standards[i].ShortName);
                 name.OKBtn->click();
                 return n.result();
             });
             dlg.AddBtn->click();
             EXPECT_EQ(dlg.GroupBoxDetails->title(),
-                      QStringLiteral("Dimensions for \"%1\"").arg(standards[i].Name));
+                      QStringLiteral("Dimensions for \"%1\"").arg(standards[i].ShortName));
         }
         // The last one added, You 4 (105 x 235 mm), shows its inches.
         EXPECT_EQ(dlg.EditDetailWidth->text(), "9.25");
@@ -111,7 +111,7 @@ TEST_F(StandardSizesDialog, AddOffersThemAndFillsInTheirDimensions)
     };
     for (const StandardEnvelope &e : standards) {
         SCOPED_TRACE(e.Name.toStdString());
-        const TEnvelopeDimension *d = sized(e.Name);
+        const TEnvelopeDimension *d = sized(e.ShortName);
         ASSERT_NE(d, nullptr);
         EXPECT_EQ(d->Width, e.Dimension().Width);
         EXPECT_EQ(d->Height, e.Dimension().Height);

@@ -297,6 +297,57 @@ TEST_F(ScriptTest, ExitStatusesAndOneLineOnStandardError)
                          .arg(QLatin1String(ZENTROPE_VERSION), QLatin1String(qVersion())));
 }
 
+TEST_F(ScriptTest, ShortHelpAndVersionWithoutADisplayAndStandardSizesByName)
+{
+    // No display to open: the window must not even be tried.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":99"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    const QString version = QStringLiteral("Zentrope %1 (Qt %2)\n")
+                                .arg(QLatin1String(ZENTROPE_VERSION), QLatin1String(qVersion()));
+    for (const QStringList &args : {QStringList{QStringLiteral("-v")},
+                                    QStringList{QStringLiteral("/p"), addresses, QStringLiteral("-v")}}) {
+        const Result r = run(args, {}, env);
+        EXPECT_EQ(r.status, 0) << args.join(u' ').toStdString() << r.err.toStdString();
+        EXPECT_EQ(r.out, version);
+    }
+    Result r = run({QStringLiteral("-h")}, {}, env);
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QLatin1String("--size <name>"))) << r.out.toStdString();
+
+    // Standard sizes by their short or PWG names, for this run only.
+    QFile ini(settings);
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QByteArray before = ini.readAll();
+    ini.close();
+    const QString pdf = dir + QStringLiteral("/sized.pdf");
+    const struct {
+        const char *name;
+        const char *points;
+    } sizes[] = {{"us #10", "684 x 297"},
+                 {"DL", "624 x 312"},
+                 {"ISO_DL_110X220MM", "624 x 312"},
+                 {"monarch", "540 x 279"},
+                 {"c5", "649 x 459"}};
+    for (const auto &size : sizes) {
+        r = run({QStringLiteral("--pdf"), pdf, QStringLiteral("--settings"), settings,
+                 QStringLiteral("--size"), QLatin1String(size.name), addresses});
+        EXPECT_EQ(r.status, 0) << size.name << r.err.toStdString();
+        EXPECT_TRUE(runOutput(QStringLiteral("pdfinfo"), {pdf}).contains(QLatin1String(size.points)))
+            << size.name << runOutput(QStringLiteral("pdfinfo"), {pdf}).toStdString();
+    }
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ini.readAll(), before) << "the catalog stays as it was";
+
+    r = run({QStringLiteral("--pdf"), pdf, QStringLiteral("--settings"), settings, QStringLiteral("--size"),
+             QStringLiteral("#10"), addresses});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err.count(u'\n'), 1) << r.err.toStdString();
+    for (const char *accepted :
+         {"\"Flat\"", "\"US #10\" (na_number-10_4.125x9.5in)", "\"DL\" (iso_dl_110x220mm)"})
+        EXPECT_TRUE(r.err.contains(QLatin1String(accepted))) << accepted << "\n" << r.err.toStdString();
+}
+
 TEST_F(ScriptTest, PrintMakesItsOwnCopiesAndLeavesCupsNothingToFilter)
 {
     ZENTROPE_REQUIRE_CUPS(cups);

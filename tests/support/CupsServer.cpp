@@ -35,6 +35,7 @@ const QString CupsServer::RawA = QStringLiteral("ZentropeA");
 const QString CupsServer::RawB = QStringLiteral("ZentropeB");
 const QString CupsServer::Ppd = QStringLiteral("ZentropePpd");
 const QString CupsServer::Feed = QStringLiteral("ZentropeFeed");
+const QString CupsServer::Strict = QStringLiteral("ZentropeStrict");
 
 namespace {
 
@@ -279,12 +280,36 @@ struct CupsServer::Impl {
                               "AccessLog %1/log/access_log\n"
                               "PageLog %1/log/page_log\n"
                               "Printcap %1/printcap\n"
-                              "ServerBin /usr/lib/cups\n"
+                              "ServerBin %1/bin\n"
                               "DataDir /usr/share/cups\n"
                               "DocumentRoot /usr/share/cups/doc-root\n"
                               "FileDevice No\n"
                               "Sandboxing Relaxed\n")
             .arg(dir);
+    }
+
+    // The system's programs with one backend more: "strict" (strict-backend.sh).
+    bool makeServerBin(QString *error) const
+    {
+        const QString system = QStringLiteral("/usr/lib/cups");
+        const QString bin = dir + QStringLiteral("/bin");
+        bool ok = QDir().mkpath(bin + QStringLiteral("/backend"));
+        for (const QString &name : QDir(system).entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
+            if (name != QLatin1String("backend"))
+                ok = ok && QFile::link(system + QLatin1Char('/') + name, bin + QLatin1Char('/') + name);
+        const QString backends = system + QStringLiteral("/backend");
+        for (const QString &name : QDir(backends).entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
+            ok = ok &&
+                 QFile::link(backends + QLatin1Char('/') + name, bin + QStringLiteral("/backend/") + name);
+        const QString strict = bin + QStringLiteral("/backend/strict");
+        ok = ok &&
+             QFile::copy(QStringLiteral(ZENTROPE_SOURCE_DIR "/tests/support/strict-backend.sh"), strict) &&
+             QFile::setPermissions(strict, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                               QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                               QFile::ExeOther);
+        if (!ok)
+            *error = QStringLiteral("cannot set up the server's programs in %1").arg(bin);
+        return ok;
     }
 
     bool cupsdAlive()
@@ -396,7 +421,7 @@ QString CupsServer::directory() const
 
 QStringList CupsServer::queueNames() const
 {
-    return {RawA, RawB, Ppd, Feed};
+    return {RawA, RawB, Ppd, Feed, Strict};
 }
 
 QString CupsServer::defaultQueue() const
@@ -445,6 +470,10 @@ bool CupsServer::start(QString *error)
         stop();
         return false;
     }
+    if (!d->makeServerBin(error)) {
+        stop();
+        return false;
+    }
 
     for (const QString &q : queueNames()) {
         if (!d->openListener(q, error)) {
@@ -479,11 +508,14 @@ bool CupsServer::start(QString *error)
     for (const Listener &l : d->listeners) {
         QStringList args{QStringLiteral("-p"), l.queue, QStringLiteral("-v"),
                          QStringLiteral("socket://127.0.0.1:%1").arg(l.port)};
+        if (l.queue == Strict)
+            args[3] = QStringLiteral("strict://127.0.0.1:%1/Letter,na_letter_8.5x11in,A4,iso_a4_210x297mm")
+                          .arg(l.port);
         if (l.queue == Ppd)
             // Option1 is the PPD's duplex unit, off unless declared installed.
             args << QStringLiteral("-m") << QStringLiteral("drv:///sample.drv/generic.ppd")
                  << QStringLiteral("-o") << QStringLiteral("Option1=True");
-        else if (l.queue == Feed)
+        else if (l.queue == Feed || l.queue == Strict)
             args << QStringLiteral("-P")
                  << QStringLiteral(ZENTROPE_SOURCE_DIR "/tests/support/EnvelopeFeed.ppd");
         args << QStringLiteral("-o") << QStringLiteral("printer-is-shared=false") << QStringLiteral("-o")

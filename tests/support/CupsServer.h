@@ -19,6 +19,9 @@ namespace zentrope::test {
 //   Feed  a PPD of our own (EnvelopeFeed.ppd): Letter, A4, Env10, EnvDL,
 //         EnvC5 and custom sizes, an InputSlot with Tray, Manual and Envelope;
 //         it takes PDF, so its device receives the job as pdftopdf made it
+//   Strict the same PPD on a printer that takes Letter and A4 only, as a
+//         driverless printer may: a job on other media is cancelled at the
+//         device ("Unsupported media-col"), and never reaches its listener
 // Each queue's device is socket://127.0.0.1:PORT, a loopback listener of this
 // fixture that saves every job it receives as one file (for the raw queues,
 // the PDF that Qt sent).
@@ -33,6 +36,7 @@ public:
     static const QString RawB;
     static const QString Ppd;
     static const QString Feed;
+    static const QString Strict;
 
     // The running shared server, or nullptr when it cannot run here (no cupsd,
     // or it failed to start); whyNot then says why.
@@ -49,7 +53,7 @@ public:
 
     QString socketPath() const;
     QString directory() const;
-    QStringList queueNames() const; // RawA, RawB, Ppd, Feed
+    QStringList queueNames() const; // RawA, RawB, Ppd, Feed, Strict
     QString defaultQueue() const;   // RawB unless changed
     bool setDefaultQueue(const QString &queue, QString *error = nullptr);
     // The PPD file cupsd keeps for a queue (empty for raw queues).

@@ -65,14 +65,15 @@ const StandardEnvelope *TDlgNewEnvelopeSize::ChosenStandardSize() const
 
 void TDlgNewEnvelopeSize::ComboBoxStandardSizeChange()
 {
-    // A standard envelope brings its name; the blank size takes back only a
-    // name the list filled in, never one the user typed.
+    // A standard envelope brings its short name (the size list shows its
+    // dimensions, and the toolbar has little room); the blank size takes back
+    // only a name the list filled in, never one the user typed.
     const StandardEnvelope *e = ChosenStandardSize();
     if (e)
-        Edit->setText(e->Name);
+        Edit->setText(e->ShortName);
     else if (Edit->text() == m_filled)
         Edit->clear();
-    m_filled = e ? e->Name : QString();
+    m_filled = e ? e->ShortName : QString();
 }
 
 } // namespace zentrope

@@ -98,7 +98,7 @@ TFormPrintStatus::TFormPrintStatus(QWidget *parent) : QDialog(parent)
 
     m_release = new QTimer(this);
     m_release->setSingleShot(true);
-    connect(m_release, &QTimer::timeout, this, [this] { ReleaseRepaints(); });
+    connect(m_release, &QTimer::timeout, this, [this] { PaintNow(); });
 }
 
 void TFormPrintStatus::Start(int maximum)
@@ -118,8 +118,8 @@ void TFormPrintStatus::Start(int maximum)
 
 void TFormPrintStatus::SetProgress(int pages)
 {
-    PaceRepaints(pages >= Gauge->maximum());
     Gauge->setValue(pages);
+    PaceRepaints(pages >= Gauge->maximum());
 }
 
 int TFormPrintStatus::Progress() const
@@ -129,8 +129,8 @@ int TFormPrintStatus::Progress() const
 
 void TFormPrintStatus::SetCopyText(int copy, int envelope)
 {
-    PaceRepaints(false);
     PanelProgress->setText(tr("Copy %1 of Envelope %2").arg(copy).arg(envelope));
+    PaceRepaints(false);
 }
 
 void TFormPrintStatus::CancelBtnClick(QObject *)
@@ -157,16 +157,39 @@ void TFormPrintStatus::closeEvent(QCloseEvent *e)
 void TFormPrintStatus::PaceRepaints(bool last)
 {
     // Pages come faster than anyone reads them, and painting the window for
-    // each one costs more than the page.
+    // each one costs more than the page. While a job runs the window is
+    // painted here, at once and at most every RepaintInterval, instead of
+    // through update requests, which a job that only lets events through
+    // between pages can leave undelivered for the rest of the job.
     if (last || !ContinuePrinting || !isVisible()) {
         ReleaseRepaints();
         return;
     }
-    if (m_held || !m_painted.isValid() || m_painted.hasExpired(RepaintInterval))
+    if (!m_painted.isValid()) {
+        // The first change after the window appeared is painted with it.
+        m_painted.start();
         return;
-    m_held = true;
+    }
+    if (!m_held) {
+        m_held = true;
+        setUpdatesEnabled(false);
+    }
+    if (m_painted.hasExpired(RepaintInterval))
+        PaintNow();
+    else if (!m_release->isActive())
+        // The values of now are shown even when no other change follows soon.
+        m_release->start(int(RepaintInterval - m_painted.elapsed()));
+}
+
+void TFormPrintStatus::PaintNow()
+{
+    m_release->stop();
+    if (!m_held || !isVisible())
+        return;
+    setUpdatesEnabled(true);
+    repaint();
     setUpdatesEnabled(false);
-    m_release->start(int(RepaintInterval - m_painted.elapsed()));
+    m_painted.start();
 }
 
 void TFormPrintStatus::ReleaseRepaints()
@@ -174,16 +197,11 @@ void TFormPrintStatus::ReleaseRepaints()
     m_release->stop();
     if (m_held) {
         m_held = false;
-        // Repaints the whole window with the values of now.
         setUpdatesEnabled(true);
+        // The values of now, painted before the job goes on.
+        if (isVisible())
+            repaint();
     }
-}
-
-bool TFormPrintStatus::event(QEvent *e)
-{
-    if (e->type() == QEvent::UpdateRequest && updatesEnabled())
-        m_painted.start();
-    return QDialog::event(e);
 }
 
 void TFormPrintStatus::hideEvent(QHideEvent *e)

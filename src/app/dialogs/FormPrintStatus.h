@@ -73,14 +73,14 @@ protected:
     void closeEvent(QCloseEvent *e) override;
     void showEvent(QShowEvent *e) override;
     void hideEvent(QHideEvent *e) override;
-    bool event(QEvent *e) override;
 
 private:
-    // Called before a change: holds the repaints back when the window was
-    // painted less than RepaintInterval ago, until that time is up. The
-    // job's last change (its last page, or any change after Cancel) is
-    // painted at once.
+    // Called after a change: paints the window at once when it was painted
+    // RepaintInterval ago or more, else when that time is up; repaints in
+    // between are held back. The job's last change (its last page, or any
+    // change after Cancel) is painted at once and ends the holding.
     void PaceRepaints(bool last);
+    void PaintNow();
     void ReleaseRepaints();
 
     QElapsedTimer m_painted;

@@ -15,16 +15,22 @@
 #include "print/page/EnvelopeDesign.h"
 #include "settings/ProgramSettings.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <vector>
 
 namespace zentrope {
@@ -63,6 +69,141 @@ protected:
         return QObject::eventFilter(watched, e);
     }
 };
+
+// Qt's dialog offers a page set (odd or even pages) that CUPS would apply to
+// the program's pages, copies included; the program picks its envelopes
+// itself, so the choice is not offered.
+class NoPageSet : public QObject {
+public:
+    explicit NoPageSet(QObject *dialog) : QObject(dialog) { dialog->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override
+    {
+        if (e->type() == QEvent::Show && watched == parent()) {
+            if (auto *combo = parent()->findChild<QWidget *>(QStringLiteral("pageSetCombo"))) {
+                combo->hide();
+                for (QLabel *label : parent()->findChildren<QLabel *>())
+                    if (label->buddy() == combo)
+                        label->hide();
+            }
+        }
+        return QObject::eventFilter(watched, e);
+    }
+};
+
+// Qt's dialog builds its paper page (Properties) anew when it closes or when
+// Properties opens; not finding the printer's paper among the queue's sizes
+// by name, it takes the first one, and it resets the colour mode. This keeps
+// what the user did not change in the dialog as the printer had it: the
+// paper page opens on the printer's paper and orientation, and the paper,
+// orientation, colour and duplex the user did not touch are put back.
+class KeepUnchangedChoices : public QObject {
+public:
+    KeepUnchangedChoices(QDialog &dialog, PrinterDevice &printer)
+        : QObject(&dialog), m_dialog(dialog), m_before(printer.GetDeviceMode()),
+          m_layout(printer.QtPrinter().pageLayout())
+    {
+        // The paper page is a window of its own, made when it is needed.
+        qApp->installEventFilter(this);
+    }
+
+    void Apply(PrinterDevice &printer) const
+    {
+        DeviceMode kept = m_before;
+        kept.Fields = 0;
+        if (!m_paperShown)
+            kept.Fields |= m_before.Fields & (DeviceMode::DM_PAPERSIZE | DeviceMode::DM_PAPERLENGTH |
+                                              DeviceMode::DM_PAPERWIDTH | DeviceMode::DM_ORIENTATION);
+        if (m_optionsShown == checkedOptions()) {
+            kept.Fields |= m_before.Fields & (DeviceMode::DM_COLOR | DeviceMode::DM_DUPLEX);
+        }
+        printer.SetDeviceMode(kept);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override
+    {
+        if (e->type() != QEvent::Show)
+            return false;
+        if (watched == &m_dialog) {
+            m_optionsShown = checkedOptions();
+        } else if (auto *page = qobject_cast<QDialog *>(watched);
+                   page && within(page) && !page->property(kShown).toBool()) {
+            // Shown once per paper page: after that the page holds what the user chose.
+            page->setProperty(kShown, true);
+            m_paperShown = true;
+            showPaper(*page);
+        }
+        return false;
+    }
+
+private:
+    static constexpr const char *kShown = "zentropeShown";
+
+    bool within(const QWidget *w) const
+    {
+        for (w = w->parentWidget(); w; w = w->parentWidget())
+            if (w == &m_dialog)
+                return true;
+        return false;
+    }
+
+    QString checkedOptions() const
+    {
+        QString checked;
+        for (const char *name : {"color", "grayscale", "noDuplex", "duplexLong", "duplexShort"})
+            if (auto *b = m_dialog.findChild<QAbstractButton *>(QLatin1String(name)))
+                checked += QLatin1String(b->isChecked() ? "1" : "0");
+        return checked;
+    }
+
+    void showPaper(QDialog &page) const
+    {
+        if (auto *combo = page.findChild<QComboBox *>(QStringLiteral("pageSizeCombo"))) {
+            const QPageSize paper = m_layout.pageSize();
+            for (int i = 0; i < combo->count(); ++i) {
+                const QPageSize offered = combo->itemData(i).value<QPageSize>();
+                if (offered.isValid() && (offered.isEquivalentTo(paper) ||
+                                          (paper.id() != QPageSize::Custom && offered.id() == paper.id()))) {
+                    combo->setCurrentIndex(i);
+                    break;
+                }
+            }
+        }
+        const bool landscape = m_layout.orientation() == QPageLayout::Landscape;
+        if (auto *b = page.findChild<QAbstractButton *>(QLatin1String(landscape ? "landscape" : "portrait")))
+            b->setChecked(true);
+    }
+
+    QDialog &m_dialog;
+    const DeviceMode m_before;
+    const QPageLayout m_layout;
+    bool m_paperShown = false;
+    QString m_optionsShown;
+};
+
+// The printer the dialog chose may have been removed while it was open; Qt
+// would print on another queue without a word.
+bool ChosenPrinterInstalled(QWidget *parent, const QPrinter &printer)
+{
+    if (PrinterDevice::PrintersInstalled() &&
+        QPrinterInfo::availablePrinterNames().contains(printer.printerName()))
+        return true;
+    Prompt::message(parent, Prompt::Kind::Warning,
+                    QCoreApplication::translate("zentrope::TFormStampMain",
+                                                "The printer %1 is no longer installed. Nothing was printed.")
+                        .arg(printer.printerName()));
+    return false;
+}
+
+// While CUPS is asked what became of a job, the window stays alive.
+void WaitWithEvents(int ms)
+{
+    QEventLoop wait;
+    QTimer::singleShot(ms, &wait, &QEventLoop::quit);
+    wait.exec();
+}
 
 // The print commands, the cursor and the progress window come back however
 // the job ends.
@@ -137,29 +278,37 @@ void TFormStampMain::FilePrintEnvelopeClick(QObject *)
         printer.setFromTo(0, 0);
         new PageChoiceLock(&dialog);
     }
-    if (Prompt::exec(dialog) != QDialog::Accepted)
+    new NoPageSet(&dialog);
+    const auto *unchanged = new KeepUnchangedChoices(dialog, Printer());
+    if (Prompt::exec(dialog) != QDialog::Accepted || !ChosenPrinterInstalled(this, printer))
         return;
+    unchanged->Apply(Printer());
 
     // The program makes its own copies and picks its own envelopes (every
-    // page list the dialog allows, "1,3" included); the printer must not
-    // repeat or filter the pages again.
+    // page list the dialog allows, "1,3" included), in reverse when asked;
+    // the printer must not repeat, filter or reorder the pages again.
     const int copies = std::max(1, printer.copyCount());
     const QPrinter::PrintRange range = printer.printRange();
     const QPageRanges pages = printer.pageRanges();
+    const bool reverse = ReversePrinterOrder(printer);
     ClearPrinterChoices(printer);
 
+    std::vector<int> envelopes;
     switch (range) {
     case QPrinter::Selection:
         CollectPrintLines(true);
-        PrintEnvelopes(copies, allEnvelopes(FState.PrintEnvelopes.EnvelopeCount()));
+        envelopes = allEnvelopes(FState.PrintEnvelopes.EnvelopeCount());
         break;
     case QPrinter::PageRange:
-        PrintEnvelopes(copies, EnvelopesInRanges(pages, envelopeCount));
+        envelopes = EnvelopesInRanges(pages, envelopeCount);
         break;
     default:
-        PrintEnvelopes(copies, allEnvelopes(envelopeCount));
+        envelopes = allEnvelopes(envelopeCount);
         break;
     }
+    if (reverse)
+        std::reverse(envelopes.begin(), envelopes.end());
+    PrintEnvelopes(copies, envelopes);
 }
 
 void TFormStampMain::FilePrintTestClick(QObject *Sender)
@@ -187,8 +336,11 @@ void TFormStampMain::FilePrintAlignmentClick(QObject *)
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(0, 0);
     new PageChoiceLock(&dialog);
-    if (Prompt::exec(dialog) != QDialog::Accepted)
+    new NoPageSet(&dialog);
+    const auto *unchanged = new KeepUnchangedChoices(dialog, Printer());
+    if (Prompt::exec(dialog) != QDialog::Accepted || !ChosenPrinterInstalled(this, printer))
         return;
+    unchanged->Apply(Printer());
     ClearPrinterChoices(printer);
     {
         const WaitCursor wait;
@@ -202,7 +354,7 @@ void TFormStampMain::FilePrintAlignmentClick(QObject *)
                 page.AlignmentTest = true;
                 return page;
             },
-            {}, PrinterFeedProfile());
+            JobMonitor{{}, {}, {}, WaitWithEvents}, PrinterFeedProfile());
     }
     SavePrinterSettings();
 }
@@ -263,6 +415,7 @@ void TFormStampMain::PrintEnvelopes(int Copies, const std::vector<int> &Envelope
             status.SetProgress(status.Progress() + 1);
             emit PagePrinted(envelope, copy);
         };
+        monitor.Waiting = WaitWithEvents;
         // The job prints copies of everything it needs: nothing can change under it.
         const EnvelopeDesign design = JobDesign();
         PrintEnvelopeJob(
