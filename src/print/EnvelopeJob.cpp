@@ -6,6 +6,7 @@
 #include "print/CupsJob.h"
 #include "print/PrintChoices.h"
 #include "print/PrinterDevice.h"
+#include "print/QueueMedia.h"
 #include "print/page/FeedGeometry.h"
 #include "print/page/PageGeometry.h"
 
@@ -91,12 +92,24 @@ QPageLayout envelopeLayout(const QSizeF &inches)
     return QPageLayout(size, w > h ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
 }
 
-// The PWG name of the sheets a job goes on.
-QString mediaName(const FeedGeometry &g, const EnvelopePage &page)
+// The sheet a job sends, in millimetres as it is sent (width x height).
+QSizeF sheetMillimetres(const FeedGeometry &g, const EnvelopePage &page, const FeedProfile &profile)
 {
-    if (g.EnvelopeSheet)
-        return PwgMediaName(page.Dimension.Width, page.Dimension.Height);
-    return PwgPaperName(g.Layout.fullRect(QPageLayout::Millimeter).size());
+    if (!g.EnvelopeSheet)
+        return g.Layout.fullRect(QPageLayout::Millimeter).size();
+    const double w = page.Dimension.Width * 25.4, h = page.Dimension.Height * 25.4;
+    return profile.LongEdgeFirst ? QSizeF(w, h) : QSizeF(h, w);
+}
+
+// The queue's own name for the sheets of a job; a sheet the queue has no
+// paper for stops the job before anything is sent, since CUPS would print it
+// on the queue's default paper or turn it onto a size of another shape.
+QString queueMediaName(const QString &printer, const QSizeF &millimetres)
+{
+    const SheetMedia media = MatchSheetMedia(ReadQueueMedia(printer), millimetres);
+    if (!media.Sendable())
+        throw ZentropeError(MissingMediaMessage(printer, millimetres));
+    return media.Name;
 }
 
 // A job with a feed profile: laid out and turned here, sent to CUPS with
@@ -125,9 +138,9 @@ int printFed(PrinterDevice &printer, const std::vector<int> &chosen, int copies,
         const FeedGeometry g = PlaceEnvelopePage(page, paper, &profile);
         writer.setPageLayout(g.Layout);
         if (first) {
+            media = queueMediaName(name, sheetMillimetres(g, page, profile));
             if (!painter.begin(&writer))
                 throw ZentropeError(cannotStart);
-            media = mediaName(g, page);
         } else if (!writer.newPage()) {
             throw ZentropeError(
                 QCoreApplication::translate("zentrope::EnvelopeJob", "Unable to start a new page on %1")
@@ -153,7 +166,7 @@ int printFed(PrinterDevice &printer, const std::vector<int> &chosen, int copies,
                             QPrinterInfo(qt).supportedColorModes().contains(QPrinter::Color);
     SubmitPdfJob(name, title, file.fileName(),
                  FeedJobOptions(PrinterJobOptions(qt), media, PaperSourceOption(sources, profile.Source),
-                                profile.Source, monochrome));
+                                PaperSourceValue(sources, profile.Source), monochrome));
     return pages;
 }
 

@@ -98,15 +98,17 @@ TEST_F(FeedJobTest, TheJobCarriesExactlyOnePwgMediaTheSourceAndNoScalingOrTurnin
         const char *media;
         const char *slot;
     } jobs[] = {
-        {envelopePaper(true, false, QStringLiteral("Envelope")), envelopeOf(9.5, 4.125),
+        {envelopePaper(false, false, QStringLiteral("Envelope")), envelopeOf(9.5, 4.125),
          "na_number-10_4.125x9.5in", "Envelope"},
         {envelopePaper(false, true, QStringLiteral("Manual")), envelopeOf(8.661, 4.331), "iso_dl_110x220mm",
          "Manual"},
-        {envelopePaper(), envelopeOf(6, 4.5), "custom_4.5x6in_4.5x6in", nullptr},
+        {envelopePaper(), envelopeOf(6, 4.5), "custom_6x4.5in_6x4.5in", nullptr},
     };
     for (const auto &job : jobs) {
         const QString received = print(CupsServer::Feed, job.feed, job.source);
         EXPECT_EQ(pdfPages(received), 2) << "the program's pages, once";
+        if (!job.slot) // long edge first on a custom size: wider than high, not turned by the filters
+            EXPECT_EQ(pdfInfo(received).PageSize, QSizeF(432, 324));
         EXPECT_EQ(values(CupsServer::Feed, "media"), QStringList{QLatin1String(job.media)});
         EXPECT_EQ(values(CupsServer::Feed, "InputSlot"),
                   job.slot ? QStringList{QLatin1String(job.slot)} : QStringList());
