@@ -29,13 +29,14 @@ QMarginsF larger(const QMarginsF &a, const QMarginsF &b)
                      std::max(a.bottom(), b.bottom()));
 }
 
-// The largest value of an integer attribute such as media-top-margin-supported.
-int largest(cups_dest_t *dest, cups_dinfo_t *info, const char *name)
+// The smallest value above zero an option supports, such as media-top-margin.
+int smallestAboveZero(cups_dest_t *dest, cups_dinfo_t *info, const char *name)
 {
     int value = 0;
     if (ipp_attribute_t *a = cupsFindDestSupported(CUPS_HTTP_DEFAULT, dest, info, name))
         for (int i = 0; i < ippGetCount(a); ++i)
-            value = std::max(value, ippGetInteger(a, i));
+            if (const int v = ippGetInteger(a, i); v > 0 && (value == 0 || v < value))
+                value = v;
     return value;
 }
 
@@ -56,14 +57,16 @@ void readCustomRange(QueueMedia &q, cups_dest_t *dest, cups_dinfo_t *info)
         if (pwg_media_t *p = pwgMediaForPWG(name))
             (isMin ? min : max) = QSizeF(mm(p->width), mm(p->length));
     }
-    if (min.isValid() && !max.isEmpty()) {
-        q.CustomMin = min;
-        q.CustomMax = max;
-        q.CustomMargins = QMarginsF(mm(largest(dest, info, "media-left-margin-supported")),
-                                    mm(largest(dest, info, "media-top-margin-supported")),
-                                    mm(largest(dest, info, "media-right-margin-supported")),
-                                    mm(largest(dest, info, "media-bottom-margin-supported")));
-    }
+    if (!min.isValid() || max.isEmpty())
+        return;
+    q.CustomMin = min;
+    q.CustomMax = max;
+    // A custom sheet gets the margins the printer needs off borderless
+    // printing: the smallest it lists above zero (a PPD's HWMargins).
+    q.CustomMargins = QMarginsF(mm(smallestAboveZero(dest, info, "media-left-margin")),
+                                mm(smallestAboveZero(dest, info, "media-top-margin")),
+                                mm(smallestAboveZero(dest, info, "media-right-margin")),
+                                mm(smallestAboveZero(dest, info, "media-bottom-margin")));
 }
 
 QString customName(const QSizeF &millimetres)

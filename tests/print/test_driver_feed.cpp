@@ -90,6 +90,15 @@ TEST_F(DriverFeedTest, PostScriptDriversGetTheQueuesOwnSizeTurnAndSource)
     addQueue(QStringLiteral("DrvHP"),
              QStringLiteral("postscript-hp:0/ppd/hplip/HP/hp-laserjet_p2055_series-ps.ppd"));
 
+    // The queue's sizes by the names CUPS lists, with the margins of the driver.
+    const QueueMedia hp = ReadQueueMedia(QStringLiteral("DrvHP"));
+    const auto number10 = std::find_if(hp.Sizes.begin(), hp.Sizes.end(), [](const QueueSize &s) {
+        return s.Name == "na_number-10_4.125x9.5in";
+    });
+    ASSERT_NE(number10, hp.Sizes.end());
+    EXPECT_NEAR(number10->Margins.left(), 4.23, 0.01) << "*ImageableArea Env10: 12 pt";
+    EXPECT_TRUE(hp.TakesCustom());
+
     auto features = PostScriptFeatures(print(QStringLiteral("DrvBrother"), kDL, fed(true)));
     EXPECT_EQ(features.value("PageSize"), "EnvDLRotated") << "the driver's own long-edge size";
     features = PostScriptFeatures(print(QStringLiteral("DrvBrother"), kDL, fed(false, ManualFeedSource)));
