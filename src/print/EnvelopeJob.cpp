@@ -172,6 +172,14 @@ int printFed(PrinterDevice &printer, const std::vector<int> &chosen, int copies,
 
 } // namespace
 
+bool TurnsEnvelopeSheet(const PrinterPage &printer)
+{
+    if (printer.Layout.orientation() != QPageLayout::Landscape)
+        return false;
+    const QSizeF inches = printer.Layout.pageSize().size(QPageSize::Inch);
+    return !PwgMediaName(inches.width(), inches.height()).startsWith(QLatin1String("custom_"));
+}
+
 JobPlan JobPlan::All(int envelopeCount, int copies)
 {
     JobPlan plan;
@@ -195,6 +203,8 @@ int PrintEnvelopeJob(PrinterDevice &printer, const EnvelopeList &envelopes, cons
         throw ZentropeError(NoAddressMessage());
     if (feed)
         return printFed(printer, chosen, plan.Copies, envelopes, source, monitor, *feed);
+    if (TurnsEnvelopeSheet(printer.Page()))
+        return printFed(printer, chosen, plan.Copies, envelopes, source, monitor, FeedProfile());
     printer.SetTitle(EnvelopeDocumentTitle());
     printer.BeginDoc();
     int pages = 0;

@@ -149,3 +149,28 @@ TEST_F(FeedJobTest, ThePageIsTheEnvelopeOrThePrintersPaper)
               QStringList{
                   PwgPaperName(printer->QtPrinter().pageLayout().fullRect(QPageLayout::Millimeter).size())});
 }
+
+TEST_F(FeedJobTest, ALandscapeEnvelopeSizeWithoutAProfileGoesUprightInItsOwnOrientation)
+{
+    // Print Setup's #10 envelope, landscape: the program turns the page onto
+    // the upright sheet, so that no filter turns it a driver's own way.
+    printer->SetPrinterIndex(int(printer->Printers().indexOf(CupsServer::Feed)));
+    QPrinter &qt = printer->QtPrinter();
+    qt.setPageSize(QPageSize(QPageSize::Envelope10));
+    qt.setPageOrientation(QPageLayout::Landscape);
+    const int before = cups->receivedCount(CupsServer::Feed);
+    EXPECT_EQ(PrintEnvelopeJob(*printer, SplitEnvelopes(kTwo), JobPlan::All(2), envelopeOf(9.5, 4.125)), 2);
+    ASSERT_TRUE(cups->waitForJobs(CupsServer::Feed, before + 1)) << cups->logTail().toStdString();
+    EXPECT_EQ(pdfInfo(cups->receivedFiles(CupsServer::Feed).value(before)).PageSize, QSizeF(297, 684));
+    EXPECT_EQ(values(CupsServer::Feed, "media"), QStringList{"na_number-10_4.125x9.5in"});
+    EXPECT_TRUE(values(CupsServer::Feed, "landscape").isEmpty());
+
+    // Portrait stays with Qt's own job, as it always did.
+    qt.setPageOrientation(QPageLayout::Portrait);
+    PrinterPage page = printer->Page();
+    EXPECT_FALSE(TurnsEnvelopeSheet(page));
+    page.Layout.setOrientation(QPageLayout::Landscape);
+    EXPECT_TRUE(TurnsEnvelopeSheet(page));
+    page.Layout.setPageSize(QPageSize(QPageSize::Letter));
+    EXPECT_FALSE(TurnsEnvelopeSheet(page)) << "printer paper, not an envelope";
+}
