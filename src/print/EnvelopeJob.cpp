@@ -172,11 +172,11 @@ int printFed(PrinterDevice &printer, const std::vector<int> &chosen, int copies,
 
 } // namespace
 
-bool TurnsEnvelopeSheet(const PrinterPage &printer)
+bool TurnsEnvelopeSheet(const QPageLayout &paper)
 {
-    if (printer.Layout.orientation() != QPageLayout::Landscape)
+    if (paper.orientation() != QPageLayout::Landscape)
         return false;
-    const QSizeF inches = printer.Layout.pageSize().size(QPageSize::Inch);
+    const QSizeF inches = paper.pageSize().size(QPageSize::Inch);
     return !PwgMediaName(inches.width(), inches.height()).startsWith(QLatin1String("custom_"));
 }
 
@@ -203,7 +203,7 @@ int PrintEnvelopeJob(PrinterDevice &printer, const EnvelopeList &envelopes, cons
         throw ZentropeError(NoAddressMessage());
     if (feed)
         return printFed(printer, chosen, plan.Copies, envelopes, source, monitor, *feed);
-    if (TurnsEnvelopeSheet(printer.Page()))
+    if (TurnsEnvelopeSheet(printer.QtPrinter().pageLayout()))
         return printFed(printer, chosen, plan.Copies, envelopes, source, monitor, FeedProfile());
     printer.SetTitle(EnvelopeDocumentTitle());
     printer.BeginDoc();

@@ -3,7 +3,6 @@
 #include "document/AddressLines.h"
 #include "envelope/FeedProfile.h"
 #include "print/page/EnvelopePage.h"
-#include "print/page/FeedGeometry.h"
 
 #include <QPageLayout>
 #include <QString>
@@ -70,7 +69,7 @@ int PrintEnvelopeJob(PrinterDevice &printer, const EnvelopeList &envelopes, cons
 // Whether a job without a feed profile lays its pages out on the upright
 // sheet itself, as with the default profile: a landscape envelope size, which
 // CUPS's filters would turn one way or the other depending on the driver.
-bool TurnsEnvelopeSheet(const PrinterPage &printer);
+bool TurnsEnvelopeSheet(const QPageLayout &paper);
 
 // Writes the plan's pages as a PDF file: each page is its envelope's own
 // size with the layout from the envelope's corner (the size's indent, which

@@ -167,10 +167,10 @@ TEST_F(FeedJobTest, ALandscapeEnvelopeSizeWithoutAProfileGoesUprightInItsOwnOrie
 
     // Portrait stays with Qt's own job, as it always did.
     qt.setPageOrientation(QPageLayout::Portrait);
-    PrinterPage page = printer->Page();
-    EXPECT_FALSE(TurnsEnvelopeSheet(page));
-    page.Layout.setOrientation(QPageLayout::Landscape);
-    EXPECT_TRUE(TurnsEnvelopeSheet(page));
-    page.Layout.setPageSize(QPageSize(QPageSize::Letter));
-    EXPECT_FALSE(TurnsEnvelopeSheet(page)) << "printer paper, not an envelope";
+    QPageLayout paper = qt.pageLayout();
+    EXPECT_FALSE(TurnsEnvelopeSheet(paper));
+    paper.setOrientation(QPageLayout::Landscape);
+    EXPECT_TRUE(TurnsEnvelopeSheet(paper));
+    paper.setPageSize(QPageSize(QPageSize::Letter));
+    EXPECT_FALSE(TurnsEnvelopeSheet(paper)) << "printer paper, not an envelope";
 }

@@ -72,7 +72,7 @@ void TFormStampMain::UpdatePrintPreviewPaper()
     FPreviewPrinterName = printer.QtPrinter().printerName();
     FPreviewFeed = PrinterFeedProfile();
     FPreviewPrinterPage = printer.Page();
-    if (!FPreviewFeed && TurnsEnvelopeSheet(FPreviewPrinterPage))
+    if (!FPreviewFeed && TurnsEnvelopeSheet(FPreviewPrinterPage.Layout))
         FPreviewFeed = FeedProfile();
     PrintPreview->SetPageGeometry(geometry, FPreviewPrinterName);
 }
