@@ -341,6 +341,26 @@
         <source>Printer&apos;s default</source>
         <translation>Druckervorgabe</translation>
     </message>
+    <message>
+        <source>The printer has this envelope&apos;s size (%1).</source>
+        <translation>Der Drucker hat das Format dieses Umschlags (%1).</translation>
+    </message>
+    <message>
+        <source>The printer takes this envelope&apos;s size as a custom size.</source>
+        <translation>Der Drucker nimmt das Format dieses Umschlags als benutzerdefiniertes Format an.</translation>
+    </message>
+    <message>
+        <source>The printer does not tell which sizes it takes.</source>
+        <translation>Der Drucker gibt nicht an, welche Formate er annimmt.</translation>
+    </message>
+    <message>
+        <source>This printer&apos;s driver offers no long-edge envelope size</source>
+        <translation>Der Treiber dieses Druckers bietet kein Umschlagformat mit der langen Kante voran</translation>
+    </message>
+    <message>
+        <source>The printer has no paper of this envelope&apos;s size (%1).</source>
+        <translation>Der Drucker hat kein Papier im Format dieses Umschlags (%1).</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::EnvelopeJob</name>
@@ -1015,6 +1035,21 @@
     <message>
         <source>No printer is installed. Install a printer, then try again.</source>
         <translation>Es ist kein Drucker eingerichtet. Richten Sie einen Drucker ein und versuchen Sie es dann erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::QueueMedia</name>
+    <message>
+        <source>This printer&apos;s driver offers no long-edge envelope size</source>
+        <translation>Der Treiber dieses Druckers bietet kein Umschlagformat mit der langen Kante voran</translation>
+    </message>
+    <message>
+        <source>Printer &quot;%1&quot; cannot take a sheet of %2 long edge first. Feed the envelope short edge first (Envelope Feed).</source>
+        <translation>Drucker „%1“ kann ein Blatt von %2 nicht mit der langen Kante voran einziehen. Führen Sie den Umschlag mit der kurzen Kante voran zu (Umschlagzufuhr).</translation>
+    </message>
+    <message>
+        <source>Printer &quot;%1&quot; has no paper of %2 and takes no custom size that large, so the envelope would be printed on other paper. Choose another envelope size or printer.</source>
+        <translation>Drucker „%1“ hat kein Papier von %2 und nimmt kein so großes benutzerdefiniertes Format an; der Umschlag würde auf anderes Papier gedruckt. Wählen Sie ein anderes Umschlagformat oder einen anderen Drucker.</translation>
     </message>
 </context>
 <context>

@@ -341,6 +341,26 @@
         <source>Printer&apos;s default</source>
         <translation>Predeterminado de la impresora</translation>
     </message>
+    <message>
+        <source>The printer has this envelope&apos;s size (%1).</source>
+        <translation>La impresora tiene el tamaño de este sobre (%1).</translation>
+    </message>
+    <message>
+        <source>The printer takes this envelope&apos;s size as a custom size.</source>
+        <translation>La impresora acepta el tamaño de este sobre como tamaño personalizado.</translation>
+    </message>
+    <message>
+        <source>The printer does not tell which sizes it takes.</source>
+        <translation>La impresora no indica qué tamaños acepta.</translation>
+    </message>
+    <message>
+        <source>This printer&apos;s driver offers no long-edge envelope size</source>
+        <translation>El controlador de esta impresora no ofrece ningún tamaño de sobre con el borde largo primero</translation>
+    </message>
+    <message>
+        <source>The printer has no paper of this envelope&apos;s size (%1).</source>
+        <translation>La impresora no tiene papel del tamaño de este sobre (%1).</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::EnvelopeJob</name>
@@ -1015,6 +1035,21 @@
     <message>
         <source>No printer is installed. Install a printer, then try again.</source>
         <translation>No hay ninguna impresora instalada. Instale una impresora y vuelva a intentarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::QueueMedia</name>
+    <message>
+        <source>This printer&apos;s driver offers no long-edge envelope size</source>
+        <translation>El controlador de esta impresora no ofrece ningún tamaño de sobre con el borde largo primero</translation>
+    </message>
+    <message>
+        <source>Printer &quot;%1&quot; cannot take a sheet of %2 long edge first. Feed the envelope short edge first (Envelope Feed).</source>
+        <translation>La impresora «%1» no puede tomar una hoja de %2 con el borde largo primero. Introduzca el sobre con el borde corto primero (Alimentación de sobres).</translation>
+    </message>
+    <message>
+        <source>Printer &quot;%1&quot; has no paper of %2 and takes no custom size that large, so the envelope would be printed on other paper. Choose another envelope size or printer.</source>
+        <translation>La impresora «%1» no tiene papel de %2 ni acepta un tamaño personalizado tan grande, así que el sobre se imprimiría en otro papel. Elija otro tamaño de sobre u otra impresora.</translation>
     </message>
 </context>
 <context>

@@ -341,6 +341,26 @@
         <source>Printer&apos;s default</source>
         <translation>Choix par défaut de l&apos;imprimante</translation>
     </message>
+    <message>
+        <source>The printer has this envelope&apos;s size (%1).</source>
+        <translation>L’imprimante a le format de cette enveloppe (%1).</translation>
+    </message>
+    <message>
+        <source>The printer takes this envelope&apos;s size as a custom size.</source>
+        <translation>L’imprimante accepte le format de cette enveloppe comme format personnalisé.</translation>
+    </message>
+    <message>
+        <source>The printer does not tell which sizes it takes.</source>
+        <translation>L’imprimante n’indique pas les formats qu’elle accepte.</translation>
+    </message>
+    <message>
+        <source>This printer&apos;s driver offers no long-edge envelope size</source>
+        <translation>Le pilote de cette imprimante n’offre aucun format d’enveloppe bord long en premier</translation>
+    </message>
+    <message>
+        <source>The printer has no paper of this envelope&apos;s size (%1).</source>
+        <translation>L’imprimante n’a pas de papier au format de cette enveloppe (%1).</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::EnvelopeJob</name>
@@ -1015,6 +1035,21 @@
     <message>
         <source>No printer is installed. Install a printer, then try again.</source>
         <translation>Aucune imprimante n&apos;est installée. Installez une imprimante, puis réessayez.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::QueueMedia</name>
+    <message>
+        <source>This printer&apos;s driver offers no long-edge envelope size</source>
+        <translation>Le pilote de cette imprimante n’offre aucun format d’enveloppe bord long en premier</translation>
+    </message>
+    <message>
+        <source>Printer &quot;%1&quot; cannot take a sheet of %2 long edge first. Feed the envelope short edge first (Envelope Feed).</source>
+        <translation>L’imprimante « %1 » ne peut pas prendre une feuille de %2 bord long en premier. Insérez l’enveloppe bord court en premier (Alimentation des enveloppes).</translation>
+    </message>
+    <message>
+        <source>Printer &quot;%1&quot; has no paper of %2 and takes no custom size that large, so the envelope would be printed on other paper. Choose another envelope size or printer.</source>
+        <translation>L’imprimante « %1 » n’a pas de papier de %2 et n’accepte pas de format personnalisé aussi grand ; l’enveloppe serait imprimée sur un autre papier. Choisissez un autre format d’enveloppe ou une autre imprimante.</translation>
     </message>
 </context>
 <context>

@@ -48,8 +48,16 @@ QList<PaperSource> ppdSources(const QByteArray &queue)
             for (int i = 0; i < slot->num_choices; ++i) {
                 const ppd_choice_t &c = slot->choices[i];
                 sources.append({QString::fromUtf8(c.choice), QString::fromUtf8(*c.text ? c.text : c.choice),
-                                QStringLiteral("InputSlot")});
+                                QStringLiteral("InputSlot"), QString()});
             }
+        }
+        // Some drivers (Brother's among them) have the manual slot as a
+        // Boolean of its own, beside or instead of an InputSlot choice.
+        ppd_option_t *manual = ppdFindOption(ppd, "ManualFeed");
+        if (manual && manual->ui == PPD_UI_BOOLEAN && ppdFindChoice(manual, "True")) {
+            const QString text = QString::fromUtf8(*manual->text ? manual->text : manual->keyword);
+            sources.append({QLatin1String(ManualFeedSource), text, QStringLiteral("ManualFeed"),
+                            QStringLiteral("True")});
         }
         ppdClose(ppd);
     }
@@ -70,7 +78,7 @@ QList<PaperSource> ippSources(const QByteArray &queue, const QByteArray &instanc
             for (int i = 0; i < ippGetCount(a); ++i) {
                 const QString name = QString::fromUtf8(ippGetString(a, i, nullptr));
                 if (!name.isEmpty())
-                    sources.append({name, readableKeyword(name), QStringLiteral("media-source")});
+                    sources.append({name, readableKeyword(name), QStringLiteral("media-source"), QString()});
             }
         }
         cupsFreeDestInfo(info);
@@ -82,10 +90,10 @@ QList<PaperSource> ippSources(const QByteArray &queue, const QByteArray &instanc
 bool governedByTheProgram(const QString &option)
 {
     static const char *const names[] = {
-        "media",           "media-col", "PageSize",  "PageRegion",   "landscape",     "orientation-requested",
-        "sides",           "Duplex",    "InputSlot", "media-source", "print-scaling", "fit-to-page",
-        "fitplot",         "scaling",   "copies",    "Collate",      "page-ranges",   "number-up",
-        "print-color-mode"};
+        "media",       "media-col",       "PageSize", "PageRegion", "landscape",    "orientation-requested",
+        "ManualFeed",  "sides",           "Duplex",   "InputSlot",  "media-source", "print-scaling",
+        "fit-to-page", "fitplot",         "scaling",  "copies",     "Collate",      "page-ranges",
+        "number-up",   "print-color-mode"};
     for (const char *name : names)
         if (option.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
             return true;
@@ -116,6 +124,14 @@ QString PaperSourceOption(const QList<PaperSource> &sources, const QString &name
         if (s.Name == name)
             return s.Option;
     return QStringLiteral("InputSlot");
+}
+
+QString PaperSourceValue(const QList<PaperSource> &sources, const QString &name)
+{
+    for (const PaperSource &s : sources)
+        if (s.Name == name && !s.Value.isEmpty())
+            return s.Value;
+    return name;
 }
 
 QString PwgPaperName(const QSizeF &millimetres)

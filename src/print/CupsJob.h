@@ -17,18 +17,26 @@ namespace zentrope {
 struct PaperSource {
     QString Name;   // the printer's own name for it: "Manual"
     QString Text;   // as the printer shows it: "Manual Feed"
-    QString Option; // the job option that picks it: "InputSlot" or "media-source"
+    QString Option; // the job option that picks it: "InputSlot", "ManualFeed" or "media-source"
+    QString Value;  // what the option is set to when not the name ("True" for a Boolean ManualFeed)
 };
 
 // The sources of a queue ("queue" or "queue/instance"): the InputSlot
 // choices of its PPD (CUPS makes one for every queue it drives, driverless
-// ones included), else the IPP media-source values it supports. Empty for a
-// queue that offers no choice (a raw queue) or cannot be asked.
+// ones included) and a Boolean ManualFeed of it, else the IPP media-source
+// values it supports. Empty for a queue that offers no choice (a raw queue)
+// or cannot be asked.
 QList<PaperSource> PrinterPaperSources(const QString &printer);
 
 // The job option a source of the printer is picked with: InputSlot unless
 // the printer lists the name only as an IPP media-source.
 QString PaperSourceOption(const QList<PaperSource> &sources, const QString &name);
+// The value that option is sent with: the name itself, or "True" for the
+// Boolean ManualFeed.
+QString PaperSourceValue(const QList<PaperSource> &sources, const QString &name);
+
+// The name a Boolean ManualFeed is listed (and kept in a profile) by.
+inline constexpr char ManualFeedSource[] = "ManualFeed";
 
 // The PWG 5101.1 name CUPS gives a paper of that size ("na_letter_8.5x11in",
 // "iso_a4_210x297mm"; a custom name otherwise), from its sides in millimetres.

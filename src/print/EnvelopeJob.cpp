@@ -7,6 +7,7 @@
 #include "print/JobFollowUp.h"
 #include "print/PrintChoices.h"
 #include "print/PrinterDevice.h"
+#include "print/QueueMedia.h"
 #include "print/page/FeedGeometry.h"
 #include "print/page/PageGeometry.h"
 
@@ -137,12 +138,24 @@ QPageLayout envelopeLayout(const QSizeF &inches)
     return QPageLayout(size, w > h ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
 }
 
-// The PWG name of the sheets a job goes on.
-QString mediaName(const FeedGeometry &g, const EnvelopePage &page)
+// The sheet a job sends, in millimetres as it is sent (width x height).
+QSizeF sheetMillimetres(const FeedGeometry &g, const EnvelopePage &page, const FeedProfile &profile)
 {
-    if (g.EnvelopeSheet)
-        return PwgMediaName(page.Dimension.Width, page.Dimension.Height);
-    return PwgPaperName(g.Layout.fullRect(QPageLayout::Millimeter).size());
+    if (!g.EnvelopeSheet)
+        return g.Layout.fullRect(QPageLayout::Millimeter).size();
+    const double w = page.Dimension.Width * 25.4, h = page.Dimension.Height * 25.4;
+    return profile.LongEdgeFirst ? QSizeF(w, h) : QSizeF(h, w);
+}
+
+// The queue's own name for the sheets of a job; a sheet the queue has no
+// paper for stops the job before anything is sent, since CUPS would print it
+// on the queue's default paper or turn it onto a size of another shape.
+QString queueMediaName(const QString &printer, const QSizeF &millimetres)
+{
+    const SheetMedia media = MatchSheetMedia(ReadQueueMedia(printer), millimetres);
+    if (!media.Sendable())
+        throw ZentropeError(MissingMediaMessage(printer, millimetres));
+    return media.Name;
 }
 
 // A job with a feed profile: laid out and turned here, sent to CUPS with
@@ -172,9 +185,9 @@ int printFed(PrinterDevice &printer, const std::vector<int> &chosen, int copies,
         const FeedGeometry g = PlaceEnvelopePage(page, paper, &profile);
         writer.setPageLayout(g.Layout);
         if (first) {
+            media = queueMediaName(name, sheetMillimetres(g, page, profile));
             if (!painter.begin(&writer))
                 throw ZentropeError(cannotStart);
-            media = mediaName(g, page);
         } else if (!writer.newPage()) {
             throw ZentropeError(
                 QCoreApplication::translate("zentrope::EnvelopeJob", "Unable to start a new page on %1")
@@ -201,12 +214,20 @@ int printFed(PrinterDevice &printer, const std::vector<int> &chosen, int copies,
     const int job =
         SubmitPdfJob(name, title, file.fileName(),
                      FeedJobOptions(PrinterJobOptions(qt), media, PaperSourceOption(sources, profile.Source),
-                                    profile.Source, monochrome));
+                                    PaperSourceValue(sources, profile.Source), monochrome));
     followUp(name, job, monitor);
     return pages;
 }
 
 } // namespace
+
+bool TurnsEnvelopeSheet(const QPageLayout &paper)
+{
+    if (paper.orientation() != QPageLayout::Landscape)
+        return false;
+    const QSizeF inches = paper.pageSize().size(QPageSize::Inch);
+    return !PwgMediaName(inches.width(), inches.height()).startsWith(QLatin1String("custom_"));
+}
 
 JobPlan JobPlan::All(int envelopeCount, int copies)
 {
@@ -232,6 +253,8 @@ int PrintEnvelopeJob(PrinterDevice &printer, const EnvelopeList &envelopes, cons
     const JobHeap heap;
     if (feed)
         return printFed(printer, chosen, plan.Copies, envelopes, source, monitor, *feed);
+    if (TurnsEnvelopeSheet(printer.QtPrinter().pageLayout()))
+        return printFed(printer, chosen, plan.Copies, envelopes, source, monitor, FeedProfile());
     printer.SetTitle(EnvelopeDocumentTitle());
     // Qt's engine does not tell the number CUPS gives the job.
     const QString queue = printer.PrinterName();

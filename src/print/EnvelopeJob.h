@@ -63,9 +63,17 @@ QString EnvelopeDocumentTitle();
 // upright, into a PDF at the printer's resolution, which goes to CUPS as one
 // job with FeedJobOptions (CupsJob.h): exactly one PWG media name, no
 // scaling, one-sided, the profile's source, the print dialog's other options.
+// Without a profile, a landscape envelope size (TurnsEnvelopeSheet) goes the
+// same way with the default profile. A sheet the queue has no paper for
+// (QueueMedia.h) stops the job before anything is sent.
 int PrintEnvelopeJob(PrinterDevice &printer, const EnvelopeList &envelopes, const JobPlan &plan,
                      const PageSource &source, const JobMonitor &monitor = {},
                      const std::optional<FeedProfile> &feed = std::nullopt);
+
+// Whether a job without a feed profile lays its pages out on the upright
+// sheet itself, as with the default profile: a landscape envelope size, which
+// CUPS's filters would turn one way or the other depending on the driver.
+bool TurnsEnvelopeSheet(const QPageLayout &paper);
 
 // Writes the plan's pages as a PDF file: each page is its envelope's own
 // size with the layout from the envelope's corner (the size's indent, which

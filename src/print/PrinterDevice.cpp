@@ -1,6 +1,7 @@
 #include "print/PrinterDevice.h"
 
 #include "core/Error.h"
+#include "print/QueueMedia.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -428,6 +429,11 @@ PrinterPage PrinterDevice::Page() const
     page.DpiY = DpiY();
     page.PrintableWidthMM = WidthMM();
     page.PrintableHeightMM = HeightMM();
+    // The queue's paper list is read once here, for every sheet of the job
+    // or preview that asks.
+    page.SheetMargins = [media = ReadQueueMedia(d->qt().printerName())](const QSizeF &mm) {
+        return MatchSheetMedia(media, mm).Margins;
+    };
     return page;
 }
 

@@ -83,7 +83,8 @@ public:
     // The painter of the page being printed; throws outside a document.
     QPainter &Canvas();
     // The paper, orientation, printable margins and resolution as a job would
-    // have them, for the feed geometry (FeedGeometry.h) and a preview.
+    // have them, for the feed geometry (FeedGeometry.h) and a preview, with
+    // the margins the queue declares for each of its sizes.
     PrinterPage Page() const;
 
     // The Qt printer itself, for the print dialogs.

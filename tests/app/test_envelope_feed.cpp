@@ -128,6 +128,13 @@ TEST_F(EnvelopeFeedTest, TheDialogEditsTheCurrentPrintersProfileInTheSizeDialogs
         EXPECT_FALSE(f->RadioButtonShortEdge->isEnabled() || f->CheckBoxTurn180->isEnabled());
         f->RadioButtonEnvelopePaper->setChecked(true);
         EXPECT_TRUE(f->RadioButtonShortEdge->isEnabled() && f->CheckBoxTurn180->isEnabled());
+        // Business #10 (9 x 4 in): a custom size short edge first; 9 in is
+        // wider than the queue's widest custom sheet and it has no long-edge size.
+        EXPECT_TRUE(f->LabelMediaCheck->isVisibleTo(f));
+        f->RadioButtonShortEdge->setChecked(true);
+        EXPECT_EQ(f->LabelMediaCheck->text(), "The printer takes this envelope's size as a custom size.");
+        f->RadioButtonLongEdge->setChecked(true);
+        EXPECT_EQ(f->LabelMediaCheck->text(), "This printer's driver offers no long-edge envelope size");
         f->RadioButtonShortEdge->setChecked(true);
         f->CheckBoxTurn180->setChecked(true);
         f->RadioButtonRight->setChecked(true);
@@ -166,6 +173,8 @@ TEST_F(EnvelopeFeedTest, TheProfileFollowsThePrinterAndSurvivesARestart)
     // Print Setup: the Feed queue, given a profile through its Envelope Feed button.
     printSetup(CupsServer::Feed, [](EnvelopeFeedDialog &f) {
         f.RadioButtonEnvelopePaper->setChecked(true);
+        // The queue has no Business #10 long-edge sheet: short edge first.
+        f.RadioButtonShortEdge->setChecked(true);
         f.ComboBoxSource->setCurrentIndex(f.ComboBoxSource->findData(QStringLiteral("Envelope")));
     });
     EXPECT_EQ(Printer().PrinterName(), CupsServer::Feed);

@@ -347,7 +347,18 @@ TEST_F(PrintPreviewTest, FollowsThePrintersFeedProfile)
     const int dpi = g.Paper.DpiX;
     EXPECT_NEAR(g.Paper.Sheet.width(), size.Height * dpi, 2);
     EXPECT_NEAR(g.Paper.Sheet.height(), size.Width * dpi, 2);
-    EXPECT_EQ(g.Paper.Printable, QRect(QPoint(0, 0), g.Paper.Sheet));
+    EXPECT_EQ(g.Paper.Printable, QRect(QPoint(0, 0), g.Paper.Sheet)) << "a raw queue declares no margins";
+
+    // A queue that declares margins for the sheet: the preview outlines its printable area.
+    Printer().SetPrinterIndex(int(Printer().Printers().indexOf(CupsServer::Feed)));
+    WriteFeedProfile(*session->State().Settings, CupsServer::Feed, profile);
+    find<QAction>("FilePrintPreview")->trigger();
+    const PageGeometry &m = preview->View()->PageGeometryShown();
+    ASSERT_TRUE(m.Feed.has_value());
+    const int quarter = m.Paper.DpiX / 4;
+    EXPECT_EQ(m.Paper.Printable,
+              QRect(QPoint(0, 0), m.Paper.Sheet).adjusted(quarter, quarter, -quarter, -quarter))
+        << "the driver's 18 pt margins";
 
     // Without a profile the sheet is the printer's paper again.
     WriteFeedProfile(*session->State().Settings, Printer().PrinterName(), FeedProfile());

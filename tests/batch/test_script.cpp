@@ -434,9 +434,29 @@ TEST_F(ScriptTest, PrintFeedsAsTheProfileOfThePrinterItPrintsOn)
         feed.Source = QStringLiteral("Envelope");
         WriteFeedProfile(ini, CupsServer::RawA, feed);
     }
-    const Result r =
-        run({QStringLiteral("--print"), QStringLiteral("--settings"), settings, QStringLiteral("--printer"),
-             CupsServer::Feed, QStringLiteral("--pages"), QStringLiteral("1"), addresses});
+    const QStringList command{QStringLiteral("--print"),
+                              QStringLiteral("--settings"),
+                              settings,
+                              QStringLiteral("--printer"),
+                              CupsServer::Feed,
+                              QStringLiteral("--pages"),
+                              QStringLiteral("1"),
+                              addresses};
+    // Long edge first, the first-run size is wider than any sheet the queue
+    // takes: nothing is sent, and the message says why.
+    Result r = run(command);
+    EXPECT_EQ(r.status, 4);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("This printer's driver offers no long-edge envelope size")) &&
+                r.err.contains(CupsServer::Feed))
+        << r.err.toStdString();
+    EXPECT_EQ(cups->receivedCount(CupsServer::Feed), 0);
+    {
+        TQevIniFile ini(settings);
+        FeedProfile feed = *ReadFeedProfile(ini, CupsServer::Feed);
+        feed.LongEdgeFirst = false;
+        WriteFeedProfile(ini, CupsServer::Feed, feed);
+    }
+    r = run(command);
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     ASSERT_TRUE(cups->waitForJobs(CupsServer::Feed, 1)) << cups->logTail().toStdString();
     QStringList medias;

@@ -266,3 +266,38 @@ TEST(FeedGeometry, AlignmentTestMarksTheEnvelopeAndItsAnchors)
     EXPECT_LT(qGray(s.image.pixel(1350 + 40, 900)), 128);
     EXPECT_LT(qGray(s.image.pixel(1350, 900 - 40)), 128);
 }
+
+TEST(FeedGeometry, AnEnvelopeSheetKeepsThePrintersMarginsAndMovesTheReturnAddressInward)
+{
+    // 4.23 mm all round, as many drivers declare for their envelope sizes:
+    // 50 dots at 300 dpi.
+    PrinterPage printer = letter(300);
+    QSizeF asked;
+    printer.SheetMargins = [&asked](const QSizeF &mm) {
+        asked = mm;
+        return QMarginsF(4.23, 4.23, 4.23, 4.23);
+    };
+    for (const bool longFirst : {true, false}) {
+        for (const bool turn : {false, true}) {
+            const FeedProfile f = onEnvelope(longFirst, turn);
+            const Sheet s = paintSheet(envelope(9, 4), printer, &f);
+            const QRect sheet(QPoint(0, 0), s.geometry.Sheet);
+            EXPECT_EQ(s.geometry.Printable, sheet.adjusted(50, 50, -50, -50));
+            EXPECT_NEAR(asked.width(), longFirst ? 228.6 : 101.6, 0.1);
+            const QRect ink = inkBox(s.image);
+            EXPECT_TRUE(s.geometry.Printable.contains(ink)) << longFirst << turn;
+            // Moved only as far as needed: the return address touches the margin.
+            const QRect back = s.geometry.Transform.mapRect(s.layout.ReturnBlock);
+            const int gap = std::min({back.left() - 50, back.top() - 50, sheet.right() - 50 - back.right(),
+                                      sheet.bottom() - 50 - back.bottom()});
+            EXPECT_LE(gap, 2) << longFirst << turn;
+        }
+    }
+    // Without declared margins nothing moves.
+    printer.SheetMargins = nullptr;
+    const FeedProfile f = onEnvelope();
+    EnvelopePage page = envelope(9, 4);
+    const FeedGeometry g = PlaceEnvelopePage(page, printer, &f);
+    EXPECT_EQ(g.Printable, QRect(QPoint(0, 0), g.Sheet));
+    EXPECT_EQ(g.Transform, QTransform());
+}

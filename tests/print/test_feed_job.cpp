@@ -98,15 +98,17 @@ TEST_F(FeedJobTest, TheJobCarriesExactlyOnePwgMediaTheSourceAndNoScalingOrTurnin
         const char *media;
         const char *slot;
     } jobs[] = {
-        {envelopePaper(true, false, QStringLiteral("Envelope")), envelopeOf(9.5, 4.125),
+        {envelopePaper(false, false, QStringLiteral("Envelope")), envelopeOf(9.5, 4.125),
          "na_number-10_4.125x9.5in", "Envelope"},
         {envelopePaper(false, true, QStringLiteral("Manual")), envelopeOf(8.661, 4.331), "iso_dl_110x220mm",
          "Manual"},
-        {envelopePaper(), envelopeOf(6, 4.5), "custom_4.5x6in_4.5x6in", nullptr},
+        {envelopePaper(), envelopeOf(6, 4.5), "custom_6x4.5in_6x4.5in", nullptr},
     };
     for (const auto &job : jobs) {
         const QString received = print(CupsServer::Feed, job.feed, job.source);
         EXPECT_EQ(pdfPages(received), 2) << "the program's pages, once";
+        if (!job.slot) // long edge first on a custom size: wider than high, not turned by the filters
+            EXPECT_EQ(pdfInfo(received).PageSize, QSizeF(432, 324));
         EXPECT_EQ(values(CupsServer::Feed, "media"), QStringList{QLatin1String(job.media)});
         EXPECT_EQ(values(CupsServer::Feed, "InputSlot"),
                   job.slot ? QStringList{QLatin1String(job.slot)} : QStringList());
@@ -146,4 +148,29 @@ TEST_F(FeedJobTest, ThePageIsTheEnvelopeOrThePrintersPaper)
     EXPECT_EQ(values(CupsServer::RawA, "media"),
               QStringList{
                   PwgPaperName(printer->QtPrinter().pageLayout().fullRect(QPageLayout::Millimeter).size())});
+}
+
+TEST_F(FeedJobTest, ALandscapeEnvelopeSizeWithoutAProfileGoesUprightInItsOwnOrientation)
+{
+    // Print Setup's #10 envelope, landscape: the program turns the page onto
+    // the upright sheet, so that no filter turns it a driver's own way.
+    printer->SetPrinterIndex(int(printer->Printers().indexOf(CupsServer::Feed)));
+    QPrinter &qt = printer->QtPrinter();
+    qt.setPageSize(QPageSize(QPageSize::Envelope10));
+    qt.setPageOrientation(QPageLayout::Landscape);
+    const int before = cups->receivedCount(CupsServer::Feed);
+    EXPECT_EQ(PrintEnvelopeJob(*printer, SplitEnvelopes(kTwo), JobPlan::All(2), envelopeOf(9.5, 4.125)), 2);
+    ASSERT_TRUE(cups->waitForJobs(CupsServer::Feed, before + 1)) << cups->logTail().toStdString();
+    EXPECT_EQ(pdfInfo(cups->receivedFiles(CupsServer::Feed).value(before)).PageSize, QSizeF(297, 684));
+    EXPECT_EQ(values(CupsServer::Feed, "media"), QStringList{"na_number-10_4.125x9.5in"});
+    EXPECT_TRUE(values(CupsServer::Feed, "landscape").isEmpty());
+
+    // Portrait stays with Qt's own job, as it always did.
+    qt.setPageOrientation(QPageLayout::Portrait);
+    QPageLayout paper = qt.pageLayout();
+    EXPECT_FALSE(TurnsEnvelopeSheet(paper));
+    paper.setOrientation(QPageLayout::Landscape);
+    EXPECT_TRUE(TurnsEnvelopeSheet(paper));
+    paper.setPageSize(QPageSize(QPageSize::Letter));
+    EXPECT_FALSE(TurnsEnvelopeSheet(paper)) << "printer paper, not an envelope";
 }

@@ -123,6 +123,10 @@ EnvelopeFeedDialog::EnvelopeFeedDialog(const QString &printer, const FeedProfile
     auto *sourceLayout = new QVBoxLayout(sourceBox);
     sourceLayout->addWidget(ComboBoxSource);
 
+    LabelMediaCheck = named(new QLabel(this), "LabelMediaCheck");
+    LabelMediaCheck->setWordWrap(true);
+    LabelMediaCheck->setVisible(false);
+
     auto *buttons = named(new QDialogButtonBox(Qt::Vertical, this), "ButtonBox");
     OkBtn = named(buttons->addButton(QDialogButtonBox::Ok), "OkBtn");
     CancelBtn = named(buttons->addButton(QDialogButtonBox::Cancel), "CancelBtn");
@@ -139,6 +143,7 @@ EnvelopeFeedDialog::EnvelopeFeedDialog(const QString &printer, const FeedProfile
     row->addWidget(offsetBox);
     row->addWidget(sourceBox, 1);
     left->addLayout(row);
+    left->addWidget(LabelMediaCheck);
     auto *top = new QHBoxLayout(this);
     top->addLayout(left, 1);
     top->addWidget(buttons);
@@ -176,6 +181,46 @@ void EnvelopeFeedDialog::UpdateControls()
     RadioButtonShortEdge->setEnabled(envelope);
     CheckBoxTurn180->setEnabled(envelope);
     ImageFeed->setProfile(Profile(), m_landscapePaper);
+    CheckMedia();
+}
+
+void EnvelopeFeedDialog::SetEnvelope(const QSizeF &inches, const QueueMedia &media)
+{
+    m_envelope = inches;
+    m_media = media;
+    CheckMedia();
+}
+
+void EnvelopeFeedDialog::CheckMedia()
+{
+    // Only envelope-size pages are matched to the printer's paper: on
+    // printer paper the paper is one the printer listed itself.
+    const bool shown =
+        RadioButtonEnvelopePaper->isChecked() && m_envelope.width() > 0 && m_envelope.height() > 0;
+    LabelMediaCheck->setVisible(shown);
+    if (!shown)
+        return;
+    const double w = m_envelope.width() * 25.4, h = m_envelope.height() * 25.4;
+    const QSizeF sheet = RadioButtonLongEdge->isChecked() ? QSizeF(std::max(w, h), std::min(w, h))
+                                                          : QSizeF(std::min(w, h), std::max(w, h));
+    const SheetMedia media = MatchSheetMedia(m_media, sheet);
+    switch (media.How) {
+    case SheetMedia::Listed:
+        LabelMediaCheck->setText(tr("The printer has this envelope's size (%1).").arg(media.Name));
+        break;
+    case SheetMedia::Custom:
+        LabelMediaCheck->setText(tr("The printer takes this envelope's size as a custom size."));
+        break;
+    case SheetMedia::Unchecked:
+        LabelMediaCheck->setText(tr("The printer does not tell which sizes it takes."));
+        break;
+    case SheetMedia::Missing:
+        LabelMediaCheck->setText(
+            sheet.width() > sheet.height()
+                ? tr("This printer's driver offers no long-edge envelope size")
+                : tr("The printer has no paper of this envelope's size (%1).").arg(SheetSizeText(sheet)));
+        break;
+    }
 }
 
 FeedProfile EnvelopeFeedDialog::Profile() const

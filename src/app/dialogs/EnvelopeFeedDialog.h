@@ -4,6 +4,9 @@
 #include "envelope/LengthUnit.h"
 #include "platform/Topics.h"
 #include "print/CupsJob.h"
+#include "print/QueueMedia.h"
+
+#include <QSizeF>
 
 #include <QDialog>
 
@@ -45,6 +48,8 @@ public:
     QLineEdit *EditOffsetX = nullptr;
     QLineEdit *EditOffsetY = nullptr;
     QComboBox *ComboBoxSource = nullptr;
+    // Whether the printer has paper for the envelope as the feed sends it.
+    QLabel *LabelMediaCheck = nullptr;
     QPushButton *OkBtn = nullptr;
     QPushButton *CancelBtn = nullptr;
     QPushButton *HelpBtn = nullptr;
@@ -54,13 +59,22 @@ public:
     // The profile as the controls have it now.
     FeedProfile Profile() const;
 
+    // The envelope being composed (width x height in inches, as read) and
+    // the paper the printer lists: the dialog then tells, for the feed
+    // chosen, whether the printer has paper of the envelope's size.
+    void SetEnvelope(const QSizeF &inches, const QueueMedia &media);
+
 private:
+    void CheckMedia();
+
     void UpdateControls();
 
     FeedProfile m_start;
     LengthUnit m_unit;
     bool m_landscapePaper;
     QGroupBox *m_feed = nullptr;
+    QSizeF m_envelope;
+    QueueMedia m_media;
 };
 
 } // namespace zentrope

@@ -5,6 +5,7 @@
 #include "app/prompt/Guard.h"
 #include "app/prompt/Prompt.h"
 #include "document/AddressLines.h"
+#include "print/EnvelopeJob.h"
 #include "print/PrinterDevice.h"
 #include "print/page/EnvelopeDesign.h"
 
@@ -71,6 +72,8 @@ void TFormStampMain::UpdatePrintPreviewPaper()
     FPreviewPrinterName = printer.QtPrinter().printerName();
     FPreviewFeed = PrinterFeedProfile();
     FPreviewPrinterPage = printer.Page();
+    if (!FPreviewFeed && TurnsEnvelopeSheet(FPreviewPrinterPage.Layout))
+        FPreviewFeed = FeedProfile();
     PrintPreview->SetPageGeometry(geometry, FPreviewPrinterName);
 }
 

@@ -4,6 +4,8 @@
 #include "app/dialogs/PrintSetupDialog.h"
 #include "app/prompt/Guard.h"
 #include "app/prompt/Prompt.h"
+#include "document/EnvelopeComposer.h"
+#include "envelope/EnvelopeSizeCatalog.h"
 #include "envelope/FeedProfile.h"
 #include "envelope/LengthUnit.h"
 #include "print/CupsJob.h"
@@ -62,6 +64,10 @@ void TFormStampMain::EditEnvelopeFeed(const QString &printer, bool landscape, QW
     const FeedProfile profile = ReadFeedProfile(Settings(), printer).value_or(FeedProfile());
     EnvelopeFeedDialog dialog(printer, profile, ReadLengthUnit(Settings()), PrinterPaperSources(printer),
                               landscape, parent);
+    // "Printer Setup" is the printer's own paper, which it has by definition.
+    const EnvelopeDesign design = FComposer->design();
+    if (!EnvelopeSize::IsPrinterSetupName(design.SizeName))
+        dialog.SetEnvelope(QSizeF(design.Dimension.Width, design.Dimension.Height), ReadQueueMedia(printer));
     if (Prompt::exec(dialog) == QDialog::Accepted)
         WriteFeedProfile(Settings(), printer, dialog.Profile());
 }

@@ -3,8 +3,12 @@
 #include "core/Error.h"
 #include "core/Units.h"
 
+#include <cmath>
+
 #include <QCoreApplication>
 #include <QPageSize>
+#include <QPainter>
+#include <QPicture>
 
 namespace zentrope {
 
@@ -56,6 +60,42 @@ void takeDevice(EnvelopePage &page, const PrinterPage &printer, int dpiX, int dp
     page.PrintableHeightMM = printer.PrintableHeightMM;
 }
 
+// The sheet less the printer's margins for it, in dots.
+QRect printableSheet(const PrinterPage &printer, const QSize &sheet, int dpi)
+{
+    const QRect whole(QPoint(0, 0), sheet);
+    if (!printer.SheetMargins || sheet.isEmpty())
+        return whole;
+    const double mmPerDot = 25.4 / dpi;
+    const QMarginsF m = printer.SheetMargins(QSizeF(sheet.width() * mmPerDot, sheet.height() * mmPerDot));
+    const auto dots = [dpi](double mm) { return static_cast<int>(std::ceil(mm / 25.4 * dpi)); };
+    const QRect inner = whole.adjusted(dots(m.left()), dots(m.top()), -dots(m.right()), -dots(m.bottom()));
+    return inner.isValid() ? inner : whole;
+}
+
+// How far the corner parts of the page (the return address, the graphic)
+// move, in the page's dots, so that the turned sheet keeps them inside the
+// printable area: away from the edges they start at, which the printer
+// cannot reach.
+QPointF inward(const EnvelopePage &page, const QTransform &turn, const QRect &printable)
+{
+    QPicture scratch;
+    QPainter p(&scratch);
+    const EnvelopePageLayout layout = PaintEnvelopePage(p, page);
+    p.end();
+    const QRect parts = layout.ReturnBlock | layout.GraphicRect;
+    if (parts.isEmpty())
+        return {};
+    const QRect area = turn.inverted().mapRect(printable);
+    const auto shift = [](int lo, int hi, int areaLo, int areaHi) {
+        if (lo < areaLo)
+            return areaLo - lo;
+        return hi > areaHi ? std::max(areaHi - hi, areaLo - lo) : 0;
+    };
+    return QPointF(shift(parts.left(), parts.right(), area.left(), area.right()),
+                   shift(parts.top(), parts.bottom(), area.top(), area.bottom()));
+}
+
 FeedGeometry onPrinterPaper(EnvelopePage &page, const PrinterPage &printer, const FeedProfile &profile)
 {
     FeedGeometry g;
@@ -81,6 +121,7 @@ FeedGeometry onPrinterPaper(EnvelopePage &page, const PrinterPage &printer, cons
     }
     g.Transform = t;
     g.Layout = QPageLayout(layout.pageSize(), QPageLayout::Portrait, QMarginsF());
+    g.Printable = QRect(QPoint(0, 0), g.Sheet);
     return g;
 }
 
@@ -114,7 +155,9 @@ FeedGeometry onEnvelope(EnvelopePage &page, const PrinterPage &printer, const Fe
         g.Sheet = QSize(h, w);
         turn = profile.Turn180 ? turnRight(h) : turnLeft(w);
     }
-    g.Transform = offsets(profile, g.Dpi) * turn;
+    g.Printable = printableSheet(printer, g.Sheet, g.Dpi);
+    const QPointF in = g.Printable.size() == g.Sheet ? QPointF() : inward(page, turn, g.Printable);
+    g.Transform = offsets(profile, g.Dpi) * QTransform::fromTranslate(in.x(), in.y()) * turn;
     const QSizeF inches =
         profile.LongEdgeFirst ? QSizeF(dim.Width, dim.Height) : QSizeF(dim.Height, dim.Width);
     g.Layout = QPageLayout(QPageSize(inches, QPageSize::Inch, QString(), QPageSize::ExactMatch),
@@ -137,6 +180,7 @@ FeedGeometry PlaceEnvelopePage(EnvelopePage &page, const PrinterPage &printer, c
     const QRect paint = printer.Layout.paintRectPixels(g.Dpi);
     g.Sheet = full.size();
     g.Transform = QTransform::fromTranslate(paint.x() - full.x(), paint.y() - full.y());
+    g.Printable = paint.translated(-full.topLeft());
     return g;
 }
 

@@ -3,9 +3,12 @@
 #include "envelope/FeedProfile.h"
 #include "print/page/EnvelopePage.h"
 
+#include <QMarginsF>
 #include <QPageLayout>
 #include <QSize>
+#include <QSizeF>
 #include <QTransform>
+#include <functional>
 
 namespace zentrope {
 
@@ -18,6 +21,10 @@ struct PrinterPage {
     int DpiY = 300;
     int PrintableWidthMM = 0;
     int PrintableHeightMM = 0;
+    // The margins (millimetres: left, top, right, bottom of the sheet as
+    // sent) the printer declares for a sheet of the given size in
+    // millimetres; none when unset. An envelope-size sheet keeps them.
+    std::function<QMarginsF(const QSizeF &)> SheetMargins;
 };
 
 // Where an envelope page goes on the sheet a printer is sent.
@@ -37,6 +44,9 @@ struct FeedGeometry {
     QTransform Transform;
     // The sheet is the envelope itself (Envelope paper).
     bool EnvelopeSheet = false;
+    // Where the printer prints on the sheet, in its dots: on an envelope the
+    // sheet less the margins the printer declares for it, else the sheet.
+    QRect Printable;
 };
 
 // Fills the page's device fields for the printer and the profile, and tells
@@ -55,6 +65,9 @@ struct FeedGeometry {
 //   edge leads); Turn180 turns either by another 180 degrees. The printer
 //   places an envelope-size page itself, so the edge does not move it.
 // Either way the offsets move everything, in the envelope's own directions.
+// On an envelope sheet the printer's declared margins are kept: the return
+// address and the corner graphic move inward, as far as the margins need,
+// before the offsets apply.
 //
 // A preview draws the same way: PlaceEnvelopePage, then on a surface of
 // Sheet dots (or scaled to it) setTransform(Transform, true) and

@@ -26,10 +26,12 @@ PageGeometry MakePageGeometry(const PrinterPage &printer, const FeedProfile &pro
     g.Paper.DpiX = g.Paper.DpiY = fed.Dpi;
     g.Paper.Landscape = page.Landscape;
     g.Paper.Sheet = fed.Sheet;
-    g.Paper.Printable = QRect(QPoint(0, 0), fed.Sheet);
+    // The printable area the printer keeps on the sheet, which a preview
+    // outlines; the canvas starts at its corner, as on a printer's paper.
+    g.Paper.Printable = fed.Printable;
     g.Paper.PrintableWidthMM = printer.PrintableWidthMM;
     g.Paper.PrintableHeightMM = printer.PrintableHeightMM;
-    g.PageToCanvas = fed.Transform;
+    g.PageToCanvas = fed.Transform * QTransform::fromTranslate(-fed.Printable.x(), -fed.Printable.y());
     g.Feed = profile;
     g.FeedPrinter = printer;
     return g;

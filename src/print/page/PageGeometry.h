@@ -40,7 +40,8 @@ struct PageGeometry {
     QTransform PageToCanvas;
     // With a feed profile: the printer's page and the profile, so that each
     // page is placed as a fed job places it (FeedGeometry.h); the sheet is
-    // then margin-less and upright, and PageToCanvas the feed's transform.
+    // then upright, its printable area the one the feed keeps, and
+    // PageToCanvas the feed's transform from that area's corner.
     std::optional<FeedProfile> Feed;
     PrinterPage FeedPrinter;
 
