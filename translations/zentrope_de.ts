@@ -200,6 +200,10 @@
         <source>Address used</source>
         <translation>Verwendete Adresse</translation>
     </message>
+    <message>
+        <source>No organization</source>
+        <translation>Keine Organisation</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::CupsJob</name>
@@ -447,6 +451,14 @@
         <source>Zentrope Help - %1</source>
         <translation>Zentrope-Hilfe - %1</translation>
     </message>
+    <message>
+        <source>Search results</source>
+        <translation>Suchergebnisse</translation>
+    </message>
+    <message>
+        <source>Help topic</source>
+        <translation>Hilfethema</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::ImportAddressesDialog</name>
@@ -541,6 +553,10 @@
     <message>
         <source>The character set the CSV file is written in, when its letters look wrong</source>
         <translation>Der Zeichensatz, in dem die CSV-Datei geschrieben ist, wenn ihre Buchstaben falsch aussehen</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Kontakte</translation>
     </message>
 </context>
 <context>
@@ -874,6 +890,10 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Envelope preview</source>
+        <translation>Umschlagvorschau</translation>
     </message>
 </context>
 <context>
@@ -1326,6 +1346,22 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
     <message>
         <source>Height of return address graphic in %1</source>
         <translation>Höhe der Absendergrafik in %1</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Graphic width</source>
+        <translation>Grafikbreite</translation>
+    </message>
+    <message>
+        <source>Graphic height</source>
+        <translation>Grafikhöhe</translation>
     </message>
 </context>
 <context>
@@ -2053,6 +2089,30 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
     <message>
         <source>Set how the current printer takes envelopes</source>
         <translation>Festlegen, wie der aktuelle Drucker Umschläge einzieht</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Return address</source>
+        <translation>Absender</translation>
+    </message>
+    <message>
+        <source>Destination address</source>
+        <translation>Empfängeradresse</translation>
     </message>
 </context>
 </TS>

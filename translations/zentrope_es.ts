@@ -200,6 +200,10 @@
         <source>Address used</source>
         <translation>Dirección usada</translation>
     </message>
+    <message>
+        <source>No organization</source>
+        <translation>Sin organización</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::CupsJob</name>
@@ -447,6 +451,14 @@
         <source>Zentrope Help - %1</source>
         <translation>Ayuda de Zentrope - %1</translation>
     </message>
+    <message>
+        <source>Search results</source>
+        <translation>Resultados de la búsqueda</translation>
+    </message>
+    <message>
+        <source>Help topic</source>
+        <translation>Tema de ayuda</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::ImportAddressesDialog</name>
@@ -541,6 +553,10 @@
     <message>
         <source>The character set the CSV file is written in, when its letters look wrong</source>
         <translation>El juego de caracteres en que está escrito el archivo CSV, si sus letras se ven mal</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contactos</translation>
     </message>
 </context>
 <context>
@@ -874,6 +890,10 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Envelope preview</source>
+        <translation>Vista previa del sobre</translation>
     </message>
 </context>
 <context>
@@ -1326,6 +1346,22 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
     <message>
         <source>Height of return address graphic in %1</source>
         <translation>Altura de la imagen del remitente en %1</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Graphic width</source>
+        <translation>Ancho del gráfico</translation>
+    </message>
+    <message>
+        <source>Graphic height</source>
+        <translation>Alto del gráfico</translation>
     </message>
 </context>
 <context>
@@ -2053,6 +2089,30 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
     <message>
         <source>Set how the current printer takes envelopes</source>
         <translation>Establecer cómo toma los sobres la impresora actual</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Tamaño de fuente</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Negrita</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Cursiva</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Subrayado</translation>
+    </message>
+    <message>
+        <source>Return address</source>
+        <translation>Remitente</translation>
+    </message>
+    <message>
+        <source>Destination address</source>
+        <translation>Dirección del destinatario</translation>
     </message>
 </context>
 </TS>

@@ -200,6 +200,10 @@
         <source>Address used</source>
         <translation>Adresse utilisée</translation>
     </message>
+    <message>
+        <source>No organization</source>
+        <translation>Aucune organisation</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::CupsJob</name>
@@ -447,6 +451,14 @@
         <source>Zentrope Help - %1</source>
         <translation>Aide de Zentrope - %1</translation>
     </message>
+    <message>
+        <source>Search results</source>
+        <translation>Résultats de la recherche</translation>
+    </message>
+    <message>
+        <source>Help topic</source>
+        <translation>Rubrique d&apos;aide</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::ImportAddressesDialog</name>
@@ -541,6 +553,10 @@
     <message>
         <source>The character set the CSV file is written in, when its letters look wrong</source>
         <translation>Le jeu de caractères dans lequel le fichier CSV est écrit, si ses lettres s’affichent mal</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contacts</translation>
     </message>
 </context>
 <context>
@@ -874,6 +890,10 @@
     <message>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Envelope preview</source>
+        <translation>Aperçu de l&apos;enveloppe</translation>
     </message>
 </context>
 <context>
@@ -1326,6 +1346,22 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
     <message>
         <source>Height of return address graphic in %1</source>
         <translation>Hauteur de l&apos;image de l&apos;expéditeur en %1</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Graphic width</source>
+        <translation>Largeur de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Graphic height</source>
+        <translation>Hauteur de l&apos;image</translation>
     </message>
 </context>
 <context>
@@ -2053,6 +2089,30 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
     <message>
         <source>Set how the current printer takes envelopes</source>
         <translation>Définir comment l&apos;imprimante actuelle prend les enveloppes</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Taille de police</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Souligné</translation>
+    </message>
+    <message>
+        <source>Return address</source>
+        <translation>Adresse d&apos;expéditeur</translation>
+    </message>
+    <message>
+        <source>Destination address</source>
+        <translation>Adresse du destinataire</translation>
     </message>
 </context>
 </TS>

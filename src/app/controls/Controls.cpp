@@ -1,6 +1,8 @@
 #include "app/controls/Controls.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
+#include <QStyle>
 #include <QPainter>
 #include <QTextBlock>
 
@@ -134,6 +136,9 @@ void ImageControl::mouseDoubleClickEvent(QMouseEvent *e)
 void PickerCombo::showPopup()
 {
     emit popupOpened();
+    // The list as wide as its longest entry; the box keeps its designed width.
+    view()->setMinimumWidth(view()->sizeHintForColumn(0) + 2 * view()->frameWidth() +
+                            style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     QComboBox::showPopup();
 }
 

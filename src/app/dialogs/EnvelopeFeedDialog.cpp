@@ -114,6 +114,7 @@ EnvelopeFeedDialog::EnvelopeFeedDialog(const QString &printer, const FeedProfile
     auto *sourceBox = named(new QGroupBox(tr("So&urce"), this), "GroupBoxSource");
     ComboBoxSource = named(new QComboBox(sourceBox), "ComboBoxSource");
     setHint(ComboBoxSource, tr("The tray or slot the printer takes envelopes from"));
+    ComboBoxSource->setAccessibleName(sourceBox->title().remove(QLatin1Char('&')));
     ComboBoxSource->addItem(tr("Printer's default"), QString());
     for (const PaperSource &s : sources)
         ComboBoxSource->addItem(s.Text, s.Name);

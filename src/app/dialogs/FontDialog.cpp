@@ -1,10 +1,14 @@
 #include "app/dialogs/FontDialog.h"
 
+#include "app/controls/Named.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -71,6 +75,18 @@ AddressFontDialog::AddressFontDialog(QWidget *parent) : QDialog(parent)
         FontChooser->setVisible(true);
         done(result);
     });
+
+    // The chooser's boxes and lists say what they choose: each shares its
+    // label's name with the box or list beside it.
+    nameFromLabels(FontChooser);
+    for (QLineEdit *edit : FontChooser->findChildren<QLineEdit *>())
+        if (QWidget *list = edit->focusProxy())
+            edit->setAccessibleName(list->accessibleName());
+    const QList<QLineEdit *> edits = FontChooser->findChildren<QLineEdit *>();
+    const QList<QListView *> lists = FontChooser->findChildren<QListView *>();
+    for (qsizetype i = 0; i < lists.size() && i < edits.size(); ++i)
+        if (lists[i]->accessibleName().isEmpty())
+            lists[i]->setAccessibleName(edits[i]->accessibleName());
 
     ComboBoxColor = new QComboBox(this);
     ComboBoxColor->setObjectName(QStringLiteral("ComboBoxColor"));

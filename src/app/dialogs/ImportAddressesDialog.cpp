@@ -60,6 +60,7 @@ void ImportAddressesDialog::CreateControls()
     setHint(ButtonNone, tr("Untick every contact listed"));
 
     ListContacts = named(new QTableView(this), "ListContacts");
+    ListContacts->setAccessibleName(tr("Contacts"));
     ListContacts->setModel(m_model);
     ListContacts->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListContacts->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -168,6 +168,9 @@ ImportColumnsDialog::ImportColumnsDialog(QWidget *parent, const QString &fileNam
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     Prompt::connectHelp(HelpBtn, HelpTopic);
     UpdatePreview();
+    // Every row at its full height: left to itself the window would be kept to
+    // two thirds of the screen, squeezing the rows at a large font.
+    resize(sizeHint().expandedTo(minimumSize()));
 }
 
 const ImportColumnsDialog::PartRow *ImportColumnsDialog::RowFor(QList<int> ColumnMapping::*part) const

@@ -88,11 +88,13 @@ HelpWindow::HelpWindow(QWidget *parent)
     label->setBuddy(EditSearch);
     ListResults = new QListWidget(side);
     ListResults->setObjectName(QStringLiteral("ListResults"));
+    ListResults->setAccessibleName(tr("Search results"));
     sideLayout->addWidget(label);
     sideLayout->addWidget(EditSearch);
     sideLayout->addWidget(ListResults, 1);
     BrowserTopic = new HelpBrowser(split);
     BrowserTopic->setObjectName(QStringLiteral("BrowserTopic"));
+    BrowserTopic->setAccessibleName(tr("Help topic"));
     BrowserTopic->setOpenExternalLinks(true);
     split->addWidget(side);
     split->addWidget(BrowserTopic);

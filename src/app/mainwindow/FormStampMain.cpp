@@ -170,6 +170,8 @@ QToolButton *toolButton(QWidget *bar, const char *name, int x, const QString &hi
     b->setGeometry(Scale::dp(x), Scale::dp(5), Scale::dp(30), Scale::dp(30));
     b->setAutoRaise(true);
     setHint(b, hint);
+    // A glyph says nothing to a screen reader: the hint names the button.
+    b->setAccessibleName(hint);
     b->setFont(windowFont(15));
     b->setIconSize(Scale::dp(QSize(22, 22)));
     return b;
@@ -246,6 +248,7 @@ void TFormStampMain::CreateStandardToolbar(QWidget *central, QVBoxLayout *column
         auto *c = named(new PickerCombo(bar), name);
         c->setGeometry(Scale::dp(x), Scale::dp(8), Scale::dp(150), c->sizeHint().height());
         setHint(c, hint);
+        c->setAccessibleName(hint);
         c->setFont(windowFont(15));
         return c;
     };
@@ -268,6 +271,7 @@ void TFormStampMain::CreateFormatToolbar(QWidget *central, QVBoxLayout *column)
     ComboBoxFontName->setGeometry(Scale::dp(8), Scale::dp(8), Scale::dp(201),
                                   ComboBoxFontName->sizeHint().height());
     setHint(ComboBoxFontName, tr("Current font"));
+    ComboBoxFontName->setAccessibleName(tr("Current font"));
     ComboBoxFontName->setFont(small);
     ComboBoxFontSize = named(new QComboBox(PanelFormatToolbar), "ComboBoxFontSize");
     ComboBoxFontSize->setGeometry(Scale::dp(224), Scale::dp(8), Scale::dp(65),
@@ -275,6 +279,7 @@ void TFormStampMain::CreateFormatToolbar(QWidget *central, QVBoxLayout *column)
     for (int s = 5; s <= 20; ++s)
         ComboBoxFontSize->addItem(QString::number(s));
     ComboBoxFontSize->setFont(small);
+    ComboBoxFontSize->setAccessibleName(tr("Font size"));
     setTabOrder(ComboBoxFontName, ComboBoxFontSize);
     const auto toggle = [this](const char *name, int x, const QString &caption, const QString &hint,
                                int style) {
@@ -293,6 +298,9 @@ void TFormStampMain::CreateFormatToolbar(QWidget *central, QVBoxLayout *column)
     SpeedButtonItalic = toggle("SpeedButtonItalic", 337, tr("i", "italic button"), tr("italic"), 1);
     SpeedButtonUnderline =
         toggle("SpeedButtonUnderline", 367, tr("U", "underline button"), tr("underline"), 2);
+    SpeedButtonBold->setAccessibleName(tr("Bold"));
+    SpeedButtonItalic->setAccessibleName(tr("Italic"));
+    SpeedButtonUnderline->setAccessibleName(tr("Underline"));
     column->addWidget(PanelFormatToolbar);
 }
 
@@ -315,6 +323,7 @@ void TFormStampMain::CreateEnvelopePanel(QWidget *central, QVBoxLayout *column)
     MemoReturnAddress->setFocusPolicy(Qt::ClickFocus);
     MemoReturnAddress->setFrameStyle(QFrame::NoFrame);
     setHint(MemoReturnAddress, tr("Return Address (right click for options)"));
+    MemoReturnAddress->setAccessibleName(tr("Return address"));
     MemoReturnAddress->setPlainText(QString());
     MemoReturnAddress->setContextMenuPolicy(Qt::CustomContextMenu);
 
@@ -327,6 +336,7 @@ void TFormStampMain::CreateEnvelopePanel(QWidget *central, QVBoxLayout *column)
     MemoAddress->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MemoAddress->setLineWrapMode(QPlainTextEdit::NoWrap);
     setHint(MemoAddress, tr("Destination Address (right click for options)"));
+    MemoAddress->setAccessibleName(tr("Destination address"));
     MemoAddress->setContextMenuPolicy(Qt::CustomContextMenu);
 
     ImageStamp = named(new ImageControl(PanelEnvelope), "ImageStamp");
@@ -357,14 +367,24 @@ void TFormStampMain::CreateStatusBar(QWidget *central, QVBoxLayout *column)
     h->setContentsMargins(0, 0, 0, 0);
     h->setSpacing(0);
     PanelModified = named(new StatusPanel(tr(" Modified"), bottom), "PanelModified");
-    PanelModified->setFixedWidth(Scale::dp(81));
     setHint(PanelModified, tr("Indicates if the file was modified since it was last saved."));
     PanelWhichAddress = named(new StatusPanel(tr(" Address"), bottom), "PanelWhichAddress");
-    PanelWhichAddress->setFixedWidth(Scale::dp(128));
     setHint(PanelWhichAddress, tr("Indicates which address is selected for formatting"));
     PanelHints = named(new StatusPanel(tr(" Hint"), bottom), "PanelHints");
     for (StatusPanel *p : {PanelModified, PanelWhichAddress, PanelHints})
         p->setFont(windowFont(15));
+    // The designed widths, or what the longest caption of the language needs.
+    const auto fit = [](StatusPanel *p, int design, std::initializer_list<QString> captions) {
+        int width = Scale::dp(design);
+        for (const QString &c : captions) {
+            p->setText(c);
+            width = std::max(width, p->sizeHint().width());
+        }
+        p->setText(*captions.begin());
+        p->setFixedWidth(width);
+    };
+    fit(PanelModified, 81, {tr(" Modified")});
+    fit(PanelWhichAddress, 128, {tr(" Address"), tr(" Return"), tr(" Destination")});
     h->addWidget(PanelModified);
     h->addWidget(PanelWhichAddress);
     h->addWidget(PanelHints, 1);

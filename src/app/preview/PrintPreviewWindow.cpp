@@ -48,6 +48,7 @@ PrintPreviewWindow::PrintPreviewWindow(QWidget *parent) : QMainWindow(parent, Qt
     resize(Scale::dp(QSize(640, 720)));
 
     m_view = new PreviewView(this);
+    m_view->setAccessibleName(tr("Envelope preview"));
     setCentralWidget(m_view);
     CreateActions();
 
@@ -85,6 +86,7 @@ void PrintPreviewWindow::CreateActions()
     SpinPageNumber = named(new QSpinBox(bar), "SpinPageNumber");
     SpinPageNumber->setToolTip(tr("Page number"));
     SpinPageNumber->setStatusTip(SpinPageNumber->toolTip());
+    SpinPageNumber->setAccessibleName(SpinPageNumber->toolTip());
     SpinPageNumber->setKeyboardTracking(false);
     SpinPageNumber->setAccelerated(true);
     bar->addWidget(SpinPageNumber);
