@@ -1698,7 +1698,7 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
         <translation>Den Drucker einrichten</translation>
     </message>
     <message>
-        <source>E&amp;xport as PDF...</source>
+        <source>Export as P&amp;DF...</source>
         <translation>Als PDF e&amp;xportieren …</translation>
     </message>
     <message>

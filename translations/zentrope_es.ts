@@ -1698,7 +1698,7 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
         <translation>Configurar la impresora</translation>
     </message>
     <message>
-        <source>E&amp;xport as PDF...</source>
+        <source>Export as P&amp;DF...</source>
         <translation>E&amp;xportar como PDF...</translation>
     </message>
     <message>

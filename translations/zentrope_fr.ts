@@ -1698,7 +1698,7 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
         <translation>Configurer l&apos;imprimante</translation>
     </message>
     <message>
-        <source>E&amp;xport as PDF...</source>
+        <source>Export as P&amp;DF...</source>
         <translation>E&amp;xporter en PDF…</translation>
     </message>
     <message>

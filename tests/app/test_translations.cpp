@@ -121,7 +121,7 @@ TEST_F(TranslationsTest, MenusKeepUniqueAcceleratorsAndTheShortcuts)
     const auto english = menus(main);
     shutdown();
     ASSERT_GE(english.size(), 5);
-    for (const QString &language : ProgramLanguage::Translated()) {
+    for (const QString &language : QStringList{QStringLiteral("en")} + ProgramLanguage::Translated()) {
         const ProgramLanguage installed(language);
         start({}, false);
         const auto translated = menus(main);

@@ -505,7 +505,7 @@ void TFormStampMain::CreateFileMenu(QMenuBar *bar)
                 {}, tr("Print rulers and marks to read how far the printing is off on the envelope"));
     Command(FileMenu, "FilePrintSetup", tr("P&rint Setup..."), &F::FilePrintSetupClick, {},
             tr("Setup the printer"));
-    QAction *exportPdf = Command(FileMenu, "FileExportPdf", tr("E&xport as PDF..."), &F::FileExportPdfClick,
+    QAction *exportPdf = Command(FileMenu, "FileExportPdf", tr("Export as P&DF..."), &F::FileExportPdfClick,
                                  QKeySequence(Qt::CTRL | Qt::Key_E), tr("Save the envelopes as a PDF file"));
     separator(FileMenu, "N1");
     Command(FileMenu, "FileExit", tr("E&xit"), &F::FileExitClick, QKeySequence(Qt::ALT | Qt::Key_F4));
@@ -903,6 +903,11 @@ bool TFormStampMain::event(QEvent *e)
         auto *tip = static_cast<QStatusTipEvent *>(e);
         Guarded([&] { ShowHint(tip->tip()); });
         return true;
+    }
+    // Typing goes to the destination address from the start.
+    if (e->type() == QEvent::Show && !FShown) {
+        FShown = true;
+        MemoAddress->setFocus(Qt::ActiveWindowFocusReason);
     }
     const bool handled = QMainWindow::event(e);
     // A new desktop palette: the colours that must stay readable, and the paper.
