@@ -27,6 +27,8 @@
 #include <QSignalBlocker>
 #include <QSvgRenderer>
 #include <QToolButton>
+#include <QCheckBox>
+#include <QGridLayout>
 #include <QVBoxLayout>
 
 // The pictures live in the widgets library, which a static link does not
@@ -685,6 +687,13 @@ QFileDialog &TFormStampMain::BitmapDialog()
             {tr("Graphic (BMP, ICO, WMF) (*.[bB][mM][pP] *.[iI][cC][oO] *.[wW][mM][fF])")});
         SelectBitmapDialog->setWindowTitle(tr("Select Return Address Bitmap"));
         SelectBitmapDialog->setFileMode(QFileDialog::ExistingFile);
+        // The picture is only read: its read-only box shows so, ticked.
+        if (auto *grid = qobject_cast<QGridLayout *>(SelectBitmapDialog->layout())) {
+            auto *readOnly = new QCheckBox(tr("Read &only"), SelectBitmapDialog);
+            readOnly->setObjectName(QStringLiteral("ReadOnlyCheckBox"));
+            readOnly->setChecked(true);
+            grid->addWidget(readOnly, grid->rowCount(), 1);
+        }
     }
     return *SelectBitmapDialog;
 }
