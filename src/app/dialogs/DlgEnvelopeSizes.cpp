@@ -1,6 +1,7 @@
 #include "app/dialogs/DlgEnvelopeSizes.h"
 
 #include "app/controls/DesignFit.h"
+#include "app/controls/LocalNumber.h"
 #include "app/controls/Named.h"
 #include "app/dialogs/DlgNewEnvelopeSize.h"
 #include "app/prompt/Guard.h"
@@ -305,11 +306,9 @@ void TDlgEnvelopeSizes::ShowEnvelopeDetails()
             box->show();
             box->setEnabled(true);
         }
-        QString width, height, indent;
-        e->Dimension.SetValueForControls(width, height, indent, FUnit);
-        EditDetailWidth->setText(width);
-        EditDetailHeight->setText(height);
-        EditDetailIndent->setText(indent);
+        EditDetailWidth->setText(ShownLength(e->Dimension.Width, FUnit));
+        EditDetailHeight->setText(ShownLength(e->Dimension.Height, FUnit));
+        EditDetailIndent->setText(ShownLength(e->Dimension.Indent, FUnit));
         emit envelopeShown(i);
         RenameBtn->setEnabled(true);
         DeleteBtn->setEnabled(true);
@@ -454,8 +453,8 @@ void TDlgEnvelopeSizes::ShowUnit()
 void TDlgEnvelopeSizes::ShowGraphicSize()
 {
     FlagScope updating(FUpdating);
-    EditGraphicWidth->setText(FormatLength(FCatalog.FGraphicX, FUnit));
-    EditGraphicHeight->setText(FormatLength(FCatalog.FGraphicY, FUnit));
+    EditGraphicWidth->setText(ShownLength(FCatalog.FGraphicX, FUnit));
+    EditGraphicHeight->setText(ShownLength(FCatalog.FGraphicY, FUnit));
 }
 
 void TDlgEnvelopeSizes::OKBtnClick(QObject *)

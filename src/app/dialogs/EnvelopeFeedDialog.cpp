@@ -1,3 +1,4 @@
+#include "app/controls/LocalNumber.h"
 #include "app/dialogs/EnvelopeFeedDialog.h"
 
 #include "app/controls/Named.h"
@@ -156,8 +157,8 @@ EnvelopeFeedDialog::EnvelopeFeedDialog(const QString &printer, const FeedProfile
         ->setChecked(true);
     CheckBoxTurn180->setChecked(profile.Turn180);
     CheckBoxFaceDown->setChecked(profile.FaceDown);
-    EditOffsetX->setText(FormatLength(profile.OffsetX / 1000.0, unit));
-    EditOffsetY->setText(FormatLength(profile.OffsetY / 1000.0, unit));
+    EditOffsetX->setText(ShownLength(profile.OffsetX / 1000.0, unit));
+    EditOffsetY->setText(ShownLength(profile.OffsetY / 1000.0, unit));
     ComboBoxSource->setCurrentIndex(std::max(0, ComboBoxSource->findData(profile.Source)));
 
     const auto update = Guard([this] { UpdateControls(); });
