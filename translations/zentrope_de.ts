@@ -2107,12 +2107,12 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
         <translation>Unterstrichen</translation>
     </message>
     <message>
-        <source>Return address</source>
-        <translation>Absender</translation>
+        <source>&amp;Destination address</source>
+        <translation>&amp;Empfängeradresse</translation>
     </message>
     <message>
-        <source>Destination address</source>
-        <translation>Empfängeradresse</translation>
+        <source>&amp;Return address</source>
+        <translation>&amp;Absender</translation>
     </message>
 </context>
 </TS>

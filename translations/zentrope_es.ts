@@ -2107,12 +2107,12 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
         <translation>Subrayado</translation>
     </message>
     <message>
-        <source>Return address</source>
-        <translation>Remitente</translation>
+        <source>&amp;Destination address</source>
+        <translation>&amp;Dirección del destinatario</translation>
     </message>
     <message>
-        <source>Destination address</source>
-        <translation>Dirección del destinatario</translation>
+        <source>&amp;Return address</source>
+        <translation>&amp;Remitente</translation>
     </message>
 </context>
 </TS>

@@ -2107,12 +2107,12 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
         <translation>Souligné</translation>
     </message>
     <message>
-        <source>Return address</source>
-        <translation>Adresse d&apos;expéditeur</translation>
+        <source>&amp;Destination address</source>
+        <translation>Adresse du des&amp;tinataire</translation>
     </message>
     <message>
-        <source>Destination address</source>
-        <translation>Adresse du destinataire</translation>
+        <source>&amp;Return address</source>
+        <translation>Adresse d&apos;&amp;expéditeur</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QLabel>
 #include <QTextBlock>
 #include <QToolButton>
 
@@ -104,7 +105,16 @@ TEST_F(MainWindowTest, KeyboardReachesAndLeavesTheAddressBoxes)
     EXPECT_EQ(QApplication::focusWidget(), memo);
     EXPECT_EQ(memo->text(), QStringLiteral("Jane\tDoe"));
 
+    // Alt+R and Alt+D reach the boxes and make them the one the toolbar formats.
     auto *ret = find<MemoControl>("MemoReturnAddress");
+    QTest::keyClick(main, Qt::Key_R, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), ret);
+    EXPECT_EQ(find<QLabel>("PanelWhichAddress")->text(), QStringLiteral(" Return"));
+    QTest::keyClick(main, Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), memo);
+    EXPECT_EQ(find<QLabel>("PanelWhichAddress")->text(), QStringLiteral(" Destination"));
+    EXPECT_EQ(memo->accessibleName(), QStringLiteral("Destination address"));
+
     QAction *copy = find("EditCopy");
     EXPECT_FALSE(copy->isEnabled());
     const QRect line = ret->cursorRect(QTextCursor(ret->document()));

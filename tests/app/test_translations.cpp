@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSet>
+#include <QShortcut>
 #include <QToolButton>
 
 using namespace zentrope;
@@ -41,6 +42,13 @@ QMap<QString, QList<std::pair<QString, QKeySequence>>> menus(TFormStampMain *mai
     QMap<QString, QList<std::pair<QString, QKeySequence>>> out;
     for (QAction *a : main->menuBar()->actions())
         out[QStringLiteral("MenuBar")].append({a->text(), a->shortcut()});
+    // The address boxes' Alt keys share the window with the menu bar's.
+    for (const char *name : {"ShortcutMemoAddress", "ShortcutMemoReturnAddress"}) {
+        const auto *key = main->findChild<QShortcut *>(QLatin1String(name));
+        EXPECT_NE(key, nullptr) << name;
+        if (key)
+            out[QStringLiteral("MenuBar")].append({key->property("caption").toString(), QKeySequence()});
+    }
     for (QMenu *m : main->findChildren<QMenu *>()) {
         if (m->objectName().isEmpty())
             continue; // the address boxes' own editing menus

@@ -29,6 +29,8 @@
 #include <QToolButton>
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QRegularExpression>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 // The pictures live in the widgets library, which a static link does not
@@ -325,7 +327,6 @@ void TFormStampMain::CreateEnvelopePanel(QWidget *central, QVBoxLayout *column)
     MemoReturnAddress->setFocusPolicy(Qt::ClickFocus);
     MemoReturnAddress->setFrameStyle(QFrame::NoFrame);
     setHint(MemoReturnAddress, tr("Return Address (right click for options)"));
-    MemoReturnAddress->setAccessibleName(tr("Return address"));
     MemoReturnAddress->setPlainText(QString());
     MemoReturnAddress->setContextMenuPolicy(Qt::CustomContextMenu);
 
@@ -338,7 +339,6 @@ void TFormStampMain::CreateEnvelopePanel(QWidget *central, QVBoxLayout *column)
     MemoAddress->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MemoAddress->setLineWrapMode(QPlainTextEdit::NoWrap);
     setHint(MemoAddress, tr("Destination Address (right click for options)"));
-    MemoAddress->setAccessibleName(tr("Destination address"));
     MemoAddress->setContextMenuPolicy(Qt::CustomContextMenu);
 
     ImageStamp = named(new ImageControl(PanelEnvelope), "ImageStamp");
@@ -358,6 +358,28 @@ void TFormStampMain::CreateEnvelopePanel(QWidget *central, QVBoxLayout *column)
     MemoShellNew->setPlainText(QStringLiteral(" "));
     MemoShellNew->setVisible(false);
     setTabOrder(MemoAddress, MemoShellNew);
+
+    // The address boxes have no labels on the envelope: their names, with an
+    // Alt key each, stand in for them (the letters differ from the menus').
+    const auto reach = [this](MemoControl *memo, const char *name, const QString &caption) {
+        QString plain = caption;
+        plain.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        memo->setAccessibleName(plain);
+        auto *key = new QShortcut(QKeySequence::mnemonic(caption), this);
+        key->setObjectName(QString::fromLatin1(name));
+        key->setProperty("caption", caption);
+        return key;
+    };
+    connect(reach(MemoAddress, "ShortcutMemoAddress", tr("&Destination address")), &QShortcut::activated,
+            this, Guard([this] {
+                MemoAddress->setFocus(Qt::ShortcutFocusReason);
+                MemoAddressClick(MemoAddress);
+            }));
+    connect(reach(MemoReturnAddress, "ShortcutMemoReturnAddress", tr("&Return address")),
+            &QShortcut::activated, this, Guard([this] {
+                MemoReturnAddress->setFocus(Qt::ShortcutFocusReason);
+                MemoReturnAddressClick(MemoReturnAddress);
+            }));
 }
 
 void TFormStampMain::CreateStatusBar(QWidget *central, QVBoxLayout *column)
