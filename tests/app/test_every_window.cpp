@@ -205,6 +205,11 @@ TEST_F(EveryWindow, NoCaptionIsCutShortInAnyLanguageOrAtALargerFont)
             visit([&](QWidget &window) {
                 ++windows;
                 QApplication::processEvents();
+                // The return address buttons show their glyphs beside whole captions.
+                if (window.objectName() == QLatin1String("DlgReturnAddresses"))
+                    for (const char *b : {"AddBtn", "RenameBtn", "DeleteBtn", "DefaultBtn"})
+                        EXPECT_FALSE(window.findChild<QPushButton *>(QLatin1String(b))->icon().isNull())
+                            << language.toStdString() << " " << b;
                 for (QWidget *w : window.findChildren<QWidget *>()) {
                     if (!w->isVisibleTo(&window))
                         continue;
