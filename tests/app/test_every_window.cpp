@@ -47,7 +47,7 @@ protected:
                 look(d);
                 if (inside)
                     inside(d);
-                return int(QDialog::Rejected);
+                return qobject_cast<MessageDialog *>(&d) ? int(Prompt::Cancel) : int(QDialog::Rejected);
             });
         };
         answer([&](QDialog &d) {
@@ -107,6 +107,13 @@ protected:
             look(*preview);
             preview->close();
         }
+        // A question: the changed address is not saved.
+        auto *memo = find<MemoControl>("MemoAddress");
+        memo->setModified(true);
+        answer();
+        find("FileNew")->trigger();
+        memo->setModified(false);
+        ASSERT_EQ(Prompt::pending(), 0) << "a window did not open";
         find("HelpContents")->trigger();
         look(*session->Help().Window());
         session->Help().Window()->close();

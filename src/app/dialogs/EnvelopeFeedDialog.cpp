@@ -37,7 +37,7 @@ int thousandths(double inches)
 EnvelopeFeedDialog::EnvelopeFeedDialog(const QString &printer, const FeedProfile &profile, LengthUnit unit,
                                        const QList<PaperSource> &sources, bool landscapePaper,
                                        QWidget *parent)
-    : QDialog(parent), m_start(profile), m_unit(unit), m_landscapePaper(landscapePaper)
+    : QDialog(parent), FStart(profile), FUnit(unit), FLandscapePaper(landscapePaper)
 {
     setObjectName(QStringLiteral("EnvelopeFeedDialog"));
     setWindowTitle(tr("Envelope Feed"));
@@ -57,15 +57,15 @@ EnvelopeFeedDialog::EnvelopeFeedDialog(const QString &printer, const FeedProfile
     paperLayout->addWidget(RadioButtonPrinterPaper);
     paperLayout->addWidget(RadioButtonEnvelopePaper);
 
-    m_feed = named(new QGroupBox(tr("Feed"), this), "GroupBoxFeed");
-    RadioButtonLongEdge = named(new QRadioButton(tr("&Long edge first"), m_feed), "RadioButtonLongEdge");
-    RadioButtonShortEdge = named(new QRadioButton(tr("&Short edge first"), m_feed), "RadioButtonShortEdge");
+    FFeed = named(new QGroupBox(tr("Feed"), this), "GroupBoxFeed");
+    RadioButtonLongEdge = named(new QRadioButton(tr("&Long edge first"), FFeed), "RadioButtonLongEdge");
+    RadioButtonShortEdge = named(new QRadioButton(tr("&Short edge first"), FFeed), "RadioButtonShortEdge");
     auto *first = new QButtonGroup(this);
     first->addButton(RadioButtonLongEdge);
     first->addButton(RadioButtonShortEdge);
-    RadioButtonLeft = named(new QRadioButton(tr("Le&ft"), m_feed), "RadioButtonLeft");
-    RadioButtonCentre = named(new QRadioButton(tr("Ce&ntred"), m_feed), "RadioButtonCentre");
-    RadioButtonRight = named(new QRadioButton(tr("&Right"), m_feed), "RadioButtonRight");
+    RadioButtonLeft = named(new QRadioButton(tr("Le&ft"), FFeed), "RadioButtonLeft");
+    RadioButtonCentre = named(new QRadioButton(tr("Ce&ntred"), FFeed), "RadioButtonCentre");
+    RadioButtonRight = named(new QRadioButton(tr("&Right"), FFeed), "RadioButtonRight");
     auto *edge = new QButtonGroup(this);
     for (QRadioButton *b : {RadioButtonLeft, RadioButtonCentre, RadioButtonRight})
         edge->addButton(b);
@@ -73,12 +73,12 @@ EnvelopeFeedDialog::EnvelopeFeedDialog(const QString &printer, const FeedProfile
     setHint(RadioButtonCentre, RadioButtonLeft->toolTip());
     setHint(RadioButtonRight, RadioButtonLeft->toolTip());
     CheckBoxTurn180 =
-        named(new QCheckBox(tr("&Turned 180\u00B0 (flap or left end first)"), m_feed), "CheckBoxTurn180");
-    CheckBoxFaceDown = named(new QCheckBox(tr("Face &down (the printer prints on the underside)"), m_feed),
+        named(new QCheckBox(tr("&Turned 180\u00B0 (flap or left end first)"), FFeed), "CheckBoxTurn180");
+    CheckBoxFaceDown = named(new QCheckBox(tr("Face &down (the printer prints on the underside)"), FFeed),
                              "CheckBoxFaceDown");
-    ImageFeed = new FeedPicture(m_feed);
+    ImageFeed = new FeedPicture(FFeed);
     setHint(ImageFeed, tr("How to put the envelope in: the printer's slot is at the top"));
-    auto *feedGrid = new QHBoxLayout(m_feed);
+    auto *feedGrid = new QHBoxLayout(FFeed);
     auto *feedChoices = new QVBoxLayout;
     feedChoices->addWidget(RadioButtonLongEdge);
     feedChoices->addWidget(RadioButtonShortEdge);
@@ -136,7 +136,7 @@ EnvelopeFeedDialog::EnvelopeFeedDialog(const QString &printer, const FeedProfile
     auto *left = new QVBoxLayout;
     left->addWidget(LabelPrinter);
     left->addWidget(paperBox);
-    left->addWidget(m_feed);
+    left->addWidget(FFeed);
     auto *row = new QHBoxLayout;
     row->addWidget(offsetBox);
     row->addWidget(sourceBox, 1);
@@ -177,7 +177,7 @@ void EnvelopeFeedDialog::UpdateControls()
     RadioButtonLongEdge->setEnabled(envelope);
     RadioButtonShortEdge->setEnabled(envelope);
     CheckBoxTurn180->setEnabled(envelope);
-    ImageFeed->setProfile(Profile(), m_landscapePaper);
+    ImageFeed->setProfile(Profile(), FLandscapePaper);
 }
 
 FeedProfile EnvelopeFeedDialog::Profile() const
@@ -195,8 +195,8 @@ FeedProfile EnvelopeFeedDialog::Profile() const
     p.Turn180 = envelope && CheckBoxTurn180->isChecked();
     p.FaceDown = CheckBoxFaceDown->isChecked();
     // A box that still shows the stored offset keeps it exactly.
-    p.OffsetX = thousandths(ParseLength(EditOffsetX->text(), m_unit, m_start.OffsetX / 1000.0));
-    p.OffsetY = thousandths(ParseLength(EditOffsetY->text(), m_unit, m_start.OffsetY / 1000.0));
+    p.OffsetX = thousandths(ParseLength(EditOffsetX->text(), FUnit, FStart.OffsetX / 1000.0));
+    p.OffsetY = thousandths(ParseLength(EditOffsetY->text(), FUnit, FStart.OffsetY / 1000.0));
     p.Source = ComboBoxSource->currentData().toString();
     return p;
 }

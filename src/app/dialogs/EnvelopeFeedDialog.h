@@ -57,10 +57,10 @@ public:
 private:
     void UpdateControls();
 
-    FeedProfile m_start;
-    LengthUnit m_unit;
-    bool m_landscapePaper;
-    QGroupBox *m_feed = nullptr;
+    FeedProfile FStart;
+    LengthUnit FUnit;
+    bool FLandscapePaper;
+    QGroupBox *FFeed = nullptr;
 };
 
 } // namespace zentrope
