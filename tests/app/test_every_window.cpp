@@ -38,8 +38,20 @@ protected:
     }
 
     // Starts the program and hands each window to `look` while it shows.
-    void visit(const Look &look)
+    void visit(const Look &check)
     {
+        // With ZENTROPE_TEST_SCREENSHOTS set, each window is also saved as a
+        // picture there: the default font first, then the larger one.
+        const Look look = [&](QWidget &w) {
+            if (!shots.isEmpty()) {
+                QString shot =
+                    shots + QStringLiteral("/%1-%2").arg(w.objectName(), ProgramLanguage::Current());
+                if (QFile::exists(shot + QStringLiteral(".png")))
+                    shot += QStringLiteral("-large");
+                w.grab().save(shot + QStringLiteral(".png"));
+            }
+            check(w);
+        };
         start();
         look(*main);
         const auto answer = [&look](std::function<void(QDialog &)> inside = {}) {
@@ -52,13 +64,6 @@ protected:
         };
         answer([&](QDialog &d) {
             auto &sizes = static_cast<TDlgEnvelopeSizes &>(d);
-            if (!shots.isEmpty()) {
-                // The default font first, then the larger one.
-                QString shot = shots + QStringLiteral("/sizes-%1").arg(ProgramLanguage::Current());
-                if (QFile::exists(shot + QStringLiteral(".png")))
-                    shot += QStringLiteral("-large");
-                d.grab().save(shot + QStringLiteral(".png"));
-            }
             answer();
             sizes.AddBtn->click();
             answer();
