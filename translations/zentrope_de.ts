@@ -200,6 +200,10 @@
         <source>Address used</source>
         <translation>Verwendete Adresse</translation>
     </message>
+    <message>
+        <source>No organization</source>
+        <translation>Keine Organisation</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::CupsJob</name>
@@ -467,6 +471,14 @@
         <source>Zentrope Help - %1</source>
         <translation>Zentrope-Hilfe - %1</translation>
     </message>
+    <message>
+        <source>Search results</source>
+        <translation>Suchergebnisse</translation>
+    </message>
+    <message>
+        <source>Help topic</source>
+        <translation>Hilfethema</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::ImportAddressesDialog</name>
@@ -561,6 +573,10 @@
     <message>
         <source>The character set the CSV file is written in, when its letters look wrong</source>
         <translation>Der Zeichensatz, in dem die CSV-Datei geschrieben ist, wenn ihre Buchstaben falsch aussehen</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Kontakte</translation>
     </message>
 </context>
 <context>
@@ -902,6 +918,10 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Envelope preview</source>
+        <translation>Umschlagvorschau</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::PrintSetupDialog</name>
@@ -1182,7 +1202,7 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
     </message>
     <message>
         <source>The envelope size of this name, or a standard one by its short or PWG name (DL, &quot;US #10&quot;, iso_c5_162x229mm); in any letter case.</source>
-        <translation>Die Umschlaggröße dieses Namens oder eine Standardgröße mit ihrem Kurz- oder PWG-Namen (DL, "US #10", iso_c5_162x229mm); in beliebiger Groß- und Kleinschreibung.</translation>
+        <translation>Die Umschlaggröße dieses Namens oder eine Standardgröße mit ihrem Kurz- oder PWG-Namen (DL, &quot;US #10&quot;, iso_c5_162x229mm); in beliebiger Groß- und Kleinschreibung.</translation>
     </message>
 </context>
 <context>
@@ -1225,7 +1245,7 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
     </message>
     <message>
         <source>--size: no envelope size &quot;%1&quot; in %2. Accepted, in any letter case: %3; the standard sizes %4.</source>
-        <translation>--size: keine Umschlaggröße "%1" in %2. Möglich sind, in beliebiger Groß- und Kleinschreibung: %3; die Standardgrößen %4.</translation>
+        <translation>--size: keine Umschlaggröße &quot;%1&quot; in %2. Möglich sind, in beliebiger Groß- und Kleinschreibung: %3; die Standardgrößen %4.</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1388,22 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
     <message>
         <source>Height of return address graphic in %1</source>
         <translation>Höhe der Absendergrafik in %1</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Graphic width</source>
+        <translation>Grafikbreite</translation>
+    </message>
+    <message>
+        <source>Graphic height</source>
+        <translation>Grafikhöhe</translation>
     </message>
 </context>
 <context>
@@ -1702,10 +1738,6 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
     <message>
         <source>Setup the printer</source>
         <translation>Den Drucker einrichten</translation>
-    </message>
-    <message>
-        <source>E&amp;xport as PDF...</source>
-        <translation>Als PDF e&amp;xportieren …</translation>
     </message>
     <message>
         <source>Save the envelopes as a PDF file</source>
@@ -2099,6 +2131,34 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
     <message>
         <source>The printer %1 is no longer installed. Nothing was printed.</source>
         <translation>Der Drucker %1 ist nicht mehr installiert. Es wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <source>&amp;Destination address</source>
+        <translation>&amp;Empfängeradresse</translation>
+    </message>
+    <message>
+        <source>&amp;Return address</source>
+        <translation>&amp;Absender</translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF...</source>
+        <translation>Als PDF e&amp;xportieren …</translation>
     </message>
 </context>
 </TS>

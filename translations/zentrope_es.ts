@@ -200,6 +200,10 @@
         <source>Address used</source>
         <translation>Dirección usada</translation>
     </message>
+    <message>
+        <source>No organization</source>
+        <translation>Sin organización</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::CupsJob</name>
@@ -467,6 +471,14 @@
         <source>Zentrope Help - %1</source>
         <translation>Ayuda de Zentrope - %1</translation>
     </message>
+    <message>
+        <source>Search results</source>
+        <translation>Resultados de la búsqueda</translation>
+    </message>
+    <message>
+        <source>Help topic</source>
+        <translation>Tema de ayuda</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::ImportAddressesDialog</name>
@@ -561,6 +573,10 @@
     <message>
         <source>The character set the CSV file is written in, when its letters look wrong</source>
         <translation>El juego de caracteres en que está escrito el archivo CSV, si sus letras se ven mal</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contactos</translation>
     </message>
 </context>
 <context>
@@ -902,6 +918,10 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Envelope preview</source>
+        <translation>Vista previa del sobre</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::PrintSetupDialog</name>
@@ -1182,7 +1202,7 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
     </message>
     <message>
         <source>The envelope size of this name, or a standard one by its short or PWG name (DL, &quot;US #10&quot;, iso_c5_162x229mm); in any letter case.</source>
-        <translation>El tamaño de sobre con este nombre, o uno estándar por su nombre corto o PWG (DL, "US #10", iso_c5_162x229mm); en mayúsculas o minúsculas.</translation>
+        <translation>El tamaño de sobre con este nombre, o uno estándar por su nombre corto o PWG (DL, &quot;US #10&quot;, iso_c5_162x229mm); en mayúsculas o minúsculas.</translation>
     </message>
 </context>
 <context>
@@ -1225,7 +1245,7 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
     </message>
     <message>
         <source>--size: no envelope size &quot;%1&quot; in %2. Accepted, in any letter case: %3; the standard sizes %4.</source>
-        <translation>--size: no hay ningún tamaño de sobre "%1" en %2. Se aceptan, en mayúsculas o minúsculas: %3; los tamaños estándar %4.</translation>
+        <translation>--size: no hay ningún tamaño de sobre &quot;%1&quot; en %2. Se aceptan, en mayúsculas o minúsculas: %3; los tamaños estándar %4.</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1388,22 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
     <message>
         <source>Height of return address graphic in %1</source>
         <translation>Altura de la imagen del remitente en %1</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Graphic width</source>
+        <translation>Ancho del gráfico</translation>
+    </message>
+    <message>
+        <source>Graphic height</source>
+        <translation>Alto del gráfico</translation>
     </message>
 </context>
 <context>
@@ -1702,10 +1738,6 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
     <message>
         <source>Setup the printer</source>
         <translation>Configurar la impresora</translation>
-    </message>
-    <message>
-        <source>E&amp;xport as PDF...</source>
-        <translation>E&amp;xportar como PDF...</translation>
     </message>
     <message>
         <source>Save the envelopes as a PDF file</source>
@@ -2099,6 +2131,34 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
     <message>
         <source>The printer %1 is no longer installed. Nothing was printed.</source>
         <translation>La impresora %1 ya no está instalada. No se imprimió nada.</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Tamaño de fuente</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Negrita</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Cursiva</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Subrayado</translation>
+    </message>
+    <message>
+        <source>&amp;Destination address</source>
+        <translation>&amp;Dirección del destinatario</translation>
+    </message>
+    <message>
+        <source>&amp;Return address</source>
+        <translation>&amp;Remitente</translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF...</source>
+        <translation>E&amp;xportar como PDF...</translation>
     </message>
 </context>
 </TS>

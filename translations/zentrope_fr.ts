@@ -200,6 +200,10 @@
         <source>Address used</source>
         <translation>Adresse utilisée</translation>
     </message>
+    <message>
+        <source>No organization</source>
+        <translation>Aucune organisation</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::CupsJob</name>
@@ -467,6 +471,14 @@
         <source>Zentrope Help - %1</source>
         <translation>Aide de Zentrope - %1</translation>
     </message>
+    <message>
+        <source>Search results</source>
+        <translation>Résultats de la recherche</translation>
+    </message>
+    <message>
+        <source>Help topic</source>
+        <translation>Rubrique d&apos;aide</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::ImportAddressesDialog</name>
@@ -561,6 +573,10 @@
     <message>
         <source>The character set the CSV file is written in, when its letters look wrong</source>
         <translation>Le jeu de caractères dans lequel le fichier CSV est écrit, si ses lettres s’affichent mal</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contacts</translation>
     </message>
 </context>
 <context>
@@ -902,6 +918,10 @@
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>Envelope preview</source>
+        <translation>Aperçu de l&apos;enveloppe</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::PrintSetupDialog</name>
@@ -1045,11 +1065,11 @@
     </message>
     <message>
         <source>Printer &quot;%1&quot; cannot take a sheet of %2 long edge first. Feed the envelope short edge first (Envelope Feed).</source>
-        <translation>L’imprimante « %1 » ne peut pas prendre une feuille de %2 bord long en premier. Insérez l’enveloppe bord court en premier (Alimentation des enveloppes).</translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» ne peut pas prendre une feuille de %2 bord long en premier. Insérez l’enveloppe bord court en premier (Alimentation des enveloppes).</translation>
     </message>
     <message>
         <source>Printer &quot;%1&quot; has no paper of %2 and takes no custom size that large, so the envelope would be printed on other paper. Choose another envelope size or printer.</source>
-        <translation>L’imprimante « %1 » n’a pas de papier de %2 et n’accepte pas de format personnalisé aussi grand ; l’enveloppe serait imprimée sur un autre papier. Choisissez un autre format d’enveloppe ou une autre imprimante.</translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas de papier de %2 et n’accepte pas de format personnalisé aussi grand&#xa0;; l’enveloppe serait imprimée sur un autre papier. Choisissez un autre format d’enveloppe ou une autre imprimante.</translation>
     </message>
 </context>
 <context>
@@ -1182,7 +1202,7 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
     </message>
     <message>
         <source>The envelope size of this name, or a standard one by its short or PWG name (DL, &quot;US #10&quot;, iso_c5_162x229mm); in any letter case.</source>
-        <translation>Le format d’enveloppe de ce nom, ou un format standard par son nom court ou son nom PWG (DL, « US #10 », iso_c5_162x229mm) ; majuscules ou minuscules.</translation>
+        <translation>Le format d’enveloppe de ce nom, ou un format standard par son nom court ou son nom PWG (DL, «&#xa0;US #10&#xa0;», iso_c5_162x229mm)&#xa0;; majuscules ou minuscules.</translation>
     </message>
 </context>
 <context>
@@ -1225,7 +1245,7 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
     </message>
     <message>
         <source>--size: no envelope size &quot;%1&quot; in %2. Accepted, in any letter case: %3; the standard sizes %4.</source>
-        <translation>--size : aucun format d’enveloppe « %1 » dans %2. Acceptés, en majuscules ou minuscules : %3 ; les formats standard %4.</translation>
+        <translation>--size&#xa0;: aucun format d’enveloppe «&#xa0;%1&#xa0;» dans %2. Acceptés, en majuscules ou minuscules&#xa0;: %3&#xa0;; les formats standard %4.</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1388,22 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
     <message>
         <source>Height of return address graphic in %1</source>
         <translation>Hauteur de l&apos;image de l&apos;expéditeur en %1</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Graphic width</source>
+        <translation>Largeur de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Graphic height</source>
+        <translation>Hauteur de l&apos;image</translation>
     </message>
 </context>
 <context>
@@ -1702,10 +1738,6 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
     <message>
         <source>Setup the printer</source>
         <translation>Configurer l&apos;imprimante</translation>
-    </message>
-    <message>
-        <source>E&amp;xport as PDF...</source>
-        <translation>E&amp;xporter en PDF…</translation>
     </message>
     <message>
         <source>Save the envelopes as a PDF file</source>
@@ -2099,6 +2131,34 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
     <message>
         <source>The printer %1 is no longer installed. Nothing was printed.</source>
         <translation>L’imprimante %1 n’est plus installée. Rien n’a été imprimé.</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Taille de police</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Souligné</translation>
+    </message>
+    <message>
+        <source>&amp;Destination address</source>
+        <translation>Adresse du des&amp;tinataire</translation>
+    </message>
+    <message>
+        <source>&amp;Return address</source>
+        <translation>Adresse d&apos;&amp;expéditeur</translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF...</source>
+        <translation>E&amp;xporter en PDF…</translation>
     </message>
 </context>
 </TS>

@@ -203,9 +203,13 @@ QVariant ContactPickerModel::data(const QModelIndex &index, int role) const
         break;
     case OrganizationColumn:
         // Companies listed by their name alone would show it twice.
-        if (role == Qt::DisplayRole) {
+        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
             const QString org = c.Organization.trimmed();
-            return org.compare(c.DisplayName(), Qt::CaseInsensitive) == 0 ? QString() : org;
+            const bool none = org.isEmpty() || org.compare(c.DisplayName(), Qt::CaseInsensitive) == 0;
+            // A screen reader says the empty cell is empty rather than nothing.
+            if (none)
+                return role == Qt::DisplayRole ? QString() : tr("No organization");
+            return org;
         }
         break;
     case AddressColumn:

@@ -22,7 +22,7 @@ TEST_F(ExportPdfTest, OnePagePerEnvelopeOfTheChosenSizeInAFolderItRemembers)
     const QList<QAction *> items = find<QMenu>("FileMenu")->actions();
     ASSERT_GT(items.indexOf(exportPdf), 0);
     EXPECT_EQ(items[items.indexOf(exportPdf) - 1]->objectName(), QStringLiteral("FilePrintSetup"));
-    EXPECT_EQ(exportPdf->text(), QStringLiteral("E&xport as PDF..."));
+    EXPECT_EQ(exportPdf->text(), QStringLiteral("Export as P&DF..."));
     EXPECT_EQ(exportPdf->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
     main->UpdateMenu(main);
     EXPECT_FALSE(exportPdf->isEnabled());

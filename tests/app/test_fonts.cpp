@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QListWidget>
 #include <QRegularExpression>
 #include <QPrinter>
 #include <QProcess>
@@ -299,4 +300,38 @@ TEST_F(FontsTest, PrintedEnvelopeUsesTheChosenFonts)
     EXPECT_GT(redBelow, 20);
     EXPECT_EQ(redTop, 0);
     EXPECT_GT(blackTop, 20);
+}
+
+// The family list names each family once and opens on the stored face; a
+// family picked from it reaches the chosen font with the style kept.
+TEST_F(FontsTest, DialogListsEachFamilyOnceAndOpensOnTheStoredFace)
+{
+    QFont stored(QStringLiteral("Liberation Mono"), 19);
+    stored.setBold(true);
+    TQevIniFile(iniPath).WriteString(QStringLiteral("EnvelopeFont"), QStringLiteral("FontName"),
+                                     QStringLiteral("Liberation Mono"));
+    start();
+    Prompt::push([&](QDialog &d) {
+        auto &dlg = static_cast<AddressFontDialog &>(d);
+        QStringList names;
+        for (int i = 0; i < dlg.ListFamilies->count(); ++i)
+            names << dlg.ListFamilies->item(i)->text();
+        EXPECT_EQ(names.size(), QSet<QString>(names.begin(), names.end()).size()) << "a family twice";
+        EXPECT_FALSE(names.filter(QStringLiteral(" [")).size())
+            << names.filter(QStringLiteral(" [")).join(u',').toStdString();
+        EXPECT_TRUE(names.contains(QStringLiteral("Liberation Mono")));
+        EXPECT_EQ(dlg.ListFamilies->currentItem()->text(), QStringLiteral("Liberation Mono"));
+        EXPECT_EQ(dlg.currentFont().family(), QStringLiteral("Liberation Mono"));
+
+        dlg.setCurrentFont(stored);
+        dlg.ListFamilies->setCurrentItem(
+            dlg.ListFamilies->findItems(QStringLiteral("Liberation Serif"), Qt::MatchExactly).value(0));
+        EXPECT_EQ(dlg.currentFont().family(), QStringLiteral("Liberation Serif"));
+        EXPECT_TRUE(dlg.currentFont().bold());
+        EXPECT_EQ(dlg.currentFont().pointSize(), 19);
+        return int(QDialog::Accepted);
+    });
+    find("OptionsFontAddress")->trigger();
+    EXPECT_EQ(ini("EnvelopeFont", "FontName"), "Liberation Serif");
+    EXPECT_EQ(ini("EnvelopeFont", "FontSize"), "19");
 }

@@ -3,6 +3,7 @@
 #include "app/controls/Controls.h"
 #include "platform/WmfBuilder.h"
 
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QImage>
@@ -47,6 +48,8 @@ protected:
             // One caption; the extensions match in any letter case.
             auto &fd = static_cast<QFileDialog &>(d);
             EXPECT_TRUE(fd.testOption(QFileDialog::HideNameFilterDetails));
+            auto *readOnly = fd.findChild<QCheckBox *>(QStringLiteral("ReadOnlyCheckBox"));
+            EXPECT_TRUE(readOnly && readOnly->isVisibleTo(&fd) && readOnly->isChecked());
             EXPECT_EQ(fd.nameFilters().size(), 1);
             const QString filter = fd.nameFilters().value(0);
             const QStringList patterns =

@@ -4,6 +4,9 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QLabel>
+#include <QTextBlock>
+#include <QToolButton>
 
 using namespace zentrope;
 using namespace zentrope::test;
@@ -81,4 +84,48 @@ TEST_F(MainWindowTest, CloseWritesSizeAndShutdownWritesPositionLast)
     if (ret >= 0 && env >= 0) {
         EXPECT_LT(ret, env);
     }
+}
+
+// The keyboard alone: typing goes to the destination box at once, Tab moves
+// on without typing a tab, Ctrl+Tab types one; a mouse selection in the
+// return box can be copied at once.
+TEST_F(MainWindowTest, KeyboardReachesAndLeavesTheAddressBoxes)
+{
+    start();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    auto *memo = find<MemoControl>("MemoAddress");
+    EXPECT_EQ(QApplication::focusWidget(), memo);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Jane"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Doe"));
+    EXPECT_EQ(memo->text(), QStringLiteral("Jane\tDoe"));
+    QTest::keyClick(memo, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), memo);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), memo);
+    EXPECT_EQ(memo->text(), QStringLiteral("Jane\tDoe"));
+
+    // Alt+R and Alt+D reach the boxes and make them the one the toolbar formats.
+    auto *ret = find<MemoControl>("MemoReturnAddress");
+    QTest::keyClick(main, Qt::Key_R, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), ret);
+    EXPECT_EQ(find<QLabel>("PanelWhichAddress")->text(), QStringLiteral(" Return"));
+    QTest::keyClick(main, Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), memo);
+    EXPECT_EQ(find<QLabel>("PanelWhichAddress")->text(), QStringLiteral(" Destination"));
+    EXPECT_EQ(memo->accessibleName(), QStringLiteral("Destination address"));
+
+    QAction *copy = find("EditCopy");
+    EXPECT_FALSE(copy->isEnabled());
+    const QRect line = ret->cursorRect(QTextCursor(ret->document()));
+    QTest::mousePress(ret->viewport(), Qt::LeftButton, {}, QPoint(2, line.center().y()));
+    QMouseEvent drag(QEvent::MouseMove, QPointF(60, line.center().y()),
+                     ret->viewport()->mapToGlobal(QPointF(60, line.center().y())), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(ret->viewport(), &drag);
+    EXPECT_TRUE(ret->textCursor().hasSelection());
+    EXPECT_TRUE(copy->isEnabled()) << "while the button is still down";
+    QTest::mouseRelease(ret->viewport(), Qt::LeftButton, {}, QPoint(60, line.center().y()));
+    EXPECT_TRUE(copy->isEnabled());
+    EXPECT_TRUE(find<QToolButton>("SpeedButtonCopy")->isEnabled());
 }

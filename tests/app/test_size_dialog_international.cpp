@@ -227,5 +227,17 @@ TEST_F(UnitsDialog, MillimetresRoundTripAndTheCLocaleKeepsInches)
     TIniFile(iniPath).WriteString(QStringLiteral("Options"), QStringLiteral("Units"), QString());
     QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
     start();
-    inDialog([&](TDlgEnvelopeSizes &dlg) { EXPECT_EQ(dlg.ComboBoxUnits->currentText(), "Millimetres"); });
+    // It writes its decimal comma, and reads what is typed with it.
+    inDialog([&](TDlgEnvelopeSizes &dlg) {
+        EXPECT_EQ(dlg.ComboBoxUnits->currentText(), "Millimetres");
+        select(dlg, "Business #10");
+        EXPECT_EQ(boxes(dlg), QStringList({"228,6", "101,6", "0,0"}));
+        type(dlg.EditDetailIndent, "2,5");
+        select(dlg, "Small");
+        select(dlg, "Business #10");
+        EXPECT_EQ(dlg.EditDetailIndent->text(), "2,5");
+    });
+    QLocale::setDefault(QLocale::c());
+    shutdown();
+    EXPECT_EQ(ini("Envelopes", "Envelope1_Indent"), "98");
 }

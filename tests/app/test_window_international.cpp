@@ -138,6 +138,24 @@ TEST_F(DarkPalette, ToolbarCaptionsHintsAndTheEnvelopeStayReadable)
             SCOPED_TRACE(b->objectName().toStdString());
             EXPECT_GE(readableShare(window, b->geometry(), ground), 0.5);
         }
+        // The white sheets of the envelope, copy and paste glyphs keep their
+        // outlines and the lines inside in dark ink (drawn light, as they were,
+        // they melted into solid white shapes with few dark pixels left).
+        for (const char *name :
+             {"SpeedButtonCopy", "SpeedButtonPaste", "SpeedButtonSize", "SpeedButtonReturnAddresses"}) {
+            const QImage img = find<QToolButton>(name)->icon().pixmap(QSize(22, 22)).toImage();
+            int opaque = 0, lines = 0;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x) {
+                    const QColor c = img.pixelColor(x, y);
+                    if (c.alpha() < 200)
+                        continue;
+                    ++opaque;
+                    lines += ContrastRatio(c, Qt::white) >= 3.0;
+                }
+            ASSERT_GT(opaque, 0) << name;
+            EXPECT_GE(double(lines) / opaque, 0.3) << name << ": " << lines << " of " << opaque;
+        }
         // The style captions: still a navy hue, light enough to read; a
         // disabled button keeps the desktop's grey.
         const QPoint format = find<QWidget>("PanelFormatToolbar")->pos();

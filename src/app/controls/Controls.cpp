@@ -1,6 +1,8 @@
 #include "app/controls/Controls.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
+#include <QStyle>
 #include <QPainter>
 #include <QTextBlock>
 
@@ -8,6 +10,20 @@ namespace zentrope {
 
 MemoControl::MemoControl(QWidget *parent) : QPlainTextEdit(parent)
 {
+    // Tab and Shift+Tab move on to the next control, as in any other field;
+    // Ctrl+Tab types a tab.
+    setTabChangesFocus(true);
+}
+
+void MemoControl::keyPressEvent(QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_Tab && e->modifiers() == Qt::ControlModifier) {
+        if (!isReadOnly())
+            insertPlainText(QStringLiteral("\t"));
+        e->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(e);
 }
 
 QString MemoControl::text() const
@@ -46,6 +62,10 @@ bool MemoControl::event(QEvent *e)
 {
     if (e->type() == QEvent::ShortcutOverride) {
         auto *k = static_cast<QKeyEvent *>(e);
+        if (k->key() == Qt::Key_Tab && k->modifiers() == Qt::ControlModifier) {
+            e->accept(); // the box's own key, before any window shortcut
+            return true;
+        }
         const QKeySequence seq(k->keyCombination());
         for (const QKeySequence &y : m_yielded) {
             if (y.matches(seq) == QKeySequence::ExactMatch) {
@@ -134,6 +154,9 @@ void ImageControl::mouseDoubleClickEvent(QMouseEvent *e)
 void PickerCombo::showPopup()
 {
     emit popupOpened();
+    // The list as wide as its longest entry; the box keeps its designed width.
+    view()->setMinimumWidth(view()->sizeHintForColumn(0) + 2 * view()->frameWidth() +
+                            style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     QComboBox::showPopup();
 }
 

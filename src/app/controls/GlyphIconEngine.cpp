@@ -65,7 +65,11 @@ QImage GlyphIconEngine::render(const QSize &pixels, QIcon::Mode mode) const
     QImage img(pixels, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QByteArray source = m_source;
-    if (m_drawn.isValid()) {
+    // A glyph drawn on white sheets brings its own light ground: its ink stays
+    // as drawn, or light ink would melt the outlines and the lines inside the
+    // sheets into solid white shapes.
+    const bool onSheets = m_source.contains("fill=\"#fff\" stroke=\"currentColor\"");
+    if (m_drawn.isValid() && !onSheets) {
         const QColor use = ink(m_drawn, QGuiApplication::palette(), m_background);
         if (use != m_drawn) {
             QString text = QString::fromUtf8(source);

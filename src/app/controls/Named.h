@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QLabel>
+#include <QRegularExpression>
 #include <QString>
 #include <QWidget>
 
@@ -17,6 +19,26 @@ inline void setHint(QWidget *w, const QString &hint)
 {
     w->setToolTip(hint);
     w->setStatusTip(hint);
+}
+
+// What a screen reader calls the controls of `window` that a label stands
+// for: the label's text. Combo boxes and lists otherwise say their value, or
+// nothing.
+inline void nameFromLabels(QWidget *window)
+{
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        QWidget *buddy = label->buddy();
+        if (!buddy || !buddy->accessibleName().isEmpty())
+            continue;
+        QString name = label->text();
+        name.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        name.replace(QStringLiteral("&&"), QStringLiteral("&"));
+        // "Size:", "Ville :"
+        while (name.endsWith(u':') || name.endsWith(u' ') || name.endsWith(QChar(0xa0)))
+            name.chop(1);
+        if (!name.isEmpty())
+            buddy->setAccessibleName(name);
+    }
 }
 
 } // namespace zentrope

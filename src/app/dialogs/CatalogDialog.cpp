@@ -11,7 +11,7 @@
 
 namespace zentrope {
 
-CatalogDialog::CatalogDialog(QWidget *parent, int helpTopic) : QDialog(parent), m_helpTopic(helpTopic)
+CatalogDialog::CatalogDialog(QWidget *parent, int helpTopic) : QDialog(parent), FHelpTopic(helpTopic)
 {
     setModal(true);
 }
@@ -20,30 +20,30 @@ CatalogDialog::~CatalogDialog()
 {
     // The list may report its selection while it is torn down, when the
     // derived dialog that takes the report is gone.
-    if (m_list)
-        disconnect(m_list, nullptr, this, nullptr);
+    if (FList)
+        disconnect(FList, nullptr, this, nullptr);
 }
 
 void CatalogDialog::SetList(QListWidget *list)
 {
-    m_list = list;
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->installEventFilter(this);
-    m_list->viewport()->installEventFilter(this);
-    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) { SetCatalogCurrent(row); });
+    FList = list;
+    FList->setSelectionMode(QAbstractItemView::SingleSelection);
+    FList->installEventFilter(this);
+    FList->viewport()->installEventFilter(this);
+    connect(FList, &QListWidget::currentRowChanged, this, [this](int row) { SetCatalogCurrent(row); });
 }
 
 int CatalogDialog::SelectedIndex() const
 {
-    const int row = m_list->currentRow();
+    const int row = FList->currentRow();
     return row >= 0 && row < CatalogCount() ? row : -1;
 }
 
 void CatalogDialog::FillList(const QStringList &names, int selected)
 {
-    m_list->clear();
-    m_list->addItems(names);
-    m_list->setCurrentRow(selected >= 0 && selected < CatalogCount() ? selected : -1);
+    FList->clear();
+    FList->addItems(names);
+    FList->setCurrentRow(selected >= 0 && selected < CatalogCount() ? selected : -1);
 }
 
 bool CatalogDialog::AskName(NameDialog &dialog, const QString &caption, const QString &text, QString &name)
@@ -64,14 +64,14 @@ bool CatalogDialog::ConfirmDelete(const QString &question, int helpTopic)
 
 void CatalogDialog::ConnectHelp(QPushButton *button)
 {
-    Prompt::connectHelp(button, m_helpTopic);
+    Prompt::connectHelp(button, FHelpTopic);
 }
 
 bool CatalogDialog::eventFilter(QObject *watched, QEvent *e)
 {
-    if (m_list && watched == m_list && e->type() == QEvent::KeyRelease)
+    if (FList && watched == FList && e->type() == QEvent::KeyRelease)
         Guarded([this] { ListKeyUp(); });
-    else if (m_list && watched == m_list->viewport() && e->type() == QEvent::MouseButtonRelease)
+    else if (FList && watched == FList->viewport() && e->type() == QEvent::MouseButtonRelease)
         Guarded([this] { ListMouseUp(); });
     return QDialog::eventFilter(watched, e);
 }

@@ -52,8 +52,8 @@ protected:
     };
 
 private:
-    QListWidget *m_list = nullptr;
-    int m_helpTopic;
+    QListWidget *FList = nullptr;
+    int FHelpTopic;
 };
 
 } // namespace zentrope

@@ -1,5 +1,7 @@
 #include "app/dialogs/DlgEnvelopeSizes.h"
 
+#include "app/controls/DesignFit.h"
+#include "app/controls/LocalNumber.h"
 #include "app/controls/Named.h"
 #include "app/dialogs/DlgNewEnvelopeSize.h"
 #include "app/prompt/Guard.h"
@@ -13,15 +15,19 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace zentrope {
 
 namespace {
 constexpr int HelpTopic = Topic::EnvelopeSizes;
+// The dialog in English at the default font, in design pixels.
+constexpr QSize DesignSize(597, 312);
 
 QString unitWord(LengthUnit unit)
 {
@@ -34,79 +40,151 @@ QString unitWord(LengthUnit unit)
 TDlgEnvelopeSizes::TDlgEnvelopeSizes(EnvelopeSizeCatalog &catalog, TQevIniFile &settings,
                                      const CornerGraphic &graphic, TDlgNewEnvelopeSize &nameDialog,
                                      QWidget *parent)
-    : CatalogDialog(parent, HelpTopic), FCatalog(catalog), m_settings(settings), m_graphic(graphic),
-      m_nameDialog(nameDialog)
+    : CatalogDialog(parent, HelpTopic), FCatalog(catalog), FSettings(settings), FGraphic(graphic),
+      FNameDialog(nameDialog)
 {
     setObjectName(QStringLiteral("DlgEnvelopeSizes"));
     setWindowTitle(tr("Define Envelope Sizes"));
-    setFixedSize(Scale::dp(QSize(597, 312)));
     CreateControls();
 }
 
 void TDlgEnvelopeSizes::CreateControls()
 {
     LabelSizes = named(new QLabel(tr("Envelopes"), this), "LabelSizes");
-    LabelSizes->setGeometry(Scale::dp(8, 8, 220, 20));
+    SetDesignSize(LabelSizes, 220, 20);
     ListBoxEnvelopes = named(new QListWidget(this), "ListBoxEnvelopes");
-    ListBoxEnvelopes->setGeometry(Scale::dp(8, 28, 220, 150));
+    SetDesignSize(ListBoxEnvelopes, 220, 150);
+    KeepDesignHeight(ListBoxEnvelopes);
     SetList(ListBoxEnvelopes);
     setHint(ListBoxEnvelopes, tr("This is the list of envelopes that you can choose from."));
     LabelSizes->setBuddy(ListBoxEnvelopes);
     LabelDefaultSize = named(new QLabel(tr("Default Envelope Size"), this), "LabelDefaultSize");
-    LabelDefaultSize->setGeometry(Scale::dp(8, 186, 220, 20));
+    SetDesignSize(LabelDefaultSize, 220, 20);
     EditDefault = named(new QLineEdit(this), "EditDefault");
-    EditDefault->setGeometry(Scale::dp(8, 206, 220, 28));
+    SetDesignSize(EditDefault, 220, 28);
     EditDefault->setReadOnly(true);
     EditDefault->setFocusPolicy(Qt::NoFocus);
     setHint(EditDefault, tr("This envelope is selected when Zentrope starts."));
+    LabelDefaultSize->setBuddy(EditDefault);
 
+    // The width, height and indent in a row: box, "X", box, "Indent", box.
+    const auto sizeRow = [](QGroupBox *group, std::initializer_list<std::pair<QWidget *, int>> items) {
+        auto *row = new QHBoxLayout(group);
+        row->setContentsMargins(Scale::dp(8), Scale::dp(4), Scale::dp(8), Scale::dp(8));
+        row->setSpacing(0);
+        for (const auto &[w, gap] : items) {
+            if (gap > 0)
+                row->addSpacing(Scale::dp(gap));
+            row->addWidget(w, 0, Qt::AlignVCenter);
+            KeepDesignWidth(w);
+        }
+        row->addStretch(1);
+    };
     GroupBoxDetails = named(new QGroupBox(this), "GroupBoxDetails");
-    GroupBoxDetails->setGeometry(Scale::dp(240, 8, 349, 100));
+    SetDesignSize(GroupBoxDetails, 349, 100);
+    // Hidden for "Printer Setup", it keeps its place.
+    QSizePolicy keep = GroupBoxDetails->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    GroupBoxDetails->setSizePolicy(keep);
     EditDetailWidth = named(new QLineEdit(GroupBoxDetails), "EditDetailWidth");
-    EditDetailWidth->setGeometry(Scale::dp(12, 36, 80, 28));
+    SetDesignSize(EditDetailWidth, 80, 28);
+    EditDetailWidth->setAccessibleName(tr("Width"));
     LabelX1 = named(new QLabel(QStringLiteral("X"), GroupBoxDetails), "LabelX1");
-    LabelX1->setGeometry(Scale::dp(98, 40, 16, 20));
+    SetDesignSize(LabelX1, 16, 20);
+    LabelX1->setAlignment(Qt::AlignCenter);
     EditDetailHeight = named(new QLineEdit(GroupBoxDetails), "EditDetailHeight");
-    EditDetailHeight->setGeometry(Scale::dp(118, 36, 80, 28));
+    SetDesignSize(EditDetailHeight, 80, 28);
+    EditDetailHeight->setAccessibleName(tr("Height"));
     LabelIndent = named(new QLabel(tr("Indent"), GroupBoxDetails), "LabelIndent");
-    LabelIndent->setGeometry(Scale::dp(212, 40, 48, 20));
+    SetDesignSize(LabelIndent, 48, 20);
     EditDetailIndent = named(new QLineEdit(GroupBoxDetails), "EditDetailIndent");
-    EditDetailIndent->setGeometry(Scale::dp(262, 36, 75, 28));
+    SetDesignSize(EditDetailIndent, 75, 28);
+    LabelIndent->setBuddy(EditDetailIndent);
+    sizeRow(GroupBoxDetails, {{EditDetailWidth, 0},
+                              {LabelX1, 6},
+                              {EditDetailHeight, 4},
+                              {LabelIndent, 12},
+                              {EditDetailIndent, 4}});
 
     GroupBoxGraphic = named(new QGroupBox(tr("Return Address Graphic Size"), this), "GroupBoxGraphic");
-    GroupBoxGraphic->setGeometry(Scale::dp(240, 120, 349, 100));
+    SetDesignSize(GroupBoxGraphic, 349, 100);
     EditGraphicWidth = named(new QLineEdit(GroupBoxGraphic), "EditGraphicWidth");
-    EditGraphicWidth->setGeometry(Scale::dp(12, 36, 80, 28));
+    SetDesignSize(EditGraphicWidth, 80, 28);
+    EditGraphicWidth->setAccessibleName(tr("Graphic width"));
     LabelX2 = named(new QLabel(QStringLiteral("X"), GroupBoxGraphic), "LabelX2");
-    LabelX2->setGeometry(Scale::dp(98, 40, 16, 20));
+    SetDesignSize(LabelX2, 16, 20);
+    LabelX2->setAlignment(Qt::AlignCenter);
     EditGraphicHeight = named(new QLineEdit(GroupBoxGraphic), "EditGraphicHeight");
-    EditGraphicHeight->setGeometry(Scale::dp(118, 36, 80, 28));
+    SetDesignSize(EditGraphicHeight, 80, 28);
+    EditGraphicHeight->setAccessibleName(tr("Graphic height"));
+    sizeRow(GroupBoxGraphic, {{EditGraphicWidth, 0}, {LabelX2, 6}, {EditGraphicHeight, 4}});
 
     LabelUnits = named(new QLabel(tr("Units"), this), "LabelUnits");
-    LabelUnits->setGeometry(Scale::dp(252, 232, 48, 20));
+    SetDesignSize(LabelUnits, 48, 20);
     ComboBoxUnits = named(new QComboBox(this), "ComboBoxUnits");
-    ComboBoxUnits->setGeometry(Scale::dp(302, 228, 150, 28));
+    SetDesignSize(ComboBoxUnits, 150, 28);
     ComboBoxUnits->addItems({tr("Inches"), tr("Millimetres")});
     setHint(ComboBoxUnits, tr("The unit of the envelope and graphic sizes"));
     LabelUnits->setBuddy(ComboBoxUnits);
     ShowUnit();
 
-    auto button = [this](const char *name, const QString &caption, int x) {
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(Scale::dp(8));
+    auto button = [this, buttons](const char *name, const QString &caption) {
         auto *b = named(new QPushButton(caption, this), name);
-        b->setGeometry(Scale::dp(x, 268, 90, 32));
+        SetDesignSize(b, 90, 32);
         b->setAutoDefault(false);
+        buttons->addWidget(b);
         return b;
     };
-    AddBtn = button("AddBtn", tr("Add"), 8);
-    RenameBtn = button("RenameBtn", tr("Rename"), 106);
-    SetupBtn = button("SetupBtn", tr("Setup"), 106);
+    AddBtn = button("AddBtn", tr("Add"));
+    RenameBtn = button("RenameBtn", tr("Rename"));
+    SetupBtn = button("SetupBtn", tr("Setup"));
     SetupBtn->hide();
-    DeleteBtn = button("DeleteBtn", tr("Delete"), 204);
-    DefaultBtn = button("DefaultBtn", tr("Default"), 302);
+    ShareDesignPlace(RenameBtn, SetupBtn);
+    DeleteBtn = button("DeleteBtn", tr("Delete"));
+    DefaultBtn = button("DefaultBtn", tr("Default"));
     setHint(DefaultBtn, tr("Click here to define the highlighed envelope as the default."));
-    OKBtn = button("OKBtn", tr("OK"), 400);
+    OKBtn = button("OKBtn", tr("OK"));
     OKBtn->setDefault(true);
-    HelpBtn = button("HelpBtn", tr("&Help"), 498);
+    HelpBtn = button("HelpBtn", tr("&Help"));
+    buttons->addStretch(1);
+
+    // The list and the default at the left, the two groups and the unit at the
+    // right, the buttons in a row along the bottom.
+    auto *left = new QVBoxLayout;
+    left->setSpacing(0);
+    left->addWidget(LabelSizes);
+    left->addWidget(ListBoxEnvelopes);
+    left->addSpacing(Scale::dp(8));
+    left->addWidget(LabelDefaultSize);
+    left->addWidget(EditDefault);
+    left->addStretch(1);
+    auto *units = new QHBoxLayout;
+    units->setSpacing(0);
+    units->addSpacing(Scale::dp(12));
+    units->addWidget(LabelUnits);
+    units->addSpacing(Scale::dp(2));
+    units->addWidget(ComboBoxUnits);
+    units->addStretch(1);
+    auto *right = new QVBoxLayout;
+    right->setSpacing(0);
+    right->addWidget(GroupBoxDetails);
+    right->addSpacing(Scale::dp(12));
+    right->addWidget(GroupBoxGraphic);
+    right->addSpacing(Scale::dp(8));
+    right->addLayout(units);
+    right->addStretch(1);
+    auto *top = new QHBoxLayout;
+    top->setSpacing(Scale::dp(12));
+    top->addLayout(left);
+    top->addLayout(right, 1);
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(Scale::dp(8), Scale::dp(8), Scale::dp(8), Scale::dp(12));
+    column->setSpacing(Scale::dp(12));
+    column->addLayout(top, 1);
+    column->addLayout(buttons);
+    FitToDesign(this, DesignSize);
 
     setTabOrder(ListBoxEnvelopes, EditDetailWidth);
     setTabOrder(EditDetailWidth, EditDetailHeight);
@@ -151,8 +229,8 @@ void TDlgEnvelopeSizes::CreateControls()
 void TDlgEnvelopeSizes::FormCreate(QObject *)
 {
     FUpdating = false;
-    const int selected = FCatalog.Load(m_settings);
-    FUnit = ReadLengthUnit(m_settings);
+    const int selected = FCatalog.Load(FSettings);
+    FUnit = ReadLengthUnit(FSettings);
     ShowUnit();
     ShowGraphicSize();
     FillList(selected);
@@ -163,6 +241,13 @@ void TDlgEnvelopeSizes::FormCreate(QObject *)
 void TDlgEnvelopeSizes::FormActivate(QObject *)
 {
     ShowEnvelopeDetails();
+}
+
+void TDlgEnvelopeSizes::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        FitToDesign(this, DesignSize);
+    CatalogDialog::setVisible(visible);
 }
 
 void TDlgEnvelopeSizes::showEvent(QShowEvent *e)
@@ -221,11 +306,9 @@ void TDlgEnvelopeSizes::ShowEnvelopeDetails()
             box->show();
             box->setEnabled(true);
         }
-        QString width, height, indent;
-        e->Dimension.SetValueForControls(width, height, indent, FUnit);
-        EditDetailWidth->setText(width);
-        EditDetailHeight->setText(height);
-        EditDetailIndent->setText(indent);
+        EditDetailWidth->setText(ShownLength(e->Dimension.Width, FUnit));
+        EditDetailHeight->setText(ShownLength(e->Dimension.Height, FUnit));
+        EditDetailIndent->setText(ShownLength(e->Dimension.Indent, FUnit));
         emit envelopeShown(i);
         RenameBtn->setEnabled(true);
         DeleteBtn->setEnabled(true);
@@ -244,7 +327,7 @@ void TDlgEnvelopeSizes::ShowEnvelopeDetails()
             SetupBtn->hide();
         }
     }
-    const bool graphicSized = m_graphic.Sized();
+    const bool graphicSized = FGraphic.Sized();
     EditGraphicHeight->setEnabled(graphicSized);
     EditGraphicWidth->setEnabled(graphicSized);
     GroupBoxGraphic->setEnabled(graphicSized);
@@ -258,7 +341,7 @@ void TDlgEnvelopeSizes::ShowDefaultEnvelope()
 
 void TDlgEnvelopeSizes::SaveEnvelopes()
 {
-    FCatalog.Save(m_settings);
+    FCatalog.Save(FSettings);
 }
 
 void TDlgEnvelopeSizes::EditEnvelopeSizes(int current)
@@ -280,10 +363,10 @@ void TDlgEnvelopeSizes::AddBtnClick(QObject *)
     };
     const StandardEnvelope *standard = nullptr;
     {
-        const Offer offer(m_nameDialog);
-        if (!AskName(m_nameDialog, tr("Add Envelope Size"), QString(), name))
+        const Offer offer(FNameDialog);
+        if (!AskName(FNameDialog, tr("Add Envelope Size"), QString(), name))
             return;
-        standard = m_nameDialog.ChosenStandardSize();
+        standard = FNameDialog.ChosenStandardSize();
     }
     const int at = standard ? FCatalog.Add(name, standard->Dimension()) : FCatalog.Add(name);
     FillList(at);
@@ -299,7 +382,7 @@ void TDlgEnvelopeSizes::RenameBtnClick(QObject *)
     if (i < 0)
         return;
     QString name;
-    if (!AskName(m_nameDialog, tr("Rename Envelope Size"), FCatalog.At(i)->Name, name))
+    if (!AskName(FNameDialog, tr("Rename Envelope Size"), FCatalog.At(i)->Name, name))
         return;
     const int at = FCatalog.Rename(i, name);
     FillList(at);
@@ -352,7 +435,7 @@ void TDlgEnvelopeSizes::ComboBoxUnitsChange(QObject *)
     ShowUnit();
     ShowGraphicSize();
     ShowEnvelopeDetails();
-    WriteLengthUnit(m_settings, FUnit);
+    WriteLengthUnit(FSettings, FUnit);
 }
 
 void TDlgEnvelopeSizes::ShowUnit()
@@ -370,8 +453,8 @@ void TDlgEnvelopeSizes::ShowUnit()
 void TDlgEnvelopeSizes::ShowGraphicSize()
 {
     FlagScope updating(FUpdating);
-    EditGraphicWidth->setText(FormatLength(FCatalog.FGraphicX, FUnit));
-    EditGraphicHeight->setText(FormatLength(FCatalog.FGraphicY, FUnit));
+    EditGraphicWidth->setText(ShownLength(FCatalog.FGraphicX, FUnit));
+    EditGraphicHeight->setText(ShownLength(FCatalog.FGraphicY, FUnit));
 }
 
 void TDlgEnvelopeSizes::OKBtnClick(QObject *)

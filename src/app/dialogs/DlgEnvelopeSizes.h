@@ -78,6 +78,8 @@ public:
     // The main window's "Envelope Sizes..." command: shows the dialog modally
     // with the picker's current size selected.
     void EditEnvelopeSizes(int current);
+    // Laid out for its texts and font each time it opens.
+    void setVisible(bool visible) override;
 
 signals:
     // The catalog's entries changed: the picker is refilled.
@@ -102,9 +104,9 @@ private:
     void ShowGraphicSize();
 
     EnvelopeSizeCatalog &FCatalog;
-    TQevIniFile &m_settings;
-    const CornerGraphic &m_graphic;
-    TDlgNewEnvelopeSize &m_nameDialog;
+    TQevIniFile &FSettings;
+    const CornerGraphic &FGraphic;
+    TDlgNewEnvelopeSize &FNameDialog;
 };
 
 } // namespace zentrope

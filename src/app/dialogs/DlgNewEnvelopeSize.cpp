@@ -1,5 +1,6 @@
 #include "app/dialogs/DlgNewEnvelopeSize.h"
 
+#include "app/controls/DesignFit.h"
 #include "app/controls/Named.h"
 #include "app/controls/Scale.h"
 #include "app/help/HelpContext.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace zentrope {
 
@@ -24,15 +26,21 @@ TDlgNewEnvelopeSize::TDlgNewEnvelopeSize(QWidget *parent)
                           tr("Enter a description for the envelope"), Topic::EnvelopeSizeName, true})
 {
     EditEnvelopeSize = Edit;
-    for (QWidget *w : std::initializer_list<QWidget *>{LabelDescription, Edit, OKBtn, CancelBtn, HelpBtn})
-        m_plain.push_back({w, w->geometry()});
 
-    LabelStandardSize = named(new QLabel(tr("Size:"), this), "LabelStandardSize");
-    LabelStandardSize->setGeometry(Scale::dp(9, 9, 288, 18));
-    ComboBoxStandardSize = named(new QComboBox(this), "ComboBoxStandardSize");
-    ComboBoxStandardSize->setGeometry(Scale::dp(9, 28, 288, 30));
+    // The "Size:" list and its label sit above the description when Add offers them.
+    FStandard = new QWidget(this);
+    LabelStandardSize = named(new QLabel(tr("Size:"), FStandard), "LabelStandardSize");
+    SetDesignSize(LabelStandardSize, 288, 18);
+    ComboBoxStandardSize = named(new QComboBox(FStandard), "ComboBoxStandardSize");
+    SetDesignSize(ComboBoxStandardSize, 288, 30);
     setHint(ComboBoxStandardSize, tr("Choose a standard envelope to fill in its name and size"));
     LabelStandardSize->setBuddy(ComboBoxStandardSize);
+    auto *column = new QVBoxLayout(FStandard);
+    column->setContentsMargins(0, 0, 0, Scale::dp(ListRoom - 18 - 1 - 30));
+    column->setSpacing(Scale::dp(1));
+    column->addWidget(LabelStandardSize);
+    column->addWidget(ComboBoxStandardSize);
+    InsertAbove(FStandard);
     ComboBoxStandardSize->addItem(tr("Blank size"));
     for (const StandardEnvelope &e : StandardEnvelopes())
         ComboBoxStandardSize->addItem(e.Name);
@@ -46,19 +54,18 @@ TDlgNewEnvelopeSize::TDlgNewEnvelopeSize(QWidget *parent)
 void TDlgNewEnvelopeSize::OfferStandardSizes(bool on)
 {
     ComboBoxStandardSize->setCurrentIndex(0);
-    m_filled.clear();
+    FFilled.clear();
+    FStandard->setVisible(on);
     LabelStandardSize->setVisible(on);
     ComboBoxStandardSize->setVisible(on);
-    const int shift = on ? Scale::dp(ListRoom) : 0;
-    for (const Place &p : m_plain)
-        p.Widget->setGeometry(p.Plain.translated(0, shift));
-    setFixedSize(Scale::dp(QSize(306, 110)) + QSize(0, shift));
+    SetDesign(QSize(306, 110 + (on ? ListRoom : 0)));
+    Fit();
 }
 
 const StandardEnvelope *TDlgNewEnvelopeSize::ChosenStandardSize() const
 {
     const int i = ComboBoxStandardSize->currentIndex() - 1;
-    if (ComboBoxStandardSize->isHidden() || i < 0 || i >= static_cast<int>(StandardEnvelopes().size()))
+    if (FStandard->isHidden() || i < 0 || i >= static_cast<int>(StandardEnvelopes().size()))
         return nullptr;
     return &StandardEnvelopes()[static_cast<size_t>(i)];
 }
@@ -71,9 +78,9 @@ void TDlgNewEnvelopeSize::ComboBoxStandardSizeChange()
     const StandardEnvelope *e = ChosenStandardSize();
     if (e)
         Edit->setText(e->ShortName);
-    else if (Edit->text() == m_filled)
+    else if (Edit->text() == FFilled)
         Edit->clear();
-    m_filled = e ? e->ShortName : QString();
+    FFilled = e ? e->ShortName : QString();
 }
 
 } // namespace zentrope

@@ -2,9 +2,6 @@
 
 #include "app/dialogs/NameDialog.h"
 
-#include <QRect>
-#include <vector>
-
 class QComboBox;
 
 namespace zentrope {
@@ -33,12 +30,8 @@ public:
 private:
     void ComboBoxStandardSizeChange();
 
-    struct Place {
-        QWidget *Widget;
-        QRect Plain;
-    };
-    std::vector<Place> m_plain; // the controls below the list, where they sit without it
-    QString m_filled;           // the name the last choice filled in
+    QWidget *FStandard = nullptr; // the list and its label
+    QString FFilled;              // the name the last choice filled in
 };
 
 } // namespace zentrope

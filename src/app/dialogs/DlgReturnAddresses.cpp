@@ -1,6 +1,7 @@
 #include "app/dialogs/DlgReturnAddresses.h"
 
 #include "app/controls/Controls.h"
+#include "app/controls/DesignFit.h"
 #include "app/controls/Named.h"
 #include "app/dialogs/DlgNewReturnAddress.h"
 #include "app/prompt/Guard.h"
@@ -14,29 +15,31 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStyleOptionButton>
 #include <QStyle>
+#include <QVBoxLayout>
 
 namespace zentrope {
 
 namespace {
 constexpr int HelpTopic = Topic::ReturnAddresses;
+// The dialog in English at the default font, in design pixels.
+constexpr QSize DesignSize(596, 316);
 const char *const kGlyph = "glyph";
 
 } // namespace
 
 TDlgReturnAddresses::TDlgReturnAddresses(ReturnAddressCatalog &catalog, TQevIniFile &settings,
                                          TDlgNewReturnAddress &nameDialog, QWidget *parent)
-    : CatalogDialog(parent, HelpTopic), FCatalog(catalog), m_settings(settings), m_nameDialog(nameDialog)
+    : CatalogDialog(parent, HelpTopic), FCatalog(catalog), FSettings(settings), FNameDialog(nameDialog)
 {
     setObjectName(QStringLiteral("DlgReturnAddresses"));
     setWindowTitle(tr("Define Return Addresses"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(Scale::dp(QSize(596, 316)));
     QFont bold = QApplication::font();
     bold.setBold(true);
     setFont(bold);
@@ -46,46 +49,78 @@ TDlgReturnAddresses::TDlgReturnAddresses(ReturnAddressCatalog &catalog, TQevIniF
 void TDlgReturnAddresses::CreateControls()
 {
     LabelReturnAddresses = named(new QLabel(tr("Return Addresses"), this), "LabelReturnAddresses");
-    LabelReturnAddresses->setGeometry(Scale::dp(8, 10, 220, 20));
+    SetDesignSize(LabelReturnAddresses, 220, 20);
     ListAddresses = named(new QListWidget(this), "ListAddresses");
-    ListAddresses->setGeometry(Scale::dp(8, 30, 220, 163));
+    SetDesignSize(ListAddresses, 220, 163);
+    KeepDesignHeight(ListAddresses);
     SetList(ListAddresses);
     setHint(ListAddresses, tr("These are the return addresses that have been defined."));
     LabelReturnAddresses->setBuddy(ListAddresses);
     LabelDefaultReturn = named(new QLabel(tr("Default Return Address"), this), "LabelDefaultReturn");
-    LabelDefaultReturn->setGeometry(Scale::dp(8, 214, 220, 20));
+    SetDesignSize(LabelDefaultReturn, 220, 20);
     EditDefault = named(new QLineEdit(this), "EditDefault");
-    EditDefault->setGeometry(Scale::dp(8, 234, 220, 30));
+    SetDesignSize(EditDefault, 220, 30);
     EditDefault->setReadOnly(true);
     EditDefault->setFocusPolicy(Qt::NoFocus);
     setHint(EditDefault, tr("This is the return address selected when Zentrope starts."));
+    LabelDefaultReturn->setBuddy(EditDefault);
     LabelDetails = named(new QLabel(tr("Details"), this), "LabelDetails");
-    LabelDetails->setGeometry(Scale::dp(250, 10, 330, 20));
+    SetDesignSize(LabelDetails, 330, 20);
     LabelDetails->setTextFormat(Qt::PlainText);
     MemoDetails = named(new MemoControl(this), "MemoDetails");
-    MemoDetails->setGeometry(Scale::dp(250, 30, 330, 235));
+    SetDesignSize(MemoDetails, 330, 235);
     setHint(MemoDetails, tr("This is the return address for the description highlighted on the left."));
+    LabelDetails->setBuddy(MemoDetails);
 
     // The glyphs come at the first show: looking up the style's icons in the
     // icon themes costs more than the rest of the dialog.
-    auto button = [this](const char *name, const QString &caption, int x, QStyle::StandardPixmap glyph) {
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(Scale::dp(8));
+    auto button = [this, buttons](const char *name, const QString &caption, QStyle::StandardPixmap glyph) {
         auto *b = named(new QPushButton(caption, this), name);
-        b->setGeometry(Scale::dp(x, 276, 90, 32));
+        SetDesignSize(b, 90, 32);
         b->setAutoDefault(false);
         b->setProperty(kGlyph, int(glyph));
+        buttons->addWidget(b);
         return b;
     };
-    AddBtn = button("AddBtn", tr("Add"), 8, QStyle::SP_FileDialogNewFolder);
+    AddBtn = button("AddBtn", tr("Add"), QStyle::SP_FileDialogNewFolder);
     setHint(AddBtn, tr("Click here to add a new return address."));
-    RenameBtn = button("RenameBtn", tr("Rename"), 106, QStyle::SP_FileDialogDetailedView);
+    RenameBtn = button("RenameBtn", tr("Rename"), QStyle::SP_FileDialogDetailedView);
     setHint(RenameBtn, tr("Click here to change the description for the highlighted return address."));
-    DeleteBtn = button("DeleteBtn", tr("Delete"), 204, QStyle::SP_TrashIcon);
+    DeleteBtn = button("DeleteBtn", tr("Delete"), QStyle::SP_TrashIcon);
     setHint(DeleteBtn, tr("Click here to remove the highlighted return address."));
-    DefaultBtn = button("DefaultBtn", tr("Default"), 302, QStyle::SP_DialogApplyButton);
+    DefaultBtn = button("DefaultBtn", tr("Default"), QStyle::SP_DialogApplyButton);
     setHint(DefaultBtn, tr("Click here to change the default return address"));
-    OKBtn = button("OKBtn", tr("OK"), 400, QStyle::SP_DialogOkButton);
+    OKBtn = button("OKBtn", tr("OK"), QStyle::SP_DialogOkButton);
     OKBtn->setDefault(true);
-    HelpBtn = button("HelpBtn", tr("Help"), 498, QStyle::SP_DialogHelpButton);
+    HelpBtn = button("HelpBtn", tr("Help"), QStyle::SP_DialogHelpButton);
+    buttons->addStretch(1);
+
+    auto *left = new QVBoxLayout;
+    left->setSpacing(0);
+    left->addWidget(LabelReturnAddresses);
+    left->addWidget(ListAddresses);
+    left->addSpacing(Scale::dp(21));
+    left->addWidget(LabelDefaultReturn);
+    left->addWidget(EditDefault);
+    left->addStretch(1);
+    auto *right = new QVBoxLayout;
+    right->setSpacing(0);
+    right->addWidget(LabelDetails);
+    right->addWidget(MemoDetails, 1);
+    auto *top = new QHBoxLayout;
+    top->setSpacing(0);
+    top->addLayout(left);
+    top->addSpacing(Scale::dp(22));
+    top->addLayout(right, 1);
+    top->addSpacing(Scale::dp(8));
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(Scale::dp(8), Scale::dp(10), Scale::dp(8), Scale::dp(8));
+    column->setSpacing(Scale::dp(11));
+    column->addLayout(top, 1);
+    column->addLayout(buttons);
+    FitToDesign(this, DesignSize);
 
     setTabOrder(OKBtn, HelpBtn);
     setTabOrder(HelpBtn, ListAddresses);
@@ -111,7 +146,7 @@ void TDlgReturnAddresses::CreateControls()
 void TDlgReturnAddresses::FormCreate(QObject *)
 {
     Updating = false;
-    FillList(FCatalog.Load(m_settings));
+    FillList(FCatalog.Load(FSettings));
     emit catalogChanged();
     ShowDetails();
     SetHelpContext(this, HelpTopic);
@@ -124,24 +159,26 @@ void TDlgReturnAddresses::FormActivate(QObject *)
     ShowDetails();
 }
 
+void TDlgReturnAddresses::setVisible(bool visible)
+{
+    if (visible && !isVisible()) {
+        if (!FShown)
+            for (QPushButton *b : {AddBtn, RenameBtn, DeleteBtn, DefaultBtn, OKBtn, HelpBtn})
+                b->setIcon(style()->standardIcon(QStyle::StandardPixmap(b->property(kGlyph).toInt())));
+        // Each button shows its picture and its whole caption, in every language.
+        FitToDesign(this, DesignSize);
+    }
+    CatalogDialog::setVisible(visible);
+}
+
 void TDlgReturnAddresses::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
     Guarded([this] { FormActivate(this); });
     // OK has the focus the first time; later the focus stays where it was left.
-    if (!m_shown) {
-        for (QPushButton *b : {AddBtn, RenameBtn, DeleteBtn, DefaultBtn, OKBtn, HelpBtn}) {
-            // A caption too long to share the button with its picture (in some
-            // languages) goes without the picture rather than cut short.
-            QStyleOptionButton option;
-            option.initFrom(b);
-            const int room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, b).width();
-            if (b->fontMetrics().horizontalAdvance(b->text()) + b->iconSize().width() + 4 <= room)
-                b->setIcon(style()->standardIcon(QStyle::StandardPixmap(b->property(kGlyph).toInt())));
-        }
+    if (!FShown)
         OKBtn->setFocus();
-    }
-    m_shown = true;
+    FShown = true;
 }
 
 bool TDlgReturnAddresses::eventFilter(QObject *watched, QEvent *e)
@@ -218,13 +255,13 @@ void TDlgReturnAddresses::ShowDefault()
 
 void TDlgReturnAddresses::SaveAddresses()
 {
-    FCatalog.Save(m_settings);
+    FCatalog.Save(FSettings);
 }
 
 void TDlgReturnAddresses::AddBtnClick(QObject *)
 {
     QString name;
-    if (!AskName(m_nameDialog, tr("Add Return Address"), QString(), name))
+    if (!AskName(FNameDialog, tr("Add Return Address"), QString(), name))
         return;
     FillList(FCatalog.Add(name));
     ShowDefault();
@@ -239,7 +276,7 @@ void TDlgReturnAddresses::RenameBtnClick(QObject *)
     if (p < 0)
         return;
     QString name;
-    if (!AskName(m_nameDialog, tr("Rename Return Address"), FCatalog.At(p)->Description, name))
+    if (!AskName(FNameDialog, tr("Rename Return Address"), FCatalog.At(p)->Description, name))
         return;
     FillList(FCatalog.Rename(p, name));
     ShowDetails();

@@ -57,6 +57,8 @@ public:
     void ShowDefault();
     // Writes the catalog to section "ReturnAddresses" (after Add, Rename and at shutdown).
     void SaveAddresses();
+    // Laid out for its texts and font each time it opens.
+    void setVisible(bool visible) override;
 
 signals:
     // The catalog's entries changed: the picker is refilled.
@@ -79,9 +81,9 @@ private:
     void FillList(int selected);
 
     ReturnAddressCatalog &FCatalog;
-    TQevIniFile &m_settings;
-    TDlgNewReturnAddress &m_nameDialog;
-    bool m_shown = false;
+    TQevIniFile &FSettings;
+    TDlgNewReturnAddress &FNameDialog;
+    bool FShown = false;
 };
 
 } // namespace zentrope

@@ -1,3 +1,4 @@
+#include "app/controls/LocalNumber.h"
 #include "app/dialogs/EnvelopeFeedDialog.h"
 
 #include "app/controls/Named.h"
@@ -36,7 +37,7 @@ int thousandths(double inches)
 EnvelopeFeedDialog::EnvelopeFeedDialog(const QString &printer, const FeedProfile &profile, LengthUnit unit,
                                        const QList<PaperSource> &sources, bool landscapePaper,
                                        QWidget *parent)
-    : QDialog(parent), m_start(profile), m_unit(unit), m_landscapePaper(landscapePaper)
+    : QDialog(parent), FStart(profile), FUnit(unit), FLandscapePaper(landscapePaper)
 {
     setObjectName(QStringLiteral("EnvelopeFeedDialog"));
     setWindowTitle(tr("Envelope Feed"));
@@ -56,15 +57,15 @@ EnvelopeFeedDialog::EnvelopeFeedDialog(const QString &printer, const FeedProfile
     paperLayout->addWidget(RadioButtonPrinterPaper);
     paperLayout->addWidget(RadioButtonEnvelopePaper);
 
-    m_feed = named(new QGroupBox(tr("Feed"), this), "GroupBoxFeed");
-    RadioButtonLongEdge = named(new QRadioButton(tr("&Long edge first"), m_feed), "RadioButtonLongEdge");
-    RadioButtonShortEdge = named(new QRadioButton(tr("&Short edge first"), m_feed), "RadioButtonShortEdge");
+    FFeed = named(new QGroupBox(tr("Feed"), this), "GroupBoxFeed");
+    RadioButtonLongEdge = named(new QRadioButton(tr("&Long edge first"), FFeed), "RadioButtonLongEdge");
+    RadioButtonShortEdge = named(new QRadioButton(tr("&Short edge first"), FFeed), "RadioButtonShortEdge");
     auto *first = new QButtonGroup(this);
     first->addButton(RadioButtonLongEdge);
     first->addButton(RadioButtonShortEdge);
-    RadioButtonLeft = named(new QRadioButton(tr("Le&ft"), m_feed), "RadioButtonLeft");
-    RadioButtonCentre = named(new QRadioButton(tr("Ce&ntred"), m_feed), "RadioButtonCentre");
-    RadioButtonRight = named(new QRadioButton(tr("&Right"), m_feed), "RadioButtonRight");
+    RadioButtonLeft = named(new QRadioButton(tr("Le&ft"), FFeed), "RadioButtonLeft");
+    RadioButtonCentre = named(new QRadioButton(tr("Ce&ntred"), FFeed), "RadioButtonCentre");
+    RadioButtonRight = named(new QRadioButton(tr("&Right"), FFeed), "RadioButtonRight");
     auto *edge = new QButtonGroup(this);
     for (QRadioButton *b : {RadioButtonLeft, RadioButtonCentre, RadioButtonRight})
         edge->addButton(b);
@@ -72,12 +73,12 @@ EnvelopeFeedDialog::EnvelopeFeedDialog(const QString &printer, const FeedProfile
     setHint(RadioButtonCentre, RadioButtonLeft->toolTip());
     setHint(RadioButtonRight, RadioButtonLeft->toolTip());
     CheckBoxTurn180 =
-        named(new QCheckBox(tr("&Turned 180\u00B0 (flap or left end first)"), m_feed), "CheckBoxTurn180");
-    CheckBoxFaceDown = named(new QCheckBox(tr("Face &down (the printer prints on the underside)"), m_feed),
+        named(new QCheckBox(tr("&Turned 180\u00B0 (flap or left end first)"), FFeed), "CheckBoxTurn180");
+    CheckBoxFaceDown = named(new QCheckBox(tr("Face &down (the printer prints on the underside)"), FFeed),
                              "CheckBoxFaceDown");
-    ImageFeed = new FeedPicture(m_feed);
+    ImageFeed = new FeedPicture(FFeed);
     setHint(ImageFeed, tr("How to put the envelope in: the printer's slot is at the top"));
-    auto *feedGrid = new QHBoxLayout(m_feed);
+    auto *feedGrid = new QHBoxLayout(FFeed);
     auto *feedChoices = new QVBoxLayout;
     feedChoices->addWidget(RadioButtonLongEdge);
     feedChoices->addWidget(RadioButtonShortEdge);
@@ -114,6 +115,7 @@ EnvelopeFeedDialog::EnvelopeFeedDialog(const QString &printer, const FeedProfile
     auto *sourceBox = named(new QGroupBox(tr("So&urce"), this), "GroupBoxSource");
     ComboBoxSource = named(new QComboBox(sourceBox), "ComboBoxSource");
     setHint(ComboBoxSource, tr("The tray or slot the printer takes envelopes from"));
+    ComboBoxSource->setAccessibleName(sourceBox->title().remove(QLatin1Char('&')));
     ComboBoxSource->addItem(tr("Printer's default"), QString());
     for (const PaperSource &s : sources)
         ComboBoxSource->addItem(s.Text, s.Name);
@@ -138,7 +140,7 @@ EnvelopeFeedDialog::EnvelopeFeedDialog(const QString &printer, const FeedProfile
     auto *left = new QVBoxLayout;
     left->addWidget(LabelPrinter);
     left->addWidget(paperBox);
-    left->addWidget(m_feed);
+    left->addWidget(FFeed);
     auto *row = new QHBoxLayout;
     row->addWidget(offsetBox);
     row->addWidget(sourceBox, 1);
@@ -160,8 +162,8 @@ EnvelopeFeedDialog::EnvelopeFeedDialog(const QString &printer, const FeedProfile
         ->setChecked(true);
     CheckBoxTurn180->setChecked(profile.Turn180);
     CheckBoxFaceDown->setChecked(profile.FaceDown);
-    EditOffsetX->setText(FormatLength(profile.OffsetX / 1000.0, unit));
-    EditOffsetY->setText(FormatLength(profile.OffsetY / 1000.0, unit));
+    EditOffsetX->setText(ShownLength(profile.OffsetX / 1000.0, unit));
+    EditOffsetY->setText(ShownLength(profile.OffsetY / 1000.0, unit));
     ComboBoxSource->setCurrentIndex(std::max(0, ComboBoxSource->findData(profile.Source)));
 
     const auto update = Guard([this] { UpdateControls(); });
@@ -180,14 +182,14 @@ void EnvelopeFeedDialog::UpdateControls()
     RadioButtonLongEdge->setEnabled(envelope);
     RadioButtonShortEdge->setEnabled(envelope);
     CheckBoxTurn180->setEnabled(envelope);
-    ImageFeed->setProfile(Profile(), m_landscapePaper);
+    ImageFeed->setProfile(Profile(), FLandscapePaper);
     CheckMedia();
 }
 
 void EnvelopeFeedDialog::SetEnvelope(const QSizeF &inches, const QueueMedia &media)
 {
-    m_envelope = inches;
-    m_media = media;
+    FEnvelope = inches;
+    FMedia = media;
     CheckMedia();
 }
 
@@ -196,14 +198,14 @@ void EnvelopeFeedDialog::CheckMedia()
     // Only envelope-size pages are matched to the printer's paper: on
     // printer paper the paper is one the printer listed itself.
     const bool shown =
-        RadioButtonEnvelopePaper->isChecked() && m_envelope.width() > 0 && m_envelope.height() > 0;
+        RadioButtonEnvelopePaper->isChecked() && FEnvelope.width() > 0 && FEnvelope.height() > 0;
     LabelMediaCheck->setVisible(shown);
     if (!shown)
         return;
-    const double w = m_envelope.width() * 25.4, h = m_envelope.height() * 25.4;
+    const double w = FEnvelope.width() * 25.4, h = FEnvelope.height() * 25.4;
     const QSizeF sheet = RadioButtonLongEdge->isChecked() ? QSizeF(std::max(w, h), std::min(w, h))
                                                           : QSizeF(std::min(w, h), std::max(w, h));
-    const SheetMedia media = MatchSheetMedia(m_media, sheet);
+    const SheetMedia media = MatchSheetMedia(FMedia, sheet);
     switch (media.How) {
     case SheetMedia::Listed:
         LabelMediaCheck->setText(tr("The printer has this envelope's size (%1).").arg(media.Name));
@@ -238,8 +240,8 @@ FeedProfile EnvelopeFeedDialog::Profile() const
     p.Turn180 = envelope && CheckBoxTurn180->isChecked();
     p.FaceDown = CheckBoxFaceDown->isChecked();
     // A box that still shows the stored offset keeps it exactly.
-    p.OffsetX = thousandths(ParseLength(EditOffsetX->text(), m_unit, m_start.OffsetX / 1000.0));
-    p.OffsetY = thousandths(ParseLength(EditOffsetY->text(), m_unit, m_start.OffsetY / 1000.0));
+    p.OffsetX = thousandths(ParseLength(EditOffsetX->text(), FUnit, FStart.OffsetX / 1000.0));
+    p.OffsetY = thousandths(ParseLength(EditOffsetY->text(), FUnit, FStart.OffsetY / 1000.0));
     p.Source = ComboBoxSource->currentData().toString();
     return p;
 }

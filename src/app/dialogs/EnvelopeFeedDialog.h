@@ -69,12 +69,12 @@ private:
 
     void UpdateControls();
 
-    FeedProfile m_start;
-    LengthUnit m_unit;
-    bool m_landscapePaper;
-    QGroupBox *m_feed = nullptr;
-    QSizeF m_envelope;
-    QueueMedia m_media;
+    FeedProfile FStart;
+    LengthUnit FUnit;
+    bool FLandscapePaper;
+    QGroupBox *FFeed = nullptr;
+    QSizeF FEnvelope;
+    QueueMedia FMedia;
 };
 
 } // namespace zentrope

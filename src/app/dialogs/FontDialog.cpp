@@ -1,10 +1,18 @@
 #include "app/dialogs/FontDialog.h"
 
+#include "app/controls/Named.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QHBoxLayout>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGridLayout>
 #include <QLabel>
+#include <QListWidget>
+#include <QLineEdit>
+#include <QListView>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -72,6 +80,20 @@ AddressFontDialog::AddressFontDialog(QWidget *parent) : QDialog(parent)
         done(result);
     });
 
+    ReplaceFamilyList();
+
+    // The chooser's boxes and lists say what they choose: each shares its
+    // label's name with the box or list beside it.
+    nameFromLabels(FontChooser);
+    for (QLineEdit *edit : FontChooser->findChildren<QLineEdit *>())
+        if (QWidget *list = edit->focusProxy())
+            edit->setAccessibleName(list->accessibleName());
+    const QList<QLineEdit *> edits = FontChooser->findChildren<QLineEdit *>();
+    const QList<QListView *> lists = FontChooser->findChildren<QListView *>();
+    for (qsizetype i = 0; i < lists.size() && i < edits.size(); ++i)
+        if (lists[i]->accessibleName().isEmpty())
+            lists[i]->setAccessibleName(edits[i]->accessibleName());
+
     ComboBoxColor = new QComboBox(this);
     ComboBoxColor->setObjectName(QStringLiteral("ComboBoxColor"));
     for (const auto &c : kColors)
@@ -97,9 +119,61 @@ AddressFontDialog::AddressFontDialog(QWidget *parent) : QDialog(parent)
     layout->addWidget(box);
 }
 
+void AddressFontDialog::ReplaceFamilyList()
+{
+    // Qt's list names a family once per foundry ("Nimbus Sans [urw]", "Nimbus
+    // Sans [UKWN]"); this one names each family once and hands the choice on.
+    auto *grid = qobject_cast<QGridLayout *>(FontChooser->layout());
+    const QList<QListView *> lists = FontChooser->findChildren<QListView *>();
+    const QList<QLineEdit *> edits = FontChooser->findChildren<QLineEdit *>();
+    if (!grid || lists.isEmpty() || edits.isEmpty())
+        return;
+    QListView *theirs = lists.first();
+    QLineEdit *theirEdit = edits.first();
+    ListFamilies = new QListWidget(FontChooser);
+    ListFamilies->setObjectName(QStringLiteral("ListFamilies"));
+    QStringList families;
+    for (const QString &f : QFontDatabase::families()) {
+        if (QFontDatabase::isPrivateFamily(f) || !QFontDatabase::isSmoothlyScalable(f))
+            continue;
+        const QString family = f.section(QStringLiteral(" ["), 0, 0);
+        if (!families.contains(family))
+            families << family;
+    }
+    ListFamilies->addItems(families);
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    grid->getItemPosition(grid->indexOf(theirEdit), &row, &column, &rowSpan, &columnSpan);
+    int listRow = 0, listRowSpan = 0;
+    grid->getItemPosition(grid->indexOf(theirs), &listRow, &column, &listRowSpan, &columnSpan);
+    theirs->hide();
+    theirEdit->hide();
+    grid->addWidget(ListFamilies, row, column, listRow + listRowSpan - row, columnSpan);
+    for (QLabel *label : FontChooser->findChildren<QLabel *>())
+        if (label->buddy() == theirs || label->buddy() == theirEdit)
+            label->setBuddy(ListFamilies);
+    connect(ListFamilies, &QListWidget::currentTextChanged, this, [this](const QString &family) {
+        if (family.isEmpty() || family == FontChooser->currentFont().family())
+            return;
+        QFont f = FontChooser->currentFont();
+        f.setFamilies({family});
+        FontChooser->setCurrentFont(f);
+    });
+}
+
 void AddressFontDialog::setCurrentFont(const QFont &font)
 {
-    FontChooser->setCurrentFont(font);
+    QFont shown = font;
+    // A stored name the system substitutes ("Arial") shows as the face it gets.
+    if (ListFamilies && ListFamilies->findItems(font.family(), Qt::MatchFixedString).isEmpty())
+        shown.setFamilies({QFontInfo(font).family()});
+    FontChooser->setCurrentFont(shown);
+    if (ListFamilies) {
+        const auto found = ListFamilies->findItems(shown.family(), Qt::MatchFixedString);
+        if (!found.isEmpty()) {
+            ListFamilies->setCurrentItem(found.first());
+            ListFamilies->scrollToItem(found.first(), QAbstractItemView::PositionAtCenter);
+        }
+    }
 }
 
 QFont AddressFontDialog::currentFont() const

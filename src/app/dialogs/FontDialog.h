@@ -6,6 +6,7 @@
 
 class QComboBox;
 class QFontDialog;
+class QListWidget;
 class QPushButton;
 
 namespace zentrope {
@@ -24,9 +25,13 @@ public:
     int32_t color() const;
 
     QFontDialog *FontChooser = nullptr;
+    QListWidget *ListFamilies = nullptr; // each family once, in place of the chooser's own list
     QComboBox *ComboBoxColor = nullptr;
     QPushButton *OKBtn = nullptr;
     QPushButton *CancelBtn = nullptr;
+
+private:
+    void ReplaceFamilyList();
 };
 
 } // namespace zentrope

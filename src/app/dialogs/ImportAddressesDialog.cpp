@@ -27,15 +27,15 @@ namespace zentrope {
 
 ImportAddressesDialog::ImportAddressesDialog(QWidget *parent, const QString &fileName, ContactImport import,
                                              const QString &homeCountry)
-    : QDialog(parent), m_model(new ContactPickerModel(this)), m_import(std::move(import))
+    : QDialog(parent), FModel(new ContactPickerModel(this)), FImport(std::move(import))
 {
     setObjectName(QStringLiteral("ImportAddressesDialog"));
     setWindowTitle(tr("Import Addresses - %1").arg(QFileInfo(fileName).fileName()));
     setModal(true);
     SetHelpContext(this, HelpTopic);
-    m_model->setObjectName(QStringLiteral("ContactPickerModel"));
-    m_model->SetHomeCountry(homeCountry);
-    m_model->SetContacts(m_import.Contacts);
+    FModel->setObjectName(QStringLiteral("ContactPickerModel"));
+    FModel->SetHomeCountry(homeCountry);
+    FModel->SetContacts(FImport.Contacts);
     CreateControls();
     resize(Scale::dp(QSize(720, 460)));
 
@@ -60,7 +60,8 @@ void ImportAddressesDialog::CreateControls()
     setHint(ButtonNone, tr("Untick every contact listed"));
 
     ListContacts = named(new QTableView(this), "ListContacts");
-    ListContacts->setModel(m_model);
+    ListContacts->setAccessibleName(tr("Contacts"));
+    ListContacts->setModel(FModel);
     ListContacts->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListContacts->setSelectionMode(QAbstractItemView::SingleSelection);
     ListContacts->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -104,11 +105,11 @@ void ImportAddressesDialog::CreateControls()
     for (const QString &name : KnownCharsets())
         ComboBoxCharset->addItem(name, name);
     ComboBoxCharset->setCurrentIndex(
-        std::max(0, ComboBoxCharset->findData(QString::fromLatin1(m_import.Charset), Qt::UserRole,
+        std::max(0, ComboBoxCharset->findData(QString::fromLatin1(FImport.Charset), Qt::UserRole,
                                               Qt::MatchFixedString)));
     setHint(ComboBoxCharset, tr("The character set the CSV file is written in, when its letters look wrong"));
     LabelCharset->setBuddy(ComboBoxCharset);
-    const bool csv = m_import.Format == ContactFileFormat::Csv;
+    const bool csv = FImport.Format == ContactFileFormat::Csv;
     LabelCharset->setVisible(csv);
     ComboBoxCharset->setVisible(csv);
 
@@ -172,14 +173,14 @@ void ImportAddressesDialog::CreateControls()
     connect(EditSearch, &QLineEdit::textChanged, this, Guard([this] {
                 // The highlighted contact stays highlighted while the search lists it.
                 const int current = CurrentContact();
-                m_model->SetFilter(EditSearch->text());
+                FModel->SetFilter(EditSearch->text());
                 SetCurrentContact(current);
                 ShowCurrentAddresses();
                 UpdateStatus();
             }));
     EditSearch->installEventFilter(this);
-    connect(ButtonAll, &QPushButton::clicked, this, Guard([this] { m_model->TickListed(true); }));
-    connect(ButtonNone, &QPushButton::clicked, this, Guard([this] { m_model->TickListed(false); }));
+    connect(ButtonAll, &QPushButton::clicked, this, Guard([this] { FModel->TickListed(true); }));
+    connect(ButtonNone, &QPushButton::clicked, this, Guard([this] { FModel->TickListed(false); }));
     connect(ListContacts->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             Guard([this] { ShowCurrentAddresses(); }));
     connect(ComboBoxAddress, &QComboBox::activated, this,
@@ -187,7 +188,7 @@ void ImportAddressesDialog::CreateControls()
     connect(ComboBoxHomeCountry, &QComboBox::currentIndexChanged, this,
             Guard([this] { HomeCountryChosen(); }));
     connect(ComboBoxCharset, &QComboBox::activated, this, Guard([this] { CharsetChosen(); }));
-    connect(m_model, &ContactPickerModel::ChoicesChanged, this, Guard([this] { UpdateStatus(); }));
+    connect(FModel, &ContactPickerModel::ChoicesChanged, this, Guard([this] { UpdateStatus(); }));
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     Prompt::connectHelp(HelpBtn, HelpTopic);
@@ -195,24 +196,24 @@ void ImportAddressesDialog::CreateControls()
 
 QString ImportAddressesDialog::ImportedText() const
 {
-    return m_model->ImportedText();
+    return FModel->ImportedText();
 }
 
 int ImportAddressesDialog::CurrentContact() const
 {
     const QModelIndex current = ListContacts->selectionModel()->currentIndex();
-    return current.isValid() ? m_model->ContactAt(current.row()) : -1;
+    return current.isValid() ? FModel->ContactAt(current.row()) : -1;
 }
 
 void ImportAddressesDialog::SetCurrentContact(int contact)
 {
-    const int row = m_model->RowOf(contact);
+    const int row = FModel->RowOf(contact);
     if (row < 0)
         return;
-    ListContacts->selectionModel()->setCurrentIndex(m_model->index(row, ContactPickerModel::NameColumn),
+    ListContacts->selectionModel()->setCurrentIndex(FModel->index(row, ContactPickerModel::NameColumn),
                                                     QItemSelectionModel::ClearAndSelect |
                                                         QItemSelectionModel::Rows);
-    ListContacts->scrollTo(m_model->index(row, ContactPickerModel::NameColumn));
+    ListContacts->scrollTo(FModel->index(row, ContactPickerModel::NameColumn));
 }
 
 void ImportAddressesDialog::ShowCurrentAddresses()
@@ -223,10 +224,10 @@ void ImportAddressesDialog::ShowCurrentAddresses()
         ComboBoxAddress->setEnabled(false);
         return;
     }
-    const Contact &c = m_model->Contacts()[contact];
+    const Contact &c = FModel->Contacts()[contact];
     for (int i = 0; i < c.Addresses.size(); ++i)
-        ComboBoxAddress->addItem(m_model->AddressCaption(contact, i));
-    ComboBoxAddress->setCurrentIndex(m_model->ChosenAddress(contact));
+        ComboBoxAddress->addItem(FModel->AddressCaption(contact, i));
+    ComboBoxAddress->setCurrentIndex(FModel->ChosenAddress(contact));
     ComboBoxAddress->setEnabled(c.Addresses.size() > 1);
 }
 
@@ -235,9 +236,9 @@ void ImportAddressesDialog::AddressChosen(int address)
     const int contact = CurrentContact();
     if (contact < 0)
         return;
-    m_model->SetChosenAddress(contact, address);
+    FModel->SetChosenAddress(contact, address);
     // Choosing where an envelope goes is choosing to write it.
-    m_model->SetTicked(contact, true);
+    FModel->SetTicked(contact, true);
 }
 
 void ImportAddressesDialog::HomeCountryChosen()
@@ -245,7 +246,7 @@ void ImportAddressesDialog::HomeCountryChosen()
     const QString code = ComboBoxHomeCountry->currentData().toString();
     if (code.isEmpty())
         return;
-    m_model->SetHomeCountry(code);
+    FModel->SetHomeCountry(code);
     ShowCurrentAddresses();
 }
 
@@ -257,8 +258,8 @@ bool ImportAddressesDialog::eventFilter(QObject *watched, QEvent *event)
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             ListContacts->setFocus();
-            if (CurrentContact() < 0 && m_model->rowCount() > 0)
-                SetCurrentContact(m_model->ContactAt(0));
+            if (CurrentContact() < 0 && FModel->rowCount() > 0)
+                SetCurrentContact(FModel->ContactAt(0));
             return true;
         }
     }
@@ -268,17 +269,17 @@ bool ImportAddressesDialog::eventFilter(QObject *watched, QEvent *event)
 void ImportAddressesDialog::CharsetChosen()
 {
     const QByteArray charset = ComboBoxCharset->currentData().toString().toLatin1();
-    if (charset == m_import.Charset)
+    if (charset == FImport.Charset)
         return;
-    ChangeCharset(m_import, charset);
-    m_model->SetContacts(m_import.Contacts);
+    ChangeCharset(FImport, charset);
+    FModel->SetContacts(FImport.Contacts);
     ShowCurrentAddresses();
     UpdateStatus();
 }
 
 void ImportAddressesDialog::UpdateStatus()
 {
-    const ContactPickerModel &m = *m_model;
+    const ContactPickerModel &m = *FModel;
     QStringList parts;
     if (!m.Filter().trimmed().isEmpty())
         parts << tr("%1 of %2 contacts listed.").arg(m.rowCount()).arg(m.Contacts().size());
@@ -289,7 +290,7 @@ void ImportAddressesDialog::UpdateStatus()
     else
         parts << tr("%1 envelopes to add.").arg(m.TickedCount());
     LabelStatus->setText(parts.join(QLatin1Char(' ')));
-    LabelRead->setText(ReadReport(int(m.Contacts().size()), m_import.Counts));
+    LabelRead->setText(ReadReport(int(m.Contacts().size()), FImport.Counts));
     OKBtn->setEnabled(m.TickedCount() > 0);
 }
 

@@ -28,7 +28,7 @@ public:
     ImportAddressesDialog(QWidget *parent, const QString &fileName, ContactImport import,
                           const QString &homeCountry);
 
-    ContactPickerModel &Model() const { return *m_model; }
+    ContactPickerModel &Model() const { return *FModel; }
     // The envelopes of the ticked contacts, an empty line between them.
     QString ImportedText() const;
     // The contact whose address ComboBoxAddress shows; -1 for none.
@@ -65,8 +65,8 @@ private:
     void UpdateStatus();
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-    ContactPickerModel *m_model = nullptr;
-    ContactImport m_import;
+    ContactPickerModel *FModel = nullptr;
+    ContactImport FImport;
 };
 
 } // namespace zentrope

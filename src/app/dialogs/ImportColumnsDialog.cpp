@@ -81,7 +81,7 @@ QString columnCaption(const CsvTable &table, int column)
 
 ImportColumnsDialog::ImportColumnsDialog(QWidget *parent, const QString &fileName, const CsvTable &table,
                                          const ColumnMapping &guess, const QString &homeCountry)
-    : QDialog(parent), m_table(table), m_home(homeCountry)
+    : QDialog(parent), FTable(table), FHome(homeCountry)
 {
     setObjectName(QStringLiteral("ImportColumnsDialog"));
     setWindowTitle(tr("Import Columns"));
@@ -104,7 +104,7 @@ ImportColumnsDialog::ImportColumnsDialog(QWidget *parent, const QString &fileNam
     auto *form = new QFormLayout;
     for (size_t p = 0; p < std::size(kParts); ++p) {
         const Part &part = kParts[p];
-        PartRow &row = m_rows[p];
+        PartRow &row = FRows[p];
         auto *line = new QHBoxLayout;
         for (int n = 0; n < MaxColumns; ++n) {
             const QByteArray name = n == 0 ? QByteArray(part.name) : part.name + QByteArray::number(n + 1);
@@ -168,13 +168,16 @@ ImportColumnsDialog::ImportColumnsDialog(QWidget *parent, const QString &fileNam
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     Prompt::connectHelp(HelpBtn, HelpTopic);
     UpdatePreview();
+    // Every row at its full height: left to itself the window would be kept to
+    // two thirds of the screen, squeezing the rows at a large font.
+    resize(sizeHint().expandedTo(minimumSize()));
 }
 
 const ImportColumnsDialog::PartRow *ImportColumnsDialog::RowFor(QList<int> ColumnMapping::*part) const
 {
     for (size_t p = 0; p < std::size(kParts); ++p)
         if (kParts[p].field == part)
-            return &m_rows[p];
+            return &FRows[p];
     return nullptr;
 }
 
@@ -206,7 +209,7 @@ ColumnMapping ImportColumnsDialog::Mapping() const
 {
     ColumnMapping m;
     for (size_t p = 0; p < std::size(kParts); ++p)
-        for (QComboBox *combo : m_rows[p].Combos)
+        for (QComboBox *combo : FRows[p].Combos)
             if (combo->isVisibleTo(this) && combo->currentData().toInt() >= 0)
                 (m.*kParts[p].field).append(combo->currentData().toInt());
     return m;
@@ -235,11 +238,11 @@ void ImportColumnsDialog::UpdatePreview()
 {
     const ColumnMapping mapping = Mapping();
     OKBtn->setEnabled(!mapping.IsEmpty());
-    const ContactList contacts = CsvContacts(m_table, mapping, 1);
+    const ContactList contacts = CsvContacts(FTable, mapping, 1);
     const QString text =
         contacts.Contacts.isEmpty()
             ? QString()
-            : EnvelopeText(contacts.Contacts.first(), contacts.Contacts.first().DefaultAddress(), m_home);
+            : EnvelopeText(contacts.Contacts.first(), contacts.Contacts.first().DefaultAddress(), FHome);
     MemoPreview->setPlainText(text);
 }
 

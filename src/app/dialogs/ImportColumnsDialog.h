@@ -63,9 +63,9 @@ private:
     void ShowMore(PartRow &row);
     void UpdatePreview();
 
-    PartRow m_rows[std::size(ColumnMappingParts)];
-    const CsvTable &m_table;
-    QString m_home;
+    PartRow FRows[std::size(ColumnMappingParts)];
+    const CsvTable &FTable;
+    QString FHome;
 };
 
 } // namespace zentrope

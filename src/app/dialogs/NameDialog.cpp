@@ -1,47 +1,63 @@
 #include "app/dialogs/NameDialog.h"
 
+#include "app/controls/DesignFit.h"
 #include "app/help/HelpContext.h"
 #include "app/prompt/Guard.h"
 #include "app/prompt/Prompt.h"
 #include "app/controls/Scale.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace zentrope {
 
 NameDialog::NameDialog(QWidget *parent, const Design &design)
-    : QDialog(parent), m_focusOkEveryTime(design.FocusOkEveryTime)
+    : QDialog(parent), FFocusOkEveryTime(design.FocusOkEveryTime)
 {
     setObjectName(QString::fromLatin1(design.ObjectName));
     setWindowTitle(design.Caption);
     setModal(true);
-    setFixedSize(Scale::dp(QSize(306, 110)));
 
     LabelDescription = new QLabel(tr("Description:"), this);
     LabelDescription->setObjectName(QStringLiteral("LabelDescription"));
-    LabelDescription->setGeometry(Scale::dp(9, 9, 288, 18));
+    SetDesignSize(LabelDescription, 288, 18);
     Edit = new QLineEdit(this);
     Edit->setObjectName(QString::fromLatin1(design.EditName));
-    Edit->setGeometry(Scale::dp(9, 28, 288, 30));
+    SetDesignSize(Edit, 288, 30);
     Edit->setToolTip(design.EditHint);
     Edit->setStatusTip(design.EditHint);
     LabelDescription->setBuddy(Edit);
-    auto button = [this](const char *name, const QString &caption, int x) {
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(Scale::dp(9));
+    auto button = [this, buttons](const char *name, const QString &caption) {
         auto *b = new QPushButton(caption, this);
         b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(Scale::dp(x, 70, 90, 32));
+        SetDesignSize(b, 90, 32);
         b->setAutoDefault(false);
+        buttons->addWidget(b);
         return b;
     };
-    OKBtn = button("OKBtn", tr("OK"), 9);
+    OKBtn = button("OKBtn", tr("OK"));
     OKBtn->setDefault(true);
-    CancelBtn = button("CancelBtn", tr("Cancel"), 108);
-    HelpBtn = button("HelpBtn", tr("Help"), 207);
+    CancelBtn = button("CancelBtn", tr("Cancel"));
+    HelpBtn = button("HelpBtn", tr("Help"));
+    buttons->addStretch(1);
     setTabOrder(Edit, OKBtn);
     setTabOrder(OKBtn, CancelBtn);
     setTabOrder(CancelBtn, HelpBtn);
+
+    FColumn = new QVBoxLayout(this);
+    FColumn->setContentsMargins(Scale::dp(9), Scale::dp(9), Scale::dp(9), Scale::dp(8));
+    FColumn->setSpacing(0);
+    FColumn->addWidget(LabelDescription);
+    FColumn->addSpacing(Scale::dp(1));
+    FColumn->addWidget(Edit);
+    FColumn->addSpacing(Scale::dp(12));
+    FColumn->addLayout(buttons);
+    Fit();
 
     const int topic = design.HelpTopic;
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
@@ -52,12 +68,29 @@ NameDialog::NameDialog(QWidget *parent, const Design &design)
         SetHelpContext(o, topic);
 }
 
+void NameDialog::InsertAbove(QWidget *w)
+{
+    FColumn->insertWidget(0, w);
+}
+
+void NameDialog::Fit()
+{
+    FitToDesign(this, FDesign);
+}
+
+void NameDialog::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        Fit();
+    QDialog::setVisible(visible);
+}
+
 void NameDialog::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
-    if (m_focusOkEveryTime || !m_shown)
+    if (FFocusOkEveryTime || !FShown)
         OKBtn->setFocus();
-    m_shown = true;
+    FShown = true;
 }
 
 } // namespace zentrope

@@ -5,6 +5,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 
 namespace zentrope {
 
@@ -29,12 +30,21 @@ public:
     QPushButton *CancelBtn = nullptr;
     QPushButton *HelpBtn = nullptr;
 
+    void setVisible(bool visible) override;
+
 protected:
+    // Puts a control above the description, in the dialog's column.
+    void InsertAbove(QWidget *w);
+    // The dialog's designed size (design pixels); Fit lays it out at it.
+    void SetDesign(QSize design) { FDesign = design; }
+    void Fit();
     void showEvent(QShowEvent *e) override;
 
 private:
-    bool m_focusOkEveryTime;
-    bool m_shown = false;
+    QVBoxLayout *FColumn = nullptr;
+    QSize FDesign{306, 110};
+    bool FFocusOkEveryTime;
+    bool FShown = false;
 };
 
 } // namespace zentrope

@@ -49,7 +49,7 @@ public:
 } // namespace
 
 HelpWindow::HelpWindow(QWidget *parent)
-    : QWidget(parent, Qt::Window), m_manual(HelpTopics::instance(ProgramLanguage::Current()))
+    : QWidget(parent, Qt::Window), FManual(HelpTopics::instance(ProgramLanguage::Current()))
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(tr("Zentrope Help"));
@@ -88,11 +88,13 @@ HelpWindow::HelpWindow(QWidget *parent)
     label->setBuddy(EditSearch);
     ListResults = new QListWidget(side);
     ListResults->setObjectName(QStringLiteral("ListResults"));
+    ListResults->setAccessibleName(tr("Search results"));
     sideLayout->addWidget(label);
     sideLayout->addWidget(EditSearch);
     sideLayout->addWidget(ListResults, 1);
     BrowserTopic = new HelpBrowser(split);
     BrowserTopic->setObjectName(QStringLiteral("BrowserTopic"));
+    BrowserTopic->setAccessibleName(tr("Help topic"));
     BrowserTopic->setOpenExternalLinks(true);
     split->addWidget(side);
     split->addWidget(BrowserTopic);
@@ -125,12 +127,12 @@ HelpWindow::HelpWindow(QWidget *parent)
 
 void HelpWindow::showTopic(int topic)
 {
-    const HelpTopic *t = m_manual.find(topic);
+    const HelpTopic *t = FManual.find(topic);
     // An unknown number gets a page of its own, so Back still leads to where
     // the reader was.
-    BrowserTopic->setSource(t ? m_manual.pageUrl(*t)
-                              : QUrl(QStringLiteral("qrc") +
-                                     m_manual.resourcePath(QStringLiteral("missing-%1.html").arg(topic))));
+    BrowserTopic->setSource(
+        t ? FManual.pageUrl(*t)
+          : QUrl(QStringLiteral("qrc") + FManual.resourcePath(QStringLiteral("missing-%1.html").arg(topic))));
 }
 
 void HelpWindow::openSearch()
@@ -146,13 +148,13 @@ int HelpWindow::currentTopic() const
     const QUrl src = BrowserTopic->source();
     if (src.scheme() != QLatin1String("qrc"))
         return 0;
-    const HelpTopic *t = m_manual.findFile(src.fileName());
+    const HelpTopic *t = FManual.findFile(src.fileName());
     return t ? t->Number : 0;
 }
 
 void HelpWindow::search(const QString &text)
 {
-    const HelpTopics &manual = m_manual;
+    const HelpTopics &manual = FManual;
     ListResults->clear();
     std::vector<int> numbers;
     if (HelpTopics::words(text).isEmpty()) {

@@ -38,12 +38,12 @@ public:
     QToolButton *ButtonForward = nullptr;
 
     // The manual on display.
-    const HelpTopics &manual() const { return m_manual; }
+    const HelpTopics &manual() const { return FManual; }
 
 private:
     void showResult(int row);
 
-    const HelpTopics &m_manual;
+    const HelpTopics &FManual;
 };
 
 // The topic number that F1 opens for a widget: its own help context or its

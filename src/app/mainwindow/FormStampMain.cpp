@@ -27,6 +27,10 @@
 #include <QSignalBlocker>
 #include <QSvgRenderer>
 #include <QToolButton>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QRegularExpression>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 // The pictures live in the widgets library, which a static link does not
@@ -170,6 +174,8 @@ QToolButton *toolButton(QWidget *bar, const char *name, int x, const QString &hi
     b->setGeometry(Scale::dp(x), Scale::dp(5), Scale::dp(30), Scale::dp(30));
     b->setAutoRaise(true);
     setHint(b, hint);
+    // A glyph says nothing to a screen reader: the hint names the button.
+    b->setAccessibleName(hint);
     b->setFont(windowFont(15));
     b->setIconSize(Scale::dp(QSize(22, 22)));
     return b;
@@ -246,6 +252,7 @@ void TFormStampMain::CreateStandardToolbar(QWidget *central, QVBoxLayout *column
         auto *c = named(new PickerCombo(bar), name);
         c->setGeometry(Scale::dp(x), Scale::dp(8), Scale::dp(150), c->sizeHint().height());
         setHint(c, hint);
+        c->setAccessibleName(hint);
         c->setFont(windowFont(15));
         return c;
     };
@@ -268,6 +275,7 @@ void TFormStampMain::CreateFormatToolbar(QWidget *central, QVBoxLayout *column)
     ComboBoxFontName->setGeometry(Scale::dp(8), Scale::dp(8), Scale::dp(201),
                                   ComboBoxFontName->sizeHint().height());
     setHint(ComboBoxFontName, tr("Current font"));
+    ComboBoxFontName->setAccessibleName(tr("Current font"));
     ComboBoxFontName->setFont(small);
     ComboBoxFontSize = named(new QComboBox(PanelFormatToolbar), "ComboBoxFontSize");
     ComboBoxFontSize->setGeometry(Scale::dp(224), Scale::dp(8), Scale::dp(65),
@@ -275,6 +283,7 @@ void TFormStampMain::CreateFormatToolbar(QWidget *central, QVBoxLayout *column)
     for (int s = 5; s <= 20; ++s)
         ComboBoxFontSize->addItem(QString::number(s));
     ComboBoxFontSize->setFont(small);
+    ComboBoxFontSize->setAccessibleName(tr("Font size"));
     setTabOrder(ComboBoxFontName, ComboBoxFontSize);
     const auto toggle = [this](const char *name, int x, const QString &caption, const QString &hint,
                                int style) {
@@ -293,6 +302,9 @@ void TFormStampMain::CreateFormatToolbar(QWidget *central, QVBoxLayout *column)
     SpeedButtonItalic = toggle("SpeedButtonItalic", 337, tr("i", "italic button"), tr("italic"), 1);
     SpeedButtonUnderline =
         toggle("SpeedButtonUnderline", 367, tr("U", "underline button"), tr("underline"), 2);
+    SpeedButtonBold->setAccessibleName(tr("Bold"));
+    SpeedButtonItalic->setAccessibleName(tr("Italic"));
+    SpeedButtonUnderline->setAccessibleName(tr("Underline"));
     column->addWidget(PanelFormatToolbar);
 }
 
@@ -346,6 +358,28 @@ void TFormStampMain::CreateEnvelopePanel(QWidget *central, QVBoxLayout *column)
     MemoShellNew->setPlainText(QStringLiteral(" "));
     MemoShellNew->setVisible(false);
     setTabOrder(MemoAddress, MemoShellNew);
+
+    // The address boxes have no labels on the envelope: their names, with an
+    // Alt key each, stand in for them (the letters differ from the menus').
+    const auto reach = [this](MemoControl *memo, const char *name, const QString &caption) {
+        QString plain = caption;
+        plain.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        memo->setAccessibleName(plain);
+        auto *key = new QShortcut(QKeySequence::mnemonic(caption), this);
+        key->setObjectName(QString::fromLatin1(name));
+        key->setProperty("caption", caption);
+        return key;
+    };
+    connect(reach(MemoAddress, "ShortcutMemoAddress", tr("&Destination address")), &QShortcut::activated,
+            this, Guard([this] {
+                MemoAddress->setFocus(Qt::ShortcutFocusReason);
+                MemoAddressClick(MemoAddress);
+            }));
+    connect(reach(MemoReturnAddress, "ShortcutMemoReturnAddress", tr("&Return address")),
+            &QShortcut::activated, this, Guard([this] {
+                MemoReturnAddress->setFocus(Qt::ShortcutFocusReason);
+                MemoReturnAddressClick(MemoReturnAddress);
+            }));
 }
 
 void TFormStampMain::CreateStatusBar(QWidget *central, QVBoxLayout *column)
@@ -357,14 +391,24 @@ void TFormStampMain::CreateStatusBar(QWidget *central, QVBoxLayout *column)
     h->setContentsMargins(0, 0, 0, 0);
     h->setSpacing(0);
     PanelModified = named(new StatusPanel(tr(" Modified"), bottom), "PanelModified");
-    PanelModified->setFixedWidth(Scale::dp(81));
     setHint(PanelModified, tr("Indicates if the file was modified since it was last saved."));
     PanelWhichAddress = named(new StatusPanel(tr(" Address"), bottom), "PanelWhichAddress");
-    PanelWhichAddress->setFixedWidth(Scale::dp(128));
     setHint(PanelWhichAddress, tr("Indicates which address is selected for formatting"));
     PanelHints = named(new StatusPanel(tr(" Hint"), bottom), "PanelHints");
     for (StatusPanel *p : {PanelModified, PanelWhichAddress, PanelHints})
         p->setFont(windowFont(15));
+    // The designed widths, or what the longest caption of the language needs.
+    const auto fit = [](StatusPanel *p, int design, std::initializer_list<QString> captions) {
+        int width = Scale::dp(design);
+        for (const QString &c : captions) {
+            p->setText(c);
+            width = std::max(width, p->sizeHint().width());
+        }
+        p->setText(*captions.begin());
+        p->setFixedWidth(width);
+    };
+    fit(PanelModified, 81, {tr(" Modified")});
+    fit(PanelWhichAddress, 128, {tr(" Address"), tr(" Return"), tr(" Destination")});
     h->addWidget(PanelModified);
     h->addWidget(PanelWhichAddress);
     h->addWidget(PanelHints, 1);
@@ -485,7 +529,7 @@ void TFormStampMain::CreateFileMenu(QMenuBar *bar)
                 {}, tr("Print rulers and marks to read how far the printing is off on the envelope"));
     Command(FileMenu, "FilePrintSetup", tr("P&rint Setup..."), &F::FilePrintSetupClick, {},
             tr("Setup the printer"));
-    QAction *exportPdf = Command(FileMenu, "FileExportPdf", tr("E&xport as PDF..."), &F::FileExportPdfClick,
+    QAction *exportPdf = Command(FileMenu, "FileExportPdf", tr("Export as P&DF..."), &F::FileExportPdfClick,
                                  QKeySequence(Qt::CTRL | Qt::Key_E), tr("Save the envelopes as a PDF file"));
     separator(FileMenu, "N1");
     Command(FileMenu, "FileExit", tr("E&xit"), &F::FileExitClick, QKeySequence(Qt::ALT | Qt::Key_F4));
@@ -665,6 +709,13 @@ QFileDialog &TFormStampMain::BitmapDialog()
             {tr("Graphic (BMP, ICO, WMF) (*.[bB][mM][pP] *.[iI][cC][oO] *.[wW][mM][fF])")});
         SelectBitmapDialog->setWindowTitle(tr("Select Return Address Bitmap"));
         SelectBitmapDialog->setFileMode(QFileDialog::ExistingFile);
+        // The picture is only read: its read-only box shows so, ticked.
+        if (auto *grid = qobject_cast<QGridLayout *>(SelectBitmapDialog->layout())) {
+            auto *readOnly = new QCheckBox(tr("Read &only"), SelectBitmapDialog);
+            readOnly->setObjectName(QStringLiteral("ReadOnlyCheckBox"));
+            readOnly->setChecked(true);
+            grid->addWidget(readOnly, grid->rowCount(), 1);
+        }
     }
     return *SelectBitmapDialog;
 }
@@ -883,6 +934,11 @@ bool TFormStampMain::event(QEvent *e)
         auto *tip = static_cast<QStatusTipEvent *>(e);
         Guarded([&] { ShowHint(tip->tip()); });
         return true;
+    }
+    // Typing goes to the destination address from the start.
+    if (e->type() == QEvent::Show && !FShown) {
+        FShown = true;
+        MemoAddress->setFocus(Qt::ActiveWindowFocusReason);
     }
     const bool handled = QMainWindow::event(e);
     // A new desktop palette: the colours that must stay readable, and the paper.

@@ -339,6 +339,7 @@ private:
 
     bool FCreated = false;   // FormCreate has read the stored position
     bool FDestroyed = false; // FormDestroy has run
+    bool FShown = false;     // the window has been shown once
 };
 
 } // namespace zentrope

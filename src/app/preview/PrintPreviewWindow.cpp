@@ -47,8 +47,9 @@ PrintPreviewWindow::PrintPreviewWindow(QWidget *parent) : QMainWindow(parent, Qt
     SetHelpContext(this, Topic::PrintPreview);
     resize(Scale::dp(QSize(640, 720)));
 
-    m_view = new PreviewView(this);
-    setCentralWidget(m_view);
+    FView = new PreviewView(this);
+    FView->setAccessibleName(tr("Envelope preview"));
+    setCentralWidget(FView);
     CreateActions();
 
     LabelPaper = named(new QLabel(this), "LabelPaper");
@@ -74,7 +75,7 @@ void PrintPreviewWindow::CreateActions()
         bar->addAction(a);
         return a;
     };
-    PreviewView *v = m_view;
+    PreviewView *v = FView;
     PreviewPrint = action("PreviewPrint", tr("&Print..."), tr("Print the envelopes"),
                           {QKeySequence(Qt::CTRL | Qt::Key_P)}, [this] { emit printRequested(); });
     bar->addSeparator();
@@ -85,6 +86,7 @@ void PrintPreviewWindow::CreateActions()
     SpinPageNumber = named(new QSpinBox(bar), "SpinPageNumber");
     SpinPageNumber->setToolTip(tr("Page number"));
     SpinPageNumber->setStatusTip(SpinPageNumber->toolTip());
+    SpinPageNumber->setAccessibleName(SpinPageNumber->toolTip());
     SpinPageNumber->setKeyboardTracking(false);
     SpinPageNumber->setAccelerated(true);
     bar->addWidget(SpinPageNumber);
@@ -127,8 +129,8 @@ void PrintPreviewWindow::CreateActions()
 
 void PrintPreviewWindow::UpdateNavigation()
 {
-    const int n = m_view->PageCount();
-    const int page = m_view->CurrentPage();
+    const int n = FView->PageCount();
+    const int page = FView->CurrentPage();
     {
         const QSignalBlocker quiet(SpinPageNumber);
         SpinPageNumber->setRange(n ? 1 : 0, n);
@@ -141,28 +143,28 @@ void PrintPreviewWindow::UpdateNavigation()
     PreviewNext->setEnabled(page < n);
     PreviewLast->setEnabled(page < n);
     PreviewPrint->setEnabled(n > 0);
-    LabelZoom->setText(tr("%1 %").arg(std::lround(m_view->Zoom() * 100)));
-    PreviewFitPage->setChecked(m_view->Mode() == PreviewView::ZoomMode::FitPage);
-    PreviewFitWidth->setChecked(m_view->Mode() == PreviewView::ZoomMode::FitWidth);
-    PreviewZoomIn->setEnabled(m_view->Zoom() < PreviewView::MaxZoom);
-    PreviewZoomOut->setEnabled(m_view->Zoom() > PreviewView::MinZoom);
+    LabelZoom->setText(tr("%1 %").arg(std::lround(FView->Zoom() * 100)));
+    PreviewFitPage->setChecked(FView->Mode() == PreviewView::ZoomMode::FitPage);
+    PreviewFitWidth->setChecked(FView->Mode() == PreviewView::ZoomMode::FitWidth);
+    PreviewZoomIn->setEnabled(FView->Zoom() < PreviewView::MaxZoom);
+    PreviewZoomOut->setEnabled(FView->Zoom() > PreviewView::MinZoom);
 }
 
 void PrintPreviewWindow::SetEnvelopes(const EnvelopeList &envelopes, const EnvelopeDesign &design)
 {
-    m_view->SetEnvelopes(envelopes, design);
+    FView->SetEnvelopes(envelopes, design);
     UpdateNavigation();
 }
 
 void PrintPreviewWindow::SetNoPages(const QString &reason)
 {
-    m_view->SetNoPages(reason);
+    FView->SetNoPages(reason);
     UpdateNavigation();
 }
 
 void PrintPreviewWindow::SetPageGeometry(const PageGeometry &geometry, const QString &printerName)
 {
-    m_view->SetPageGeometry(geometry);
+    FView->SetPageGeometry(geometry);
     LabelPaper->setText(tr("%1: %2").arg(printerName, paperText(geometry.Paper)));
     UpdateNavigation();
 }

@@ -31,7 +31,7 @@ public:
     // Where the pages go on the printer's paper, and the printer's name.
     void SetPageGeometry(const PageGeometry &geometry, const QString &printerName);
 
-    PreviewView *View() const { return m_view; }
+    PreviewView *View() const { return FView; }
 
     QAction *PreviewPrint = nullptr;
     QAction *PreviewFirst = nullptr;
@@ -57,7 +57,7 @@ private:
     void CreateActions();
     void UpdateNavigation();
 
-    PreviewView *m_view = nullptr;
+    PreviewView *FView = nullptr;
 };
 
 } // namespace zentrope

@@ -1,5 +1,6 @@
 #include "app/prompt/Prompt.h"
 
+#include "app/controls/Named.h"
 #include "app/prompt/Guard.h"
 
 #include <QAbstractButton>
@@ -58,6 +59,7 @@ int reactivated(int result)
 
 int Prompt::exec(QDialog &dialog)
 {
+    nameFromLabels(&dialog);
     Script &s = script();
     ++g_depth;
     if (!s.on)
