@@ -15,7 +15,7 @@ PACKAGES=(
   fonts-liberation2 fontconfig
   cups cups-client cups-filters cups-bsd libcups2-dev
   poppler-utils zint
-  openprinting-ppds printer-driver-postscript-hp printer-driver-brlaser cups-ipp-utils
+  openprinting-ppds printer-driver-postscript-hp printer-driver-brlaser cups-ipp-utils dbus-daemon
   clang-14 libclang-rt-14-dev
   xvfb xauth xdotool x11-utils
   desktop-file-utils shared-mime-info xdg-utils

@@ -5,6 +5,7 @@
 #include "print/QueueMedia.h"
 #include "support/CupsServer.h"
 #include "support/DriverQueues.h"
+#include "support/DriverlessPrinter.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +64,15 @@ protected:
     QString print(const QString &queue, Envelope e, const FeedProfile &feed, QString *refused = nullptr)
     {
         cups->clearReceived();
+        if (!submit(queue, e, feed, refused))
+            return {};
+        EXPECT_TRUE(cups->waitForJobs(CupsServer::RawA, 1, 60000)) << cups->logTail().toStdString();
+        return cups->receivedFiles(CupsServer::RawA).value(0);
+    }
+
+    // Sends one envelope to the queue; false when the job was refused.
+    bool submit(const QString &queue, Envelope e, const FeedProfile &feed, QString *refused = nullptr)
+    {
         printer->SetPrinterIndex(int(printer->Printers().indexOf(queue)));
         try {
             PrintEnvelopeJob(*printer, SplitEnvelopes(QStringLiteral("Bob Baker\n345 Second St")),
@@ -70,10 +80,9 @@ protected:
         } catch (const ZentropeError &error) {
             if (refused)
                 *refused = error.message();
-            return {};
+            return false;
         }
-        EXPECT_TRUE(cups->waitForJobs(CupsServer::RawA, 1, 60000)) << cups->logTail().toStdString();
-        return cups->receivedFiles(CupsServer::RawA).value(0);
+        return true;
     }
 
     CupsServer *cups = nullptr;
@@ -141,4 +150,53 @@ TEST_F(DriverFeedTest, ARasterDriverGetsTheSizeAndSlotInItsPageHeader)
     EXPECT_TRUE(print(QStringLiteral("DrvBrlaser"), kBusiness10, fed(false), &refused).isEmpty());
     EXPECT_TRUE(print(QStringLiteral("DrvBrlaser"), kDL, fed(true), &refused).isEmpty())
         << "no long-edge DL, no custom sizes";
+}
+
+TEST_F(DriverFeedTest, ADriverlessPrinterGetsItsOwnMediaAndTheChosenSource)
+{
+    DriverlessPrinter eve;
+    QString error;
+    bool missing = false;
+    if (!eve.start(*cups, QStringLiteral("DrvDriverless"), &error, &missing)) {
+        if (missing)
+            GTEST_SKIP() << error.toStdString();
+        FAIL() << error.toStdString();
+    }
+    printer->Reset();
+
+    // What the Envelope Feed dialog and the job match the envelope against.
+    const QueueMedia media = ReadQueueMedia(QStringLiteral("DrvDriverless"));
+    const SheetMedia number10 = MatchSheetMedia(media, QSizeF(104.775, 241.3));
+    EXPECT_EQ(number10.Name, "na_number-10_4.125x9.5in");
+    EXPECT_NEAR(number10.Margins.left(), 4.23, 0.01);
+    EXPECT_FALSE(MatchSheetMedia(media, QSizeF(101.6, 228.6)).Sendable());
+
+    const QStringList sources = [&] {
+        QStringList ids;
+        for (const PaperSource &s : PrinterPaperSources(QStringLiteral("DrvDriverless")))
+            ids << s.Option + QLatin1Char('=') + s.Name;
+        return ids;
+    }();
+    ASSERT_TRUE(sources.contains("InputSlot=Manual")) << sources.join(' ').toStdString();
+    QString refused;
+    ASSERT_TRUE(
+        submit(QStringLiteral("DrvDriverless"), kNumber10, fed(false, QStringLiteral("Manual")), &refused))
+        << refused.toStdString() << cups->logTail(15).toStdString();
+    ASSERT_TRUE(eve.waitForJobs(1)) << cups->logTail().toStdString();
+    const QMap<QString, QString> job = eve.jobs().value(0);
+    const QString col = job.value("media-col");
+    // The printer's own #10 entry (PWG rounds 104.775 mm down), upright,
+    // from the chosen source, with the margins the printer declared.
+    EXPECT_TRUE(col.contains("media-size={x-dimension=10477 y-dimension=24130}")) << col.toStdString();
+    EXPECT_TRUE(col.contains("media-source=manual")) << col.toStdString();
+    EXPECT_TRUE(col.contains("media-left-margin=423")) << col.toStdString();
+    const auto header = RasterHeader(job.value("document"));
+    EXPECT_EQ(header.value("PageSize"), "297x684") << header.value("cupsPageSizeName").toStdString();
+    EXPECT_EQ(header.value("MediaPosition"), "4") << "the queue's PPD: *InputSlot Manual, MediaPosition 4";
+
+    EXPECT_FALSE(submit(QStringLiteral("DrvDriverless"), kBusiness10, fed(false), &refused));
+    EXPECT_TRUE(refused.contains("DrvDriverless")) << refused.toStdString();
+    EXPECT_TRUE(refused.contains(QStringLiteral("4 \u00D7 9 in"))) << refused.toStdString();
+    EXPECT_FALSE(submit(QStringLiteral("DrvDriverless"), kDL, fed(true), &refused)) << "no long-edge size";
+    EXPECT_EQ(eve.jobs().size(), 1) << "a refused job never reaches the printer";
 }
