@@ -1,6 +1,7 @@
 #include "settings/IniFile.h"
 
 #include "core/Error.h"
+#include "core/FileName.h"
 #include "core/Units.h"
 #include "settings/IniSection.h"
 
@@ -16,6 +17,7 @@
 #include <cerrno>
 #include <climits>
 #include <csignal>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <mutex>
@@ -376,7 +378,7 @@ Parsed parse(const QByteArray &bytes, const FileStamp &stamp)
 
 Parsed load(const QString &path)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = EncodeFileName(path);
     // Not blocking on a FIFO; the stamp comes from the descriptor read, so it
     // always belongs to the bytes that were read.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -442,7 +444,7 @@ class FileLock {
 public:
     explicit FileLock(const QString &path)
     {
-        const QByteArray lockPath = QFile::encodeName(path + QStringLiteral(".lock"));
+        const QByteArray lockPath = EncodeFileName(path + QStringLiteral(".lock"));
         m_fd = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
         if (m_fd < 0) // a lock file we may not write (another user's) can still be locked
             m_fd = ::open(lockPath.constData(), O_RDONLY | O_CLOEXEC);
@@ -473,11 +475,12 @@ private:
 // Empty for a dangling link.
 QByteArray writeTarget(const QString &path)
 {
-    QByteArray target = QFile::encodeName(path);
+    QByteArray target = EncodeFileName(path);
     struct stat st {};
     if (::lstat(target.constData(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        const QString resolved = QFileInfo(path).canonicalFilePath();
-        return resolved.isEmpty() ? QByteArray() : QFile::encodeName(resolved);
+        char *resolved = ::realpath(target.constData(), nullptr);
+        target = resolved ? QByteArray(resolved) : QByteArray();
+        std::free(resolved);
     }
     return target;
 }
@@ -705,7 +708,7 @@ bool ParseIniInteger(const QString &input, int32_t &value)
 
 TIniFile::TIniFile(QString fileName) : m_fileName(std::move(fileName)), m_cache(std::make_unique<Cache>())
 {
-    m_cache->encodedName = QFile::encodeName(m_fileName);
+    m_cache->encodedName = EncodeFileName(m_fileName);
 }
 
 TIniFile::~TIniFile() = default;
