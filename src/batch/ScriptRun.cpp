@@ -5,6 +5,8 @@
 #include "contacts/ContactImport.h"
 #include "contacts/Country.h"
 #include "contacts/Envelopes.h"
+#include "core/FileName.h"
+#include "core/WholeFileWriter.h"
 #include "document/AddressFile.h"
 #include "document/AddressLines.h"
 #include "envelope/EnvelopeSizeCatalog.h"
@@ -26,6 +28,8 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zentrope {
 
@@ -35,7 +39,8 @@ namespace {
 // (a missing runtime folder and the like) stay out of it.
 void writeLine(FILE *stream, const QString &text)
 {
-    const QByteArray bytes = text.toLocal8Bit();
+    // A file name in the text goes out with the bytes it has on disk.
+    const QByteArray bytes = EncodeFileName(text);
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
     std::fflush(stream);
 }
@@ -186,13 +191,23 @@ EnvelopeDesign readDesign(TQevIniFile &ini, const ScriptCommand &command)
 void writePdf(const ScriptCommand &command, const TQevIniFile &ini, const EnvelopeList &envelopes,
               const EnvelopeDesign &design)
 {
+    const bool standardOutput = command.PdfFile == QLatin1String("-");
+    const QString where = standardOutput
+                              ? QCoreApplication::translate("zentrope::ScriptRun", "standard output")
+                              : command.PdfFile;
     try {
-        WriteEnvelopePdf(
-            command.PdfFile, envelopes, JobPlan::All(envelopes.EnvelopeCount()),
-            [&design](const QStringList &lines) { return MakeEnvelopePage(design, lines); },
-            StoredPaper(ini));
+        const PageSource page = [&design](const QStringList &lines) {
+            return MakeEnvelopePage(design, lines);
+        };
+        const JobPlan plan = JobPlan::All(envelopes.EnvelopeCount());
+        if (standardOutput) {
+            WholeFileWriter out(STDOUT_FILENO);
+            WriteEnvelopePdf(out, where, envelopes, plan, page, StoredPaper(ini));
+        } else {
+            WriteEnvelopePdf(command.PdfFile, envelopes, plan, page, StoredPaper(ini));
+        }
     } catch (const ZentropeError &e) {
-        throw ScriptFailure(ScriptOutputFailed, about(command.PdfFile, e.message()));
+        throw ScriptFailure(ScriptOutputFailed, about(where, e.message()));
     }
 }
 
@@ -248,10 +263,17 @@ int run(const ScriptCommand &command)
     QString settings = command.SettingsFile;
     if (settings.isEmpty()) {
         settings = SettingsFilePath(QFileInfo(QCoreApplication::applicationFilePath()).absolutePath());
-    } else if (!QFileInfo::exists(settings) || QFileInfo(settings).isDir()) {
-        throw ScriptFailure(
-            ScriptBadInput,
-            QCoreApplication::translate("zentrope::ScriptRun", "Cannot find file \"%1\".").arg(settings));
+    } else {
+        struct stat st {};
+        if (::stat(EncodeFileName(settings).constData(), &st) != 0 || S_ISDIR(st.st_mode))
+            throw ScriptFailure(
+                ScriptBadInput,
+                QCoreApplication::translate("zentrope::ScriptRun", "Cannot find file \"%1\".").arg(settings));
+        // A FIFO or a device would be read as no settings at all.
+        if (!S_ISREG(st.st_mode))
+            throw ScriptFailure(ScriptBadInput, QCoreApplication::translate("zentrope::ScriptRun",
+                                                                            "\"%1\" is not a regular file.")
+                                                    .arg(settings));
     }
     TQevIniFile ini(QFileInfo(settings).absoluteFilePath());
     const EnvelopeList envelopes =
@@ -272,7 +294,7 @@ int RunScript(int argc, char **argv)
     // ordinary command line nor Qt's own options (-platform, -reverse, ...).
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << DecodeFileName(argv[i]);
 
     qInstallMessageHandler(quietQt);
     qputenv("QT_QPA_PLATFORM", "offscreen");
