@@ -757,7 +757,9 @@ void TFormStampMain::FormActivate(QObject *)
 
 void TFormStampMain::FormCloseQuery(QObject *, bool &CanClose)
 {
-    Options().SetEnvelopeSizeIndex(ComboBoxEnvelopeSize->currentIndex());
+    // A settings file that cannot be written never keeps the window open.
+    GuardedOnce(m_session.SettingsFailureShown,
+                [this] { Options().SetEnvelopeSizeIndex(ComboBoxEnvelopeSize->currentIndex()); });
     CanClose = QuerySaveChanges();
 }
 
@@ -765,7 +767,7 @@ void TFormStampMain::FormDestroy(QObject *)
 {
     if (m_destroyed)
         return;
-    SavePosition();
+    GuardedOnce(m_session.SettingsFailureShown, [this] { SavePosition(); });
     m_destroyed = true;
     m_state.PrintEnvelopes = {};
 }

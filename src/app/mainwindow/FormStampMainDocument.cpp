@@ -296,8 +296,8 @@ void TFormStampMain::FileOpenOldClick(QObject *Sender)
 
 void TFormStampMain::RecentFilesUpdate()
 {
-    // A settings write that fails throws here: the list has changed, the menu
-    // stays as it was.
+    // A settings write that fails throws here: the list and the menu stay as
+    // they were.
     m_session.RecentFiles->OpenedFile(m_state.AddressFileName);
     RefreshRecentFiles();
 }
