@@ -769,6 +769,14 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
         <source>the columns of this CSV file are unknown; import it once in the window to choose them.</source>
         <translation>die Spalten dieser CSV-Datei sind unbekannt; importieren Sie sie einmal im Fenster, um die Spalten zuzuordnen.</translation>
     </message>
+    <message>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>„%1“ ist keine gewöhnliche Datei.</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::TDlgAbout</name>

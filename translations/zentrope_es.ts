@@ -769,6 +769,14 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
         <source>the columns of this CSV file are unknown; import it once in the window to choose them.</source>
         <translation>las columnas de este archivo CSV son desconocidas; impórtelo una vez en la ventana para elegirlas.</translation>
     </message>
+    <message>
+        <source>standard output</source>
+        <translation>salida estándar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>&quot;%1&quot; no es un archivo normal.</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::TDlgAbout</name>

@@ -769,6 +769,14 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
         <source>the columns of this CSV file are unknown; import it once in the window to choose them.</source>
         <translation>les colonnes de ce fichier CSV sont inconnues&#xa0;; importez-le une fois dans la fenêtre pour les choisir.</translation>
     </message>
+    <message>
+        <source>standard output</source>
+        <translation>sortie standard</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier ordinaire.</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::TDlgAbout</name>
