@@ -7,7 +7,7 @@
 #include "app/controls/Controls.h"
 #include "app/controls/Scale.h"
 #include "app/mainwindow/FormStampMain.h"
-#include "app/preview/FormPrintPreview.h"
+#include "app/preview/PrintPreviewWindow.h"
 #include "app/preview/PreviewView.h"
 #include "app/prompt/Prompt.h"
 #include "app/session/Session.h"
@@ -44,9 +44,9 @@ QString addresses(int count)
     return text.join(QStringLiteral("\n\n"));
 }
 
-TFormPrintPreview *preview()
+PrintPreviewWindow *preview()
 {
-    return g_main->findChild<TFormPrintPreview *>(QStringLiteral("FormPrintPreview"));
+    return g_main->findChild<PrintPreviewWindow *>(QStringLiteral("PrintPreviewWindow"));
 }
 
 // Lets events through until a sheet has been painted; false after 10 s.
@@ -64,7 +64,7 @@ bool untilPainted(const PreviewView *view, int before)
 
 void closePreview()
 {
-    if (TFormPrintPreview *p = preview())
+    if (PrintPreviewWindow *p = preview())
         p->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
@@ -81,7 +81,7 @@ void BM_OpenPreview(benchmark::State &state)
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         open->trigger();
-        TFormPrintPreview *p = preview();
+        PrintPreviewWindow *p = preview();
         if (!p || !untilPainted(p->View(), 0)) {
             state.SkipWithError("the preview painted nothing");
             return;
@@ -104,7 +104,7 @@ void BM_TurnPage(benchmark::State &state)
         return;
     }
     g_main->findChild<QAction *>(QStringLiteral("FilePrintPreview"))->trigger();
-    TFormPrintPreview *p = preview();
+    PrintPreviewWindow *p = preview();
     if (!p || !untilPainted(p->View(), 0)) {
         state.SkipWithError("the preview painted nothing");
         return;

@@ -29,7 +29,7 @@ namespace {
 CupsServer *cups = nullptr;
 std::map<int, double> bestSecondsPerJob;
 
-EnvelopePage makePage(TPrinterDevice &printer, int i)
+EnvelopePage makePage(PrinterDevice &printer, int i)
 {
     EnvelopePage p = bench::SampleEnvelopePage(i);
     // What the job asks the printer for every page.
@@ -51,12 +51,12 @@ void BM_PrintJob(benchmark::State &state)
     const int pages = int(state.range(0));
     // One printer for the whole run, as the program keeps one per session;
     // released with the application object, which it must not outlive.
-    static TPrinterDevice *device = [] {
-        auto *d = new TPrinterDevice;
+    static PrinterDevice *device = [] {
+        auto *d = new PrinterDevice;
         qAddPostRoutine([] { delete device; });
         return d;
     }();
-    TPrinterDevice &printer = *device;
+    PrinterDevice &printer = *device;
     printer.SetPrinterIndex(int(printer.Printers().indexOf(CupsServer::RawA)));
     DeviceMode mode = printer.GetDeviceMode();
     mode.PaperSize = 20; // No. 10 envelope

@@ -44,7 +44,7 @@ struct Workplace {
         TQevIniFile ini(settings);
         ProgramSettings(ini).SetGraphicFile(dir.filePath(QStringLiteral("logo.bmp")));
         ProgramSettings(ini).SetPrintBarCode(true);
-        TReturnAddressCatalog returns;
+        ReturnAddressCatalog returns;
         returns.Load(ini);
         returns.Save(ini);
         for (const int count : {256, 2560}) {

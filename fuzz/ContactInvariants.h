@@ -32,6 +32,13 @@ inline void checkEnvelope(const QString &text)
     }
 }
 
+inline void checkCounts(const ReadCounts &c)
+{
+    check(c.NotClosed >= 0 && c.OpenQuote >= 0 && c.ExtraCells >= 0 && c.Empty >= 0 &&
+              c.BeyondCapacity >= 0 && c.DamagedLines >= 0,
+          "negative count");
+}
+
 // `everyAddressUsed`: each address is one the reader filled (the vCard reader
 // drops empty ones; CSV columns may leave an address empty).
 inline void checkContacts(const QList<Contact> &contacts, std::initializer_list<const char *> homes,

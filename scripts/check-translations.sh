@@ -5,6 +5,8 @@
 # program relies on: its %1 place holders, one & accelerator when the English
 # has one, the leading and trailing blanks, and file patterns such as (*.env).
 # The fix is scripts/update-translations.sh, then translating what it added.
+# The manual's translations (po/help) are checked too, by
+# scripts/check-help-translations.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,7 +27,8 @@ if grep -E '^[^ ]+:[0-9]+: ' "$tmp/lupdate.log" >/dev/null; then
   exit 1
 fi
 
-python3 - "$tmp" "${files[@]}" <<'PY'
+status=0
+python3 - "$tmp" "${files[@]}" <<'PY' || status=1
 import re
 import sys
 import xml.etree.ElementTree as ET
@@ -80,3 +83,7 @@ if problems:
     sys.exit(1)
 print('translations complete: ' + ', '.join(Path(f).stem for f in sys.argv[2:]))
 PY
+
+# The user manual's translations, checked the same way.
+bash scripts/check-help-translations.sh || status=1
+exit $status

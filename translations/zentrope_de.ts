@@ -146,20 +146,40 @@
         <translation>%1 ist weder eine vCard- noch eine CSV-Datei.</translation>
     </message>
     <message>
-        <source>1 contact could not be read.</source>
-        <translation>1 Kontakt konnte nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>%1 contacts could not be read.</source>
-        <translation>%1 Kontakte konnten nicht gelesen werden.</translation>
-    </message>
-    <message>
         <source>Cannot open file %1.</source>
         <translation>Die Datei %1 kann nicht geöffnet werden.</translation>
     </message>
     <message>
-        <source>%1 is too large to import.</source>
-        <translation>%1 ist zu groß für den Import.</translation>
+        <source>Contacts read: %1.</source>
+        <translation>Gelesene Kontakte: %1.</translation>
+    </message>
+    <message>
+        <source>%1 not closed</source>
+        <translation>%1 nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>%1 with a quote not closed</source>
+        <translation>%1 mit nicht geschlossenem Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>%1 with more cells than the header</source>
+        <translation>%1 mit mehr Zellen als die Kopfzeile</translation>
+    </message>
+    <message>
+        <source>%1 without a name or an address</source>
+        <translation>%1 ohne Namen und Anschrift</translation>
+    </message>
+    <message>
+        <source>%1 after the first %2</source>
+        <translation>%1 nach den ersten %2</translation>
+    </message>
+    <message>
+        <source>Skipped: %1.</source>
+        <translation>Übersprungen: %1.</translation>
+    </message>
+    <message>
+        <source>Damaged lines passed over: %1.</source>
+        <translation>Übergangene beschädigte Zeilen: %1.</translation>
     </message>
 </context>
 <context>
@@ -186,6 +206,140 @@
     <message>
         <source>Printing on %1 failed: %2</source>
         <translation>Der Druck auf %1 ist fehlgeschlagen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::EnvelopeComposer</name>
+    <message>
+        <source>File &quot;%1&quot; is marked read-only. Save changes in a new file.</source>
+        <translation>Die Datei „%1“ ist schreibgeschützt. Speichern Sie die Änderungen in einer neuen Datei.</translation>
+    </message>
+    <message>
+        <source>Text exceeds memo capacity.</source>
+        <translation>Der Text ist zu lang für das Adressfeld.</translation>
+    </message>
+    <message>
+        <source> (read-only)</source>
+        <translation> (schreibgeschützt)</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Save changes to envelope file &quot;%1&quot;?</source>
+        <translation>Änderungen an der Umschlagdatei „%1“ speichern?</translation>
+    </message>
+    <message>
+        <source>Cannot find file &quot;%1&quot;.</source>
+        <translation>Die Datei „%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>No envelope size is chosen.</source>
+        <translation>Es ist keine Umschlaggröße gewählt.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::EnvelopeFeedDialog</name>
+    <message>
+        <source>Envelope Feed</source>
+        <translation>Umschlagzufuhr</translation>
+    </message>
+    <message>
+        <source>Printer: %1</source>
+        <translation>Drucker: %1</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>&amp;Printer paper (the size&apos;s indent places the envelope)</source>
+        <translation>&amp;Druckerpapier (der Einzug der Umschlaggröße bestimmt die Lage)</translation>
+    </message>
+    <message>
+        <source>&amp;Envelope (each page is the envelope)</source>
+        <translation>&amp;Umschlag (jede Seite ist der Umschlag)</translation>
+    </message>
+    <message>
+        <source>Print on the paper chosen in Print Setup, as without a profile</source>
+        <translation>Auf das in der Druckeinrichtung gewählte Papier drucken, wie ohne Profil</translation>
+    </message>
+    <message>
+        <source>Send pages of the envelope&apos;s own size</source>
+        <translation>Seiten in der Größe des Umschlags senden</translation>
+    </message>
+    <message>
+        <source>Feed</source>
+        <translation>Zufuhr</translation>
+    </message>
+    <message>
+        <source>&amp;Long edge first</source>
+        <translation>L&amp;ange Kante zuerst</translation>
+    </message>
+    <message>
+        <source>&amp;Short edge first</source>
+        <translation>&amp;Kurze Kante zuerst</translation>
+    </message>
+    <message>
+        <source>Le&amp;ft</source>
+        <translation>&amp;Links</translation>
+    </message>
+    <message>
+        <source>Ce&amp;ntred</source>
+        <translation>&amp;Mitte</translation>
+    </message>
+    <message>
+        <source>&amp;Right</source>
+        <translation>&amp;Rechts</translation>
+    </message>
+    <message>
+        <source>Where the envelope lies across the tray, seen from the front</source>
+        <translation>Wo der Umschlag quer im Fach liegt, von vorn gesehen</translation>
+    </message>
+    <message>
+        <source>&amp;Turned 180° (flap or left end first)</source>
+        <translation>Um 180° &amp;gedreht (Klappe oder linkes Ende zuerst)</translation>
+    </message>
+    <message>
+        <source>Face &amp;down (the printer prints on the underside)</source>
+        <translation>&amp;Vorderseite nach unten (der Drucker bedruckt die Unterseite)</translation>
+    </message>
+    <message>
+        <source>How to put the envelope in: the printer&apos;s slot is at the top</source>
+        <translation>So legen Sie den Umschlag ein: oben ist der Einzugsschacht des Druckers</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Versatz</translation>
+    </message>
+    <message>
+        <source>Moves everything printed to the right (negative: to the left)</source>
+        <translation>Verschiebt alles Gedruckte nach rechts (negativ: nach links)</translation>
+    </message>
+    <message>
+        <source>Moves everything printed down (negative: up)</source>
+        <translation>Verschiebt alles Gedruckte nach unten (negativ: nach oben)</translation>
+    </message>
+    <message>
+        <source>Hori&amp;zontal:</source>
+        <translation>&amp;Horizontal:</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical:</source>
+        <translation>V&amp;ertikal:</translation>
+    </message>
+    <message>
+        <source>So&amp;urce</source>
+        <translation>&amp;Papierquelle</translation>
+    </message>
+    <message>
+        <source>The tray or slot the printer takes envelopes from</source>
+        <translation>Das Fach oder der Schacht, aus dem der Drucker die Umschläge nimmt</translation>
+    </message>
+    <message>
+        <source>Printer&apos;s default</source>
+        <translation>Druckervorgabe</translation>
     </message>
 </context>
 <context>
@@ -376,6 +530,18 @@
         <source>%1 envelopes to add.</source>
         <translation>%1 Umschläge werden hinzugefügt.</translation>
     </message>
+    <message>
+        <source>&amp;Character set:</source>
+        <translation>&amp;Zeichensatz:</translation>
+    </message>
+    <message>
+        <source>Automatic (UTF-8, UTF-16 or Windows-1252)</source>
+        <translation>Automatisch (UTF-8, UTF-16 oder Windows-1252)</translation>
+    </message>
+    <message>
+        <source>The character set the CSV file is written in, when its letters look wrong</source>
+        <translation>Der Zeichensatz, in dem die CSV-Datei geschrieben ist, wenn ihre Buchstaben falsch aussehen</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::ImportColumnsDialog</name>
@@ -420,10 +586,6 @@
         <translation>Spalten zuordnen</translation>
     </message>
     <message>
-        <source>The columns of %1 are not known. Choose the column that holds each part of the address; the choice is remembered for files with the same columns.</source>
-        <translation>Die Spalten von %1 sind unbekannt. Wählen Sie für jeden Teil der Adresse die Spalte, die ihn enthält; die Auswahl wird für Dateien mit denselben Spalten gespeichert.</translation>
-    </message>
-    <message>
         <source>(none)</source>
         <translation>(keine)</translation>
     </message>
@@ -446,6 +608,42 @@
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Add a column to the name</source>
+        <translation>Dem Namen eine Spalte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a column to the company</source>
+        <translation>Der Firma eine Spalte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a column to the street</source>
+        <translation>Der Straße eine Spalte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a column to the extra line</source>
+        <translation>Der Zusatzzeile eine Spalte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a column to the city</source>
+        <translation>Dem Ort eine Spalte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a column to the region</source>
+        <translation>Der Region eine Spalte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a column to the postal code</source>
+        <translation>Der Postleitzahl eine Spalte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a column to the country</source>
+        <translation>Dem Land eine Spalte hinzufügen</translation>
+    </message>
+    <message>
+        <source>The columns of %1 are not known. Choose the column that holds each part of the address; &quot;+&quot; adds another column to a part, such as the last name after the first. The choice is remembered for files with the same columns.</source>
+        <translation>Die Spalten von %1 sind nicht bekannt. Wählen Sie die Spalte, die jeden Teil der Anschrift enthält; „+“ fügt einem Teil eine weitere Spalte hinzu, etwa den Nachnamen nach dem Vornamen. Die Wahl wird für Dateien mit denselben Spalten gemerkt.</translation>
     </message>
 </context>
 <context>
@@ -549,6 +747,224 @@
     <message>
         <source>There is no address to print.</source>
         <translation>Es gibt keine Adresse zum Drucken.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::PrintPreviewWindow</name>
+    <message>
+        <source>landscape</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>portrait</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 dpi</source>
+        <translation>%1, %2, %3 dpi</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken …</translation>
+    </message>
+    <message>
+        <source>Print the envelopes</source>
+        <translation>Die Umschläge drucken</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Erste</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Erste Seite</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Vorige</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorige Seite</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Seitennummer</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächste</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Letzte</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Letzte Seite</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Ganze Seite</translation>
+    </message>
+    <message>
+        <source>Show whole pages</source>
+        <translation>Ganze Seiten zeigen</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message>
+        <source>Fit the page&apos;s width to the window</source>
+        <translation>Die Seitenbreite an das Fenster anpassen</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>Show the paper at its real size</source>
+        <translation>Das Papier in Originalgröße zeigen</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ansicht vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Ansicht verkleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Close the preview</source>
+        <translation>Die Vorschau schließen</translation>
+    </message>
+    <message>
+        <source> of %1 </source>
+        <translation> von %1 </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::PrintSetupDialog</name>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Druckt</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Druckeinrichtung</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Lange Kante</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Kurze Kante</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Monochrome</source>
+        <translation>Schwarzweiß</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>&amp;Two-sided:</source>
+        <translation>&amp;Beidseitig:</translation>
+    </message>
+    <message>
+        <source>Co&amp;lour:</source>
+        <translation>&amp;Farbe:</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>P&amp;ortrait</source>
+        <translation>&amp;Hochformat</translation>
+    </message>
+    <message>
+        <source>L&amp;andscape</source>
+        <translation>&amp;Querformat</translation>
+    </message>
+    <message>
+        <source>Printer selected is not valid</source>
+        <translation>Der gewählte Drucker ist ungültig</translation>
+    </message>
+    <message>
+        <source>Envelope &amp;Feed...</source>
+        <translation>Umschlag&amp;zufuhr …</translation>
     </message>
 </context>
 <context>
@@ -798,109 +1214,6 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
     </message>
 </context>
 <context>
-    <name>zentrope::TDlgEnvelopeFeed</name>
-    <message>
-        <source>Envelope Feed</source>
-        <translation>Umschlagzufuhr</translation>
-    </message>
-    <message>
-        <source>Printer: %1</source>
-        <translation>Drucker: %1</translation>
-    </message>
-    <message>
-        <source>Paper</source>
-        <translation>Papier</translation>
-    </message>
-    <message>
-        <source>&amp;Printer paper (the size&apos;s indent places the envelope)</source>
-        <translation>&amp;Druckerpapier (der Einzug der Umschlaggröße bestimmt die Lage)</translation>
-    </message>
-    <message>
-        <source>&amp;Envelope (each page is the envelope)</source>
-        <translation>&amp;Umschlag (jede Seite ist der Umschlag)</translation>
-    </message>
-    <message>
-        <source>Print on the paper chosen in Print Setup, as without a profile</source>
-        <translation>Auf das in der Druckeinrichtung gewählte Papier drucken, wie ohne Profil</translation>
-    </message>
-    <message>
-        <source>Send pages of the envelope&apos;s own size</source>
-        <translation>Seiten in der Größe des Umschlags senden</translation>
-    </message>
-    <message>
-        <source>Feed</source>
-        <translation>Zufuhr</translation>
-    </message>
-    <message>
-        <source>&amp;Long edge first</source>
-        <translation>L&amp;ange Kante zuerst</translation>
-    </message>
-    <message>
-        <source>&amp;Short edge first</source>
-        <translation>&amp;Kurze Kante zuerst</translation>
-    </message>
-    <message>
-        <source>Le&amp;ft</source>
-        <translation>&amp;Links</translation>
-    </message>
-    <message>
-        <source>Ce&amp;ntred</source>
-        <translation>&amp;Mitte</translation>
-    </message>
-    <message>
-        <source>&amp;Right</source>
-        <translation>&amp;Rechts</translation>
-    </message>
-    <message>
-        <source>Where the envelope lies across the tray, seen from the front</source>
-        <translation>Wo der Umschlag quer im Fach liegt, von vorn gesehen</translation>
-    </message>
-    <message>
-        <source>&amp;Turned 180° (flap or left end first)</source>
-        <translation>Um 180° &amp;gedreht (Klappe oder linkes Ende zuerst)</translation>
-    </message>
-    <message>
-        <source>Face &amp;down (the printer prints on the underside)</source>
-        <translation>&amp;Vorderseite nach unten (der Drucker bedruckt die Unterseite)</translation>
-    </message>
-    <message>
-        <source>How to put the envelope in: the printer&apos;s slot is at the top</source>
-        <translation>So legen Sie den Umschlag ein: oben ist der Einzugsschacht des Druckers</translation>
-    </message>
-    <message>
-        <source>Offset</source>
-        <translation>Versatz</translation>
-    </message>
-    <message>
-        <source>Moves everything printed to the right (negative: to the left)</source>
-        <translation>Verschiebt alles Gedruckte nach rechts (negativ: nach links)</translation>
-    </message>
-    <message>
-        <source>Moves everything printed down (negative: up)</source>
-        <translation>Verschiebt alles Gedruckte nach unten (negativ: nach oben)</translation>
-    </message>
-    <message>
-        <source>Hori&amp;zontal:</source>
-        <translation>&amp;Horizontal:</translation>
-    </message>
-    <message>
-        <source>&amp;Vertical:</source>
-        <translation>V&amp;ertikal:</translation>
-    </message>
-    <message>
-        <source>So&amp;urce</source>
-        <translation>&amp;Papierquelle</translation>
-    </message>
-    <message>
-        <source>The tray or slot the printer takes envelopes from</source>
-        <translation>Das Fach oder der Schacht, aus dem der Drucker die Umschläge nimmt</translation>
-    </message>
-    <message>
-        <source>Printer&apos;s default</source>
-        <translation>Druckervorgabe</translation>
-    </message>
-</context>
-<context>
     <name>zentrope::TDlgEnvelopeSizes</name>
     <message>
         <source>millimetres</source>
@@ -1142,133 +1455,6 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
     <message>
         <source>Do you want to delete address &quot;%1&quot;</source>
         <translation>Möchten Sie die Adresse „%1“ löschen?</translation>
-    </message>
-</context>
-<context>
-    <name>zentrope::TFormPrintPreview</name>
-    <message>
-        <source>landscape</source>
-        <translation>Querformat</translation>
-    </message>
-    <message>
-        <source>portrait</source>
-        <translation>Hochformat</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 dpi</source>
-        <translation>%1, %2, %3 dpi</translation>
-    </message>
-    <message>
-        <source>Print Preview</source>
-        <translation>Druckvorschau</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <translation>Vorschau</translation>
-    </message>
-    <message>
-        <source>&amp;Print...</source>
-        <translation>&amp;Drucken …</translation>
-    </message>
-    <message>
-        <source>Print the envelopes</source>
-        <translation>Die Umschläge drucken</translation>
-    </message>
-    <message>
-        <source>First</source>
-        <translation>Erste</translation>
-    </message>
-    <message>
-        <source>First page</source>
-        <translation>Erste Seite</translation>
-    </message>
-    <message>
-        <source>Previous</source>
-        <translation>Vorige</translation>
-    </message>
-    <message>
-        <source>Previous page</source>
-        <translation>Vorige Seite</translation>
-    </message>
-    <message>
-        <source>Page number</source>
-        <translation>Seitennummer</translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation>Nächste</translation>
-    </message>
-    <message>
-        <source>Next page</source>
-        <translation>Nächste Seite</translation>
-    </message>
-    <message>
-        <source>Last</source>
-        <translation>Letzte</translation>
-    </message>
-    <message>
-        <source>Last page</source>
-        <translation>Letzte Seite</translation>
-    </message>
-    <message>
-        <source>Fit Page</source>
-        <translation>Ganze Seite</translation>
-    </message>
-    <message>
-        <source>Show whole pages</source>
-        <translation>Ganze Seiten zeigen</translation>
-    </message>
-    <message>
-        <source>Fit Width</source>
-        <translation>Seitenbreite</translation>
-    </message>
-    <message>
-        <source>Fit the page&apos;s width to the window</source>
-        <translation>Die Seitenbreite an das Fenster anpassen</translation>
-    </message>
-    <message>
-        <source>100 %</source>
-        <translation>100 %</translation>
-    </message>
-    <message>
-        <source>Show the paper at its real size</source>
-        <translation>Das Papier in Originalgröße zeigen</translation>
-    </message>
-    <message>
-        <source>Zoom In</source>
-        <translation>Vergrößern</translation>
-    </message>
-    <message>
-        <source>Zoom in</source>
-        <translation>Ansicht vergrößern</translation>
-    </message>
-    <message>
-        <source>Zoom Out</source>
-        <translation>Verkleinern</translation>
-    </message>
-    <message>
-        <source>Zoom out</source>
-        <translation>Ansicht verkleinern</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>S&amp;chließen</translation>
-    </message>
-    <message>
-        <source>Close the preview</source>
-        <translation>Die Vorschau schließen</translation>
-    </message>
-    <message>
-        <source> of %1 </source>
-        <translation> von %1 </translation>
-    </message>
-    <message>
-        <source>%1 %</source>
-        <translation>%1 %</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1796,10 +1982,6 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
         <translation> Empfänger</translation>
     </message>
     <message>
-        <source>File &quot;%1&quot; is marked read-only. Save changes in a new file.</source>
-        <translation>Die Datei „%1“ ist schreibgeschützt. Speichern Sie die Änderungen in einer neuen Datei.</translation>
-    </message>
-    <message>
         <source>Recent files</source>
         <translation>Zuletzt benutzte Dateien</translation>
     </message>
@@ -1810,22 +1992,6 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
     <message>
         <source>Read &amp;only</source>
         <translation>&amp;Schreibgeschützt</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <translation>Unbenannt</translation>
-    </message>
-    <message>
-        <source>Save changes to envelope file &quot;%1&quot;?</source>
-        <translation>Änderungen an der Umschlagdatei „%1“ speichern?</translation>
-    </message>
-    <message>
-        <source>Cannot find file &quot;%1&quot;.</source>
-        <translation>Die Datei „%1“ wurde nicht gefunden.</translation>
-    </message>
-    <message>
-        <source> (read-only)</source>
-        <translation> (schreibgeschützt)</translation>
     </message>
     <message>
         <source>Envelope %1 does not fit the envelope size.</source>
@@ -1842,10 +2008,6 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
     <message>
         <source>%1 holds no contacts.</source>
         <translation>%1 enthält keine Kontakte.</translation>
-    </message>
-    <message>
-        <source>Text exceeds memo capacity.</source>
-        <translation>Der Text ist zu lang für das Adressfeld.</translation>
     </message>
     <message>
         <source>No envelope size is chosen.</source>
@@ -1899,97 +2061,6 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
     <message>
         <source>Set how the current printer takes envelopes</source>
         <translation>Festlegen, wie der aktuelle Drucker Umschläge einzieht</translation>
-    </message>
-</context>
-<context>
-    <name>zentrope::TPrintSetupDialog</name>
-    <message>
-        <source>Ready</source>
-        <translation>Bereit</translation>
-    </message>
-    <message>
-        <source>Printing</source>
-        <translation>Druckt</translation>
-    </message>
-    <message>
-        <source>Stopped</source>
-        <translation>Angehalten</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>Print Setup</source>
-        <translation>Druckeinrichtung</translation>
-    </message>
-    <message>
-        <source>Printer</source>
-        <translation>Drucker</translation>
-    </message>
-    <message>
-        <source>&amp;Name:</source>
-        <translation>&amp;Name:</translation>
-    </message>
-    <message>
-        <source>Status:</source>
-        <translation>Status:</translation>
-    </message>
-    <message>
-        <source>Paper</source>
-        <translation>Papier</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Aus</translation>
-    </message>
-    <message>
-        <source>Long edge</source>
-        <translation>Lange Kante</translation>
-    </message>
-    <message>
-        <source>Short edge</source>
-        <translation>Kurze Kante</translation>
-    </message>
-    <message>
-        <source>Colour</source>
-        <translation>Farbe</translation>
-    </message>
-    <message>
-        <source>Monochrome</source>
-        <translation>Schwarzweiß</translation>
-    </message>
-    <message>
-        <source>Si&amp;ze:</source>
-        <translation>&amp;Größe:</translation>
-    </message>
-    <message>
-        <source>&amp;Two-sided:</source>
-        <translation>&amp;Beidseitig:</translation>
-    </message>
-    <message>
-        <source>Co&amp;lour:</source>
-        <translation>&amp;Farbe:</translation>
-    </message>
-    <message>
-        <source>Orientation</source>
-        <translation>Ausrichtung</translation>
-    </message>
-    <message>
-        <source>P&amp;ortrait</source>
-        <translation>&amp;Hochformat</translation>
-    </message>
-    <message>
-        <source>L&amp;andscape</source>
-        <translation>&amp;Querformat</translation>
-    </message>
-    <message>
-        <source>Printer selected is not valid</source>
-        <translation>Der gewählte Drucker ist ungültig</translation>
-    </message>
-    <message>
-        <source>Envelope &amp;Feed...</source>
-        <translation>Umschlag&amp;zufuhr …</translation>
     </message>
 </context>
 </TS>

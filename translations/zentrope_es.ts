@@ -146,20 +146,40 @@
         <translation>%1 no es un archivo vCard ni CSV.</translation>
     </message>
     <message>
-        <source>1 contact could not be read.</source>
-        <translation>No se pudo leer 1 contacto.</translation>
-    </message>
-    <message>
-        <source>%1 contacts could not be read.</source>
-        <translation>No se pudieron leer %1 contactos.</translation>
-    </message>
-    <message>
         <source>Cannot open file %1.</source>
         <translation>No se puede abrir el archivo %1.</translation>
     </message>
     <message>
-        <source>%1 is too large to import.</source>
-        <translation>%1 es demasiado grande para importarlo.</translation>
+        <source>Contacts read: %1.</source>
+        <translation>Contactos leídos: %1.</translation>
+    </message>
+    <message>
+        <source>%1 not closed</source>
+        <translation>%1 sin cerrar</translation>
+    </message>
+    <message>
+        <source>%1 with a quote not closed</source>
+        <translation>%1 con comillas sin cerrar</translation>
+    </message>
+    <message>
+        <source>%1 with more cells than the header</source>
+        <translation>%1 con más celdas que el encabezado</translation>
+    </message>
+    <message>
+        <source>%1 without a name or an address</source>
+        <translation>%1 sin nombre ni dirección</translation>
+    </message>
+    <message>
+        <source>%1 after the first %2</source>
+        <translation>%1 después de los primeros %2</translation>
+    </message>
+    <message>
+        <source>Skipped: %1.</source>
+        <translation>Omitidos: %1.</translation>
+    </message>
+    <message>
+        <source>Damaged lines passed over: %1.</source>
+        <translation>Líneas dañadas omitidas: %1.</translation>
     </message>
 </context>
 <context>
@@ -186,6 +206,140 @@
     <message>
         <source>Printing on %1 failed: %2</source>
         <translation>La impresión en %1 ha fallado: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::EnvelopeComposer</name>
+    <message>
+        <source>File &quot;%1&quot; is marked read-only. Save changes in a new file.</source>
+        <translation>El archivo &quot;%1&quot; es de solo lectura. Guarde los cambios en un archivo nuevo.</translation>
+    </message>
+    <message>
+        <source>Text exceeds memo capacity.</source>
+        <translation>El texto supera la capacidad del campo de dirección.</translation>
+    </message>
+    <message>
+        <source> (read-only)</source>
+        <translation> (solo lectura)</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>Save changes to envelope file &quot;%1&quot;?</source>
+        <translation>¿Guardar los cambios en el archivo de sobres &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Cannot find file &quot;%1&quot;.</source>
+        <translation>No se encuentra el archivo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>No envelope size is chosen.</source>
+        <translation>No hay ningún tamaño de sobre elegido.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::EnvelopeFeedDialog</name>
+    <message>
+        <source>Envelope Feed</source>
+        <translation>Alimentación de sobres</translation>
+    </message>
+    <message>
+        <source>Printer: %1</source>
+        <translation>Impresora: %1</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <source>&amp;Printer paper (the size&apos;s indent places the envelope)</source>
+        <translation>&amp;Papel de la impresora (la sangría del tamaño sitúa el sobre)</translation>
+    </message>
+    <message>
+        <source>&amp;Envelope (each page is the envelope)</source>
+        <translation>&amp;Sobre (cada página es el sobre)</translation>
+    </message>
+    <message>
+        <source>Print on the paper chosen in Print Setup, as without a profile</source>
+        <translation>Imprimir en el papel elegido en Configurar impresora, como sin perfil</translation>
+    </message>
+    <message>
+        <source>Send pages of the envelope&apos;s own size</source>
+        <translation>Enviar páginas del tamaño del propio sobre</translation>
+    </message>
+    <message>
+        <source>Feed</source>
+        <translation>Alimentación</translation>
+    </message>
+    <message>
+        <source>&amp;Long edge first</source>
+        <translation>Borde &amp;largo primero</translation>
+    </message>
+    <message>
+        <source>&amp;Short edge first</source>
+        <translation>Borde &amp;corto primero</translation>
+    </message>
+    <message>
+        <source>Le&amp;ft</source>
+        <translation>&amp;Izquierda</translation>
+    </message>
+    <message>
+        <source>Ce&amp;ntred</source>
+        <translation>C&amp;entrado</translation>
+    </message>
+    <message>
+        <source>&amp;Right</source>
+        <translation>&amp;Derecha</translation>
+    </message>
+    <message>
+        <source>Where the envelope lies across the tray, seen from the front</source>
+        <translation>Dónde queda el sobre a lo ancho de la bandeja, visto de frente</translation>
+    </message>
+    <message>
+        <source>&amp;Turned 180° (flap or left end first)</source>
+        <translation>&amp;Girado 180° (solapa o extremo izquierdo primero)</translation>
+    </message>
+    <message>
+        <source>Face &amp;down (the printer prints on the underside)</source>
+        <translation>B&amp;oca abajo (la impresora imprime la cara inferior)</translation>
+    </message>
+    <message>
+        <source>How to put the envelope in: the printer&apos;s slot is at the top</source>
+        <translation>Cómo introducir el sobre: la ranura de la impresora está arriba</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Desplazamiento</translation>
+    </message>
+    <message>
+        <source>Moves everything printed to the right (negative: to the left)</source>
+        <translation>Desplaza todo lo impreso hacia la derecha (negativo: hacia la izquierda)</translation>
+    </message>
+    <message>
+        <source>Moves everything printed down (negative: up)</source>
+        <translation>Desplaza todo lo impreso hacia abajo (negativo: hacia arriba)</translation>
+    </message>
+    <message>
+        <source>Hori&amp;zontal:</source>
+        <translation>Hori&amp;zontal:</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical:</source>
+        <translation>&amp;Vertical:</translation>
+    </message>
+    <message>
+        <source>So&amp;urce</source>
+        <translation>O&amp;rigen</translation>
+    </message>
+    <message>
+        <source>The tray or slot the printer takes envelopes from</source>
+        <translation>La bandeja o ranura de la que la impresora toma los sobres</translation>
+    </message>
+    <message>
+        <source>Printer&apos;s default</source>
+        <translation>Predeterminado de la impresora</translation>
     </message>
 </context>
 <context>
@@ -376,6 +530,18 @@
         <source>%1 envelopes to add.</source>
         <translation>%1 sobres para añadir.</translation>
     </message>
+    <message>
+        <source>&amp;Character set:</source>
+        <translation>&amp;Juego de caracteres:</translation>
+    </message>
+    <message>
+        <source>Automatic (UTF-8, UTF-16 or Windows-1252)</source>
+        <translation>Automático (UTF-8, UTF-16 o Windows-1252)</translation>
+    </message>
+    <message>
+        <source>The character set the CSV file is written in, when its letters look wrong</source>
+        <translation>El juego de caracteres en que está escrito el archivo CSV, si sus letras se ven mal</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::ImportColumnsDialog</name>
@@ -420,10 +586,6 @@
         <translation>Columnas de la importación</translation>
     </message>
     <message>
-        <source>The columns of %1 are not known. Choose the column that holds each part of the address; the choice is remembered for files with the same columns.</source>
-        <translation>No se conocen las columnas de %1. Elija la columna que contiene cada parte de la dirección; la elección se recuerda para los archivos con las mismas columnas.</translation>
-    </message>
-    <message>
         <source>(none)</source>
         <translation>(ninguna)</translation>
     </message>
@@ -446,6 +608,42 @@
     <message>
         <source>Help</source>
         <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Add a column to the name</source>
+        <translation>Añadir una columna al nombre</translation>
+    </message>
+    <message>
+        <source>Add a column to the company</source>
+        <translation>Añadir una columna a la empresa</translation>
+    </message>
+    <message>
+        <source>Add a column to the street</source>
+        <translation>Añadir una columna a la calle</translation>
+    </message>
+    <message>
+        <source>Add a column to the extra line</source>
+        <translation>Añadir una columna a la línea adicional</translation>
+    </message>
+    <message>
+        <source>Add a column to the city</source>
+        <translation>Añadir una columna a la ciudad</translation>
+    </message>
+    <message>
+        <source>Add a column to the region</source>
+        <translation>Añadir una columna a la región</translation>
+    </message>
+    <message>
+        <source>Add a column to the postal code</source>
+        <translation>Añadir una columna al código postal</translation>
+    </message>
+    <message>
+        <source>Add a column to the country</source>
+        <translation>Añadir una columna al país</translation>
+    </message>
+    <message>
+        <source>The columns of %1 are not known. Choose the column that holds each part of the address; &quot;+&quot; adds another column to a part, such as the last name after the first. The choice is remembered for files with the same columns.</source>
+        <translation>No se conocen las columnas de %1. Elija la columna que contiene cada parte de la dirección; «+» añade otra columna a una parte, como el apellido tras el nombre. La elección se recuerda para los archivos con las mismas columnas.</translation>
     </message>
 </context>
 <context>
@@ -549,6 +747,224 @@
     <message>
         <source>There is no address to print.</source>
         <translation>No hay ninguna dirección que imprimir.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::PrintPreviewWindow</name>
+    <message>
+        <source>landscape</source>
+        <translation>horizontal</translation>
+    </message>
+    <message>
+        <source>portrait</source>
+        <translation>vertical</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 dpi</source>
+        <translation>%1, %2, %3 ppp</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print the envelopes</source>
+        <translation>Imprimir los sobres</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Primera</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Primera página</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Número de página</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Página siguiente</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Última</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Última página</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Ajustar página</translation>
+    </message>
+    <message>
+        <source>Show whole pages</source>
+        <translation>Mostrar páginas completas</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Ajustar ancho</translation>
+    </message>
+    <message>
+        <source>Fit the page&apos;s width to the window</source>
+        <translation>Ajustar el ancho de la página a la ventana</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>Show the paper at its real size</source>
+        <translation>Mostrar el papel a su tamaño real</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ampliar la vista</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Reducir</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Reducir la vista</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>C&amp;errar</translation>
+    </message>
+    <message>
+        <source>Close the preview</source>
+        <translation>Cerrar la vista previa</translation>
+    </message>
+    <message>
+        <source> of %1 </source>
+        <translation> de %1 </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::PrintSetupDialog</name>
+    <message>
+        <source>Ready</source>
+        <translation>Preparada</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Imprimiendo</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenida</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configurar impresora</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Impresora</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Estado:</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Borde largo</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Borde corto</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Monochrome</source>
+        <translation>Blanco y negro</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>&amp;Tamaño:</translation>
+    </message>
+    <message>
+        <source>&amp;Two-sided:</source>
+        <translation>&amp;Doble cara:</translation>
+    </message>
+    <message>
+        <source>Co&amp;lour:</source>
+        <translation>&amp;Color:</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Orientación</translation>
+    </message>
+    <message>
+        <source>P&amp;ortrait</source>
+        <translation>&amp;Vertical</translation>
+    </message>
+    <message>
+        <source>L&amp;andscape</source>
+        <translation>&amp;Horizontal</translation>
+    </message>
+    <message>
+        <source>Printer selected is not valid</source>
+        <translation>La impresora seleccionada no es válida</translation>
+    </message>
+    <message>
+        <source>Envelope &amp;Feed...</source>
+        <translation>&amp;Alimentación de sobres...</translation>
     </message>
 </context>
 <context>
@@ -798,109 +1214,6 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
     </message>
 </context>
 <context>
-    <name>zentrope::TDlgEnvelopeFeed</name>
-    <message>
-        <source>Envelope Feed</source>
-        <translation>Alimentación de sobres</translation>
-    </message>
-    <message>
-        <source>Printer: %1</source>
-        <translation>Impresora: %1</translation>
-    </message>
-    <message>
-        <source>Paper</source>
-        <translation>Papel</translation>
-    </message>
-    <message>
-        <source>&amp;Printer paper (the size&apos;s indent places the envelope)</source>
-        <translation>&amp;Papel de la impresora (la sangría del tamaño sitúa el sobre)</translation>
-    </message>
-    <message>
-        <source>&amp;Envelope (each page is the envelope)</source>
-        <translation>&amp;Sobre (cada página es el sobre)</translation>
-    </message>
-    <message>
-        <source>Print on the paper chosen in Print Setup, as without a profile</source>
-        <translation>Imprimir en el papel elegido en Configurar impresora, como sin perfil</translation>
-    </message>
-    <message>
-        <source>Send pages of the envelope&apos;s own size</source>
-        <translation>Enviar páginas del tamaño del propio sobre</translation>
-    </message>
-    <message>
-        <source>Feed</source>
-        <translation>Alimentación</translation>
-    </message>
-    <message>
-        <source>&amp;Long edge first</source>
-        <translation>Borde &amp;largo primero</translation>
-    </message>
-    <message>
-        <source>&amp;Short edge first</source>
-        <translation>Borde &amp;corto primero</translation>
-    </message>
-    <message>
-        <source>Le&amp;ft</source>
-        <translation>&amp;Izquierda</translation>
-    </message>
-    <message>
-        <source>Ce&amp;ntred</source>
-        <translation>C&amp;entrado</translation>
-    </message>
-    <message>
-        <source>&amp;Right</source>
-        <translation>&amp;Derecha</translation>
-    </message>
-    <message>
-        <source>Where the envelope lies across the tray, seen from the front</source>
-        <translation>Dónde queda el sobre a lo ancho de la bandeja, visto de frente</translation>
-    </message>
-    <message>
-        <source>&amp;Turned 180° (flap or left end first)</source>
-        <translation>&amp;Girado 180° (solapa o extremo izquierdo primero)</translation>
-    </message>
-    <message>
-        <source>Face &amp;down (the printer prints on the underside)</source>
-        <translation>B&amp;oca abajo (la impresora imprime la cara inferior)</translation>
-    </message>
-    <message>
-        <source>How to put the envelope in: the printer&apos;s slot is at the top</source>
-        <translation>Cómo introducir el sobre: la ranura de la impresora está arriba</translation>
-    </message>
-    <message>
-        <source>Offset</source>
-        <translation>Desplazamiento</translation>
-    </message>
-    <message>
-        <source>Moves everything printed to the right (negative: to the left)</source>
-        <translation>Desplaza todo lo impreso hacia la derecha (negativo: hacia la izquierda)</translation>
-    </message>
-    <message>
-        <source>Moves everything printed down (negative: up)</source>
-        <translation>Desplaza todo lo impreso hacia abajo (negativo: hacia arriba)</translation>
-    </message>
-    <message>
-        <source>Hori&amp;zontal:</source>
-        <translation>Hori&amp;zontal:</translation>
-    </message>
-    <message>
-        <source>&amp;Vertical:</source>
-        <translation>&amp;Vertical:</translation>
-    </message>
-    <message>
-        <source>So&amp;urce</source>
-        <translation>O&amp;rigen</translation>
-    </message>
-    <message>
-        <source>The tray or slot the printer takes envelopes from</source>
-        <translation>La bandeja o ranura de la que la impresora toma los sobres</translation>
-    </message>
-    <message>
-        <source>Printer&apos;s default</source>
-        <translation>Predeterminado de la impresora</translation>
-    </message>
-</context>
-<context>
     <name>zentrope::TDlgEnvelopeSizes</name>
     <message>
         <source>millimetres</source>
@@ -1142,133 +1455,6 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
     <message>
         <source>Do you want to delete address &quot;%1&quot;</source>
         <translation>¿Desea eliminar la dirección &quot;%1&quot;?</translation>
-    </message>
-</context>
-<context>
-    <name>zentrope::TFormPrintPreview</name>
-    <message>
-        <source>landscape</source>
-        <translation>horizontal</translation>
-    </message>
-    <message>
-        <source>portrait</source>
-        <translation>vertical</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 dpi</source>
-        <translation>%1, %2, %3 ppp</translation>
-    </message>
-    <message>
-        <source>Print Preview</source>
-        <translation>Vista previa de impresión</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <translation>Vista previa</translation>
-    </message>
-    <message>
-        <source>&amp;Print...</source>
-        <translation>&amp;Imprimir...</translation>
-    </message>
-    <message>
-        <source>Print the envelopes</source>
-        <translation>Imprimir los sobres</translation>
-    </message>
-    <message>
-        <source>First</source>
-        <translation>Primera</translation>
-    </message>
-    <message>
-        <source>First page</source>
-        <translation>Primera página</translation>
-    </message>
-    <message>
-        <source>Previous</source>
-        <translation>Anterior</translation>
-    </message>
-    <message>
-        <source>Previous page</source>
-        <translation>Página anterior</translation>
-    </message>
-    <message>
-        <source>Page number</source>
-        <translation>Número de página</translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation>Siguiente</translation>
-    </message>
-    <message>
-        <source>Next page</source>
-        <translation>Página siguiente</translation>
-    </message>
-    <message>
-        <source>Last</source>
-        <translation>Última</translation>
-    </message>
-    <message>
-        <source>Last page</source>
-        <translation>Última página</translation>
-    </message>
-    <message>
-        <source>Fit Page</source>
-        <translation>Ajustar página</translation>
-    </message>
-    <message>
-        <source>Show whole pages</source>
-        <translation>Mostrar páginas completas</translation>
-    </message>
-    <message>
-        <source>Fit Width</source>
-        <translation>Ajustar ancho</translation>
-    </message>
-    <message>
-        <source>Fit the page&apos;s width to the window</source>
-        <translation>Ajustar el ancho de la página a la ventana</translation>
-    </message>
-    <message>
-        <source>100 %</source>
-        <translation>100 %</translation>
-    </message>
-    <message>
-        <source>Show the paper at its real size</source>
-        <translation>Mostrar el papel a su tamaño real</translation>
-    </message>
-    <message>
-        <source>Zoom In</source>
-        <translation>Ampliar</translation>
-    </message>
-    <message>
-        <source>Zoom in</source>
-        <translation>Ampliar la vista</translation>
-    </message>
-    <message>
-        <source>Zoom Out</source>
-        <translation>Reducir</translation>
-    </message>
-    <message>
-        <source>Zoom out</source>
-        <translation>Reducir la vista</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>C&amp;errar</translation>
-    </message>
-    <message>
-        <source>Close the preview</source>
-        <translation>Cerrar la vista previa</translation>
-    </message>
-    <message>
-        <source> of %1 </source>
-        <translation> de %1 </translation>
-    </message>
-    <message>
-        <source>%1 %</source>
-        <translation>%1 %</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1796,10 +1982,6 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
         <translation> Destinatario</translation>
     </message>
     <message>
-        <source>File &quot;%1&quot; is marked read-only. Save changes in a new file.</source>
-        <translation>El archivo &quot;%1&quot; es de solo lectura. Guarde los cambios en un archivo nuevo.</translation>
-    </message>
-    <message>
         <source>Recent files</source>
         <translation>Archivos recientes</translation>
     </message>
@@ -1810,22 +1992,6 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
     <message>
         <source>Read &amp;only</source>
         <translation>Solo &amp;lectura</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <translation>Sin título</translation>
-    </message>
-    <message>
-        <source>Save changes to envelope file &quot;%1&quot;?</source>
-        <translation>¿Guardar los cambios en el archivo de sobres &quot;%1&quot;?</translation>
-    </message>
-    <message>
-        <source>Cannot find file &quot;%1&quot;.</source>
-        <translation>No se encuentra el archivo &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source> (read-only)</source>
-        <translation> (solo lectura)</translation>
     </message>
     <message>
         <source>Envelope %1 does not fit the envelope size.</source>
@@ -1842,10 +2008,6 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
     <message>
         <source>%1 holds no contacts.</source>
         <translation>%1 no contiene ningún contacto.</translation>
-    </message>
-    <message>
-        <source>Text exceeds memo capacity.</source>
-        <translation>El texto supera la capacidad del campo de dirección.</translation>
     </message>
     <message>
         <source>No envelope size is chosen.</source>
@@ -1899,97 +2061,6 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
     <message>
         <source>Set how the current printer takes envelopes</source>
         <translation>Establecer cómo toma los sobres la impresora actual</translation>
-    </message>
-</context>
-<context>
-    <name>zentrope::TPrintSetupDialog</name>
-    <message>
-        <source>Ready</source>
-        <translation>Preparada</translation>
-    </message>
-    <message>
-        <source>Printing</source>
-        <translation>Imprimiendo</translation>
-    </message>
-    <message>
-        <source>Stopped</source>
-        <translation>Detenida</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>Print Setup</source>
-        <translation>Configurar impresora</translation>
-    </message>
-    <message>
-        <source>Printer</source>
-        <translation>Impresora</translation>
-    </message>
-    <message>
-        <source>&amp;Name:</source>
-        <translation>&amp;Nombre:</translation>
-    </message>
-    <message>
-        <source>Status:</source>
-        <translation>Estado:</translation>
-    </message>
-    <message>
-        <source>Paper</source>
-        <translation>Papel</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>Long edge</source>
-        <translation>Borde largo</translation>
-    </message>
-    <message>
-        <source>Short edge</source>
-        <translation>Borde corto</translation>
-    </message>
-    <message>
-        <source>Colour</source>
-        <translation>Color</translation>
-    </message>
-    <message>
-        <source>Monochrome</source>
-        <translation>Blanco y negro</translation>
-    </message>
-    <message>
-        <source>Si&amp;ze:</source>
-        <translation>&amp;Tamaño:</translation>
-    </message>
-    <message>
-        <source>&amp;Two-sided:</source>
-        <translation>&amp;Doble cara:</translation>
-    </message>
-    <message>
-        <source>Co&amp;lour:</source>
-        <translation>&amp;Color:</translation>
-    </message>
-    <message>
-        <source>Orientation</source>
-        <translation>Orientación</translation>
-    </message>
-    <message>
-        <source>P&amp;ortrait</source>
-        <translation>&amp;Vertical</translation>
-    </message>
-    <message>
-        <source>L&amp;andscape</source>
-        <translation>&amp;Horizontal</translation>
-    </message>
-    <message>
-        <source>Printer selected is not valid</source>
-        <translation>La impresora seleccionada no es válida</translation>
-    </message>
-    <message>
-        <source>Envelope &amp;Feed...</source>
-        <translation>&amp;Alimentación de sobres...</translation>
     </message>
 </context>
 </TS>

@@ -146,20 +146,40 @@
         <translation>%1 n&apos;est ni un fichier vCard ni un fichier CSV.</translation>
     </message>
     <message>
-        <source>1 contact could not be read.</source>
-        <translation>1 contact n&apos;a pas pu être lu.</translation>
-    </message>
-    <message>
-        <source>%1 contacts could not be read.</source>
-        <translation>%1 contacts n&apos;ont pas pu être lus.</translation>
-    </message>
-    <message>
         <source>Cannot open file %1.</source>
         <translation>Impossible d&apos;ouvrir le fichier %1.</translation>
     </message>
     <message>
-        <source>%1 is too large to import.</source>
-        <translation>%1 est trop volumineux pour être importé.</translation>
+        <source>Contacts read: %1.</source>
+        <translation>Contacts lus&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1 not closed</source>
+        <translation>%1 non fermés</translation>
+    </message>
+    <message>
+        <source>%1 with a quote not closed</source>
+        <translation>%1 avec un guillemet non fermé</translation>
+    </message>
+    <message>
+        <source>%1 with more cells than the header</source>
+        <translation>%1 avec plus de cellules que l’en-tête</translation>
+    </message>
+    <message>
+        <source>%1 without a name or an address</source>
+        <translation>%1 sans nom ni adresse</translation>
+    </message>
+    <message>
+        <source>%1 after the first %2</source>
+        <translation>%1 après les %2 premiers</translation>
+    </message>
+    <message>
+        <source>Skipped: %1.</source>
+        <translation>Ignorés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Damaged lines passed over: %1.</source>
+        <translation>Lignes endommagées ignorées&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -186,6 +206,140 @@
     <message>
         <source>Printing on %1 failed: %2</source>
         <translation>L&apos;impression sur %1 a échoué&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::EnvelopeComposer</name>
+    <message>
+        <source>File &quot;%1&quot; is marked read-only. Save changes in a new file.</source>
+        <translation>Le fichier «&#xa0;%1&#xa0;» est en lecture seule. Enregistrez les modifications dans un nouveau fichier.</translation>
+    </message>
+    <message>
+        <source>Text exceeds memo capacity.</source>
+        <translation>Le texte dépasse la capacité du champ d&apos;adresse.</translation>
+    </message>
+    <message>
+        <source> (read-only)</source>
+        <translation> (lecture seule)</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>Save changes to envelope file &quot;%1&quot;?</source>
+        <translation>Enregistrer les modifications du fichier d&apos;enveloppes «&#xa0;%1&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Cannot find file &quot;%1&quot;.</source>
+        <translation>Fichier «&#xa0;%1&#xa0;» introuvable.</translation>
+    </message>
+    <message>
+        <source>No envelope size is chosen.</source>
+        <translation>Aucun format d&apos;enveloppe n&apos;est choisi.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::EnvelopeFeedDialog</name>
+    <message>
+        <source>Envelope Feed</source>
+        <translation>Alimentation des enveloppes</translation>
+    </message>
+    <message>
+        <source>Printer: %1</source>
+        <translation>Imprimante&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>&amp;Printer paper (the size&apos;s indent places the envelope)</source>
+        <translation>&amp;Papier de l&apos;imprimante (le retrait du format place l&apos;enveloppe)</translation>
+    </message>
+    <message>
+        <source>&amp;Envelope (each page is the envelope)</source>
+        <translation>&amp;Enveloppe (chaque page est l&apos;enveloppe)</translation>
+    </message>
+    <message>
+        <source>Print on the paper chosen in Print Setup, as without a profile</source>
+        <translation>Imprimer sur le papier choisi dans la configuration de l&apos;impression, comme sans profil</translation>
+    </message>
+    <message>
+        <source>Send pages of the envelope&apos;s own size</source>
+        <translation>Envoyer des pages au format de l&apos;enveloppe</translation>
+    </message>
+    <message>
+        <source>Feed</source>
+        <translation>Alimentation</translation>
+    </message>
+    <message>
+        <source>&amp;Long edge first</source>
+        <translation>&amp;Bord long en premier</translation>
+    </message>
+    <message>
+        <source>&amp;Short edge first</source>
+        <translation>Bord &amp;court en premier</translation>
+    </message>
+    <message>
+        <source>Le&amp;ft</source>
+        <translation>À &amp;gauche</translation>
+    </message>
+    <message>
+        <source>Ce&amp;ntred</source>
+        <translation>Ce&amp;ntrée</translation>
+    </message>
+    <message>
+        <source>&amp;Right</source>
+        <translation>À &amp;droite</translation>
+    </message>
+    <message>
+        <source>Where the envelope lies across the tray, seen from the front</source>
+        <translation>Position de l&apos;enveloppe dans la largeur du bac, vue de face</translation>
+    </message>
+    <message>
+        <source>&amp;Turned 180° (flap or left end first)</source>
+        <translation>&amp;Tournée de 180° (rabat ou bord gauche en premier)</translation>
+    </message>
+    <message>
+        <source>Face &amp;down (the printer prints on the underside)</source>
+        <translation>&amp;Face vers le bas (l&apos;imprimante imprime le dessous)</translation>
+    </message>
+    <message>
+        <source>How to put the envelope in: the printer&apos;s slot is at the top</source>
+        <translation>Comment insérer l&apos;enveloppe&#xa0;: la fente de l&apos;imprimante est en haut</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Décalage</translation>
+    </message>
+    <message>
+        <source>Moves everything printed to the right (negative: to the left)</source>
+        <translation>Décale tout ce qui est imprimé vers la droite (négatif&#xa0;: vers la gauche)</translation>
+    </message>
+    <message>
+        <source>Moves everything printed down (negative: up)</source>
+        <translation>Décale tout ce qui est imprimé vers le bas (négatif&#xa0;: vers le haut)</translation>
+    </message>
+    <message>
+        <source>Hori&amp;zontal:</source>
+        <translation>&amp;Horizontal&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical:</source>
+        <translation>&amp;Vertical&#xa0;:</translation>
+    </message>
+    <message>
+        <source>So&amp;urce</source>
+        <translation>So&amp;urce</translation>
+    </message>
+    <message>
+        <source>The tray or slot the printer takes envelopes from</source>
+        <translation>Le bac ou la fente d&apos;où l&apos;imprimante prend les enveloppes</translation>
+    </message>
+    <message>
+        <source>Printer&apos;s default</source>
+        <translation>Choix par défaut de l&apos;imprimante</translation>
     </message>
 </context>
 <context>
@@ -376,6 +530,18 @@
         <source>%1 envelopes to add.</source>
         <translation>%1 enveloppes à ajouter.</translation>
     </message>
+    <message>
+        <source>&amp;Character set:</source>
+        <translation>&amp;Jeu de caractères&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Automatic (UTF-8, UTF-16 or Windows-1252)</source>
+        <translation>Automatique (UTF-8, UTF-16 ou Windows-1252)</translation>
+    </message>
+    <message>
+        <source>The character set the CSV file is written in, when its letters look wrong</source>
+        <translation>Le jeu de caractères dans lequel le fichier CSV est écrit, si ses lettres s’affichent mal</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::ImportColumnsDialog</name>
@@ -420,10 +586,6 @@
         <translation>Colonnes à importer</translation>
     </message>
     <message>
-        <source>The columns of %1 are not known. Choose the column that holds each part of the address; the choice is remembered for files with the same columns.</source>
-        <translation>Les colonnes de %1 ne sont pas connues. Choisissez la colonne qui contient chaque partie de l&apos;adresse&#xa0;; ce choix est mémorisé pour les fichiers ayant les mêmes colonnes.</translation>
-    </message>
-    <message>
         <source>(none)</source>
         <translation>(aucune)</translation>
     </message>
@@ -446,6 +608,42 @@
     <message>
         <source>Help</source>
         <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Add a column to the name</source>
+        <translation>Ajouter une colonne au nom</translation>
+    </message>
+    <message>
+        <source>Add a column to the company</source>
+        <translation>Ajouter une colonne à la société</translation>
+    </message>
+    <message>
+        <source>Add a column to the street</source>
+        <translation>Ajouter une colonne à la rue</translation>
+    </message>
+    <message>
+        <source>Add a column to the extra line</source>
+        <translation>Ajouter une colonne à la ligne supplémentaire</translation>
+    </message>
+    <message>
+        <source>Add a column to the city</source>
+        <translation>Ajouter une colonne à la ville</translation>
+    </message>
+    <message>
+        <source>Add a column to the region</source>
+        <translation>Ajouter une colonne à la région</translation>
+    </message>
+    <message>
+        <source>Add a column to the postal code</source>
+        <translation>Ajouter une colonne au code postal</translation>
+    </message>
+    <message>
+        <source>Add a column to the country</source>
+        <translation>Ajouter une colonne au pays</translation>
+    </message>
+    <message>
+        <source>The columns of %1 are not known. Choose the column that holds each part of the address; &quot;+&quot; adds another column to a part, such as the last name after the first. The choice is remembered for files with the same columns.</source>
+        <translation>Les colonnes de %1 ne sont pas connues. Choisissez la colonne qui contient chaque partie de l’adresse&#xa0;; «&#xa0;+&#xa0;» ajoute une autre colonne à une partie, comme le nom après le prénom. Ce choix est retenu pour les fichiers ayant les mêmes colonnes.</translation>
     </message>
 </context>
 <context>
@@ -549,6 +747,224 @@
     <message>
         <source>There is no address to print.</source>
         <translation>Il n&apos;y a aucune adresse à imprimer.</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::PrintPreviewWindow</name>
+    <message>
+        <source>landscape</source>
+        <translation>paysage</translation>
+    </message>
+    <message>
+        <source>portrait</source>
+        <translation>portrait</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 dpi</source>
+        <translation>%1, %2, %3&#xa0;ppp</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>Print the envelopes</source>
+        <translation>Imprimer les enveloppes</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Première</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Première page</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédente</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Numéro de page</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivante</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Dernière</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Dernière page</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Page entière</translation>
+    </message>
+    <message>
+        <source>Show whole pages</source>
+        <translation>Afficher des pages entières</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Pleine largeur</translation>
+    </message>
+    <message>
+        <source>Fit the page&apos;s width to the window</source>
+        <translation>Ajuster la largeur de la page à la fenêtre</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Show the paper at its real size</source>
+        <translation>Afficher le papier à sa taille réelle</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Agrandir l&apos;affichage</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Réduire l&apos;affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Close the preview</source>
+        <translation>Fermer l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source> of %1 </source>
+        <translation> sur %1 </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zentrope::PrintSetupDialog</name>
+    <message>
+        <source>Ready</source>
+        <translation>Prête</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Impression</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêtée</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configuration de l&apos;impression</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Imprimante</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>État&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Bord long</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Bord court</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Monochrome</source>
+        <translation>Noir et blanc</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>&amp;Format&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Two-sided:</source>
+        <translation>&amp;Recto verso&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Co&amp;lour:</source>
+        <translation>&amp;Couleur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Orientation</translation>
+    </message>
+    <message>
+        <source>P&amp;ortrait</source>
+        <translation>&amp;Portrait</translation>
+    </message>
+    <message>
+        <source>L&amp;andscape</source>
+        <translation>Pa&amp;ysage</translation>
+    </message>
+    <message>
+        <source>Printer selected is not valid</source>
+        <translation>L&apos;imprimante sélectionnée n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>Envelope &amp;Feed...</source>
+        <translation>&amp;Alimentation des enveloppes…</translation>
     </message>
 </context>
 <context>
@@ -798,109 +1214,6 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
     </message>
 </context>
 <context>
-    <name>zentrope::TDlgEnvelopeFeed</name>
-    <message>
-        <source>Envelope Feed</source>
-        <translation>Alimentation des enveloppes</translation>
-    </message>
-    <message>
-        <source>Printer: %1</source>
-        <translation>Imprimante&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Paper</source>
-        <translation>Papier</translation>
-    </message>
-    <message>
-        <source>&amp;Printer paper (the size&apos;s indent places the envelope)</source>
-        <translation>&amp;Papier de l&apos;imprimante (le retrait du format place l&apos;enveloppe)</translation>
-    </message>
-    <message>
-        <source>&amp;Envelope (each page is the envelope)</source>
-        <translation>&amp;Enveloppe (chaque page est l&apos;enveloppe)</translation>
-    </message>
-    <message>
-        <source>Print on the paper chosen in Print Setup, as without a profile</source>
-        <translation>Imprimer sur le papier choisi dans la configuration de l&apos;impression, comme sans profil</translation>
-    </message>
-    <message>
-        <source>Send pages of the envelope&apos;s own size</source>
-        <translation>Envoyer des pages au format de l&apos;enveloppe</translation>
-    </message>
-    <message>
-        <source>Feed</source>
-        <translation>Alimentation</translation>
-    </message>
-    <message>
-        <source>&amp;Long edge first</source>
-        <translation>&amp;Bord long en premier</translation>
-    </message>
-    <message>
-        <source>&amp;Short edge first</source>
-        <translation>Bord &amp;court en premier</translation>
-    </message>
-    <message>
-        <source>Le&amp;ft</source>
-        <translation>À &amp;gauche</translation>
-    </message>
-    <message>
-        <source>Ce&amp;ntred</source>
-        <translation>Ce&amp;ntrée</translation>
-    </message>
-    <message>
-        <source>&amp;Right</source>
-        <translation>À &amp;droite</translation>
-    </message>
-    <message>
-        <source>Where the envelope lies across the tray, seen from the front</source>
-        <translation>Position de l&apos;enveloppe dans la largeur du bac, vue de face</translation>
-    </message>
-    <message>
-        <source>&amp;Turned 180° (flap or left end first)</source>
-        <translation>&amp;Tournée de 180° (rabat ou bord gauche en premier)</translation>
-    </message>
-    <message>
-        <source>Face &amp;down (the printer prints on the underside)</source>
-        <translation>&amp;Face vers le bas (l&apos;imprimante imprime le dessous)</translation>
-    </message>
-    <message>
-        <source>How to put the envelope in: the printer&apos;s slot is at the top</source>
-        <translation>Comment insérer l&apos;enveloppe&#xa0;: la fente de l&apos;imprimante est en haut</translation>
-    </message>
-    <message>
-        <source>Offset</source>
-        <translation>Décalage</translation>
-    </message>
-    <message>
-        <source>Moves everything printed to the right (negative: to the left)</source>
-        <translation>Décale tout ce qui est imprimé vers la droite (négatif&#xa0;: vers la gauche)</translation>
-    </message>
-    <message>
-        <source>Moves everything printed down (negative: up)</source>
-        <translation>Décale tout ce qui est imprimé vers le bas (négatif&#xa0;: vers le haut)</translation>
-    </message>
-    <message>
-        <source>Hori&amp;zontal:</source>
-        <translation>&amp;Horizontal&#xa0;:</translation>
-    </message>
-    <message>
-        <source>&amp;Vertical:</source>
-        <translation>&amp;Vertical&#xa0;:</translation>
-    </message>
-    <message>
-        <source>So&amp;urce</source>
-        <translation>So&amp;urce</translation>
-    </message>
-    <message>
-        <source>The tray or slot the printer takes envelopes from</source>
-        <translation>Le bac ou la fente d&apos;où l&apos;imprimante prend les enveloppes</translation>
-    </message>
-    <message>
-        <source>Printer&apos;s default</source>
-        <translation>Choix par défaut de l&apos;imprimante</translation>
-    </message>
-</context>
-<context>
     <name>zentrope::TDlgEnvelopeSizes</name>
     <message>
         <source>millimetres</source>
@@ -1142,133 +1455,6 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
     <message>
         <source>Do you want to delete address &quot;%1&quot;</source>
         <translation>Voulez-vous supprimer l&apos;adresse «&#xa0;%1&#xa0;»&#xa0;?</translation>
-    </message>
-</context>
-<context>
-    <name>zentrope::TFormPrintPreview</name>
-    <message>
-        <source>landscape</source>
-        <translation>paysage</translation>
-    </message>
-    <message>
-        <source>portrait</source>
-        <translation>portrait</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 dpi</source>
-        <translation>%1, %2, %3&#xa0;ppp</translation>
-    </message>
-    <message>
-        <source>Print Preview</source>
-        <translation>Aperçu avant impression</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <translation>Aperçu</translation>
-    </message>
-    <message>
-        <source>&amp;Print...</source>
-        <translation>&amp;Imprimer…</translation>
-    </message>
-    <message>
-        <source>Print the envelopes</source>
-        <translation>Imprimer les enveloppes</translation>
-    </message>
-    <message>
-        <source>First</source>
-        <translation>Première</translation>
-    </message>
-    <message>
-        <source>First page</source>
-        <translation>Première page</translation>
-    </message>
-    <message>
-        <source>Previous</source>
-        <translation>Précédente</translation>
-    </message>
-    <message>
-        <source>Previous page</source>
-        <translation>Page précédente</translation>
-    </message>
-    <message>
-        <source>Page number</source>
-        <translation>Numéro de page</translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation>Suivante</translation>
-    </message>
-    <message>
-        <source>Next page</source>
-        <translation>Page suivante</translation>
-    </message>
-    <message>
-        <source>Last</source>
-        <translation>Dernière</translation>
-    </message>
-    <message>
-        <source>Last page</source>
-        <translation>Dernière page</translation>
-    </message>
-    <message>
-        <source>Fit Page</source>
-        <translation>Page entière</translation>
-    </message>
-    <message>
-        <source>Show whole pages</source>
-        <translation>Afficher des pages entières</translation>
-    </message>
-    <message>
-        <source>Fit Width</source>
-        <translation>Pleine largeur</translation>
-    </message>
-    <message>
-        <source>Fit the page&apos;s width to the window</source>
-        <translation>Ajuster la largeur de la page à la fenêtre</translation>
-    </message>
-    <message>
-        <source>100 %</source>
-        <translation>100&#xa0;%</translation>
-    </message>
-    <message>
-        <source>Show the paper at its real size</source>
-        <translation>Afficher le papier à sa taille réelle</translation>
-    </message>
-    <message>
-        <source>Zoom In</source>
-        <translation>Zoom avant</translation>
-    </message>
-    <message>
-        <source>Zoom in</source>
-        <translation>Agrandir l&apos;affichage</translation>
-    </message>
-    <message>
-        <source>Zoom Out</source>
-        <translation>Zoom arrière</translation>
-    </message>
-    <message>
-        <source>Zoom out</source>
-        <translation>Réduire l&apos;affichage</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Fermer</translation>
-    </message>
-    <message>
-        <source>Close the preview</source>
-        <translation>Fermer l&apos;aperçu</translation>
-    </message>
-    <message>
-        <source> of %1 </source>
-        <translation> sur %1 </translation>
-    </message>
-    <message>
-        <source>%1 %</source>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1796,10 +1982,6 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
         <translation> Destinataire</translation>
     </message>
     <message>
-        <source>File &quot;%1&quot; is marked read-only. Save changes in a new file.</source>
-        <translation>Le fichier «&#xa0;%1&#xa0;» est en lecture seule. Enregistrez les modifications dans un nouveau fichier.</translation>
-    </message>
-    <message>
         <source>Recent files</source>
         <translation>Fichiers récents</translation>
     </message>
@@ -1810,22 +1992,6 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
     <message>
         <source>Read &amp;only</source>
         <translation>&amp;Lecture seule</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <translation>Sans titre</translation>
-    </message>
-    <message>
-        <source>Save changes to envelope file &quot;%1&quot;?</source>
-        <translation>Enregistrer les modifications du fichier d&apos;enveloppes «&#xa0;%1&#xa0;»&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Cannot find file &quot;%1&quot;.</source>
-        <translation>Fichier «&#xa0;%1&#xa0;» introuvable.</translation>
-    </message>
-    <message>
-        <source> (read-only)</source>
-        <translation> (lecture seule)</translation>
     </message>
     <message>
         <source>Envelope %1 does not fit the envelope size.</source>
@@ -1842,10 +2008,6 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
     <message>
         <source>%1 holds no contacts.</source>
         <translation>%1 ne contient aucun contact.</translation>
-    </message>
-    <message>
-        <source>Text exceeds memo capacity.</source>
-        <translation>Le texte dépasse la capacité du champ d&apos;adresse.</translation>
     </message>
     <message>
         <source>No envelope size is chosen.</source>
@@ -1899,97 +2061,6 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
     <message>
         <source>Set how the current printer takes envelopes</source>
         <translation>Définir comment l&apos;imprimante actuelle prend les enveloppes</translation>
-    </message>
-</context>
-<context>
-    <name>zentrope::TPrintSetupDialog</name>
-    <message>
-        <source>Ready</source>
-        <translation>Prête</translation>
-    </message>
-    <message>
-        <source>Printing</source>
-        <translation>Impression</translation>
-    </message>
-    <message>
-        <source>Stopped</source>
-        <translation>Arrêtée</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Erreur</translation>
-    </message>
-    <message>
-        <source>Print Setup</source>
-        <translation>Configuration de l&apos;impression</translation>
-    </message>
-    <message>
-        <source>Printer</source>
-        <translation>Imprimante</translation>
-    </message>
-    <message>
-        <source>&amp;Name:</source>
-        <translation>&amp;Nom&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Status:</source>
-        <translation>État&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Paper</source>
-        <translation>Papier</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Non</translation>
-    </message>
-    <message>
-        <source>Long edge</source>
-        <translation>Bord long</translation>
-    </message>
-    <message>
-        <source>Short edge</source>
-        <translation>Bord court</translation>
-    </message>
-    <message>
-        <source>Colour</source>
-        <translation>Couleur</translation>
-    </message>
-    <message>
-        <source>Monochrome</source>
-        <translation>Noir et blanc</translation>
-    </message>
-    <message>
-        <source>Si&amp;ze:</source>
-        <translation>&amp;Format&#xa0;:</translation>
-    </message>
-    <message>
-        <source>&amp;Two-sided:</source>
-        <translation>&amp;Recto verso&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Co&amp;lour:</source>
-        <translation>&amp;Couleur&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Orientation</source>
-        <translation>Orientation</translation>
-    </message>
-    <message>
-        <source>P&amp;ortrait</source>
-        <translation>&amp;Portrait</translation>
-    </message>
-    <message>
-        <source>L&amp;andscape</source>
-        <translation>Pa&amp;ysage</translation>
-    </message>
-    <message>
-        <source>Printer selected is not valid</source>
-        <translation>L&apos;imprimante sélectionnée n&apos;est pas valide</translation>
-    </message>
-    <message>
-        <source>Envelope &amp;Feed...</source>
-        <translation>&amp;Alimentation des enveloppes…</translation>
     </message>
 </context>
 </TS>

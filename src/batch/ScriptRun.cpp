@@ -9,6 +9,7 @@
 #include "core/WholeFileWriter.h"
 #include "document/AddressFile.h"
 #include "document/AddressLines.h"
+#include "document/EnvelopeComposer.h"
 #include "envelope/EnvelopeSizeCatalog.h"
 #include "envelope/FeedProfile.h"
 #include "envelope/ReturnAddressCatalog.h"
@@ -16,7 +17,6 @@
 #include "print/PrintChoices.h"
 #include "print/PrinterDevice.h"
 #include "print/PrinterSettings.h"
-#include "print/page/AddressFont.h"
 #include "print/page/EnvelopeDesign.h"
 #include "settings/ProgramSettings.h"
 #include "settings/QevIniFile.h"
@@ -58,7 +58,7 @@ QString about(const QString &where, const QString &problem)
 }
 
 // The address text of a file or of standard input, read as address files are.
-EnvelopeList readEnvelopes(const QString &input)
+QString readAddresses(const QString &input)
 {
     const bool standardInput = input == QLatin1String("-");
     const QString where =
@@ -82,15 +82,14 @@ EnvelopeList readEnvelopes(const QString &input)
     } catch (const ZentropeError &e) {
         throw ScriptFailure(ScriptBadInput, about(where, e.message()));
     }
-    EnvelopeList envelopes = SplitEnvelopes(text.Text);
-    if (envelopes.EnvelopeCount() == 0)
+    if (SplitEnvelopes(text.Text).EnvelopeCount() == 0)
         throw ScriptFailure(ScriptBadInput, about(where, NoAddressMessage()));
-    return envelopes;
+    return text.Text;
 }
 
 // Every contact of a vCard or CSV file that has a postal address, one
 // envelope each, laid out for the home country of the locale.
-EnvelopeList importEnvelopes(const QString &file, const TQevIniFile &ini)
+QString importAddresses(const QString &file, const TQevIniFile &ini)
 {
     ContactImport contacts;
     try {
@@ -105,11 +104,14 @@ EnvelopeList importEnvelopes(const QString &file, const TQevIniFile &ini)
             about(file, QCoreApplication::translate("zentrope::ScriptRun",
                                                     "the columns of this CSV file are unknown; import it "
                                                     "once in the window to choose them.")));
-    const EnvelopeList envelopes = SplitEnvelopes(ImportedText(
-        contacts.Contacts, DefaultChoices(contacts.Contacts), HomeCountryCode(QLocale::system())));
-    if (envelopes.EnvelopeCount() == 0)
+    // How the file was read, on standard error beside any failure.
+    writeLine(stderr, QStringLiteral("zentrope: %1\n")
+                          .arg(about(file, ReadReport(int(contacts.Contacts.size()), contacts.Counts))));
+    const QString text = ImportedText(contacts.Contacts, DefaultChoices(contacts.Contacts),
+                                      HomeCountryCode(QLocale::system()));
+    if (SplitEnvelopes(text).EnvelopeCount() == 0)
         throw ScriptFailure(ScriptBadInput, about(file, NoAddressMessage()));
-    return envelopes;
+    return text;
 }
 
 // The entry of a catalog whose name matches, ignoring case; the first in
@@ -123,39 +125,40 @@ int findByName(const Entries &entries, const QString &wanted, Name name)
     return -1;
 }
 
-// The design the main window would start with from these settings, with the
-// command's choices over it. Only reads.
-EnvelopeDesign readDesign(TQevIniFile &ini, const ScriptCommand &command)
-{
-    EnvelopeDesign design;
-    const ProgramSettings options(ini);
+// The envelope the main window would start with from these settings, with
+// the command's choices over it and the given text in its address box. Only reads.
+struct ScriptEnvelope {
+    EnvelopeSizeCatalog Sizes;
+    ReturnAddressCatalog ReturnAddresses;
+    EnvelopeComposer Composer{Sizes, ReturnAddresses};
+};
 
-    TEnvelopeSizeCatalog sizes;
-    int size = sizes.Load(ini);
+void compose(ScriptEnvelope &envelope, TQevIniFile &ini, const ScriptCommand &command, const QString &text)
+{
+    const ProgramSettings options(ini);
+    EnvelopeComposer &composer = envelope.Composer;
+
+    int size = envelope.Sizes.Load(ini);
     if (command.Size) {
-        size = findByName(sizes.Entries(), *command.Size, [](const EnvelopeSize &e) { return e.Name; });
+        size =
+            findByName(envelope.Sizes.Entries(), *command.Size, [](const EnvelopeSize &e) { return e.Name; });
         if (size < 0)
             throw ScriptFailure(
                 ScriptBadUsage,
                 QCoreApplication::translate("zentrope::ScriptRun", "--size: no envelope size \"%1\" in %2.")
                     .arg(*command.Size, ini.FileName()));
     }
-    const EnvelopeSize *chosen = sizes.At(size);
-    if (!chosen || !chosen->Dimension)
+    composer.selectSize(size);
+    if (!composer.size())
         throw ScriptFailure(ScriptBadUsage, QCoreApplication::translate("zentrope::ScriptRun",
                                                                         "No envelope size is chosen in %1.")
                                                 .arg(ini.FileName()));
-    design.SizeName = chosen->Name;
-    design.Dimension = *chosen->Dimension;
-    design.GraphicX = sizes.FGraphicX;
-    design.GraphicY = sizes.FGraphicY;
 
-    TReturnAddressCatalog returns;
-    int ret = returns.Load(ini);
+    int ret = envelope.ReturnAddresses.Load(ini);
     if (command.ReturnAddress) {
         ret = command.ReturnAddress->isEmpty()
                   ? -1
-                  : findByName(returns.Entries(), *command.ReturnAddress,
+                  : findByName(envelope.ReturnAddresses.Entries(), *command.ReturnAddress,
                                [](const ReturnAddress &a) { return a.Description; });
         if (ret < 0 && !command.ReturnAddress->isEmpty())
             throw ScriptFailure(ScriptBadUsage, QCoreApplication::translate(
@@ -163,29 +166,24 @@ EnvelopeDesign readDesign(TQevIniFile &ini, const ScriptCommand &command)
                                                     "--return-address: no return address \"%1\" in %2.")
                                                     .arg(*command.ReturnAddress, ini.FileName()));
     }
-    if (const ReturnAddress *a = returns.At(ret))
-        design.ReturnLines = MemoLines(a->Lines.join(QLatin1Char('\n')));
-
-    for (const bool returnAddress : {true, false}) {
-        FontDescription font;
-        options.ReadAddressFont(returnAddress, font);
-        (returnAddress ? design.ReturnFont : design.AddressFont) = AddressPageFont(font);
-    }
+    composer.selectReturnAddress(ret);
+    composer.readSettings(options);
 
     // As at the window's start: a graphic that cannot be read is left out.
     const QString graphic = options.GraphicFile();
     if (!graphic.isEmpty()) {
         const Graphic::Kind kind = Graphic::kindOf(Graphic::extensionOf(graphic));
         try {
-            design.Picture = Graphic::load(graphic, kind);
+            composer.setPicture(Graphic::load(graphic, kind));
         } catch (const ZentropeError &e) {
             writeLine(stderr, QStringLiteral("zentrope: %1\n")
                                   .arg(QCoreApplication::translate("zentrope::ScriptRun", "warning: %1: %2")
                                            .arg(graphic, e.message())));
         }
     }
-    design.PrintBarCode = options.PrintBarCode() && !command.NoBarCode;
-    return design;
+    if (command.NoBarCode)
+        composer.setPrintBarCode(false);
+    composer.setText(text);
 }
 
 void writePdf(const ScriptCommand &command, const TQevIniFile &ini, const EnvelopeList &envelopes,
@@ -225,9 +223,9 @@ void print(const ScriptCommand &command, const TQevIniFile &ini, const EnvelopeL
                                     .arg(envelopes.EnvelopeCount()));
     }
     try {
-        if (!TPrinterDevice::PrintersInstalled())
+        if (!PrinterDevice::PrintersInstalled())
             throw ZentropeError(NoPrinterMessage());
-        TPrinterDevice printer;
+        PrinterDevice printer;
         LoadPrinterSettings(printer, ini);
         if (!command.Printer.isEmpty()) {
             const int index = int(printer.Printers().indexOf(command.Printer));
@@ -276,9 +274,12 @@ int run(const ScriptCommand &command)
                                                     .arg(settings));
     }
     TQevIniFile ini(QFileInfo(settings).absoluteFilePath());
-    const EnvelopeList envelopes =
-        command.Import.isEmpty() ? readEnvelopes(command.Input) : importEnvelopes(command.Import, ini);
-    const EnvelopeDesign design = readDesign(ini, command);
+    const QString text =
+        command.Import.isEmpty() ? readAddresses(command.Input) : importAddresses(command.Import, ini);
+    ScriptEnvelope envelope;
+    compose(envelope, ini, command, text);
+    const EnvelopeList envelopes = envelope.Composer.envelopes();
+    const EnvelopeDesign design = envelope.Composer.design();
     if (command.Do == ScriptCommand::Action::Pdf)
         writePdf(command, ini, envelopes, design);
     else

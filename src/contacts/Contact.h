@@ -63,11 +63,33 @@ struct Contact {
     bool IsEmpty() const;
 };
 
-// What a reader made of a file: the contacts in file order and how many
-// contacts were damaged and skipped.
+// The most contacts one import reads: far beyond any address book, and few
+// enough for the picker to stay quick and small. Those after them are counted.
+inline constexpr int ContactCapacity = 100000;
+
+// The longest line of a contact file whose text may go on an envelope (a
+// name, an address, a CSV record), in characters: no address book writes one
+// as long. A file with a longer one is refused as address files are.
+inline constexpr qsizetype ContactLineCapacity = 256 * 1024;
+
+// What a reader passed over, and why.
+struct ReadCounts {
+    int NotClosed = 0;      // vCard cards cut off by the next card or the end of the file
+    int OpenQuote = 0;      // CSV records whose quote was never closed
+    int ExtraCells = 0;     // CSV records with more filled cells than the header has columns
+    int Empty = 0;          // cards or records with neither a name nor an address
+    int BeyondCapacity = 0; // contacts after the first ContactCapacity
+    int DamagedLines = 0;   // vCard lines that are no property; their card was kept
+
+    // Contacts not listed.
+    int Skipped() const { return NotClosed + OpenQuote + ExtraCells + Empty + BeyondCapacity; }
+    bool operator==(const ReadCounts &) const = default;
+};
+
+// What a reader made of a file: the contacts in file order and what it passed over.
 struct ContactList {
     QList<Contact> Contacts;
-    int Unreadable = 0;
+    ReadCounts Counts;
 };
 
 // "Home", "Work" or "Other", or the user's own caption.

@@ -2,11 +2,50 @@
 
 #include "contacts/VCard.h"
 #include "core/Error.h"
+#include "core/RegularFile.h"
+#include "document/AddressFile.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QLocale>
 
 namespace zentrope {
+
+namespace {
+
+// A text of this module in the user's language.
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("zentrope::ContactImport", text);
+}
+
+// The CSV table read again from the kept bytes; the contacts follow the
+// export's columns, a mapping, or wait for one.
+void readTable(ContactImport &import, const TQevIniFile *settings)
+{
+    import.Table = ReadCsvTable(import.Bytes, import.Charset);
+    import.Preset = RecognizeCsvHeader(import.Table.Header);
+    import.NeedsMapping = false;
+    if (import.Preset != CsvPreset::None) {
+        ContactList list = CsvContacts(import.Table);
+        import.Contacts = std::move(list.Contacts);
+        import.Counts = list.Counts;
+        return;
+    }
+    ColumnMapping remembered;
+    if (settings && LoadImportMapping(*settings, import.Table.Header, remembered)) {
+        ApplyColumnMapping(import, remembered);
+        return;
+    }
+    import.Contacts.clear();
+    import.Counts = ReadCounts{};
+    import.Counts.OpenQuote = import.Table.OpenQuote;
+    import.Counts.ExtraCells = import.Table.ExtraCells;
+    import.Counts.BeyondCapacity = import.Table.BeyondCapacity;
+    import.Mapping = GuessColumnMapping(import.Table.Header);
+    import.NeedsMapping = true;
+}
+
+} // namespace
 
 ContactFileFormat DetectContactFileFormat(const QByteArray &bytes)
 {
@@ -23,14 +62,32 @@ QString NotContactFileMessage(const QString &fileName)
         .arg(fileName);
 }
 
-QString UnreadableMessage(int count)
+QString ReadReport(int read, const ReadCounts &counts)
 {
-    if (count <= 0)
-        return QString();
-    if (count == 1)
-        return QCoreApplication::translate("zentrope::ContactImport", "1 contact could not be read.");
-    return QCoreApplication::translate("zentrope::ContactImport", "%1 contacts could not be read.")
-        .arg(count);
+    const QLocale locale;
+    QStringList sentences{QCoreApplication::translate("zentrope::ContactImport", "Contacts read: %1.")
+                              .arg(locale.toString(read))};
+    QStringList skipped;
+    const auto reason = [&](int n, const char *text) {
+        if (n > 0)
+            skipped.append(translated(text).arg(locale.toString(n)));
+    };
+    reason(counts.NotClosed, QT_TRANSLATE_NOOP("zentrope::ContactImport", "%1 not closed"));
+    reason(counts.OpenQuote, QT_TRANSLATE_NOOP("zentrope::ContactImport", "%1 with a quote not closed"));
+    reason(counts.ExtraCells,
+           QT_TRANSLATE_NOOP("zentrope::ContactImport", "%1 with more cells than the header"));
+    reason(counts.Empty, QT_TRANSLATE_NOOP("zentrope::ContactImport", "%1 without a name or an address"));
+    if (counts.BeyondCapacity > 0)
+        skipped.append(QCoreApplication::translate("zentrope::ContactImport", "%1 after the first %2")
+                           .arg(locale.toString(counts.BeyondCapacity), locale.toString(ContactCapacity)));
+    if (!skipped.isEmpty())
+        sentences.append(QCoreApplication::translate("zentrope::ContactImport", "Skipped: %1.")
+                             .arg(skipped.join(QStringLiteral(", "))));
+    if (counts.DamagedLines > 0)
+        sentences.append(
+            QCoreApplication::translate("zentrope::ContactImport", "Damaged lines passed over: %1.")
+                .arg(locale.toString(counts.DamagedLines)));
+    return sentences.join(QLatin1Char(' '));
 }
 
 ContactImport ReadContacts(const QByteArray &bytes, const QString &fileName, const TQevIniFile *settings)
@@ -43,58 +100,63 @@ ContactImport ReadContacts(const QByteArray &bytes, const QString &fileName, con
     case ContactFileFormat::VCard: {
         ContactList list = ReadVCards(bytes);
         import.Contacts = std::move(list.Contacts);
-        import.Unreadable = list.Unreadable;
+        import.Counts = list.Counts;
         return import;
     }
     case ContactFileFormat::Csv:
         break;
     }
-    import.Table = ReadCsvTable(bytes);
-    import.Preset = RecognizeCsvHeader(import.Table.Header);
-    if (import.Preset != CsvPreset::None) {
-        ContactList list = CsvContacts(import.Table);
-        import.Contacts = std::move(list.Contacts);
-        import.Unreadable = list.Unreadable;
-        return import;
-    }
-    ColumnMapping remembered;
-    if (settings && LoadImportMapping(*settings, import.Table.Header, remembered)) {
-        ApplyColumnMapping(import, remembered);
-        return import;
-    }
-    import.Mapping = GuessColumnMapping(import.Table.Header);
-    import.NeedsMapping = true;
+    import.Bytes = bytes;
+    readTable(import, settings);
     return import;
 }
 
 ContactImport ReadContactFile(const QString &fileName, const TQevIniFile *settings)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    const RegularFileBytes file = readRegularFile(fileName, AddressFileCapacity);
+    switch (file.status) {
+    case RegularFileBytes::Status::Ok:
+        break;
+    case RegularFileBytes::Status::TooLarge:
+        throw ZentropeError(
+            QCoreApplication::translate("zentrope::AddressFile", "Text exceeds memo capacity."));
+    case RegularFileBytes::Status::CannotOpen:
+    case RegularFileBytes::Status::NotRegular:
         throw ZentropeError(
             QCoreApplication::translate("zentrope::ContactImport", "Cannot open file %1.").arg(fileName));
-    if (file.size() > ContactFileCapacity)
-        throw ZentropeError(
-            QCoreApplication::translate("zentrope::ContactImport", "%1 is too large to import.")
-                .arg(fileName));
-    const QByteArray bytes = file.read(ContactFileCapacity + 1);
-    if (file.error() != QFileDevice::NoError)
-        throw ZentropeError(
-            QCoreApplication::translate("zentrope::ContactImport", "Cannot open file %1.").arg(fileName));
-    if (bytes.size() > ContactFileCapacity)
-        throw ZentropeError(
-            QCoreApplication::translate("zentrope::ContactImport", "%1 is too large to import.")
-                .arg(fileName));
-    return ReadContacts(bytes, fileName, settings);
+    }
+    return ReadContacts(file.bytes, fileName, settings);
 }
 
 void ApplyColumnMapping(ContactImport &import, const ColumnMapping &mapping)
 {
     ContactList list = CsvContacts(import.Table, mapping);
     import.Contacts = std::move(list.Contacts);
-    import.Unreadable = list.Unreadable;
+    import.Counts = list.Counts;
     import.Mapping = mapping;
     import.NeedsMapping = false;
+}
+
+void ChangeCharset(ContactImport &import, const QByteArray &charset)
+{
+    if (import.Format != ContactFileFormat::Csv)
+        return;
+    const ColumnMapping mapping = import.Mapping;
+    const bool mapped = import.Preset == CsvPreset::None && !import.NeedsMapping;
+    CsvTable table = ReadCsvTable(import.Bytes, charset);
+    import.Charset = charset;
+    import.Table = std::move(table);
+    import.Preset = RecognizeCsvHeader(import.Table.Header);
+    if (import.Preset != CsvPreset::None) {
+        ContactList list = CsvContacts(import.Table);
+        import.Contacts = std::move(list.Contacts);
+        import.Counts = list.Counts;
+        import.NeedsMapping = false;
+    } else if (mapped && mapping.FitsHeader(import.Table.Header.size())) {
+        ApplyColumnMapping(import, mapping);
+    } else {
+        readTable(import, nullptr);
+    }
 }
 
 } // namespace zentrope

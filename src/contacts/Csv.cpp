@@ -1,8 +1,68 @@
 #include "contacts/Csv.h"
 
+#include "contacts/Contact.h"
 #include "contacts/TextDecoding.h"
+#include "core/Error.h"
+
+#include <QCoreApplication>
 
 namespace zentrope {
+
+QStringView CsvTable::Cell(qsizetype row, qsizetype column) const
+{
+    if (row < 0 || row >= RowCount() || column < 0)
+        return {};
+    const qsizetype first = m_rowStart[size_t(row)];
+    const qsizetype end =
+        row + 1 < RowCount() ? qsizetype(m_rowStart[size_t(row + 1)]) : qsizetype(m_cellEnd.size());
+    if (first + column >= end)
+        return {};
+    const qsizetype cell = first + column;
+    const qsizetype from = cell == 0 ? 0 : qsizetype(m_cellEnd[size_t(cell - 1)]);
+    return QStringView(m_text).sliced(from, qsizetype(m_cellEnd[size_t(cell)]) - from);
+}
+
+QStringList CsvTable::Row(qsizetype row) const
+{
+    QStringList out;
+    if (row < 0 || row >= RowCount())
+        return out;
+    const qsizetype end =
+        row + 1 < RowCount() ? qsizetype(m_rowStart[size_t(row + 1)]) : qsizetype(m_cellEnd.size());
+    for (qsizetype c = 0; c < end - qsizetype(m_rowStart[size_t(row)]); ++c)
+        out.append(Cell(row, c).toString());
+    return out;
+}
+
+void CsvTable::AppendRow(const QStringList &cells)
+{
+    // Empty cells at the end of a record cost nothing: Cell() gives them.
+    qsizetype used = cells.size();
+    while (used > 0 && cells[used - 1].isEmpty())
+        --used;
+    m_rowStart.push_back(quint32(m_cellEnd.size()));
+    for (qsizetype c = 0; c < used; ++c) {
+        m_text += cells[c];
+        m_cellEnd.push_back(quint32(m_text.size()));
+    }
+}
+
+void CsvTable::Reserve(qsizetype characters, qsizetype cells)
+{
+    m_text.reserve(characters);
+    m_cellEnd.reserve(size_t(cells));
+}
+
+void CsvTable::Truncate(qsizetype count)
+{
+    if (count < 0 || count >= RowCount())
+        return;
+    const quint32 cells = m_rowStart[size_t(count)];
+    m_rowStart.resize(size_t(count));
+    m_cellEnd.resize(cells);
+    m_text.truncate(cells == 0 ? 0 : m_cellEnd.back());
+    m_text.squeeze();
+}
 
 namespace {
 
@@ -162,12 +222,28 @@ bool LooksLikeCsv(const QByteArray &bytes)
     return filled >= 2;
 }
 
-CsvTable ReadCsvTable(const QByteArray &bytes)
+CsvTable ReadCsvTable(const QByteArray &bytes, const QByteArray &charset)
 {
     CsvTable table;
-    const QString decoded = DecodeImportedText(bytes);
+    QString decoded = DecodeImportedText(bytes, charset);
+    // A line longer than any address book writes: refused before it is cut
+    // into cells.
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i <= decoded.size(); ++i) {
+        if (i == decoded.size() || decoded[i] == u'\n' || decoded[i] == u'\r') {
+            if (i - lineStart > ContactLineCapacity)
+                throw ZentropeError(
+                    QCoreApplication::translate("zentrope::AddressFile", "Text exceeds memo capacity."));
+            lineStart = i + 1;
+        }
+    }
     const QStringView text(decoded);
     qsizetype pos = startOfTable(text, table.Separator);
+    qsizetype cellBound = 1;
+    for (QChar c : text)
+        if (c == table.Separator || c == u'\n')
+            ++cellBound;
+    table.Reserve(text.size(), cellBound);
 
     bool lineQuotes = false;
     bool haveHeader = false;
@@ -175,7 +251,7 @@ CsvTable ReadCsvTable(const QByteArray &bytes)
     while (pos < text.size()) {
         const qsizetype start = pos;
         if (!readRecord(text, pos, table.Separator, lineQuotes, cells)) {
-            ++table.Unreadable;
+            ++table.OpenQuote;
             if (!lineQuotes) {
                 // A quote left open swallowed the rest of the file: read again
                 // after the line it began on, where quotes no longer span lines.
@@ -198,10 +274,16 @@ CsvTable ReadCsvTable(const QByteArray &bytes)
         for (qsizetype i = table.Header.size(); i < cells.size() && !extra; ++i)
             extra = !cells[i].trimmed().isEmpty();
         if (extra) {
-            ++table.Unreadable;
+            ++table.ExtraCells;
             continue;
         }
-        table.Rows.append(cells);
+        if (table.RowCount() >= ContactCapacity) {
+            ++table.BeyondCapacity;
+            continue;
+        }
+        if (cells.size() > table.Header.size())
+            cells.resize(table.Header.size());
+        table.AppendRow(cells);
     }
     return table;
 }

@@ -55,16 +55,17 @@ public:
         for (const QString &cell : header)
             m_keys.append(FoldedKey(cell));
     }
-    // The first column whose key is one of these, or -1.
-    int find(std::initializer_list<QString> keys) const
+    // The first column whose key is one of these header texts (folded alike), or -1.
+    int find(std::initializer_list<const char16_t *> texts) const
     {
-        for (int i = 0; i < m_keys.size(); ++i)
-            for (const QString &k : keys)
-                if (m_keys[i] == k)
-                    return i;
+        for (const char16_t *text : texts) {
+            const QString k = FoldedKey(QString::fromUtf16(text));
+            const int i = int(m_keys.indexOf(k));
+            if (i >= 0)
+                return i;
+        }
         return -1;
     }
-    int find(const QString &key) const { return find({key}); }
     const QStringList &keys() const { return m_keys; }
 
 private:
@@ -73,8 +74,37 @@ private:
 
 bool googleLayout(const HeaderKeys &h, Layout &l)
 {
+    // Google writes English headers; the same shape in the other languages
+    // is read too ("Adresse 1 - Straße").
     static const QRegularExpression re(QStringLiteral(
-        "^address(\\d+)(type|label|formatted|street|city|pobox|region|postalcode|country|extendedaddress)$"));
+        "^(?:address|adresse|direccion)(\\d+)(type|label|formatted|street|city|pobox|region|postalcode|"
+        "country|"
+        "extendedaddress|typ|tipo|etikett|libelle|etiqueta|strasse|rue|calle|ort|stadt|ville|ciudad|"
+        "postleitzahl|codepostal|codigopostal|land|pays|pais|provincia|bundesland|postfach|boitepostale|"
+        "apartadopostal)$"));
+    static const QHash<QString, QString> field = {{"typ", "type"},
+                                                  {"tipo", "type"},
+                                                  {"etikett", "label"},
+                                                  {"libelle", "label"},
+                                                  {"etiqueta", "label"},
+                                                  {"strasse", "street"},
+                                                  {"rue", "street"},
+                                                  {"calle", "street"},
+                                                  {"ort", "city"},
+                                                  {"stadt", "city"},
+                                                  {"ville", "city"},
+                                                  {"ciudad", "city"},
+                                                  {"postleitzahl", "postalcode"},
+                                                  {"codepostal", "postalcode"},
+                                                  {"codigopostal", "postalcode"},
+                                                  {"land", "country"},
+                                                  {"pays", "country"},
+                                                  {"pais", "country"},
+                                                  {"provincia", "region"},
+                                                  {"bundesland", "region"},
+                                                  {"postfach", "pobox"},
+                                                  {"boitepostale", "pobox"},
+                                                  {"apartadopostal", "pobox"}};
     QMap<int, AddressColumns> byNumber;
     bool found = false;
     for (int i = 0; i < h.keys().size(); ++i) {
@@ -82,106 +112,160 @@ bool googleLayout(const HeaderKeys &h, Layout &l)
         if (!m.hasMatch())
             continue;
         AddressColumns &a = byNumber[m.captured(1).toInt()];
-        const QString field = m.captured(2);
-        if (field == u"type" || field == u"label")
+        const QString f = field.value(m.captured(2), m.captured(2));
+        if (f == u"type" || f == u"label")
             a.Type = i;
-        else if (field == u"formatted")
+        else if (f == u"formatted")
             a.Formatted = i;
-        else if (field == u"street")
+        else if (f == u"street")
             a.Street = {i};
-        else if (field == u"city")
+        else if (f == u"city")
             a.City = i;
-        else if (field == u"pobox")
+        else if (f == u"pobox")
             a.PoBox = i;
-        else if (field == u"region")
+        else if (f == u"region")
             a.Region = i;
-        else if (field == u"postalcode")
+        else if (f == u"postalcode")
             a.PostalCode = i;
-        else if (field == u"country")
+        else if (f == u"country")
             a.Country = i;
         else
             a.Extended = i;
-        found = found || field == u"street" || field == u"formatted" || field == u"city" ||
-                field == u"postalcode";
+        found = found || f == u"street" || f == u"formatted" || f == u"city" || f == u"postalcode";
     }
     if (!found)
         return false;
     l.Preset = CsvPreset::GoogleContacts;
     l.MultiValue = true;
-    l.FullName = h.find(QStringLiteral("name"));
-    l.Given = h.find({QStringLiteral("givenname"), QStringLiteral("firstname")});
-    l.Middle = h.find({QStringLiteral("additionalname"), QStringLiteral("middlename")});
-    l.Family = h.find({QStringLiteral("familyname"), QStringLiteral("lastname")});
-    l.Prefix = h.find(QStringLiteral("nameprefix"));
-    l.Suffix = h.find(QStringLiteral("namesuffix"));
-    l.Org = h.find({QStringLiteral("organization1name"), QStringLiteral("organizationname")});
+    l.FullName = h.find({u"Name"});
+    l.Given = h.find({u"Given Name", u"First Name", u"Vorname", u"Prénom", u"Nombre"});
+    l.Middle = h.find({u"Additional Name", u"Middle Name"});
+    l.Family = h.find({u"Family Name", u"Last Name", u"Nachname", u"Nom de famille", u"Apellidos"});
+    l.Prefix = h.find({u"Name Prefix"});
+    l.Suffix = h.find({u"Name Suffix"});
+    l.Org = h.find({u"Organization 1 - Name", u"Organization Name"});
     for (const AddressColumns &a : byNumber)
         l.Addresses.append(a);
     return true;
 }
 
+// Outlook writes its headers in the user's language; each part of each
+// address by its English, German, French and Spanish names.
+struct OutlookAddress {
+    bool Home, Work;
+    std::initializer_list<const char16_t *> Street, Street2, Street3, PoBox, City, State, PostalCode, Country,
+        Formatted;
+};
+
+const OutlookAddress kOutlookAddresses[] = {
+    {true,
+     false,
+     {u"Home Street", u"Straße privat", u"Rue (domicile)", u"Calle del domicilio"},
+     {u"Home Street 2", u"Straße privat 2", u"Rue (domicile) 2", u"Calle del domicilio 2"},
+     {u"Home Street 3", u"Straße privat 3", u"Rue (domicile) 3", u"Calle del domicilio 3"},
+     {u"Home Address PO Box", u"Home PO Box", u"Postfach privat", u"Boîte postale du domicile",
+      u"Boîte postale (domicile)", u"Apartado postal de la dirección personal"},
+     {u"Home City", u"Ort privat", u"Ville (domicile)", u"Ciudad de residencia", u"Ciudad del domicilio"},
+     {u"Home State", u"Bundesland/Kanton privat", u"Dép/Région (domicile)", u"Département (domicile)",
+      u"Provincia o estado de residencia", u"Estado o provincia del domicilio"},
+     {u"Home Postal Code", u"Postleitzahl privat", u"Code postal (domicile)", u"Código postal de residencia",
+      u"Código postal del domicilio"},
+     {u"Home Country/Region", u"Home Country", u"Land/Region privat", u"Pays/Région (domicile)",
+      u"Pays (domicile)", u"País o región del domicilio"},
+     {u"Home Address"}},
+    {false,
+     true,
+     {u"Business Street", u"Straße geschäftlich", u"Rue (bureau)", u"Calle del trabajo"},
+     {u"Business Street 2", u"Straße geschäftlich 2", u"Rue (bureau) 2", u"Calle del trabajo 2"},
+     {u"Business Street 3", u"Straße geschäftlich 3", u"Rue (bureau) 3", u"Calle del trabajo 3"},
+     {u"Business Address PO Box", u"Business PO Box", u"Postfach geschäftlich", u"B.P. professionnelle",
+      u"Boîte postale (bureau)", u"Apartado postal de la dirección del trabajo"},
+     {u"Business City", u"Ort geschäftlich", u"Ville (bureau)", u"Ciudad de trabajo", u"Ciudad del trabajo"},
+     {u"Business State", u"Region geschäftlich", u"Dép/Région (bureau)", u"Département ou région (bureau)",
+      u"Provincia o estado de trabajo", u"Estado o provincia del trabajo"},
+     {u"Business Postal Code", u"Postleitzahl geschäftlich", u"Code postal (bureau)",
+      u"Código postal del trabajo"},
+     {u"Business Country/Region", u"Business Country", u"Land/Region geschäftlich", u"Pays/Région (bureau)",
+      u"Pays (bureau)", u"País o región del trabajo"},
+     {u"Business Address"}},
+    {false,
+     false,
+     {u"Other Street", u"Weitere Straße", u"Rue (autre)", u"Otra calle"},
+     {u"Other Street 2", u"Weitere Straße 2", u"Rue (autre) 2", u"Otra calle 2"},
+     {u"Other Street 3", u"Weitere Straße 3", u"Rue (autre) 3", u"Otra calle 3"},
+     {u"Other Address PO Box", u"Other PO Box", u"Weiteres Postfach", u"Autre boîte postale",
+      u"Otro apartado postal"},
+     {u"Other City", u"Weiterer Ort", u"Ville (autre)", u"Otra ciudad"},
+     {u"Other State", u"Weiteres/r Bundesland/Kanton", u"Dép/Région (autre)", u"Otra provincia o estado"},
+     {u"Other Postal Code", u"Weitere Postleitzahl", u"Code postal (autre)", u"Otro código postal"},
+     {u"Other Country/Region", u"Other Country", u"Weiteres/e Land/Region", u"Pays/Région (autre)",
+      u"Otro país o región"},
+     {u"Other Address"}},
+};
+
 bool outlookLayout(const HeaderKeys &h, Layout &l)
 {
-    if (h.find({QStringLiteral("homestreet"), QStringLiteral("businessstreet"),
-                QStringLiteral("otherstreet")}) < 0)
+    QList<AddressColumns> addresses;
+    bool street = false;
+    for (const OutlookAddress &o : kOutlookAddresses) {
+        AddressColumns a;
+        a.Street = {h.find(o.Street), h.find(o.Street2), h.find(o.Street3)};
+        street = street || a.Street[0] >= 0;
+        a.PoBox = h.find(o.PoBox);
+        a.City = h.find(o.City);
+        a.Region = h.find(o.State);
+        a.PostalCode = h.find(o.PostalCode);
+        a.Country = h.find(o.Country);
+        a.Formatted = h.find(o.Formatted);
+        a.Home = o.Home;
+        a.Work = o.Work;
+        addresses.append(a);
+    }
+    if (!street)
         return false;
     l.Preset = CsvPreset::Outlook;
-    l.Given = h.find(QStringLiteral("firstname"));
-    l.Middle = h.find(QStringLiteral("middlename"));
-    l.Family = h.find(QStringLiteral("lastname"));
-    l.Prefix = h.find(QStringLiteral("title"));
-    l.Suffix = h.find(QStringLiteral("suffix"));
-    l.Org = h.find(QStringLiteral("company"));
-    for (const QString &p : {QStringLiteral("home"), QStringLiteral("business"), QStringLiteral("other")}) {
-        AddressColumns a;
-        a.Street = {h.find(p + QLatin1String("street")), h.find(p + QLatin1String("street2")),
-                    h.find(p + QLatin1String("street3"))};
-        a.PoBox = h.find({p + QLatin1String("addresspobox"), p + QLatin1String("pobox")});
-        a.City = h.find(p + QLatin1String("city"));
-        a.Region = h.find(p + QLatin1String("state"));
-        a.PostalCode = h.find(p + QLatin1String("postalcode"));
-        a.Country = h.find({p + QLatin1String("countryregion"), p + QLatin1String("country")});
-        a.Formatted = h.find(p + QLatin1String("address"));
-        a.Home = p == u"home";
-        a.Work = p == u"business";
-        l.Addresses.append(a);
-    }
+    l.Addresses = addresses;
+    l.Given = h.find({u"First Name", u"Vorname", u"Prénom", u"Nombre"});
+    l.Middle = h.find({u"Middle Name", u"Weitere Vornamen", u"Deuxième prénom", u"Segundo nombre"});
+    l.Family = h.find({u"Last Name", u"Nachname", u"Nom", u"Apellidos"});
+    // French Outlook's "Titre" is the job title, not a form of address.
+    l.Prefix = h.find({u"Title", u"Anrede", u"Tratamiento"});
+    l.Suffix = h.find({u"Suffix", u"Suffixe", u"Sufijo"});
+    l.Org = h.find({u"Company", u"Firma", u"Société", u"Organización", u"Compañía", u"Empresa"});
     return true;
 }
 
-// Thunderbird writes its headers in the user's language; English and German.
+// Thunderbird writes the same columns in the same order in every language:
+// each address is its street, second street line, town, region, postal code
+// and country, one after the other. Its French header even names the town of
+// both addresses alike, so the block is found by its street column.
 bool thunderbirdLayout(const HeaderKeys &h, Layout &l)
 {
-    struct Words {
-        const char16_t *home, *work, *street, *city, *region, *postal, *country;
-    };
-    static const Words english = {u"home", u"work", u"address", u"city", u"state", u"zipcode", u"country"};
-    static const Words german = {u"privat",     u"dienstlich", u"adresse", u"ort",
-                                 u"bundesland", u"plz",        u"land"};
-    const Words *w = nullptr;
-    if (h.find({QStringLiteral("homezipcode"), QStringLiteral("workzipcode")}) >= 0)
-        w = &english;
-    else if (h.find({QStringLiteral("privatplz"), QStringLiteral("dienstlichplz"),
-                     QStringLiteral("privatadresse"), QStringLiteral("dienstlichadresse")}) >= 0)
-        w = &german;
-    if (!w)
+    const int home = h.find({u"Home Address", u"Privat: Adresse", u"Adresse privée", u"Dirección particular",
+                             u"Dirección privada", u"Domicilio"});
+    const int work = h.find({u"Work Address", u"Dienstlich: Adresse", u"Adresse professionnelle",
+                             u"Dirección del trabajo", u"Dirección de trabajo", u"Dirección laboral"});
+    const int columns = int(h.keys().size());
+    const auto block = [columns](int street) { return street >= 0 && street + 5 < columns; };
+    if (!block(home) && !block(work))
         return false;
     l.Preset = CsvPreset::Thunderbird;
-    l.FullName = h.find({QStringLiteral("displayname"), QStringLiteral("anzeigename")});
-    l.Given = h.find({QStringLiteral("firstname"), QStringLiteral("vorname")});
-    l.Family = h.find({QStringLiteral("lastname"), QStringLiteral("nachname")});
-    l.Org = h.find({QStringLiteral("organization"), QStringLiteral("organisation"), QStringLiteral("firma")});
-    for (const char16_t *kind : {w->home, w->work}) {
-        const QString p = QString::fromUtf16(kind);
-        const QString street = p + QString::fromUtf16(w->street);
+    l.FullName = h.find(
+        {u"Display Name", u"Anzeigename", u"Nom à afficher", u"Nombre mostrado", u"Nombre para mostrar"});
+    l.Given = h.find({u"First Name", u"Vorname", u"Prénom", u"Nombre"});
+    l.Family = h.find({u"Last Name", u"Nachname", u"Nom de famille", u"Apellidos"});
+    l.Org = h.find({u"Organization", u"Organisation", u"Firma", u"Société", u"Organización"});
+    for (int street : {home, work}) {
+        if (!block(street))
+            continue;
         AddressColumns a;
-        a.Street = {h.find(street), h.find(street + QLatin1String("2"))};
-        a.City = h.find(p + QString::fromUtf16(w->city));
-        a.Region = h.find(p + QString::fromUtf16(w->region));
-        a.PostalCode = h.find(p + QString::fromUtf16(w->postal));
-        a.Country = h.find(p + QString::fromUtf16(w->country));
-        a.Home = kind == w->home;
-        a.Work = kind == w->work;
+        a.Street = {street, street + 1};
+        a.City = street + 2;
+        a.Region = street + 3;
+        a.PostalCode = street + 4;
+        a.Country = street + 5;
+        a.Home = street == home;
+        a.Work = street == work;
         l.Addresses.append(a);
     }
     return true;
@@ -198,19 +282,34 @@ Layout recognize(const QStringList &header)
 
 class RowReader {
 public:
-    RowReader(const QStringList &row, bool multiValue) : m_row(row), m_multiValue(multiValue) {}
+    RowReader(const CsvTable &table, qsizetype row, bool multiValue)
+        : m_table(table), m_row(row), m_multiValue(multiValue)
+    {
+    }
     QString operator()(int column) const
     {
-        if (column < 0 || column >= m_row.size())
+        if (column < 0)
             return QString();
-        QString text = m_row[column];
-        if (m_multiValue)
+        QString text = m_table.Cell(m_row, column).trimmed().toString();
+        if (m_multiValue && text.contains(QStringLiteral(" ::: ")))
             text.replace(QStringLiteral(" ::: "), QStringLiteral("\n"));
-        return text.trimmed();
+        return text;
+    }
+    // Several columns as one part, joined with a blank.
+    QString operator()(const QList<int> &columns) const
+    {
+        QStringList parts;
+        for (int c : columns) {
+            const QString text = (*this)(c);
+            if (!text.isEmpty())
+                parts.append(text);
+        }
+        return parts.join(QLatin1Char(' '));
     }
 
 private:
-    const QStringList &m_row;
+    const CsvTable &m_table;
+    qsizetype m_row;
     bool m_multiValue;
 };
 
@@ -232,9 +331,8 @@ void applyType(PostalAddress &a, const QString &cell)
     }
 }
 
-Contact contactOf(const QStringList &row, const Layout &l)
+Contact contactOf(const RowReader &cell, const Layout &l)
 {
-    const RowReader cell(row, l.MultiValue);
     Contact c;
     c.FormattedName = cell(l.FullName);
     c.GivenName = cell(l.Given);
@@ -272,24 +370,51 @@ Contact contactOf(const QStringList &row, const Layout &l)
     return c;
 }
 
-ContactList contactsOf(const CsvTable &table, const Layout &l)
+// Reads the rows through a known export's layout, or through a mapping.
+ContactList contactsOf(const CsvTable &table, const Layout &l, qsizetype rows,
+                       const ColumnMapping *mapping = nullptr)
 {
     ContactList out;
-    out.Unreadable = table.Unreadable;
-    if (l.Preset == CsvPreset::None && l.Addresses.isEmpty() && l.FullName < 0 && l.Org < 0)
-        return out;
-    out.Contacts.reserve(table.Rows.size());
-    for (const QStringList &row : table.Rows) {
-        Contact c = contactOf(row, l);
-        if (!c.IsEmpty())
+    out.Counts.OpenQuote = table.OpenQuote;
+    out.Counts.ExtraCells = table.ExtraCells;
+    if (rows < 0)
+        out.Counts.BeyondCapacity = table.BeyondCapacity;
+    const qsizetype count = rows < 0 ? table.RowCount() : std::min(rows, table.RowCount());
+    for (qsizetype r = 0; r < count; ++r) {
+        if (out.Contacts.size() >= ContactCapacity) {
+            out.Counts.BeyondCapacity += int(count - r);
+            break;
+        }
+        const RowReader cell(table, r, l.MultiValue);
+        Contact c;
+        if (mapping) {
+            c.FormattedName = cell(mapping->Name);
+            c.Organization = cell(mapping->Company);
+            PostalAddress a;
+            a.Street = cell(mapping->Street);
+            const QString extra = cell(mapping->Extra);
+            if (!extra.isEmpty())
+                a.Street = a.Street.isEmpty() ? extra : a.Street + QLatin1Char('\n') + extra;
+            a.Locality = cell(mapping->City);
+            a.Region = cell(mapping->Region);
+            a.PostalCode = cell(mapping->PostalCode);
+            a.Country = cell(mapping->Country);
+            if (!a.IsEmpty())
+                c.Addresses.append(a);
+        } else {
+            c = contactOf(cell, l);
+        }
+        if (c.IsEmpty())
+            ++out.Counts.Empty;
+        else
             out.Contacts.append(std::move(c));
     }
     return out;
 }
 
-// Words that name a column in the headers people write, English and German.
+// Words that name a column in the headers people write.
 struct Guess {
-    int ColumnMapping::*field;
+    QList<int> ColumnMapping::*field;
     QStringList exact;
     QStringList contains;
 };
@@ -313,15 +438,18 @@ QString CsvPresetName(CsvPreset preset)
 
 bool ColumnMapping::IsEmpty() const
 {
-    return Name < 0 && Company < 0 && Street < 0 && Extra < 0 && City < 0 && Region < 0 && PostalCode < 0 &&
-           Country < 0;
+    for (auto part : ColumnMappingParts)
+        if (!(this->*part).isEmpty())
+            return false;
+    return true;
 }
 
 bool ColumnMapping::FitsHeader(qsizetype columns) const
 {
-    for (int c : {Name, Company, Street, Extra, City, Region, PostalCode, Country})
-        if (c < -1 || c >= columns)
-            return false;
+    for (auto part : ColumnMappingParts)
+        for (int c : this->*part)
+            if (c < 0 || c >= columns)
+                return false;
     return true;
 }
 
@@ -332,23 +460,27 @@ CsvPreset RecognizeCsvHeader(const QStringList &header)
 
 ContactList CsvContacts(const CsvTable &table)
 {
-    return contactsOf(table, recognize(table.Header));
+    const Layout l = recognize(table.Header);
+    if (l.Preset == CsvPreset::None) {
+        ContactList out;
+        out.Counts.OpenQuote = table.OpenQuote;
+        out.Counts.ExtraCells = table.ExtraCells;
+        out.Counts.BeyondCapacity = table.BeyondCapacity;
+        return out;
+    }
+    return contactsOf(table, l, -1);
 }
 
-ContactList CsvContacts(const CsvTable &table, const ColumnMapping &mapping)
+ContactList CsvContacts(const CsvTable &table, const ColumnMapping &mapping, qsizetype rows)
 {
-    Layout l;
-    l.FullName = mapping.Name;
-    l.Org = mapping.Company;
-    AddressColumns a;
-    a.Street = {mapping.Street, mapping.Extra};
-    a.City = mapping.City;
-    a.Region = mapping.Region;
-    a.PostalCode = mapping.PostalCode;
-    a.Country = mapping.Country;
-    if (a.Used())
-        l.Addresses.append(a);
-    return contactsOf(table, l);
+    if (mapping.IsEmpty()) {
+        ContactList out;
+        out.Counts.OpenQuote = table.OpenQuote;
+        out.Counts.ExtraCells = table.ExtraCells;
+        out.Counts.BeyondCapacity = table.BeyondCapacity;
+        return out;
+    }
+    return contactsOf(table, Layout(), rows, &mapping);
 }
 
 ColumnMapping GuessColumnMapping(const QStringList &header)
@@ -358,46 +490,62 @@ ColumnMapping GuessColumnMapping(const QStringList &header)
     // more particular parts first ("address 2" before "address").
     static const QList<Guess> guesses = {
         {&ColumnMapping::Company,
-         {"company", "organization", "organisation", "firma", "unternehmen", "org", "companyname"},
-         {"company", "organi", "firma"}},
+         {"company", "organization", "organisation", "firma", "unternehmen", "org", "companyname", "societe",
+          "entreprise", "empresa", "compania", "organizacion"},
+         {"company", "organi", "firma", "societe", "empresa"}},
         {&ColumnMapping::Extra,
-         {"address2", "addressline2", "street2", "adresszusatz", "zusatz", "adresse2", "strasse2"},
-         {"address2", "line2", "zusatz", "street2"}},
+         {"address2", "addressline2", "street2", "adresszusatz", "zusatz", "adresse2", "strasse2",
+          "complementdadresse", "complement", "direccion2"},
+         {"address2", "line2", "zusatz", "street2", "complement"}},
         {&ColumnMapping::Street,
          {"street", "address", "streetaddress", "address1", "addressline1", "strasse", "adresse", "anschrift",
-          "strasseundhausnummer"},
-         {"street", "strasse", "address", "adresse", "anschrift"}},
+          "strasseundhausnummer", "rue", "voie", "calle", "direccion", "domicilio"},
+         {"street", "strasse", "address", "adresse", "anschrift", "calle", "direccion"}},
         {&ColumnMapping::PostalCode,
-         {"zip", "zipcode", "postalcode", "postcode", "plz", "postleitzahl", "codepostal"},
+         {"zip", "zipcode", "postalcode", "postcode", "plz", "postleitzahl", "codepostal", "cp",
+          "codigopostal"},
          {"zip", "postal", "postcode", "plz", "postleitzahl"}},
         {&ColumnMapping::City,
-         {"city", "town", "ort", "stadt", "wohnort", "locality", "ville"},
-         {"city", "town", "stadt"}},
+         {"city", "town", "ort", "stadt", "wohnort", "locality", "ville", "localite", "commune", "ciudad",
+          "localidad", "poblacion", "municipio"},
+         {"city", "town", "stadt", "ville", "ciudad"}},
         {&ColumnMapping::Region,
-         {"state", "region", "province", "county", "bundesland", "kanton", "stateprovince"},
-         {"state", "region", "province", "bundesland"}},
-        {&ColumnMapping::Country, {"country", "land", "countryregion", "staat", "pays"}, {"country"}},
+         {"state", "region", "province", "county", "bundesland", "kanton", "stateprovince", "departement",
+          "provincia", "estado"},
+         {"state", "region", "province", "bundesland", "provincia"}},
+        {&ColumnMapping::Country, {"country", "land", "countryregion", "staat", "pays", "pais"}, {"country"}},
         {&ColumnMapping::Name,
-         {"name", "fullname", "displayname", "anzeigename", "contact", "kontakt", "vollstandigername"},
+         {"name", "fullname", "displayname", "anzeigename", "contact", "kontakt", "vollstandigername",
+          "nomcomplet", "nombrecompleto"},
          {"name"}},
     };
     ColumnMapping m;
     QList<bool> taken(header.size(), false);
-    for (const Guess &g : guesses) {
-        for (int i = 0; i < h.keys().size() && m.*g.field < 0; ++i)
-            if (!taken[i] && g.exact.contains(h.keys()[i])) {
-                taken[i] = true;
-                m.*g.field = i;
-            }
+    const auto take = [&](const Guess &g, int i) {
+        taken[i] = true;
+        m.*g.field = {i};
+    };
+    for (const Guess &g : guesses)
+        for (int i = 0; i < h.keys().size() && (m.*g.field).isEmpty(); ++i)
+            if (!taken[i] && g.exact.contains(h.keys()[i]))
+                take(g, i);
+    // A name in two columns: first and last.
+    if (m.Name.isEmpty()) {
+        const int first = h.find({u"First Name", u"Given Name", u"Vorname", u"Prénom", u"Nombre"});
+        const int last = h.find({u"Last Name", u"Family Name", u"Surname", u"Nachname", u"Familienname",
+                                 u"Nom de famille", u"Nom", u"Apellidos", u"Apellido"});
+        if (first >= 0 && last >= 0 && !taken[first] && !taken[last]) {
+            taken[first] = taken[last] = true;
+            m.Name = {first, last};
+        }
     }
     for (const Guess &g : guesses) {
-        for (int i = 0; i < h.keys().size() && m.*g.field < 0; ++i) {
+        for (int i = 0; i < h.keys().size() && (m.*g.field).isEmpty(); ++i) {
             if (taken[i])
                 continue;
             for (const QString &word : g.contains)
                 if (h.keys()[i].contains(word)) {
-                    taken[i] = true;
-                    m.*g.field = i;
+                    take(g, i);
                     break;
                 }
         }
@@ -415,6 +563,9 @@ QString ImportMappingKey(const QStringList &header)
     return QString::fromLatin1(hash.toHex().left(16));
 }
 
+// Stored as eight parts separated by commas, each its columns joined with "+"
+// ("0+1,2,...") and -1 for none: a mapping stored before parts could take
+// several columns reads the same.
 bool LoadImportMapping(const TQevIniFile &settings, const QStringList &header, ColumnMapping &mapping)
 {
     const QString value =
@@ -422,15 +573,17 @@ bool LoadImportMapping(const TQevIniFile &settings, const QStringList &header, C
     const QStringList parts = value.split(QLatin1Char(','));
     if (parts.size() != 8)
         return false;
-    int columns[8];
+    ColumnMapping m;
     for (int i = 0; i < 8; ++i) {
-        bool ok = false;
-        columns[i] = parts[i].trimmed().toInt(&ok);
-        if (!ok)
-            return false;
+        for (const QString &column : parts[i].split(QLatin1Char('+'))) {
+            bool ok = false;
+            const int c = column.trimmed().toInt(&ok);
+            if (!ok || c < -1)
+                return false;
+            if (c >= 0)
+                (m.*ColumnMappingParts[i]).append(c);
+        }
     }
-    const ColumnMapping m{columns[0], columns[1], columns[2], columns[3],
-                          columns[4], columns[5], columns[6], columns[7]};
     if (m.IsEmpty() || !m.FitsHeader(header.size()))
         return false;
     mapping = m;
@@ -440,9 +593,12 @@ bool LoadImportMapping(const TQevIniFile &settings, const QStringList &header, C
 void SaveImportMapping(TQevIniFile &settings, const QStringList &header, const ColumnMapping &mapping)
 {
     QStringList parts;
-    for (int c : {mapping.Name, mapping.Company, mapping.Street, mapping.Extra, mapping.City, mapping.Region,
-                  mapping.PostalCode, mapping.Country})
-        parts.append(QString::number(c));
+    for (auto part : ColumnMappingParts) {
+        QStringList columns;
+        for (int c : mapping.*part)
+            columns.append(QString::number(c));
+        parts.append(columns.isEmpty() ? QStringLiteral("-1") : columns.join(QLatin1Char('+')));
+    }
     settings.WriteString(QString::fromLatin1(ImportMappingSection), ImportMappingKey(header),
                          parts.join(QLatin1Char(',')));
 }

@@ -15,26 +15,32 @@ void appendLines(QStringList &out, const QString &text)
 
 QStringList EnvelopeLines(const Contact &contact, int addressIndex, const QString &homeCountry)
 {
+    const QString name = VisibleLines(contact.NameLine()).join(QLatin1Char(' '));
+    QString org = VisibleLines(contact.Organization).join(QLatin1Char(' '));
+    if (org.compare(name, Qt::CaseInsensitive) == 0)
+        org.clear();
     QStringList lines;
-    const QString name = contact.NameLine();
-    appendLines(lines, name);
-    const QString org = contact.Organization.trimmed();
-    if (org.compare(name, Qt::CaseInsensitive) != 0)
+    if (addressIndex < 0 || addressIndex >= contact.Addresses.size()) {
+        appendLines(lines, name);
         appendLines(lines, org);
-    if (addressIndex < 0 || addressIndex >= contact.Addresses.size())
         return lines;
+    }
 
     const PostalAddress &address = contact.Addresses[addressIndex];
-    QStringList body = LabelLines(address.Label, homeCountry);
-    if (body.isEmpty()) {
-        body = FormatAddressParts(address, homeCountry);
-    } else {
-        // Labels written by some programs begin with the name the envelope
-        // already carries.
-        while (!body.isEmpty() && (body.first().compare(name, Qt::CaseInsensitive) == 0 ||
-                                   (!org.isEmpty() && body.first().compare(org, Qt::CaseInsensitive) == 0)))
-            body.removeFirst();
-    }
+    QStringList body;
+    if (!HasUsableParts(address, homeCountry))
+        body = LabelLines(address, homeCountry);
+    // The destination's layout places the name and the organisation.
+    if (body.isEmpty())
+        return FormatAddressParts(address, homeCountry, name, org);
+
+    // Labels written by some programs begin with the name the envelope
+    // already carries.
+    while (!body.isEmpty() && (body.first().compare(name, Qt::CaseInsensitive) == 0 ||
+                               (!org.isEmpty() && body.first().compare(org, Qt::CaseInsensitive) == 0)))
+        body.removeFirst();
+    appendLines(lines, name);
+    appendLines(lines, org);
     return lines + body;
 }
 

@@ -1,7 +1,9 @@
 #include "contacts/VCard.h"
 
 #include "contacts/TextDecoding.h"
+#include "core/Error.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <algorithm>
@@ -28,25 +30,33 @@ bool equalsNoCase(QByteArrayView a, QByteArrayView b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// Physical lines: CR LF, LF and a lone CR each end one.
-QList<QByteArrayView> physicalLines(const QByteArray &bytes)
-{
-    QList<QByteArrayView> lines;
-    const char *data = bytes.constData();
-    const qsizetype n = bytes.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        if (data[i] == '\n' || data[i] == '\r') {
-            lines.append(QByteArrayView(data + start, i - start));
-            if (data[i] == '\r' && i + 1 < n && data[i + 1] == '\n')
-                ++i;
-            start = i + 1;
-        }
+// Walks the physical lines of a text without copying them: CR LF, LF and a
+// lone CR each end one.
+class PhysicalLines {
+public:
+    explicit PhysicalLines(const QByteArray &bytes) : m_data(bytes.constData()), m_size(bytes.size()) {}
+    bool next(QByteArrayView &line)
+    {
+        if (m_pos >= m_size)
+            return false;
+        const qsizetype start = m_pos;
+        while (m_pos < m_size && m_data[m_pos] != '\n' && m_data[m_pos] != '\r')
+            ++m_pos;
+        line = QByteArrayView(m_data + start, m_pos - start);
+        if (m_pos < m_size && m_data[m_pos] == '\r')
+            ++m_pos;
+        else if (m_pos < m_size)
+            ++m_pos;
+        if (m_pos < m_size && m_data[m_pos - 1] == '\r' && m_data[m_pos] == '\n')
+            ++m_pos;
+        return true;
     }
-    if (start < n)
-        lines.append(QByteArrayView(data + start, n - start));
-    return lines;
-}
+
+private:
+    const char *m_data;
+    qsizetype m_size;
+    qsizetype m_pos = 0;
+};
 
 // Where the name and parameters end: the first colon outside double quotes
 // (a quoted 4.0 parameter such as LABEL may hold colons), else the first colon.
@@ -444,12 +454,59 @@ bool isBeginOfCard(QByteArrayView line)
     return equalsNoCase(line.trimmed(), "BEGIN:VCARD");
 }
 
+// Properties whose text can reach an envelope, so their length is bounded.
+bool keptAsText(const QByteArray &name)
+{
+    return name == "FN" || name == "N" || name == "ORG" || name == "ADR" || name == "LABEL" ||
+           name == "X-ABLABEL";
+}
+
+// Whether a line opens a property of its own: a known name or an extension
+// ("X-..."), after an optional group, followed by parameters or the value.
+bool opensProperty(QByteArrayView line)
+{
+    static const QList<QByteArray> known = {
+        "BEGIN",       "END",     "VERSION",     "FN",     "N",     "NICKNAME", "PHOTO",        "BDAY",
+        "ANNIVERSARY", "GENDER",  "ADR",         "LABEL",  "TEL",   "EMAIL",    "IMPP",         "LANG",
+        "TZ",          "GEO",     "TITLE",       "ROLE",   "LOGO",  "ORG",      "MEMBER",       "RELATED",
+        "CATEGORIES",  "NOTE",    "PRODID",      "REV",    "SOUND", "UID",      "CLIENTPIDMAP", "URL",
+        "KEY",         "FBURL",   "CALADRURI",   "CALURI", "XML",   "AGENT",    "CLASS",        "MAILER",
+        "NAME",        "PROFILE", "SORT-STRING", "SOURCE", "KIND"};
+    qsizetype end = 0;
+    while (end < line.size() && line[end] != ':' && line[end] != ';')
+        ++end;
+    if (end == 0 || end == line.size())
+        return false;
+    QByteArrayView name = line.first(end);
+    if (const qsizetype dot = name.lastIndexOf('.'); dot >= 0)
+        name = name.sliced(dot + 1);
+    const QByteArray upper = name.toByteArray().toUpper();
+    return upper.startsWith("X-") || known.contains(upper);
+}
+
+// A value that ends in a backslash nobody escaped: old Android phones wrote a
+// line break in a value that way.
+bool endsWithOpenBackslash(const QByteArray &logical)
+{
+    qsizetype n = 0;
+    for (qsizetype i = logical.size() - 1; i >= 0 && logical[i] == '\\'; --i)
+        ++n;
+    return n % 2 == 1;
+}
+
+[[noreturn]] void lineTooLong()
+{
+    throw ZentropeError(QCoreApplication::translate("zentrope::AddressFile", "Text exceeds memo capacity."));
+}
+
 } // namespace
 
 bool LooksLikeVCard(const QByteArray &bytes)
 {
     const QByteArray text = ImportedBytes(bytes);
-    for (QByteArrayView line : physicalLines(text)) {
+    PhysicalLines lines(text);
+    QByteArrayView line;
+    while (lines.next(line)) {
         if (line.trimmed().isEmpty())
             continue;
         return isBeginOfCard(line);
@@ -460,43 +517,47 @@ bool LooksLikeVCard(const QByteArray &bytes)
 ContactList ReadVCards(const QByteArray &input)
 {
     const QByteArray bytes = ImportedBytes(input);
-    const QList<QByteArrayView> lines = physicalLines(bytes);
 
     ContactList result;
+    ReadCounts &counts = result.Counts;
     bool inCard = false;
-    bool damaged = false;
     CardBuilder card;
 
     auto handle = [&](QByteArrayView line) {
-        if (line.trimmed().isEmpty())
-            return;
         if (isBeginOfCard(line)) {
             // A card opened before the last one was closed: that one is cut off.
             if (inCard)
-                ++result.Unreadable;
+                ++counts.NotClosed;
             inCard = true;
-            damaged = false;
             card = CardBuilder();
             return;
         }
         if (!inCard)
             return;
+        const bool full = result.Contacts.size() >= ContactCapacity;
         if (isEndOfCard(line)) {
             inCard = false;
-            if (damaged) {
-                ++result.Unreadable;
+            if (full) {
+                ++counts.BeyondCapacity;
                 return;
             }
             Contact contact = card.finish();
-            if (!contact.IsEmpty())
+            if (contact.IsEmpty())
+                ++counts.Empty;
+            else
                 result.Contacts.append(std::move(contact));
             return;
         }
+        if (full)
+            return;
         Property p;
         if (!parseProperty(line, p)) {
-            damaged = true;
+            // One damaged line costs that line, not the card.
+            ++counts.DamagedLines;
             return;
         }
+        if (keptAsText(p.Name) && p.Value.size() > ContactLineCapacity)
+            lineTooLong();
         card.add(p);
     };
 
@@ -504,31 +565,48 @@ ContactList ReadVCards(const QByteArray &input)
     // joined up before any decoding.
     QByteArray logical;
     bool haveLogical = false;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QByteArrayView line = lines[i];
+    int quotedPrintable = -1; // whether the logical line is quoted-printable; -1 not yet known
+    PhysicalLines lines(bytes);
+    QByteArrayView line;
+    while (lines.next(line)) {
+        // Blank lines (writers that end lines with CR CR LF leave one after
+        // each) neither end a value nor interrupt its folding.
+        if (line.trimmed().isEmpty())
+            continue;
+        const bool cardLine = isEndOfCard(line) || isBeginOfCard(line);
         // Quoted-printable: "=" at the end of a line continues the value on the
         // next line as it stands (writers do not indent it); a line that opens
         // or closes a card is never taken in.
-        if (haveLogical && logical.endsWith('=') && isQuotedPrintable(logical) && !isEndOfCard(line) &&
-            !isBeginOfCard(line)) {
-            logical.chop(1);
-            logical.append(line);
-            continue;
+        if (haveLogical && logical.endsWith('=') && !cardLine) {
+            if (quotedPrintable < 0)
+                quotedPrintable = isQuotedPrintable(logical) ? 1 : 0;
+            if (quotedPrintable == 1) {
+                logical.chop(1);
+                logical.append(line);
+                continue;
+            }
         }
         // A fold: the line break and the one blank or tab after it go.
-        if (haveLogical && !line.isEmpty() && (line.front() == ' ' || line.front() == '\t')) {
+        if (haveLogical && (line.front() == ' ' || line.front() == '\t')) {
             logical.append(line.sliced(1));
+            continue;
+        }
+        // A backslash before the line break: the break belongs to the value.
+        if (haveLogical && !cardLine && endsWithOpenBackslash(logical) && !opensProperty(line)) {
+            logical.append('n');
+            logical.append(line);
             continue;
         }
         if (haveLogical)
             handle(logical);
         logical = line.toByteArray();
         haveLogical = true;
+        quotedPrintable = -1;
     }
     if (haveLogical)
         handle(logical);
     if (inCard)
-        ++result.Unreadable;
+        ++counts.NotClosed;
     return result;
 }
 

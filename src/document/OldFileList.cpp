@@ -60,7 +60,7 @@ void TOldFileList::OpenedFile(const QString &FileName)
     for (const QString &item : std::as_const(items))
         stored << (Storable(item) ? StoredValue(item) : QString());
     // The section whole, in one write: a failure leaves the file and the list as they were.
-    TIniSection section(kSection);
+    IniSection section(kSection);
     section.WriteTStrings(kPrefix, stored);
     m_ini.WriteSection(section);
     Items = items;

@@ -21,7 +21,7 @@ void TEnvelopeDimension::WriteINI(TQevIniFile &ini, const QString &section, cons
     ini.WriteReal(section, name + QStringLiteral("_Indent"), Indent);
 }
 
-void TEnvelopeDimension::WriteINI(TIniSection &section, const QString &name) const
+void TEnvelopeDimension::WriteINI(IniSection &section, const QString &name) const
 {
     section.WriteReal(name + QStringLiteral("_Width"), Width);
     section.WriteReal(name + QStringLiteral("_Height"), Height);

@@ -7,7 +7,7 @@
 namespace zentrope {
 
 class TQevIniFile;
-class TIniSection;
+class IniSection;
 
 // The physical size of one envelope size, in inches, and where it sits on the
 // printer page.
@@ -21,7 +21,7 @@ public:
     void ReadINI(const TQevIniFile &ini, const QString &section, const QString &name);
     void WriteINI(TQevIniFile &ini, const QString &section, const QString &name) const;
     // The same keys into a section that is written whole.
-    void WriteINI(TIniSection &section, const QString &name) const;
+    void WriteINI(IniSection &section, const QString &name) const;
     // The printer's printable area, given in whole millimetres.
     void GetPrinterSize(int widthMM, int heightMM);
     // The three detail boxes' texts, in the order width, height, indent.

@@ -64,7 +64,7 @@ void WriteFeedProfile(TQevIniFile &ini, const QString &printer, const FeedProfil
             ini.EraseSection(name);
         return;
     }
-    TIniSection section(name);
+    IniSection section(name);
     section.WriteInteger(kPaper, profile.Paper);
     section.WriteInteger(kEdge, profile.Edge);
     section.WriteInteger(kLongEdgeFirst, profile.LongEdgeFirst ? 1 : 0);

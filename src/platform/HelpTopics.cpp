@@ -2,17 +2,22 @@
 
 #include "platform/Topics.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextDocument>
 #include <algorithm>
+#include <map>
+#include <memory>
+#include <mutex>
 
-// The pages are compiled into this library, which a static link does not
-// register by itself.
+// The pages, English and translated, are compiled into this library, which a
+// static link does not register by itself.
 static void initHelpPages()
 {
     static const bool done = [] {
         Q_INIT_RESOURCE(help);
+        Q_INIT_RESOURCE(zentrope_help_translations);
         return true;
     }();
     (void)done;
@@ -58,9 +63,11 @@ const struct {
     {Topic::Products, "products.html"},
 };
 
-QString readPage(const QString &file)
+const QString kFolder = QStringLiteral(":/zentrope/help/");
+
+QString readPage(const QString &path)
 {
-    QFile f(HelpTopics::resourcePath(file));
+    QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(f.readAll());
@@ -77,14 +84,15 @@ QString titleOf(const QString &html)
 
 } // namespace
 
-HelpTopics::HelpTopics()
+HelpTopics::HelpTopics(const QString &language)
+    : m_language(language),
+      m_folder(language == QLatin1String("en") ? kFolder : kFolder + language + QLatin1Char('/'))
 {
-    initHelpPages();
     for (const auto &p : kPages) {
         HelpTopic t;
         t.Number = p.number;
         t.File = QString::fromLatin1(p.file);
-        const QString html = readPage(t.File);
+        const QString html = readPage(resourcePath(t.File));
         t.Title = titleOf(html);
         QTextDocument doc;
         doc.setHtml(html);
@@ -99,8 +107,31 @@ HelpTopics::HelpTopics()
 
 const HelpTopics &HelpTopics::instance()
 {
-    static const HelpTopics manual;
-    return manual;
+    return instance(QStringLiteral("en"));
+}
+
+const HelpTopics &HelpTopics::instance(const QString &language)
+{
+    // Each language's index is made once, at its first use, and kept.
+    static std::mutex lock;
+    static std::map<QString, std::unique_ptr<const HelpTopics>> manuals;
+    const QString name = translated().contains(language) ? language : QStringLiteral("en");
+    const std::lock_guard<std::mutex> guard(lock);
+    std::unique_ptr<const HelpTopics> &manual = manuals[name];
+    if (!manual)
+        manual.reset(new HelpTopics(name));
+    return *manual;
+}
+
+QStringList HelpTopics::translated()
+{
+    initHelpPages();
+    QStringList languages;
+    const QStringList folders = QDir(kFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &f : folders)
+        if (QFile::exists(kFolder + f + QStringLiteral("/contents.html")))
+            languages << f;
+    return languages;
 }
 
 const HelpTopic *HelpTopics::find(int number) const
@@ -119,12 +150,12 @@ const HelpTopic *HelpTopics::findFile(const QString &file) const
     return nullptr;
 }
 
-QString HelpTopics::resourcePath(const QString &file)
+QString HelpTopics::resourcePath(const QString &file) const
 {
-    return QStringLiteral(":/zentrope/help/") + file;
+    return m_folder + file;
 }
 
-QUrl HelpTopics::pageUrl(const HelpTopic &topic)
+QUrl HelpTopics::pageUrl(const HelpTopic &topic) const
 {
     return QUrl(QStringLiteral("qrc") + resourcePath(topic.File));
 }
@@ -132,7 +163,7 @@ QUrl HelpTopics::pageUrl(const HelpTopic &topic)
 QString HelpTopics::html(int number) const
 {
     const HelpTopic *t = find(number);
-    return t ? readPage(t->File) : QString();
+    return t ? readPage(resourcePath(t->File)) : QString();
 }
 
 QStringList HelpTopics::words(const QString &text)

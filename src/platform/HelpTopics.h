@@ -3,6 +3,7 @@
 #include "platform/Topics.h"
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <vector>
 
@@ -16,20 +17,29 @@ struct HelpTopic {
 };
 
 // The user manual: HTML pages compiled into the program, one per topic number,
-// with a word index for the help window's search.
+// with a word index for the help window's search. The English pages are under
+// :/zentrope/help, each translation's under :/zentrope/help/<language>, with
+// the same file names, so that the links between pages work in every language.
 class HelpTopics {
 public:
     static constexpr int Contents = Topic::Contents;
 
-    // The manual compiled into the program.
+    // The English manual compiled into the program.
     static const HelpTopics &instance();
+    // The manual in a language ("de"); the English one for a language the
+    // manual is not translated into.
+    static const HelpTopics &instance(const QString &language);
+    // The languages the manual is translated into, besides English.
+    static QStringList translated();
 
+    // "en", or the language of the translation.
+    const QString &language() const { return m_language; }
     const std::vector<HelpTopic> &topics() const { return m_topics; }
     const HelpTopic *find(int number) const;
     const HelpTopic *findFile(const QString &file) const;
-    // Where the page is, for a text browser (qrc:/zentrope/help/<file>).
-    static QUrl pageUrl(const HelpTopic &topic);
-    static QString resourcePath(const QString &file);
+    // Where a page is, for a text browser (qrc:/zentrope/help/[<language>/]<file>).
+    QUrl pageUrl(const HelpTopic &topic) const;
+    QString resourcePath(const QString &file) const;
     QString html(int number) const;
 
     // The topics whose title or text hold every word of the query, each word
@@ -40,7 +50,9 @@ public:
     static QStringList words(const QString &text);
 
 private:
-    HelpTopics();
+    explicit HelpTopics(const QString &language);
+    QString m_language;
+    QString m_folder; // the pages' resource folder, ending in '/'
     std::vector<HelpTopic> m_topics;
     std::vector<std::vector<QString>> m_words; // sorted, unique, per topic
 };

@@ -101,7 +101,7 @@ QString mediaName(const FeedGeometry &g, const EnvelopePage &page)
 
 // A job with a feed profile: laid out and turned here, sent to CUPS with
 // exactly the options it needs.
-int printFed(TPrinterDevice &printer, const std::vector<int> &chosen, int copies,
+int printFed(PrinterDevice &printer, const std::vector<int> &chosen, int copies,
              const EnvelopeList &envelopes, const PageSource &source, const JobMonitor &monitor,
              const FeedProfile &profile)
 {
@@ -184,7 +184,7 @@ QString EnvelopeDocumentTitle()
     return QStringLiteral("Zentrope Envelope");
 }
 
-int PrintEnvelopeJob(TPrinterDevice &printer, const EnvelopeList &envelopes, const JobPlan &plan,
+int PrintEnvelopeJob(PrinterDevice &printer, const EnvelopeList &envelopes, const JobPlan &plan,
                      const PageSource &source, const JobMonitor &monitor,
                      const std::optional<FeedProfile> &feed)
 {

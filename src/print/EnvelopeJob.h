@@ -13,7 +13,7 @@
 
 namespace zentrope {
 
-class TPrinterDevice;
+class PrinterDevice;
 class WholeFileWriter;
 
 // The one job path of every way of printing: the main window's print
@@ -60,7 +60,7 @@ QString EnvelopeDocumentTitle();
 // upright, into a PDF at the printer's resolution, which goes to CUPS as one
 // job with FeedJobOptions (CupsJob.h): exactly one PWG media name, no
 // scaling, one-sided, the profile's source, the print dialog's other options.
-int PrintEnvelopeJob(TPrinterDevice &printer, const EnvelopeList &envelopes, const JobPlan &plan,
+int PrintEnvelopeJob(PrinterDevice &printer, const EnvelopeList &envelopes, const JobPlan &plan,
                      const PageSource &source, const JobMonitor &monitor = {},
                      const std::optional<FeedProfile> &feed = std::nullopt);
 

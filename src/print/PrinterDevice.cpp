@@ -51,7 +51,7 @@ std::uint32_t declaredFields(const QPrinterInfo &info, const QPageSize &size)
 
 } // namespace
 
-struct TPrinterDevice::Impl {
+struct PrinterDevice::Impl {
     // The page surface as a job's pages have it.
     struct Surface {
         int dpiX, dpiY;
@@ -134,21 +134,21 @@ struct TPrinterDevice::Impl {
     void takeSurface() { job = surface(); }
 };
 
-TPrinterDevice::TPrinterDevice() : d(std::make_unique<Impl>())
+PrinterDevice::PrinterDevice() : d(std::make_unique<Impl>())
 {
 }
 
-TPrinterDevice::~TPrinterDevice()
-{
-    d->abandon();
-}
-
-void TPrinterDevice::Reset()
+PrinterDevice::~PrinterDevice()
 {
     d->abandon();
 }
 
-void TPrinterDevice::SetUpWhenBuilt(std::function<void()> setUp)
+void PrinterDevice::Reset()
+{
+    d->abandon();
+}
+
+void PrinterDevice::SetUpWhenBuilt(std::function<void()> setUp)
 {
     if (d->built)
         setUp();
@@ -156,27 +156,27 @@ void TPrinterDevice::SetUpWhenBuilt(std::function<void()> setUp)
         d->setUp = std::move(setUp);
 }
 
-void TPrinterDevice::Prepare()
+void PrinterDevice::Prepare()
 {
     d->qt();
 }
 
-QStringList TPrinterDevice::Printers() const
+QStringList PrinterDevice::Printers() const
 {
     return QPrinterInfo::availablePrinterNames();
 }
 
-bool TPrinterDevice::PrintersInstalled()
+bool PrinterDevice::PrintersInstalled()
 {
     return !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
-QString TPrinterDevice::DefaultPrinterName()
+QString PrinterDevice::DefaultPrinterName()
 {
     return QPrinterInfo::defaultPrinterName();
 }
 
-int TPrinterDevice::PrinterIndex() const
+int PrinterDevice::PrinterIndex() const
 {
     if (!PrintersInstalled())
         return -1;
@@ -184,7 +184,7 @@ int TPrinterDevice::PrinterIndex() const
     return int(Printers().indexOf(d->qt().printerName()));
 }
 
-void TPrinterDevice::SetPrinterIndex(int index)
+void PrinterDevice::SetPrinterIndex(int index)
 {
     const QStringList names = Printers();
     if (index < 0 || index >= names.size())
@@ -199,13 +199,13 @@ void TPrinterDevice::SetPrinterIndex(int index)
     }
 }
 
-QString TPrinterDevice::PrinterName() const
+QString PrinterDevice::PrinterName() const
 {
     d->ensureValid();
     return d->qt().printerName();
 }
 
-DeviceMode TPrinterDevice::GetDeviceMode() const
+DeviceMode PrinterDevice::GetDeviceMode() const
 {
     d->ensureValid();
     const QPrinter &p = d->qt();
@@ -239,7 +239,7 @@ DeviceMode TPrinterDevice::GetDeviceMode() const
     return m;
 }
 
-void TPrinterDevice::SetDeviceMode(const DeviceMode &m)
+void PrinterDevice::SetDeviceMode(const DeviceMode &m)
 {
     d->ensureValid();
     if (d->painter)
@@ -283,22 +283,22 @@ void TPrinterDevice::SetDeviceMode(const DeviceMode &m)
     }
 }
 
-QPageLayout::Orientation TPrinterDevice::Orientation() const
+QPageLayout::Orientation PrinterDevice::Orientation() const
 {
     return d->job ? d->job->orientation : d->qt().pageLayout().orientation();
 }
 
-void TPrinterDevice::SetTitle(const QString &title)
+void PrinterDevice::SetTitle(const QString &title)
 {
     d->title = title.left(kTitleLength);
 }
 
-QString TPrinterDevice::Title() const
+QString PrinterDevice::Title() const
 {
     return d->title;
 }
 
-void TPrinterDevice::BeginDoc()
+void PrinterDevice::BeginDoc()
 {
     if (d->painter)
         throw ZentropeError(QCoreApplication::translate("zentrope::PrinterDevice", "Printing in progress"));
@@ -319,7 +319,7 @@ void TPrinterDevice::BeginDoc()
     d->painter->setFont(QFont(QFont(), &d->qt()));
 }
 
-void TPrinterDevice::NewPage()
+void PrinterDevice::NewPage()
 {
     if (!d->painter)
         throw ZentropeError(
@@ -331,7 +331,7 @@ void TPrinterDevice::NewPage()
     QCoreApplication::processEvents();
 }
 
-void TPrinterDevice::EndDoc()
+void PrinterDevice::EndDoc()
 {
     if (!d->painter)
         throw ZentropeError(
@@ -345,7 +345,7 @@ void TPrinterDevice::EndDoc()
                                 .arg(d->qt().printerName()));
 }
 
-void TPrinterDevice::Abort()
+void PrinterDevice::Abort()
 {
     if (!d->painter)
         return;
@@ -355,22 +355,22 @@ void TPrinterDevice::Abort()
     d->job.reset();
 }
 
-bool TPrinterDevice::Printing() const
+bool PrinterDevice::Printing() const
 {
     return d->painter != nullptr;
 }
 
-int TPrinterDevice::DpiX() const
+int PrinterDevice::DpiX() const
 {
     return d->job ? d->job->dpiX : d->qt().logicalDpiX();
 }
 
-int TPrinterDevice::DpiY() const
+int PrinterDevice::DpiY() const
 {
     return d->job ? d->job->dpiY : d->qt().logicalDpiY();
 }
 
-int TPrinterDevice::WidthMM() const
+int PrinterDevice::WidthMM() const
 {
     if (d->job)
         return d->job->widthMM;
@@ -378,7 +378,7 @@ int TPrinterDevice::WidthMM() const
     return d->qt().widthMM();
 }
 
-int TPrinterDevice::HeightMM() const
+int PrinterDevice::HeightMM() const
 {
     if (d->job)
         return d->job->heightMM;
@@ -386,17 +386,17 @@ int TPrinterDevice::HeightMM() const
     return d->qt().heightMM();
 }
 
-int TPrinterDevice::PageWidth() const
+int PrinterDevice::PageWidth() const
 {
     return d->job ? d->job->width : d->qt().width();
 }
 
-int TPrinterDevice::PageHeight() const
+int PrinterDevice::PageHeight() const
 {
     return d->job ? d->job->height : d->qt().height();
 }
 
-PrinterPaper TPrinterDevice::Paper() const
+PrinterPaper PrinterDevice::Paper() const
 {
     if (!d->job)
         d->ensureValid();
@@ -412,7 +412,7 @@ PrinterPaper TPrinterDevice::Paper() const
     return paper;
 }
 
-QPainter &TPrinterDevice::Canvas()
+QPainter &PrinterDevice::Canvas()
 {
     if (!d->painter)
         throw ZentropeError(
@@ -420,7 +420,7 @@ QPainter &TPrinterDevice::Canvas()
     return *d->painter;
 }
 
-PrinterPage TPrinterDevice::Page() const
+PrinterPage PrinterDevice::Page() const
 {
     PrinterPage page;
     page.Layout = d->qt().pageLayout();
@@ -431,7 +431,7 @@ PrinterPage TPrinterDevice::Page() const
     return page;
 }
 
-QPrinter &TPrinterDevice::QtPrinter()
+QPrinter &PrinterDevice::QtPrinter()
 {
     return d->qt();
 }

@@ -22,12 +22,12 @@ namespace zentrope {
 //
 // Errors (no valid printer, a print that cannot start) are thrown as
 // ZentropeError; callers do not catch them.
-class TPrinterDevice {
+class PrinterDevice {
 public:
-    TPrinterDevice();
-    ~TPrinterDevice();
-    TPrinterDevice(const TPrinterDevice &) = delete;
-    TPrinterDevice &operator=(const TPrinterDevice &) = delete;
+    PrinterDevice();
+    ~PrinterDevice();
+    PrinterDevice(const PrinterDevice &) = delete;
+    PrinterDevice &operator=(const PrinterDevice &) = delete;
 
     // --- Printer list and selection ----------------------------------------------------------
     // The installed printers in the platform's order.

@@ -14,9 +14,9 @@ const QString kSection = QStringLiteral("Printer");
 const QString kPrinterName = QStringLiteral("PrinterName");
 } // namespace
 
-void SavePrinterSettings(TPrinterDevice &printer, TQevIniFile &ini)
+void SavePrinterSettings(PrinterDevice &printer, TQevIniFile &ini)
 {
-    if (!TPrinterDevice::PrintersInstalled())
+    if (!PrinterDevice::PrintersInstalled())
         return;
     // Erased first, so keys of fields this printer does not declare disappear.
     ini.EraseSection(kSection);
@@ -27,9 +27,9 @@ void SavePrinterSettings(TPrinterDevice &printer, TQevIniFile &ini)
             ini.WriteInteger(kSection, QLatin1String(key.name), mode.*key.member);
 }
 
-void LoadPrinterSettings(TPrinterDevice &printer, const TQevIniFile &ini)
+void LoadPrinterSettings(PrinterDevice &printer, const TQevIniFile &ini)
 {
-    if (!TPrinterDevice::PrintersInstalled())
+    if (!PrinterDevice::PrintersInstalled())
         return;
     const QString current = printer.PrinterName();
     const QString saved = ini.ReadString(kSection, kPrinterName, current);

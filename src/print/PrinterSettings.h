@@ -4,7 +4,7 @@
 
 namespace zentrope {
 
-class TPrinterDevice;
+class PrinterDevice;
 class TQevIniFile;
 
 // The printer settings in section "Printer": which printer was last used and
@@ -12,10 +12,10 @@ class TQevIniFile;
 // to keep, and both do nothing.
 
 // Erases the section and writes the current printer's name and fields.
-void SavePrinterSettings(TPrinterDevice &printer, TQevIniFile &ini);
+void SavePrinterSettings(PrinterDevice &printer, TQevIniFile &ini);
 // Makes the stored printer current when it still exists and applies the
 // stored fields to whichever printer is current then.
-void LoadPrinterSettings(TPrinterDevice &printer, const TQevIniFile &ini);
+void LoadPrinterSettings(PrinterDevice &printer, const TQevIniFile &ini);
 
 // The paper the stored settings describe (PaperSize, or PaperWidth and
 // PaperLength for a custom size, turned by Orientation), without margins;

@@ -859,7 +859,7 @@ void TIniFile::EraseSection(const QString &section)
         observe(sec, QString());
 }
 
-void TIniFile::WriteSection(const TIniSection &section)
+void TIniFile::WriteSection(const IniSection &section)
 {
     const QString sec = trimBlanks(section.Name());
     if (!validSection(sec))

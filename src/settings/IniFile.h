@@ -9,7 +9,7 @@
 
 namespace zentrope {
 
-class TIniSection;
+class IniSection;
 
 // An INI file with the call semantics of the Windows profile functions. Section
 // and key names match ignoring letter case; values are trimmed of blanks and of
@@ -46,7 +46,7 @@ public:
     // end of the file: the same file as EraseSection followed by one write per
     // key, made in one replace of the file. Nothing is written when a name or
     // value cannot be stored.
-    void WriteSection(const TIniSection &section);
+    void WriteSection(const IniSection &section);
 
     // A list stored as prefix_Count and prefix_0, prefix_1, ..., read from one
     // state of the file; at most maxItems items, whatever count is stored.

@@ -11,17 +11,17 @@ int32_t IniRealValue(double value)
     return static_cast<int32_t>(std::clamp<int64_t>(roundHalfEven(value * 1000.0), INT32_MIN, INT32_MAX));
 }
 
-void TIniSection::WriteInteger(const QString &key, int32_t value)
+void IniSection::WriteInteger(const QString &key, int32_t value)
 {
     WriteString(key, QString::number(value));
 }
 
-void TIniSection::WriteReal(const QString &key, double value)
+void IniSection::WriteReal(const QString &key, double value)
 {
     WriteInteger(key, IniRealValue(value));
 }
 
-void TIniSection::WriteTStrings(const QString &prefix, const QStringList &list)
+void IniSection::WriteTStrings(const QString &prefix, const QStringList &list)
 {
     WriteInteger(prefix + QStringLiteral("_Count"), static_cast<int32_t>(list.size()));
     for (int i = 0; i < list.size(); ++i)

@@ -11,9 +11,9 @@ namespace zentrope {
 // A whole section assembled in memory, for TIniFile::WriteSection: the keys in
 // the order they are added, with the values the store's typed writers would
 // write for them.
-class TIniSection {
+class IniSection {
 public:
-    explicit TIniSection(QString name) : m_name(std::move(name)) {}
+    explicit IniSection(QString name) : m_name(std::move(name)) {}
 
     const QString &Name() const { return m_name; }
     const QList<std::pair<QString, QString>> &Values() const { return m_values; }

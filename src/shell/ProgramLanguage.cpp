@@ -36,6 +36,12 @@ QString languageCode(const QString &name)
     return name.section(separator, 0, 0).toLower();
 }
 
+QString &current()
+{
+    static QString language = QStringLiteral("en");
+    return language;
+}
+
 bool isCLocale(const QString &name)
 {
     return name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX") ||
@@ -44,7 +50,7 @@ bool isCLocale(const QString &name)
 
 } // namespace
 
-ProgramLanguage::ProgramLanguage(const QString &language)
+ProgramLanguage::ProgramLanguage(const QString &language) : m_previous(current())
 {
     auto program = ProgramTranslator(language);
     if (!program || !QCoreApplication::instance())
@@ -59,16 +65,23 @@ ProgramLanguage::ProgramLanguage(const QString &language)
     }
     QCoreApplication::installTranslator(program.get());
     m_program = std::move(program);
+    current() = language;
 }
 
 ProgramLanguage::~ProgramLanguage()
 {
+    current() = m_previous;
     if (!QCoreApplication::instance())
         return;
     if (m_program)
         QCoreApplication::removeTranslator(m_program.get());
     if (m_qt)
         QCoreApplication::removeTranslator(m_qt.get());
+}
+
+QString ProgramLanguage::Current()
+{
+    return current();
 }
 
 QStringList ProgramLanguage::Translated()

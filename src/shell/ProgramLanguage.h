@@ -22,6 +22,10 @@ public:
 
     // The language installed ("de"), or "en".
     QString Language() const { return m_language; }
+    // The language of the newest ProgramLanguage still alive that installed
+    // a translation ("de"), or "en": what the program speaks now, for texts
+    // that do not go through the translators, such as the manual's pages.
+    static QString Current();
 
     // The languages built in besides English, as ISO 639 codes: "de", "es", "fr".
     static QStringList Translated();
@@ -40,6 +44,7 @@ private:
     QString m_language = QStringLiteral("en");
     std::unique_ptr<QTranslator> m_qt;
     std::unique_ptr<QTranslator> m_program;
+    QString m_previous; // what Current() said before this object
 };
 
 } // namespace zentrope

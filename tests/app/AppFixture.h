@@ -68,12 +68,12 @@ protected:
     }
 
     // The session's printer; between sessions, a printer of the test's own.
-    TPrinterDevice &Printer()
+    PrinterDevice &Printer()
     {
         if (session)
             return *session->State().Printer;
         if (!spare)
-            spare = std::make_unique<TPrinterDevice>();
+            spare = std::make_unique<PrinterDevice>();
         return *spare;
     }
 
@@ -123,7 +123,7 @@ protected:
     QString iniPath;
     std::unique_ptr<ZentropeSession> session;
     TFormStampMain *main = nullptr;
-    std::unique_ptr<TPrinterDevice> spare;
+    std::unique_ptr<PrinterDevice> spare;
 };
 
 } // namespace zentrope::test

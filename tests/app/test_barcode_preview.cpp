@@ -78,12 +78,12 @@ TEST_F(BarCodePreviewTest, PreviewFollowsTextAndOption)
 
     // The option off: blank and stored; on again: redrawn at once.
     find<QAction>("OptionsBarCode")->trigger();
-    EXPECT_FALSE(main->State().PrintBarCode);
+    EXPECT_FALSE(main->Composer().printBarCode());
     EXPECT_FALSE(find<QAction>("OptionsBarCode")->isChecked());
     EXPECT_EQ(ini("Options", "PrintBarCode"), QStringLiteral("0"));
     EXPECT_TRUE(blank(strip->picture(), window));
     find<QAction>("OptionsBarCode")->trigger();
-    EXPECT_TRUE(main->State().PrintBarCode);
+    EXPECT_TRUE(main->Composer().printBarCode());
     EXPECT_TRUE(find<QAction>("OptionsBarCode")->isChecked());
     EXPECT_EQ(ini("Options", "PrintBarCode"), QStringLiteral("1"));
     EXPECT_EQ(barCount(strip->picture(), row), 62);
@@ -93,7 +93,7 @@ TEST_F(BarCodePreviewTest, PreviewFollowsTextAndOption)
     find<QAction>("OptionsBarCode")->trigger();
     shutdown();
     start();
-    EXPECT_FALSE(main->State().PrintBarCode);
+    EXPECT_FALSE(main->Composer().printBarCode());
     EXPECT_FALSE(find<QAction>("OptionsBarCode")->isChecked());
     find<MemoControl>("MemoAddress")->setText(QStringLiteral("Anytown, ST 12345"));
     EXPECT_TRUE(blank(find<ImageControl>("ImageZipBarCode")->picture(), window));

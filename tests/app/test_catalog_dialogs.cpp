@@ -124,7 +124,7 @@ TEST_F(CatalogDialogsTest, SelectionInTheSizeDialogBecomesTheCurrentSize)
         EXPECT_EQ(dlg.EditDetailHeight->text(), "3.50");
         dlg.EditDetailWidth->selectAll();
         QTest::keyClicks(dlg.EditDetailWidth, "6,5");
-        EXPECT_EQ(session->State().EnvelopeSizes.At(3)->Dimension->Width, 6.5);
+        EXPECT_EQ(session->State().EnvelopeSizes.At(3)->Dimension.Width, 6.5);
 
         // Default makes "Small" the size selected at start-up.
         dlg.DefaultBtn->click();
@@ -136,7 +136,7 @@ TEST_F(CatalogDialogsTest, SelectionInTheSizeDialogBecomesTheCurrentSize)
     find<QAction>("OptionsEnvelope")->trigger();
     EXPECT_EQ(helped, QList<int>({20048}));
     EXPECT_EQ(picker->currentText(), "Small");
-    EXPECT_EQ(session->State().EnvelopeSizes.At(picker->currentIndex())->Dimension->Width, 6.5);
+    EXPECT_EQ(session->State().EnvelopeSizes.At(picker->currentIndex())->Dimension.Width, 6.5);
     shutdown();
     EXPECT_EQ(ini("Envelopes", "Default"), "4");
     EXPECT_EQ(ini("Envelopes", "Envelope4_Width"), "6500");

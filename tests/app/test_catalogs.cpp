@@ -105,18 +105,16 @@ TEST_F(CatalogsTest, SizePickerKeepsItsNameAcrossRefillIgnoringCase)
 {
     start();
     auto *picker = find<QComboBox>("ComboBoxEnvelopeSize");
-    TEnvelopeSizeCatalog &catalog = session->State().EnvelopeSizes;
+    EnvelopeSizeCatalog &catalog = session->State().EnvelopeSizes;
     picker->setCurrentIndex(3); // Small
     catalog.Rename(3, "SMALL");
     catalog.Add("Aaa"); // moves every index down by one
     main->FormActivate(main);
     EXPECT_EQ(picker->currentIndex(), 4);
     EXPECT_EQ(picker->currentText(), "SMALL");
-    // The picker refers to the catalog's own dimension records, index for index.
-    for (int i = 0; i < picker->count(); ++i) {
-        EXPECT_EQ(picker->itemData(i).value<std::shared_ptr<TEnvelopeDimension>>(),
-                  session->State().EnvelopeSizes.At(i)->Dimension);
-    }
+    // The picker names the catalog's sizes, index for index.
+    for (int i = 0; i < picker->count(); ++i)
+        EXPECT_EQ(picker->itemText(i), session->State().EnvelopeSizes.At(i)->Name);
     // A name that is gone leaves no selection (and nothing else is chosen).
     catalog.Rename(4, "Tiny");
     main->UpdateEnvelopeSizeCombo();

@@ -64,8 +64,8 @@ TEST_F(CommandLineTest, OpenFormsShowTheFileUnderTheNameAsTyped)
         SCOPED_TRACE(args.join(u' ').toStdString());
         start(args);
         EXPECT_EQ(main->windowTitle(), QStringLiteral("Zentrope - aunt.env"));
-        EXPECT_EQ(main->State().AddressFileName, QStringLiteral("aunt.env"));
-        EXPECT_FALSE(main->State().AddressFileReadOnly);
+        EXPECT_EQ(main->Composer().fileName(), QStringLiteral("aunt.env"));
+        EXPECT_FALSE(main->Composer().readOnly());
         EXPECT_TRUE(
             find<MemoControl>("MemoAddress")->text().startsWith(QStringLiteral("Aunt Jane\n12 Main St")));
         EXPECT_FALSE(find<MemoControl>("MemoAddress")->modified());
@@ -79,7 +79,7 @@ TEST_F(CommandLineTest, OpenFormsShowTheFileUnderTheNameAsTyped)
         SCOPED_TRACE(args.join(u' ').toStdString());
         start(args);
         EXPECT_EQ(main->windowTitle(), QStringLiteral("Zentrope"));
-        EXPECT_TRUE(main->State().AddressFileName.isEmpty());
+        EXPECT_TRUE(main->Composer().fileName().isEmpty());
         EXPECT_TRUE(find<MemoControl>("MemoAddress")->text().isEmpty());
         shutdown();
     }
@@ -95,7 +95,7 @@ TEST_F(CommandLineTest, MissingFilesAndFoldersAreReportedByName)
 
     answerMessage(Prompt::Ok, QStringLiteral("Cannot find file \"%1\".").arg(dir));
     start({dir});
-    EXPECT_TRUE(main->State().AddressFileName.isEmpty());
+    EXPECT_TRUE(main->Composer().fileName().isEmpty());
 }
 
 // A name that is not UTF-8 (as argv gives it) opens and saves by its bytes;
@@ -133,7 +133,7 @@ TEST_F(CommandLineTest, PrintModePrintsThenClosesThroughTheCloseQuery)
     // The dialog came before the window was first shown.
     EXPECT_EQ(dialogs, 1);
     EXPECT_FALSE(main->isVisible());
-    EXPECT_TRUE(main->State().AddressFileReadOnly);
+    EXPECT_TRUE(main->Composer().readOnly());
     EXPECT_TRUE(main->windowTitle().endsWith(QStringLiteral(" (read-only)")))
         << main->windowTitle().toStdString();
     EXPECT_EQ(ini("Options", "Size"), QStringLiteral("<absent>"));

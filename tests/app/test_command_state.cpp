@@ -36,7 +36,7 @@ TEST_F(CommandStateTest, PanelsShowDesignCaptionsUntilFirstUpdate)
     SessionState state;
     state.Settings = std::make_unique<TQevIniFile>(iniPath);
     state.RecentFiles = std::make_unique<TOldFileList>(*state.Settings);
-    state.Printer = std::make_unique<TPrinterDevice>();
+    state.Printer = std::make_unique<PrinterDevice>();
     HelpDesk help(state.Application);
     auto window = std::make_unique<TFormStampMain>(state, help);
     main = window.get();
@@ -85,7 +85,7 @@ TEST_F(CommandStateTest, ReadOnlyDocumentDisablesOnlySave)
     f.close();
     answerOpen(path, true);
     find("FileOpen")->trigger();
-    ASSERT_TRUE(main->State().AddressFileReadOnly);
+    ASSERT_TRUE(main->Composer().readOnly());
     main->UpdateMenu(main);
     EXPECT_FALSE(enabled("FileSave"));
     EXPECT_FALSE(enabled("SpeedButtonFileSave"));
@@ -95,16 +95,14 @@ TEST_F(CommandStateTest, ReadOnlyDocumentDisablesOnlySave)
 
 TEST_F(CommandStateTest, ReturnAddressSelectionAllowsOnlyCopy)
 {
+    TQevIniFile(iniPath).WriteBool(QStringLiteral("ReturnAddressFont"), QStringLiteral("FontBold"), true);
     start();
     auto *ret = find<MemoControl>("MemoReturnAddress");
     ret->setPlainText(QStringLiteral("Acme Corp\n1 Main St"));
-    QFont f = ret->font();
-    f.setBold(true);
-    ret->setFont(f);
     QGuiApplication::clipboard()->setText(QStringLiteral("clip"));
     ret->selectAll();
     QTest::mouseClick(ret->viewport(), Qt::LeftButton, Qt::ShiftModifier, QPoint(40, 5));
-    EXPECT_EQ(main->State().ActiveAddress, aaReturn);
+    EXPECT_EQ(main->Composer().activeAddress(), aaReturn);
     EXPECT_TRUE(ret->textCursor().hasSelection());
     EXPECT_TRUE(enabled("EditCopy"));
     EXPECT_TRUE(enabled("SpeedButtonCopy"));
@@ -123,7 +121,7 @@ TEST_F(CommandStateTest, ReturnAddressSelectionAllowsOnlyCopy)
     // A click in the destination box comes back to it, Paste included.
     auto *dest = find<MemoControl>("MemoAddress");
     QTest::mouseClick(dest->viewport(), Qt::LeftButton);
-    EXPECT_EQ(main->State().ActiveAddress, aaDestination);
+    EXPECT_EQ(main->Composer().activeAddress(), aaDestination);
     EXPECT_TRUE(enabled("EditPaste"));
     EXPECT_FALSE(find<QToolButton>("SpeedButtonBold")->isChecked());
     EXPECT_EQ(caption("PanelWhichAddress"), QStringLiteral(" Destination"));
@@ -131,7 +129,7 @@ TEST_F(CommandStateTest, ReturnAddressSelectionAllowsOnlyCopy)
     // A right click opens the box's menu but is no click: the active box stays.
     QTest::mouseClick(ret->viewport(), Qt::RightButton, {}, QPoint(5, 5));
     find<QMenu>("PopupMenuReturnAddress")->hide();
-    EXPECT_EQ(main->State().ActiveAddress, aaDestination);
+    EXPECT_EQ(main->Composer().activeAddress(), aaDestination);
 }
 
 TEST_F(CommandStateTest, OpeningAPickerDisablesFormattingAndEditCommands)
@@ -145,7 +143,7 @@ TEST_F(CommandStateTest, OpeningAPickerDisablesFormattingAndEditCommands)
     auto *picker = find<PickerCombo>("ComboBoxEnvelopeSize");
     picker->showPopup();
     picker->hidePopup();
-    EXPECT_EQ(main->State().ActiveAddress, aaNone);
+    EXPECT_EQ(main->Composer().activeAddress(), aaNone);
     for (const char *n :
          {"SpeedButtonBold", "SpeedButtonItalic", "SpeedButtonUnderline", "ComboBoxFontName",
           "ComboBoxFontSize", "EditCopy", "EditCut", "EditDelete", "EditPaste", "EditSelectAll"})
@@ -159,17 +157,16 @@ TEST_F(CommandStateTest, OpeningAPickerDisablesFormattingAndEditCommands)
 
 TEST_F(CommandStateTest, FontSizeOutsideTheListSelectsNothing)
 {
-    start();
-    auto *dest = find<MemoControl>("MemoAddress");
-    QFont f = dest->font();
-    f.setPointSize(24);
-    dest->setFont(f);
-    main->UpdateMenu(main);
-    EXPECT_EQ(find<QComboBox>("ComboBoxFontSize")->currentIndex(), -1);
-    f.setPointSize(12);
-    dest->setFont(f);
-    main->UpdateMenu(main);
-    EXPECT_EQ(find<QComboBox>("ComboBoxFontSize")->currentText(), QStringLiteral("12"));
+    for (const int size : {24, 12}) {
+        TQevIniFile(iniPath).WriteInteger(QStringLiteral("EnvelopeFont"), QStringLiteral("FontSize"), size);
+        start();
+        main->UpdateMenu(main);
+        if (size == 24)
+            EXPECT_EQ(find<QComboBox>("ComboBoxFontSize")->currentIndex(), -1);
+        else
+            EXPECT_EQ(find<QComboBox>("ComboBoxFontSize")->currentText(), QStringLiteral("12"));
+        shutdown();
+    }
 }
 
 TEST_F(CommandStateTest, HintsAndToolbarOptionsPersist)

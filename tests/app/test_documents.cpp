@@ -80,7 +80,7 @@ protected:
     void expectDocument(const QString &text, const QString &name, const QString &title, bool modified)
     {
         EXPECT_EQ(memo()->text(), text);
-        EXPECT_EQ(main->State().AddressFileName, name);
+        EXPECT_EQ(main->Composer().fileName(), name);
         EXPECT_EQ(main->windowTitle(), title);
         EXPECT_EQ(memo()->modified(), modified);
     }
@@ -144,7 +144,7 @@ TEST_F(DocumentTest, ReadOnlyOpenLeadsToSaveAsWithoutAName)
     const QString path = file(QStringLiteral("ro.env"), "Original\r\n");
     open(path, true);
     expectDocument(QStringLiteral("Original\n"), path, "Zentrope - " + path + " (read-only)", false);
-    EXPECT_TRUE(main->State().AddressFileReadOnly);
+    EXPECT_TRUE(main->Composer().readOnly());
     EXPECT_FALSE(find("FileSave")->isEnabled());
     EXPECT_FALSE(find<QToolButton>("SpeedButtonFileSave")->isEnabled());
     EXPECT_TRUE(find("FileSaveAs")->isEnabled());
@@ -162,7 +162,7 @@ TEST_F(DocumentTest, ReadOnlyOpenLeadsToSaveAsWithoutAName)
     EXPECT_EQ(bytesOf(copy), QByteArray("Original\r\nChanged"));
     EXPECT_EQ(bytesOf(path), QByteArray("Original\r\n"));
     expectDocument(QString(), QString(), QStringLiteral("Zentrope"), false);
-    EXPECT_FALSE(main->State().AddressFileReadOnly);
+    EXPECT_FALSE(main->Composer().readOnly());
 
     // Save on a read-only document whose Save As is cancelled: untitled, still
     // modified, nothing written.
@@ -170,12 +170,12 @@ TEST_F(DocumentTest, ReadOnlyOpenLeadsToSaveAsWithoutAName)
     type(QStringLiteral("More"));
     answerSave(QString());
     find("FileSaveAs")->trigger(); // enabled; Save itself is not
-    EXPECT_EQ(main->State().AddressFileName, path);
+    EXPECT_EQ(main->Composer().fileName(), path);
     answerMessage(Prompt::Ok, readOnlyText(path));
     answerSave(QString(), &offered);
     emit find("FileSave")->triggered();
     EXPECT_EQ(offered, QString());
-    EXPECT_EQ(main->State().AddressFileName, QString());
+    EXPECT_EQ(main->Composer().fileName(), QString());
     EXPECT_TRUE(memo()->modified());
     EXPECT_EQ(bytesOf(path), QByteArray("Original\r\n"));
 }
@@ -200,7 +200,7 @@ TEST_F(DocumentTest, SaveAsOntoReadOnlyFileAsksAgain)
     // A file carrying the attribute opens read-only without being asked to.
     answerMessage(Prompt::No, question(mine));
     open(locked);
-    EXPECT_TRUE(main->State().AddressFileReadOnly);
+    EXPECT_TRUE(main->Composer().readOnly());
     EXPECT_TRUE(main->windowTitle().endsWith(QStringLiteral(" (read-only)")));
 }
 
@@ -233,7 +233,7 @@ TEST_F(DocumentTest, YesThenCancelKeepsTheDocumentAndStopsThePendingAction)
     answerSave(QString());
     find("FileNew")->trigger();
     expectDocument(QStringLiteral("Next changed"), path, "Zentrope - " + path + " (read-only)", true);
-    EXPECT_TRUE(main->State().AddressFileReadOnly);
+    EXPECT_TRUE(main->Composer().readOnly());
     EXPECT_EQ(bytesOf(path), QByteArray("Next"));
 
     // Yes with a successful save goes on: an emptied document gives a 0-byte file.

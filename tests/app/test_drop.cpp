@@ -65,14 +65,14 @@ TEST_F(DropTest, SeveralFilesOnAModifiedDocumentAskAboutTheFilesThenTheSave)
     EXPECT_EQ(Prompt::pending(), 0);
     EXPECT_EQ(memo->text(), QStringLiteral("Typed by hand"));
     EXPECT_TRUE(memo->modified());
-    EXPECT_TRUE(main->State().AddressFileName.isEmpty());
+    EXPECT_TRUE(main->Composer().fileName().isEmpty());
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Zentrope"));
 
     // Answering No opens the first file.
     answerMessage(Prompt::Ok);
     answerMessage(Prompt::No);
     ASSERT_TRUE(drop(main, {a, b, c}));
-    EXPECT_EQ(main->State().AddressFileName, a);
+    EXPECT_EQ(main->Composer().fileName(), a);
     EXPECT_EQ(memo->text(), QStringLiteral("First"));
 }
 
@@ -85,10 +85,10 @@ TEST_F(DropTest, OneFileOpensAtOnceWhereverItIsDropped)
     // Onto the window, then onto the address box, which must not take the
     // file's name as text.
     ASSERT_TRUE(drop(main, {a}));
-    EXPECT_EQ(main->State().AddressFileName, a);
+    EXPECT_EQ(main->Composer().fileName(), a);
     EXPECT_EQ(memo->text(), QStringLiteral("Dropped\nAddress"));
     ASSERT_TRUE(drop(memo->viewport(), {b}));
-    EXPECT_EQ(main->State().AddressFileName, b);
+    EXPECT_EQ(main->Composer().fileName(), b);
     EXPECT_EQ(memo->text(), QStringLiteral("Other"));
     EXPECT_FALSE(memo->modified());
 

@@ -1,7 +1,7 @@
 #include "AppFixture.h"
 
 #include "app/controls/Controls.h"
-#include "app/dialogs/DlgEnvelopeFeed.h"
+#include "app/dialogs/EnvelopeFeedDialog.h"
 #include "app/dialogs/PrintSetupDialog.h"
 #include "app/help/HelpContext.h"
 #include "envelope/FeedProfile.h"
@@ -38,17 +38,17 @@ protected:
 
     // Print Setup: choose a printer; with a profile given, set it through the
     // dialog's Envelope Feed button first.
-    void printSetup(const QString &printer, std::function<void(TDlgEnvelopeFeed &)> feed = {})
+    void printSetup(const QString &printer, std::function<void(EnvelopeFeedDialog &)> feed = {})
     {
         Prompt::push([=](QDialog &d) {
-            auto *setup = qobject_cast<TPrintSetupDialog *>(&d);
+            auto *setup = qobject_cast<PrintSetupDialog *>(&d);
             EXPECT_NE(setup, nullptr) << "expected Print Setup";
             if (!setup)
                 return int(QDialog::Rejected);
             EXPECT_TRUE(setup->SelectPrinter(printer));
             if (feed) {
                 Prompt::push([=](QDialog &f) {
-                    auto *dialog = qobject_cast<TDlgEnvelopeFeed *>(&f);
+                    auto *dialog = qobject_cast<EnvelopeFeedDialog *>(&f);
                     EXPECT_NE(dialog, nullptr) << "expected Envelope Feed";
                     if (!dialog)
                         return int(QDialog::Rejected);
@@ -83,8 +83,7 @@ protected:
     {
         const EnvelopeSize *size =
             session->State().EnvelopeSizes.At(find<QComboBox>("ComboBoxEnvelopeSize")->currentIndex());
-        return size && size->Dimension ? PwgMediaName(size->Dimension->Width, size->Dimension->Height)
-                                       : QString();
+        return size ? PwgMediaName(size->Dimension.Width, size->Dimension.Height) : QString();
     }
 
     CupsServer *cups = nullptr;
@@ -106,7 +105,7 @@ TEST_F(EnvelopeFeedTest, TheDialogEditsTheCurrentPrintersProfileInTheSizeDialogs
     EXPECT_EQ(options.value(options.indexOf(find("OptionsEnvelope")) + 1), find("OptionsEnvelopeFeed"));
 
     Prompt::push([](QDialog &d) {
-        auto *f = qobject_cast<TDlgEnvelopeFeed *>(&d);
+        auto *f = qobject_cast<EnvelopeFeedDialog *>(&d);
         EXPECT_NE(f, nullptr);
         if (!f)
             return int(QDialog::Rejected);
@@ -149,7 +148,7 @@ TEST_F(EnvelopeFeedTest, TheDialogEditsTheCurrentPrintersProfileInTheSizeDialogs
 
     // Opened again it shows the profile; Cancel keeps it.
     Prompt::push([](QDialog &d) {
-        auto *f = qobject_cast<TDlgEnvelopeFeed *>(&d);
+        auto *f = qobject_cast<EnvelopeFeedDialog *>(&d);
         EXPECT_TRUE(f && f->RadioButtonShortEdge->isChecked() && f->CheckBoxTurn180->isChecked());
         EXPECT_EQ(f ? f->EditOffsetX->text() : QString(), QStringLiteral("-3.0"));
         EXPECT_EQ(f ? f->ComboBoxSource->currentText() : QString(), QStringLiteral("Manual Feed"));
@@ -165,7 +164,7 @@ TEST_F(EnvelopeFeedTest, TheProfileFollowsThePrinterAndSurvivesARestart)
 {
     start();
     // Print Setup: the Feed queue, given a profile through its Envelope Feed button.
-    printSetup(CupsServer::Feed, [](TDlgEnvelopeFeed &f) {
+    printSetup(CupsServer::Feed, [](EnvelopeFeedDialog &f) {
         f.RadioButtonEnvelopePaper->setChecked(true);
         f.ComboBoxSource->setCurrentIndex(f.ComboBoxSource->findData(QStringLiteral("Envelope")));
     });

@@ -4,6 +4,8 @@
 #include "support/PdfProbe.h"
 
 #include <QComboBox>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QMenu>
 
 using namespace zentrope;
@@ -86,4 +88,58 @@ TEST_F(ExportPdfTest, AFailedWriteIsReported)
     answerMessage(Prompt::Ok, QStringLiteral("Stream write error."));
     find("FileExportPdf")->trigger();
     EXPECT_TRUE(QFileInfo(full).isSymLink()) << "the link stays, and the device a device";
+}
+
+// Every word of a PDF with its box, as Poppler reads it.
+static QStringList wordBoxes(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    QStringList words;
+    for (const QString &line : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n'))
+        if (line.contains(QLatin1String("<word")) || line.contains(QLatin1String("<page")))
+            words << line.trimmed();
+    return words;
+}
+
+TEST_F(ExportPdfTest, TheWindowAndTheScriptOptionsPrintTheSamePages)
+{
+    const QString built = QStringLiteral(ZENTROPE_BINARY_DIR "/src/zentrope");
+    if (!QFile::exists(built) || QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "needs the built program and pdftotext";
+    const QString file = writeFile(dir + QStringLiteral("/two.env"),
+                                   "Alice Able\r\n12 First Ave\r\nAlbany, NY 12207-1234\r\n\r\n"
+                                   "Bob Baker\r\nBoston, MA 02118\r\n");
+    {
+        // A return address, a default size and fonts of the user's own.
+        TQevIniFile settings(iniPath);
+        ReturnAddressCatalog returns;
+        returns.Load(settings);
+        returns.SetLines(0, {QStringLiteral("Zentrope Office"), QStringLiteral("1 Stamp Row")});
+        returns.Save(settings);
+        EnvelopeSizeCatalog sizes;
+        sizes.Load(settings);
+        sizes.SetDefaultIndex(sizes.Add(QStringLiteral("Card"), TEnvelopeDimension{7.25, 5.25, 0.5}));
+        sizes.Save(settings);
+        settings.WriteInteger(QStringLiteral("EnvelopeFont"), QStringLiteral("FontSize"), 13);
+        settings.WriteBool(QStringLiteral("ReturnAddressFont"), QStringLiteral("FontItalic"), true);
+    }
+    start({file});
+    const QString fromWindow = dir + QStringLiteral("/window.pdf");
+    Prompt::push([&](QDialog &d) {
+        static_cast<QFileDialog &>(d).selectFile(fromWindow);
+        return int(QDialog::Accepted);
+    });
+    find("FileExportPdf")->trigger();
+    shutdown();
+
+    const QString fromScript = dir + QStringLiteral("/script.pdf");
+    QProcess p;
+    p.start(built, {QStringLiteral("--pdf"), fromScript, QStringLiteral("--settings"), iniPath, file});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    const QStringList window = wordBoxes(fromWindow);
+    ASSERT_TRUE(window.join(u' ').contains(QLatin1String("Zentrope")));
+    EXPECT_EQ(window, wordBoxes(fromScript));
 }

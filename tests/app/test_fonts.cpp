@@ -55,7 +55,7 @@ protected:
 TEST_F(FontsTest, SizeAndNameFromTheToolbarGoToTheActiveBoxOnly)
 {
     start();
-    ASSERT_EQ(main->State().ActiveAddress, aaDestination);
+    ASSERT_EQ(main->Composer().activeAddress(), aaDestination);
     choose("ComboBoxFontSize", QStringLiteral("14"));
     EXPECT_EQ(find<MemoControl>("MemoAddress")->font().pointSize(), 14);
     EXPECT_EQ(ini("EnvelopeFont", "FontSize"), QStringLiteral("14"));
@@ -67,7 +67,7 @@ TEST_F(FontsTest, SizeAndNameFromTheToolbarGoToTheActiveBoxOnly)
     EXPECT_EQ(find<MemoControl>("MemoReturnAddress")->font().pointSize(), 10);
 
     clickInto("MemoReturnAddress");
-    ASSERT_EQ(main->State().ActiveAddress, aaReturn);
+    ASSERT_EQ(main->Composer().activeAddress(), aaReturn);
     EXPECT_EQ(find<QComboBox>("ComboBoxFontSize")->currentText(), QStringLiteral("10"));
     choose("ComboBoxFontName", QStringLiteral("Liberation Serif"));
     EXPECT_EQ(find<MemoControl>("MemoReturnAddress")->font().family(), QStringLiteral("Liberation Serif"));
@@ -123,7 +123,7 @@ TEST_F(FontsTest, WithNoActiveAddressTheToolbarIsDisabledAndChangesNothing)
     start();
     auto *sizes = find<QComboBox>("ComboBoxEnvelopeSize");
     emit sizes->activated(sizes->currentIndex());
-    ASSERT_EQ(main->State().ActiveAddress, aaNone);
+    ASSERT_EQ(main->Composer().activeAddress(), aaNone);
     for (const char *name : {"SpeedButtonBold", "SpeedButtonItalic", "SpeedButtonUnderline"})
         EXPECT_FALSE(find<QToolButton>(name)->isEnabled()) << name;
     EXPECT_FALSE(find<QComboBox>("ComboBoxFontName")->isEnabled());
@@ -147,7 +147,7 @@ TEST_F(FontsTest, DialogChangesItsOwnBoxAndKeepsEffectsAndColourAcrossARestart)
 {
     start();
     clickInto("MemoReturnAddress");
-    ASSERT_EQ(main->State().ActiveAddress, aaReturn);
+    ASSERT_EQ(main->Composer().activeAddress(), aaReturn);
 
     // Cancel changes nothing.
     answerFontDialog(QFont(QStringLiteral("Liberation Mono"), 19), 0x0000FF, QDialog::Rejected);

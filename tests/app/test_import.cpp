@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QToolButton>
 #include <functional>
 
 using namespace zentrope;
@@ -125,7 +126,7 @@ TEST_F(ImportTest, PickerAppendsTheTickedEnvelopesAsOneUndoableStep)
 
     const QString imported = QStringLiteral("Ada Lovelace\nAnalytical Engines Ltd\n350 Fifth Avenue\n"
                                             "New York, NY 10118\n\nKonrad Zuse\nKarl-Marx-Allee 1\n"
-                                            "10178 Berlin\nGermany");
+                                            "10178 Berlin\nGERMANY");
     EXPECT_EQ(memo()->text(), QStringLiteral("Existing\n\n") + imported);
     EXPECT_TRUE(memo()->modified());
     EXPECT_EQ(find<StatusPanel>("PanelModified")->text(), QStringLiteral(" Modified"));
@@ -167,10 +168,14 @@ TEST_F(ImportTest, FilesThatAreNoContactListsSaySo)
     import();
 
     // Damaged contacts are skipped and counted; the rest can be imported.
+    // Damaged contacts are skipped and counted, damaged lines passed over;
+    // the rest can be imported.
     answerFile(sample("damaged.vcf"));
     answerPicker(QStringLiteral("US"), [](ImportAddressesDialog &p) {
-        EXPECT_TRUE(p.LabelStatus->text().endsWith(QStringLiteral(" contacts could not be read.")))
-            << p.LabelStatus->text().toStdString();
+        EXPECT_EQ(p.LabelRead->text(),
+                  QStringLiteral("Contacts read: 4. Skipped: 2 not closed, 1 without a name or an address. "
+                                 "Damaged lines passed over: 2."));
+        EXPECT_FALSE(p.ComboBoxCharset->isVisibleTo(&p)) << "a vCard names its own character sets";
         QTest::mouseClick(p.CancelBtn, Qt::LeftButton);
         return p.result();
     });
@@ -179,7 +184,8 @@ TEST_F(ImportTest, FilesThatAreNoContactListsSaySo)
     const QString empty =
         writeFile(dir + QStringLiteral("/empty.vcf"), "BEGIN:VCARD\r\nVERSION:3.0\r\nEND:VCARD\r\n");
     answerFile(empty);
-    answerMessage(Prompt::Ok, empty + QStringLiteral(" holds no contacts."));
+    answerMessage(Prompt::Ok, empty + QStringLiteral(" holds no contacts. Contacts read: 0. Skipped: 1 "
+                                                     "without a name or an address."));
     import();
 
     EXPECT_EQ(memo()->text(), QString());
@@ -196,14 +202,48 @@ TEST_F(ImportTest, FilesThatAreNoContactListsSaySo)
     EXPECT_EQ(memo()->text().size(), full.size());
 }
 
+TEST_F(ImportTest, ReturnAcceptsAndACsvFileIsReadInTheCharacterSetChosen)
+{
+    start();
+    answerFile(sample("thunderbird-1251.csv"));
+    answerPicker(QStringLiteral("US"), [](ImportAddressesDialog &p) {
+        EXPECT_TRUE(p.OKBtn->isDefault());
+        EXPECT_TRUE(p.ComboBoxCharset->isVisibleTo(&p));
+        // Read as Windows-1252 the name is gibberish; the user names the character set.
+        EXPECT_NE(p.Model().Contacts()[0].NameLine(), QStringLiteral("Ольга Смирнова"));
+        p.ComboBoxCharset->setFocus();
+        const int cyrillic =
+            p.ComboBoxCharset->findData(QStringLiteral("windows-1251"), Qt::UserRole, Qt::MatchFixedString);
+        EXPECT_GT(cyrillic, 0);
+        p.ComboBoxCharset->setCurrentIndex(cyrillic);
+        emit p.ComboBoxCharset->activated(cyrillic);
+        EXPECT_EQ(p.Model().Contacts()[0].NameLine(), QStringLiteral("Ольга Смирнова"));
+        // Return in the search field goes on to the list; Space there ticks;
+        // Return in the list accepts.
+        p.EditSearch->setFocus();
+        QTest::keyClick(p.EditSearch, Qt::Key_Return);
+        EXPECT_EQ(p.result(), 0);
+        EXPECT_EQ(p.focusWidget(), p.ListContacts);
+        QTest::keyClick(p.ListContacts, Qt::Key_Space);
+        EXPECT_FALSE(p.Model().Ticked(0));
+        QTest::keyClick(p.ListContacts, Qt::Key_Space);
+        EXPECT_TRUE(p.Model().Ticked(0));
+        QTest::keyClick(p.ListContacts, Qt::Key_Return);
+        return p.result();
+    });
+    import();
+    EXPECT_EQ(memo()->text(),
+              QStringLiteral("Ольга Смирнова\nНЕВСКИЙ ПР., Д. 28\nСАНКТ-ПЕТЕРБУРГ\n191186\nRUSSIA"));
+}
+
 TEST_F(ImportTest, UnknownColumnsAreAskedForOnceAndRemembered)
 {
-    const QByteArray header = "Mitglied;Strasse;PLZ;Ort;Bemerkung\n";
+    const QByteArray header = "Mitglied;Strasse;Hausnummer;PLZ;Ort;Bemerkung\n";
     const QString first =
-        writeFile(dir + QStringLiteral("/club.csv"), header + "Hans Meier;Lindenweg 3;80331;M\xC3\xBC"
+        writeFile(dir + QStringLiteral("/club.csv"), header + "Hans Meier;Lindenweg;3;80331;M\xC3\xBC"
                                                               "nchen;Kassenwart\n");
     const QString second =
-        writeFile(dir + QStringLiteral("/club2.csv"), header + "Erika Muster;Am Markt 1;10115;Berlin;\n");
+        writeFile(dir + QStringLiteral("/club2.csv"), header + "Erika Muster;Am Markt;1;10115;Berlin;\n");
     start();
 
     answerFile(first);
@@ -216,10 +256,21 @@ TEST_F(ImportTest, UnknownColumnsAreAskedForOnceAndRemembered)
         // The guess from the German headers; the name column is unknown.
         EXPECT_EQ(c->ComboBoxName->currentData().toInt(), -1);
         EXPECT_EQ(c->ComboBoxStreet->currentData().toInt(), 1);
-        EXPECT_EQ(c->ComboBoxPostalCode->currentData().toInt(), 2);
-        EXPECT_EQ(c->ComboBoxCity->currentData().toInt(), 3);
-        EXPECT_EQ(c->ComboBoxStreet->currentText(), QStringLiteral("Strasse (Lindenweg 3)"));
+        EXPECT_EQ(c->ComboBoxPostalCode->currentData().toInt(), 3);
+        EXPECT_EQ(c->ComboBoxCity->currentData().toInt(), 4);
+        EXPECT_EQ(c->ComboBoxStreet->currentText(), QStringLiteral("Strasse (Lindenweg)"));
         c->ComboBoxName->setCurrentIndex(c->ComboBoxName->findData(0));
+        // The house number joins the street: "+" adds a second column to it.
+        QComboBox *number = c->ComboFor(&ColumnMapping::Street, 1);
+        EXPECT_NE(number, nullptr);
+        if (!number)
+            return int(QDialog::Rejected);
+        EXPECT_EQ(number->objectName(), QStringLiteral("ComboBoxStreet2"));
+        EXPECT_FALSE(number->isVisibleTo(c));
+        QTest::mouseClick(c->MoreButtonFor(&ColumnMapping::Street), Qt::LeftButton);
+        EXPECT_TRUE(number->isVisibleTo(c));
+        number->setCurrentIndex(number->findData(2));
+        EXPECT_EQ(c->Mapping().Street, QList<int>({1, 2}));
         // The first envelope as these columns make it (laid out for the desktop's country).
         EXPECT_TRUE(c->MemoPreview->toPlainText().startsWith(QStringLiteral("Hans Meier\nLindenweg 3\n")))
             << c->MemoPreview->toPlainText().toStdString();
@@ -230,8 +281,8 @@ TEST_F(ImportTest, UnknownColumnsAreAskedForOnceAndRemembered)
     import();
     EXPECT_EQ(memo()->text(), QStringLiteral("Hans Meier\nLindenweg 3\n80331 München"));
     const QStringList cells = QString::fromUtf8(header).trimmed().split(QLatin1Char(';'));
-    EXPECT_NE(ini(QString::fromLatin1(ImportMappingSection), ImportMappingKey(cells)),
-              QStringLiteral("<absent>"));
+    EXPECT_EQ(ini(QString::fromLatin1(ImportMappingSection), ImportMappingKey(cells)),
+              QStringLiteral("0,-1,1+2,-1,4,-1,3,-1"));
 
     // The next file with the same columns, even after a restart, goes straight to the picker.
     memo()->setModified(false);

@@ -1,7 +1,7 @@
 #include "AppFixture.h"
 
 #include "app/controls/Controls.h"
-#include "app/preview/FormPrintPreview.h"
+#include "app/preview/PrintPreviewWindow.h"
 #include "app/preview/PreviewView.h"
 #include "barcode/BarCode.h"
 #include "envelope/FeedProfile.h"
@@ -84,12 +84,12 @@ protected:
         cups = CupsServer::shared(&whyNot);
     }
 
-    TFormPrintPreview *openPreview(const QString &text)
+    PrintPreviewWindow *openPreview(const QString &text)
     {
         find<MemoControl>("MemoAddress")->setText(text);
         main->UpdateMenu(main);
         find<QAction>("FilePrintPreview")->trigger();
-        auto *preview = main->findChild<TFormPrintPreview *>(QStringLiteral("FormPrintPreview"));
+        auto *preview = main->findChild<PrintPreviewWindow *>(QStringLiteral("PrintPreviewWindow"));
         EXPECT_NE(preview, nullptr);
         if (preview) {
             EXPECT_TRUE(QTest::qWaitForWindowExposed(preview));
@@ -131,7 +131,7 @@ TEST_F(PrintPreviewTest, OnePagePerEnvelopeFollowingTheTextAndPaintedOnlyInView)
     main->UpdateMenu(main);
     EXPECT_FALSE(item->isEnabled() || button->isEnabled());
 
-    TFormPrintPreview *preview = openPreview(addresses(3));
+    PrintPreviewWindow *preview = openPreview(addresses(3));
     ASSERT_NE(preview, nullptr);
     EXPECT_TRUE(button->isEnabled());
     PreviewView *view = preview->View();
@@ -180,7 +180,7 @@ TEST_F(PrintPreviewTest, OnePagePerEnvelopeFollowingTheTextAndPaintedOnlyInView)
     EXPECT_FALSE(preview->PreviewPrint->isEnabled());
 
     // Closing frees the window and its sheets.
-    QPointer<TFormPrintPreview> gone(preview);
+    QPointer<PrintPreviewWindow> gone(preview);
     preview->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(gone.isNull());
@@ -198,7 +198,7 @@ TEST_F(PrintPreviewTest, FirstPageMatchesTheJobsPdfPage)
     QPrinter &printer = Printer().QtPrinter();
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setPageMargins(QMarginsF(12, 18, 10, 8), QPageLayout::Millimeter);
-    TFormPrintPreview *preview = openPreview(addresses(2));
+    PrintPreviewWindow *preview = openPreview(addresses(2));
     ASSERT_NE(preview, nullptr);
     PreviewView *view = preview->View();
     const PageGeometry geometry = view->PageGeometryShown();
@@ -237,8 +237,7 @@ TEST_F(PrintPreviewTest, FirstPageMatchesTheJobsPdfPage)
     }
 
     // The bars, along the short bars' middle row as the page painter laid them out.
-    EnvelopePage page =
-        MakeEnvelopePage(main->CurrentEnvelopeDesign(), SplitEnvelopes(addresses(2)).Envelope(1));
+    EnvelopePage page = MakeEnvelopePage(main->Composer().design(), SplitEnvelopes(addresses(2)).Envelope(1));
     PlaceEnvelopePage(page, geometry);
     EnvelopePageLayout layout;
     MeasureEnvelopeFit(page, &layout);
@@ -265,7 +264,7 @@ TEST_F(PrintPreviewTest, NavigationAndZoom)
         GTEST_SKIP() << "private CUPS server unavailable: " << whyNot.toStdString();
     start();
     Printer().Reset();
-    TFormPrintPreview *preview = openPreview(addresses(5));
+    PrintPreviewWindow *preview = openPreview(addresses(5));
     ASSERT_NE(preview, nullptr);
     PreviewView *view = preview->View();
     ASSERT_EQ(view->PageCount(), 5);
@@ -339,14 +338,12 @@ TEST_F(PrintPreviewTest, FollowsThePrintersFeedProfile)
     profile.Paper = FeedProfile::EnvelopePaper;
     profile.LongEdgeFirst = false;
     WriteFeedProfile(*session->State().Settings, Printer().PrinterName(), profile);
-    TFormPrintPreview *preview = openPreview(addresses(2));
+    PrintPreviewWindow *preview = openPreview(addresses(2));
     ASSERT_NE(preview, nullptr);
     const PageGeometry &g = preview->View()->PageGeometryShown();
     ASSERT_TRUE(g.Feed.has_value());
     const TEnvelopeDimension &size =
-        *session->State()
-             .EnvelopeSizes.At(find<QComboBox>("ComboBoxEnvelopeSize")->currentIndex())
-             ->Dimension;
+        session->State().EnvelopeSizes.At(find<QComboBox>("ComboBoxEnvelopeSize")->currentIndex())->Dimension;
     const int dpi = g.Paper.DpiX;
     EXPECT_NEAR(g.Paper.Sheet.width(), size.Height * dpi, 2);
     EXPECT_NEAR(g.Paper.Sheet.height(), size.Width * dpi, 2);

@@ -158,7 +158,7 @@ TEST_F(PrinterSettingsTest, SetupDialogCancelledRewritesTheUnchangedSettings)
     int helped = 0;
     Prompt::helpHandler() = [&](int topic) { helped = topic; };
     Prompt::push([](QDialog &d) {
-        auto *setup = qobject_cast<TPrintSetupDialog *>(&d);
+        auto *setup = qobject_cast<PrintSetupDialog *>(&d);
         EXPECT_NE(setup, nullptr) << d.objectName().toStdString();
         if (!setup)
             return int(QDialog::Rejected);
@@ -171,7 +171,7 @@ TEST_F(PrinterSettingsTest, SetupDialogCancelledRewritesTheUnchangedSettings)
         return int(QDialog::Rejected);
     });
     find<QAction>("FilePrintSetup")->trigger();
-    EXPECT_EQ(helped, TPrintSetupDialog::HelpTopic);
+    EXPECT_EQ(helped, PrintSetupDialog::HelpTopic);
     EXPECT_EQ(Printer().PrinterName(), CupsServer::RawB);
     EXPECT_FALSE(Printer().Landscape());
     EXPECT_EQ(printerKeys(), declaredKeys()) << "Scale is not declared and goes";
@@ -183,7 +183,7 @@ TEST_F(PrinterSettingsTest, SetupDialogConfirmedChangesPrinterAndPage)
 {
     start();
     Prompt::push([](QDialog &d) {
-        auto *setup = qobject_cast<TPrintSetupDialog *>(&d);
+        auto *setup = qobject_cast<PrintSetupDialog *>(&d);
         if (!setup)
             return int(QDialog::Rejected);
         EXPECT_TRUE(setup->SelectPrinter(CupsServer::Ppd));

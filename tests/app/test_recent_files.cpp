@@ -94,7 +94,7 @@ TEST_F(RecentFilesTest, NewestSixInMenuSettingsAndDialogs)
 
     // Reopening from the menu moves the entry to the top without a duplicate.
     find("OldFile4")->trigger();
-    EXPECT_EQ(main->State().AddressFileName, paths[3]);
+    EXPECT_EQ(main->Composer().fileName(), paths[3]);
     EXPECT_EQ(main->windowTitle(), "Zentrope - " + paths[3]);
     EXPECT_EQ(stored(), (QStringList{paths[3], paths[6], paths[5], paths[4], paths[2], paths[1]}));
     EXPECT_EQ(recentItems().size(), 6);
@@ -133,7 +133,7 @@ TEST_F(RecentFilesTest, AmpersandNamesReopenFromTheirItem)
     ASSERT_EQ(recentItems().size(), 1);
     EXPECT_EQ(recentItems()[0].second, QStringLiteral("&1 %1/a&&b.env").arg(dir));
     find("OldFile1")->trigger();
-    EXPECT_EQ(main->State().AddressFileName, path);
+    EXPECT_EQ(main->Composer().fileName(), path);
     EXPECT_EQ(find<MemoControl>("MemoAddress")->text(), QStringLiteral("Ampersand"));
 }
 
@@ -151,7 +151,7 @@ TEST_F(RecentFilesTest, DeletedEntryWarnsAndModifiedDocumentAsksFirst)
     find("OldFile2")->trigger();
     EXPECT_EQ(stored(), before);
     EXPECT_EQ(recentItems().size(), 2);
-    EXPECT_EQ(main->State().AddressFileName, current);
+    EXPECT_EQ(main->Composer().fileName(), current);
     EXPECT_EQ(main->windowTitle(), "Zentrope - " + current);
     EXPECT_EQ(find<MemoControl>("MemoAddress")->text(), QStringLiteral("Current"));
 

@@ -100,13 +100,13 @@ TEST_F(StandardSizesDialog, AddOffersThemAndFillsInTheirDimensions)
     // the first-run sizes and the default are untouched.
     shutdown();
     start();
-    const TEnvelopeSizeCatalog &catalog = session->State().EnvelopeSizes;
+    const EnvelopeSizeCatalog &catalog = session->State().EnvelopeSizes;
     ASSERT_EQ(catalog.Count(), 4 + int(standards.size()) + 2);
     EXPECT_EQ(catalog.At(catalog.FDefaultIndex)->Name, "Business #10");
     const auto sized = [&](const QString &name) -> const TEnvelopeDimension * {
         for (const EnvelopeSize &e : catalog.Entries())
             if (e.Name == name)
-                return e.Dimension.get();
+                return &e.Dimension;
         return nullptr;
     };
     for (const StandardEnvelope &e : standards) {

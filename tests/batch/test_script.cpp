@@ -61,12 +61,12 @@ protected:
         settings = dir + QStringLiteral("/settings.ini");
         TQevIniFile ini(settings);
         ProgramSettings(ini).SetGraphicFile(logoFile);
-        TReturnAddressCatalog returns;
+        ReturnAddressCatalog returns;
         returns.Load(ini);
         returns.SetLines(returns.Add(QStringLiteral("Office")),
                          {QStringLiteral("Zentrope Office"), QStringLiteral("1 Stamp Row")});
         returns.Save(ini);
-        TEnvelopeSizeCatalog sizes;
+        EnvelopeSizeCatalog sizes;
         sizes.Load(ini);
         TEnvelopeDimension flat;
         flat.Width = 0;
@@ -357,6 +357,16 @@ TEST_F(ScriptTest, ImportTakesEveryContactWithAnAddress)
     EXPECT_EQ(pdfInfo(pdf).Pages, 3);
     EXPECT_TRUE(pageText(pdf, 1).contains(QStringLiteral("Johnny Appleseed")));
     EXPECT_TRUE(pageText(pdf, 3).contains(QStringLiteral("AUSTRIA")));
+    // How the file was read goes to standard error.
+    EXPECT_EQ(r.err, QStringLiteral("zentrope: %1: Contacts read: 3.\n").arg(contacts));
+
+    // A FIFO is refused at once instead of waiting for a writer.
+    const QString fifo = dir + QStringLiteral("/contacts-fifo.vcf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    r = run({QStringLiteral("--pdf"), pdf, QStringLiteral("--import"), fifo, QStringLiteral("--settings"),
+             settings});
+    EXPECT_EQ(r.status, 3);
+    EXPECT_EQ(r.err, QStringLiteral("zentrope: Cannot open file %1.\n").arg(fifo));
 
     // A file that holds no contacts, and an address file beside --import.
     r = run({QStringLiteral("--pdf"), pdf, QStringLiteral("--import"), logoFile, QStringLiteral("--settings"),
@@ -374,10 +384,10 @@ TEST_F(ScriptTest, PrintFeedsAsTheProfileOfThePrinterItPrintsOn)
     QString media;
     {
         TQevIniFile ini(settings);
-        TEnvelopeSizeCatalog sizes;
+        EnvelopeSizeCatalog sizes;
         const EnvelopeSize *size = sizes.At(sizes.Load(ini));
-        ASSERT_TRUE(size && size->Dimension);
-        media = PwgMediaName(size->Dimension->Width, size->Dimension->Height);
+        ASSERT_TRUE(size);
+        media = PwgMediaName(size->Dimension.Width, size->Dimension.Height);
         FeedProfile feed;
         feed.Paper = FeedProfile::EnvelopePaper;
         feed.Source = QStringLiteral("Manual");

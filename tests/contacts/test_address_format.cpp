@@ -1,7 +1,11 @@
+#include "contacts/AddressData.h"
 #include "contacts/AddressFormat.h"
 #include "contacts/Country.h"
 #include "contacts/Envelopes.h"
 
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <gtest/gtest.h>
 
 using namespace zentrope;
@@ -15,73 +19,75 @@ struct Rule {
     const char *lines; // joined with "\n"
 };
 
-// One row per rule of the destination country, sent from home.
+// One row per layout of the address data, sent from home.
 const Rule kRules[] = {
-    // United States and Canada: "City, ST ZIP"; the home country is left out
-    // however it is written.
+    // The United States: "City, ST ZIP", the home country left out however it
+    // is written; from abroad the town and state in capitals.
     {"US",
      {"", "", "1600 Amphitheatre Pkwy", "Mountain View", "CA", "94043", ""},
      "1600 Amphitheatre Pkwy\nMountain View, CA 94043"},
     {"US", {"", "", "1 Main St", "Ely", "NV", "89301-1234", "u.s.a."}, "1 Main St\nEly, NV 89301-1234"},
     {"US", {"", "", "1 Main St", "", "NV", "89301", "United States of America"}, "1 Main St\nNV 89301"},
+    {"DE",
+     {"", "", "1 Main St", "Ely", "NV", "89301", "USA"},
+     "1 Main St\nELY, NV 89301\nVEREINIGTE STAATEN"},
+    // Canada: no comma, and everything in capitals from abroad.
     {"US",
      {"", "Apt 4", "290 Bremner Blvd", "Toronto", "ON", "M5V 3L9", "Canada"},
-     "Apt 4\n290 Bremner Blvd\nToronto, ON M5V 3L9\nCANADA"},
+     "APT 4\n290 BREMNER BLVD\nTORONTO ON M5V 3L9\nCANADA"},
     {"CA",
      {"", "", "290 Bremner Blvd", "Toronto", "ON", "M5V 3L9", "CAN"},
-     "290 Bremner Blvd\nToronto, ON M5V 3L9"},
-    // Postal code before the town; the region is left out, except Italy's province.
+     "290 Bremner Blvd\nToronto ON M5V 3L9"},
+    // The United Kingdom: post town and postcode on lines of their own, no county.
+    {"US",
+     {"", "", "10 Downing Street", "London", "Greater London", "SW1A 2AA", "UK"},
+     "10 Downing Street\nLONDON\nSW1A 2AA\nUNITED KINGDOM"},
+    {"GB",
+     {"", "", "10 Downing Street", "London", "", "SW1A 2AA", "England"},
+     "10 Downing Street\nLondon\nSW1A 2AA"},
+    // Ireland: the county and the Eircode below the town.
+    {"US",
+     {"", "", "1 Grafton Street", "Dublin 2", "Co. Dublin", "D02 X285", "Ireland"},
+     "1 Grafton Street\nDUBLIN 2\nCo. Dublin D02 X285\nIRELAND"},
+    {"DE", {"", "", "Main Street", "Ennis", "", "V95 T9R2", "IE"}, "Main Street\nENNIS\nV95 T9R2\nIRLAND"},
+    // Germany and France: postal code before the town; no region.
     {"DE",
      {"", "", "Unter den Linden 77", "Berlin", "Berlin", "10117", "Deutschland"},
      "Unter den Linden 77\n10117 Berlin"},
     {"US",
      {"", "", "Unter den Linden 77", "Berlin", "", "10117", "DEU"},
-     "Unter den Linden 77\n10117 Berlin\nGERMANY"},
+     "Unter den Linden 77\n10117 BERLIN\nGERMANY"},
     {"DE",
      {"", "", "55 Rue du Faubourg Saint-Honoré", "Paris", "Île-de-France", "75008", "fr"},
-     "55 Rue du Faubourg Saint-Honoré\n75008 Paris\nFRANCE"},
-    {"DE",
-     {"", "", "Via del Corso 1", "Roma", "RM", "00186", "Italia"},
-     "Via del Corso 1\n00186 Roma RM\nITALIA"},
+     "55 Rue du Faubourg Saint-Honoré\n75008 PARIS\nFRANKREICH"},
+    // Australia: "SYDNEY NSW 2000".
     {"US",
-     {"", "", "Calle Mayor 1", "Madrid", "Madrid", "28013", "España"},
-     "Calle Mayor 1\n28013 Madrid\nESPAÑA"},
-    {"DE",
-     {"", "", "Damrak 1", "Amsterdam", "Noord-Holland", "1012 LG", "The Netherlands"},
-     "Damrak 1\n1012 LG Amsterdam\nTHE NETHERLANDS"},
-    {"NL",
-     {"", "", "Grote Markt 1", "Brussel", "", "1000", "Belgique"},
-     "Grote Markt 1\n1000 Brussel\nBELGIQUE"},
-    {"FR", {"", "", "Bundesplatz 3", "Bern", "BE", "3005", "Suisse"}, "Bundesplatz 3\n3005 Bern\nSUISSE"},
-    {"AT", {"", "", "Stephansplatz 1", "Wien", "Wien", "1010", "osterreich"}, "Stephansplatz 1\n1010 Wien"},
-    {"DE",
-     {"", "", "Rådhuspladsen 1", "København V", "", "1550", "Danmark"},
-     "Rådhuspladsen 1\n1550 København V\nDANMARK"},
-    {"SE",
-     {"", "", "Drottninggatan 1", "Stockholm", "", "111 51", "Sverige"},
-     "Drottninggatan 1\n111 51 Stockholm"},
-    {"DE", {"", "", "Karl Johans gate 1", "Oslo", "", "0154", "NO"}, "Karl Johans gate 1\n0154 Oslo\nNORWAY"},
-    {"DE",
-     {"", "", "Mannerheimintie 1", "Helsinki", "", "00100", "Suomi"},
-     "Mannerheimintie 1\n00100 Helsinki\nSUOMI"},
-    {"US", {"", "", "Laugavegur 1", "Reykjavík", "", "101", "Ísland"}, "Laugavegur 1\n101 Reykjavík\nÍSLAND"},
-    // The United Kingdom: postcode on its own line, no county.
+     {"", "", "1 Martin Place", "Sydney", "NSW", "2000", "Australia"},
+     "1 Martin Place\nSYDNEY NSW 2000\nAUSTRALIA"},
+    {"AU", {"", "", "1 Martin Place", "Sydney", "NSW", "2000", ""}, "1 Martin Place\nSydney NSW 2000"},
+    // Japan: in Japanese, postal code first and prefecture, town and street
+    // after it; in Latin letters the other way round.
     {"US",
-     {"", "", "10 Downing Street", "London", "Greater London", "SW1A 2AA", "UK"},
-     "10 Downing Street\nLondon\nSW1A 2AA\nUNITED KINGDOM"},
-    {"GB",
-     {"", "", "10 Downing Street", "London", "", "SW1A 2AA", "England"},
-     "10 Downing Street\nLondon\nSW1A 2AA"},
-    // Anywhere else: "postal code town region"; an unknown country is printed as given.
-    {"US",
+     {"", "", "若林1-2-3", "世田谷区", "東京都", "154-0023", "日本"},
+     "〒154-0023\n東京都\n世田谷区\n若林1-2-3\nJAPAN"},
+    {"DE",
      {"", "", "1-1 Chiyoda", "Chiyoda-ku", "Tokyo", "100-8111", "Japan"},
-     "1-1 Chiyoda\n100-8111 Chiyoda-ku Tokyo\nJAPAN"},
-    {"DE", {"", "", "1 Coral Way", "Poseidonia", "", "", "Atlantis"}, "1 Coral Way\nPoseidonia\nATLANTIS"},
-    // A numbered box gets the destination's word; empty parts leave no lines;
-    // a part's own line breaks and blanks are tidied.
+     "1-1 Chiyoda\nChiyoda-ku, TOKYO\n100-8111\nJAPAN"},
+    // Brazil: "CITY-ST", postal code below.
+    {"US",
+     {"", "", "Av. Paulista, 1578", "São Paulo", "SP", "01310-200", "Brasil"},
+     "Av. Paulista, 1578\nSÃO PAULO-SP\n01310-200\nBRAZIL"},
+    // Switzerland: "CH-" before the postal code from abroad only.
+    {"FR", {"", "", "Bundesplatz 3", "Bern", "BE", "3005", "Suisse"}, "Bundesplatz 3\nCH-3005 Bern\nSUISSE"},
+    {"CH", {"", "", "Bundesplatz 3", "Bern", "BE", "3005", "Schweiz"}, "Bundesplatz 3\n3005 Bern"},
+    // Without a country an address is laid out as mail at home, and keeps a
+    // region home has no place for.
+    {"DE", {"", "", "1 Main St", "Springfield", "IL", "62701", ""}, "1 Main St\n62701 Springfield IL"},
+    // An unknown country is printed as given; a numbered box gets the
+    // destination's word; empty parts leave no lines; a part's own line
+    // breaks and blanks are tidied.
+    {"DE", {"", "", "1 Coral Way", "Poseidonia", "", "", "Atlantis"}, "1 Coral Way\nPOSEIDONIA\nATLANTIS"},
     {"DE", {"123456", "", "", "Berlin", "", "10117", ""}, "Postfach 123456\n10117 Berlin"},
-    {"DE", {"77", "", "", "Ely", "NV", "89301", "USA"}, "PO Box 77\nEly, NV 89301\nUNITED STATES"},
-    {"US", {"", "", "", "Reykjavík", "", "", "Iceland"}, "Reykjavík\nICELAND"},
     {"US",
      {"", " c/o Smith \n\n", "1 Main St\n \nRear ", " Ely ", "NV", "89301", ""},
      "c/o Smith\n1 Main St\nRear\nEly, NV 89301"},
@@ -102,15 +108,49 @@ PostalAddress addressOf(const char *const parts[7])
     return a;
 }
 
+QJsonObject countryEntry(const QString &code)
+{
+    QFile file(QStringLiteral(ZENTROPE_ADDRESS_DATA "/") + code.toLower() + QStringLiteral(".json"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(file.readAll()).object().value(code).toObject();
+}
+
 } // namespace
+
+TEST(AddressFormat, CountryTableMatchesTheDataSet)
+{
+    // The embedded table holds what the data set says, with its defaults.
+    const QJsonObject defaults = countryEntry(QStringLiteral("ZZ"));
+    ASSERT_FALSE(defaults.isEmpty()) << ZENTROPE_ADDRESS_DATA;
+    for (const char *code : {"US", "CA", "GB", "IE", "DE", "FR", "AU", "JP", "BR"}) {
+        SCOPED_TRACE(code);
+        const QJsonObject entry = countryEntry(QString::fromLatin1(code));
+        ASSERT_FALSE(entry.isEmpty());
+        const auto field = [&](const char *name, bool defaulted) {
+            const QString key = QString::fromLatin1(name);
+            return entry.value(key).toString(defaulted ? defaults.value(key).toString() : QString());
+        };
+        const CountryFormat &f = CountryFormatOf(QString::fromLatin1(code).toLower());
+        EXPECT_EQ(f.Code, QString::fromLatin1(code));
+        EXPECT_EQ(f.Format, field("fmt", true));
+        EXPECT_EQ(f.LatinFormat, field("lfmt", false));
+        EXPECT_EQ(f.Require, field("require", true));
+        EXPECT_EQ(f.Upper, field("upper", true));
+        EXPECT_EQ(f.PostalPattern, field("zip", false));
+        EXPECT_EQ(f.PostPrefix, field("postprefix", false));
+    }
+    EXPECT_GT(CountryFormats().size(), 240);
+    EXPECT_EQ(CountryFormatOf(QStringLiteral("QQ")).Code, QStringLiteral("ZZ"));
+}
 
 TEST(AddressFormat, CountryRules)
 {
     for (const Rule &r : kRules) {
         const PostalAddress a = addressOf(r.parts);
         SCOPED_TRACE(QStringLiteral("%1 from %2").arg(a.Street, QString::fromUtf8(r.home)).toStdString());
-        EXPECT_EQ(AddressLines(a, QString::fromUtf8(r.home)).join(QLatin1Char('\n')),
-                  QString::fromUtf8(r.lines));
+        EXPECT_EQ(AddressLines(a, QString::fromUtf8(r.home)).join(QLatin1Char('\n')).toStdString(),
+                  std::string(r.lines));
     }
 }
 
@@ -129,6 +169,9 @@ TEST(AddressFormat, CountriesAndHome)
         {"ca", "CA"},
         {"U.S.", "US"},
         {"Great Britain", "GB"},
+        {"日本", "JP"},
+        {"Ελλάδα", "GR"},
+        {"Россия", "RU"},
         {"Atlantis", ""},
         {"", ""},
         {"  ", ""},
@@ -136,25 +179,45 @@ TEST(AddressFormat, CountriesAndHome)
     for (const auto &[name, code] : names)
         EXPECT_EQ(CountryCode(QString::fromUtf8(name)), QString::fromLatin1(code)) << name;
 
+    // The country line in the sender's language, from the locale data.
+    EXPECT_EQ(CountryLine(QStringLiteral("FR"), QStringLiteral("DE")), QStringLiteral("FRANKREICH"));
+    EXPECT_EQ(CountryLine(QStringLiteral("CH"), QStringLiteral("US")), QStringLiteral("SWITZERLAND"));
+    EXPECT_EQ(CountryLine(QStringLiteral("DE"), QStringLiteral("FR")), QStringLiteral("ALLEMAGNE"));
+    EXPECT_EQ(CountryLine(QStringLiteral("DE"), QStringLiteral("ES")), QStringLiteral("ALEMANIA"));
+    EXPECT_EQ(SenderLanguage(QStringLiteral("CH")), QStringLiteral("de"));
+
     EXPECT_EQ(HomeCountryCode(QLocale(QStringLiteral("de_DE"))), QStringLiteral("DE"));
     EXPECT_EQ(HomeCountryCode(QLocale(QStringLiteral("fr_CA"))), QStringLiteral("CA"));
     EXPECT_EQ(HomeCountryCode(QLocale::c()), QStringLiteral("US"));
     EXPECT_EQ(HomeCountryCode(QLocale(QStringLiteral("POSIX"))), QStringLiteral("US"));
     EXPECT_EQ(CountryName(QStringLiteral("de")), QStringLiteral("Germany"));
-    EXPECT_GT(KnownCountries().size(), 200);
+
+    // The list to choose home from: countries only, in the user's language.
+    const auto german = KnownCountries(QStringLiteral("de"));
+    EXPECT_GT(german.size(), 240);
+    QStringList codes, names_;
+    for (const auto &[code, name] : german) {
+        codes << code;
+        names_ << name;
+    }
+    EXPECT_TRUE(names_.contains(QStringLiteral("Frankreich")));
+    EXPECT_FALSE(codes.contains(QStringLiteral("EU")));
+    EXPECT_FALSE(names_.contains(QStringLiteral("Europäische Union")));
+    EXPECT_FALSE(names_.contains(QStringLiteral("Europa")));
+    EXPECT_LT(names_.indexOf(QStringLiteral("Österreich")), names_.indexOf(QStringLiteral("Polen")));
 }
 
 TEST(AddressFormat, LabelsAndEnvelopes)
 {
-    // The user's label wins over the parts; its last line goes only when it
-    // names the home country.
+    // The user's label stands in for parts that make no address; its last
+    // line, naming a country, becomes the country line in the sender's language.
     PostalAddress a;
     a.Street = QStringLiteral("1 Main St");
     a.Label = QStringLiteral("Ely Lodge\r\n1 Main St\r\n\r\nEly, NV 89301\r\nUnited States");
     EXPECT_EQ(AddressLines(a, QStringLiteral("US")),
               QStringList({"Ely Lodge", "1 Main St", "Ely, NV 89301"}));
     EXPECT_EQ(AddressLines(a, QStringLiteral("DE")),
-              QStringList({"Ely Lodge", "1 Main St", "Ely, NV 89301", "United States"}));
+              QStringList({"Ely Lodge", "1 Main St", "Ely, NV 89301", "VEREINIGTE STAATEN"}));
     EXPECT_EQ(AddressSummary(a, QStringLiteral("US")), QStringLiteral("Ely Lodge, 1 Main St, Ely, NV 89301"));
 
     // Name from N when there is no FN; a label's opening name and organisation

@@ -24,17 +24,17 @@ TEST(CsvImport, UnknownColumnsAreMappedOnceAndRemembered)
     EXPECT_EQ(first.Table.Header, QStringList({"Kunde", "Firma", "Strasse", "PLZ", "Ort", "Land"}));
     // The guess knows the German words but not "Kunde": the user maps it.
     ColumnMapping mapping = first.Mapping;
-    EXPECT_EQ(mapping.Name, -1);
-    EXPECT_EQ(mapping.Company, 1);
-    EXPECT_EQ(mapping.Street, 2);
-    EXPECT_EQ(mapping.PostalCode, 3);
-    EXPECT_EQ(mapping.City, 4);
-    EXPECT_EQ(mapping.Country, 5);
-    mapping.Name = 0;
+    EXPECT_EQ(mapping.Name, QList<int>());
+    EXPECT_EQ(mapping.Company, QList<int>{1});
+    EXPECT_EQ(mapping.Street, QList<int>{2});
+    EXPECT_EQ(mapping.PostalCode, QList<int>{3});
+    EXPECT_EQ(mapping.City, QList<int>{4});
+    EXPECT_EQ(mapping.Country, QList<int>{5});
+    mapping.Name = {0};
     ApplyColumnMapping(first, mapping);
     SaveImportMapping(settings, first.Table.Header, mapping);
     EXPECT_EQ(ImportedText(first.Contacts, DefaultChoices(first.Contacts), QStringLiteral("DE")),
-              QStringLiteral("Eva Lang\nLang KG\nRing 1\n1010 Wien\nAUSTRIA"));
+              QStringLiteral("Lang KG\nEva Lang\nRing 1\n1010 WIEN\nÖSTERREICH"));
 
     // The next file with the same header is read at once; another header asks.
     const QString next =
@@ -76,7 +76,7 @@ TEST(CsvImport, EncodingsSeparatorsAndHeaderVariants)
     // Excel names its separator on a line of its own.
     const CsvTable excel = ReadCsvTable("sep=,\r\nName;Note,City\r\nAda;x,Ely\r\n");
     EXPECT_EQ(excel.Header, QStringList({"Name;Note", "City"}));
-    EXPECT_EQ(excel.Rows.size(), 1);
+    EXPECT_EQ(excel.RowCount(), 1);
 
     // Thunderbird in English, as it writes it: a comma after every record.
     const QByteArray thunderbird =

@@ -60,7 +60,7 @@ TEST(VCardReader, LabelsAndCaptionsFindTheirAddress)
                              "END:VCARD\r\n"
                              "BEGIN:VCARD\r\nVERSION:2.1\r\nFN:Bo\r\nLABEL:9 Pine Rd\r\nEND:VCARD\r\n";
     const ContactList list = ReadVCards(bytes);
-    EXPECT_EQ(list.Unreadable, 0);
+    EXPECT_EQ(list.Counts, ReadCounts{});
     ASSERT_EQ(list.Contacts.size(), 2);
     const Contact &ann = list.Contacts[0];
     ASSERT_EQ(ann.Addresses.size(), 2);

@@ -17,7 +17,7 @@ QString iniIn(const char *name)
     return freshDir(QString::fromLatin1(name)) + QStringLiteral("/zentrope.ini");
 }
 
-QStringList names(const TEnvelopeSizeCatalog &c)
+QStringList names(const EnvelopeSizeCatalog &c)
 {
     QStringList out;
     for (const EnvelopeSize &e : c.Entries())
@@ -25,7 +25,7 @@ QStringList names(const TEnvelopeSizeCatalog &c)
     return out;
 }
 
-QStringList descriptions(const TReturnAddressCatalog &c)
+QStringList descriptions(const ReturnAddressCatalog &c)
 {
     QStringList out;
     for (const ReturnAddress &a : c.Entries())
@@ -33,13 +33,13 @@ QStringList descriptions(const TReturnAddressCatalog &c)
     return out;
 }
 
-QString defaultName(const TEnvelopeSizeCatalog &c)
+QString defaultName(const EnvelopeSizeCatalog &c)
 {
     const EnvelopeSize *e = c.At(c.FDefaultIndex);
     return e ? e->Name : QStringLiteral("<none>");
 }
 
-QString defaultDescription(const TReturnAddressCatalog &c)
+QString defaultDescription(const ReturnAddressCatalog &c)
 {
     const ReturnAddress *a = c.At(c.DefaultIndex);
     return a ? a->Description : QStringLiteral("<none>");
@@ -51,13 +51,13 @@ TEST(EnvelopeSizeCatalogTest, BuiltInSizesAndStoredEdgeCases)
 {
     const QString path = iniIn("env-load");
     TQevIniFile ini(path);
-    TEnvelopeSizeCatalog c;
+    EnvelopeSizeCatalog c;
     EXPECT_EQ(c.Load(ini), 0);
     EXPECT_EQ(names(c), QStringList({"Business #10", "Greeting Card", "Printer Setup", "Small"}));
     EXPECT_EQ(c.FDefaultIndex, 0);
-    EXPECT_EQ(c.At(0)->Dimension->Width, 9.0);
-    EXPECT_EQ(c.At(0)->Dimension->Height, 4.0);
-    EXPECT_EQ(c.At(3)->Dimension->Height, 3.5);
+    EXPECT_EQ(c.At(0)->Dimension.Width, 9.0);
+    EXPECT_EQ(c.At(0)->Dimension.Height, 4.0);
+    EXPECT_EQ(c.At(3)->Dimension.Height, 3.5);
     EXPECT_TRUE(c.At(2)->IsPrinterSetup());
     EXPECT_EQ(c.FGraphicX, 1.0);
     EXPECT_EQ(c.FGraphicY, 1.0);
@@ -87,8 +87,8 @@ TEST(EnvelopeSizeCatalogTest, BuiltInSizesAndStoredEdgeCases)
     EXPECT_EQ(c.FDefaultIndex, -1);
     // Envelope3 has no keys: an empty name (sorting first) with the default dimension.
     EXPECT_EQ(names(c), QStringList({"", "A", "b"}));
-    EXPECT_EQ(c.At(0)->Dimension->Width, 6.0);
-    EXPECT_EQ(c.At(1)->Dimension->Width, 8.125);
+    EXPECT_EQ(c.At(0)->Dimension.Width, 6.0);
+    EXPECT_EQ(c.At(1)->Dimension.Width, 8.125);
 
     // Default beyond the count makes the first size the default.
     ini.WriteInteger("Envelopes", "Default", 9);
@@ -101,7 +101,7 @@ TEST(EnvelopeSizeCatalogTest, BuiltInSizesAndStoredEdgeCases)
 
 TEST(EnvelopeSizeCatalogTest, IndexesFollowAddRenameAndDelete)
 {
-    TEnvelopeSizeCatalog c;
+    EnvelopeSizeCatalog c;
     TQevIniFile ini(iniIn("env-index"));
     c.Load(ini); // Business #10 (default), Greeting Card, Printer Setup, Small
 
@@ -109,12 +109,12 @@ TEST(EnvelopeSizeCatalogTest, IndexesFollowAddRenameAndDelete)
     EXPECT_EQ(c.FDefaultIndex, 1);
     EXPECT_EQ(c.Add("Zeta"), 5); // after it: no change
     EXPECT_EQ(c.FDefaultIndex, 1);
-    EXPECT_EQ(c.At(5)->Dimension->Width, 6.0);
+    EXPECT_EQ(c.At(5)->Dimension.Width, 6.0);
 
     // Renaming the default keeps it the default at its new place, with its size.
     EXPECT_EQ(c.Rename(1, "Tiny"), 4);
     EXPECT_EQ(defaultName(c), "Tiny");
-    EXPECT_EQ(c.At(4)->Dimension->Width, 9.0);
+    EXPECT_EQ(c.At(4)->Dimension.Width, 9.0);
     // A neighbour before the default moving behind it, and one behind moving before.
     EXPECT_EQ(c.Rename(0, "zz"), 5);
     EXPECT_EQ(defaultName(c), "Tiny");
@@ -145,7 +145,7 @@ TEST(EnvelopeSizeCatalogTest, IndexesFollowAddRenameAndDelete)
 
 TEST(EnvelopeSizeCatalogTest, EqualNamesAndSaveRoundTrip)
 {
-    TEnvelopeSizeCatalog c;
+    EnvelopeSizeCatalog c;
     TQevIniFile ini(iniIn("env-save"));
     c.Load(ini);
     // A new entry among equal names (ignoring case) goes after them.
@@ -153,8 +153,7 @@ TEST(EnvelopeSizeCatalogTest, EqualNamesAndSaveRoundTrip)
     EXPECT_EQ(c.Add("SMALL"), 5);
     EXPECT_EQ(c.Add("Small"), 6);
     EXPECT_EQ(names(c).mid(3), QStringList({"Small", "small", "SMALL", "Small"}));
-    c.At(5)->Dimension->Width = 9.5;
-    c.At(5)->Dimension->Indent = -0.25;
+    c.SetDimensionFromControls(5, "9.5", "4", "-0.25");
     c.FGraphicX = 1.125;
     c.FGraphicY = 0;
     c.FDefaultIndex = 5;
@@ -164,11 +163,11 @@ TEST(EnvelopeSizeCatalogTest, EqualNamesAndSaveRoundTrip)
     EXPECT_EQ(ini.ReadString("Envelopes", "Envelope6_Indent", ""), "-250");
 
     // Reloading keeps the order of equal names, the default and the selection.
-    TEnvelopeSizeCatalog back;
+    EnvelopeSizeCatalog back;
     EXPECT_EQ(back.Load(ini), 5);
     EXPECT_EQ(names(back), names(c));
-    EXPECT_EQ(back.At(5)->Dimension->Width, 9.5);
-    EXPECT_EQ(back.At(5)->Dimension->Indent, -0.25);
+    EXPECT_EQ(back.At(5)->Dimension.Width, 9.5);
+    EXPECT_EQ(back.At(5)->Dimension.Indent, -0.25);
     EXPECT_EQ(back.FGraphicX, 1.125);
     EXPECT_EQ(back.FGraphicY, 0.0);
 
@@ -184,7 +183,7 @@ TEST(ReturnAddressCatalogTest, LoadEdgeCasesAndSavedSection)
 {
     const QString path = iniIn("ra-load");
     TQevIniFile ini(path);
-    TReturnAddressCatalog c;
+    ReturnAddressCatalog c;
     EXPECT_EQ(c.Load(ini), 0);
     ASSERT_EQ(c.Count(), 1);
     EXPECT_EQ(c.At(0)->Description, "home");
@@ -222,16 +221,16 @@ TEST(CatalogLoadTest, HugeStoredCountsLoadAndSaveQuickly)
     ini.WriteString("ReturnAddresses", "Description3", "Three");
     ini.WriteTStrings("ReturnAddresses", "Address2", {"Line"});
 
-    TEnvelopeSizeCatalog env;
+    EnvelopeSizeCatalog env;
     env.Load(ini);
     EXPECT_EQ(env.Count(), 32767);
     EXPECT_EQ(env.At(env.Count() - 1)->Name, "Seven");
     int shorter = 0;
     for (const EnvelopeSize &e : env.Entries())
-        shorter += e.Dimension->Height == 2.5;
+        shorter += e.Dimension.Height == 2.5;
     EXPECT_EQ(shorter, 1);
 
-    TReturnAddressCatalog ra;
+    ReturnAddressCatalog ra;
     ra.Load(ini);
     EXPECT_EQ(ra.Count(), 32767);
     EXPECT_EQ(ra.At(ra.Count() - 1)->Description, "Three");
@@ -250,8 +249,8 @@ TEST(CatalogLoadTest, HugeStoredCountsLoadAndSaveQuickly)
     ra.Save(ini);
     EXPECT_EQ(ini.ReplaceCount(), before + 2);
     EXPECT_EQ(ini.ReadInteger("Envelopes", "Count", 0), 32767);
-    EXPECT_EQ(TEnvelopeSizeCatalog().Load(ini), env.FDefaultIndex);
-    TReturnAddressCatalog back;
+    EXPECT_EQ(EnvelopeSizeCatalog().Load(ini), env.FDefaultIndex);
+    ReturnAddressCatalog back;
     back.Load(ini);
     EXPECT_EQ(back.At(back.Count() - 1)->Description, "Three");
 }
@@ -262,8 +261,8 @@ TEST(CatalogSaveTest, TwoCopiesShareOneFile)
 {
     const QString path = iniIn("two-copies");
     TQevIniFile firstIni(path), secondIni(path);
-    TEnvelopeSizeCatalog first, second;
-    TReturnAddressCatalog firstRa, secondRa;
+    EnvelopeSizeCatalog first, second;
+    ReturnAddressCatalog firstRa, secondRa;
     first.Load(firstIni);
     firstRa.Load(firstIni);
     second.Load(secondIni);
@@ -285,7 +284,7 @@ TEST(CatalogSaveTest, TwoCopiesShareOneFile)
     EXPECT_FALSE(first.SaveAtShutdown(firstIni));
     EXPECT_FALSE(second.SaveAtShutdown(secondIni));
     EXPECT_FALSE(secondRa.SaveAtShutdown(secondIni));
-    TEnvelopeSizeCatalog check;
+    EnvelopeSizeCatalog check;
     check.Load(secondIni);
     EXPECT_EQ(names(check), QStringList({"Business #10", "Greeting Card", "Mine", "Printer Setup", "Small"}));
 
@@ -300,7 +299,7 @@ TEST(CatalogSaveTest, TwoCopiesShareOneFile)
 TEST(CatalogSaveTest, EditsMarkTheCatalogModified)
 {
     TQevIniFile ini(iniIn("edits"));
-    TEnvelopeSizeCatalog c;
+    EnvelopeSizeCatalog c;
     c.Load(ini);
     const auto modifiedBy = [&](const std::function<void()> &edit) {
         c.Load(ini);
@@ -317,14 +316,14 @@ TEST(CatalogSaveTest, EditsMarkTheCatalogModified)
     EXPECT_TRUE(modifiedBy([&] { c.Rename(3, "Tiny"); }));
     EXPECT_TRUE(modifiedBy([&] { c.Delete(3); }));
     EXPECT_FALSE(modifiedBy([&] { c.SetDimensionFromControls(9, "1", "1", "1"); }));
-    // The dimension is changed in place: the main window's picker shares it.
+    // A copy taken for a job keeps its values while the catalog is edited.
     c.Load(ini);
-    const std::shared_ptr<TEnvelopeDimension> shared = c.At(0)->Dimension;
+    const EnvelopeSize copy = *c.At(0);
     c.SetDimensionFromControls(0, "10", "5", "0.25");
-    EXPECT_EQ(shared->Width, 10.0);
-    EXPECT_EQ(shared->Indent, 0.25);
+    EXPECT_EQ(c.At(0)->Dimension.Width, 10.0);
+    EXPECT_EQ(copy.Dimension.Width, 9.0);
 
-    TReturnAddressCatalog r;
+    ReturnAddressCatalog r;
     r.Load(ini);
     EXPECT_FALSE(r.Modified());
     r.SetLines(0, r.At(0)->Lines);
@@ -343,7 +342,7 @@ TEST(CatalogSaveTest, EditsMarkTheCatalogModified)
 
 TEST(ReturnAddressCatalogTest, IndexesFollowAddRenameAndDelete)
 {
-    TReturnAddressCatalog c;
+    ReturnAddressCatalog c;
     c.Load(TQevIniFile(iniIn("ra-index")));
     EXPECT_EQ(c.Add("Work"), 1);
     EXPECT_EQ(c.DefaultIndex, 0);
@@ -375,7 +374,7 @@ TEST(ReturnAddressCatalogTest, IndexesFollowAddRenameAndDelete)
     c.Save(ini);
     EXPECT_EQ(ini.ReadInteger("ReturnAddresses", "Default", 0), 2);
     EXPECT_EQ(ini.ReadInteger("ReturnAddresses", "Count", 0), 1);
-    TReturnAddressCatalog back;
+    ReturnAddressCatalog back;
     EXPECT_EQ(back.Load(ini), 0);
     EXPECT_EQ(back.DefaultIndex, 0);
 }
@@ -386,17 +385,17 @@ TEST(CatalogInvariantTest, RandomEditsKeepOrderAndDefault)
 {
     std::mt19937 rng(20240611);
     const QStringList pool = {"", "a", "A", "b", "Home", "home", "Printer Setup", "small", "Zed", "#10", "é"};
-    TEnvelopeSizeCatalog env;
-    TReturnAddressCatalog ra;
+    EnvelopeSizeCatalog env;
+    ReturnAddressCatalog ra;
     env.Load(TQevIniFile(iniIn("inv")));
     ra.Load(TQevIniFile(iniIn("inv2")));
     double nextTag = 1;
     // The indent tags an envelope entry; rename copies it, so it names the entry.
-    for (const EnvelopeSize &e : env.Entries())
-        e.Dimension->Indent = nextTag++;
+    for (int i = 0; i < env.Count(); ++i)
+        env.SetDimensionFromControls(i, "6", "4", QString::number(nextTag++));
     ra.SetLines(0, {QString::number(nextTag++)});
 
-    auto envTag = [&](int i) { return env.At(i) ? env.At(i)->Dimension->Indent : -1.0; };
+    auto envTag = [&](int i) { return env.At(i) ? env.At(i)->Dimension.Indent : -1.0; };
     auto raTag = [&](int i) {
         return ra.At(i) && !ra.At(i)->Lines.isEmpty() ? ra.At(i)->Lines[0] : QString();
     };
@@ -412,7 +411,7 @@ TEST(CatalogInvariantTest, RandomEditsKeepOrderAndDefault)
         const bool raPickedDefault = raPick == ra.DefaultIndex;
         if (op <= 1) {
             const int at = env.Add(name);
-            env.At(at)->Dimension->Indent = nextTag++;
+            env.SetDimensionFromControls(at, "6", "4", QString::number(nextTag++));
             const int q = ra.Add(name);
             ra.SetLines(q, {QString::number(nextTag++)});
             EXPECT_EQ(envTag(env.FDefaultIndex), envDefault);

@@ -50,7 +50,7 @@ TEST(Units, MillimetresReadBackAsTyped)
     const QString path = freshDir(QStringLiteral("units-mm")) + QStringLiteral("/zentrope.ini");
     {
         TQevIniFile ini(path);
-        TEnvelopeSizeCatalog c;
+        EnvelopeSizeCatalog c;
         c.Load(ini); // the first-run sizes
         for (const StandardEnvelope &e : StandardEnvelopes()) {
             // Typed in millimetres, as a user would copy them from the name.
@@ -64,7 +64,7 @@ TEST(Units, MillimetresReadBackAsTyped)
         c.Save(ini);
     }
     TQevIniFile ini(path);
-    TEnvelopeSizeCatalog back;
+    EnvelopeSizeCatalog back;
     back.Load(ini);
     for (const StandardEnvelope &e : StandardEnvelopes()) {
         SCOPED_TRACE(e.Name.toStdString());
@@ -74,14 +74,14 @@ TEST(Units, MillimetresReadBackAsTyped)
                 s = &x;
         ASSERT_TRUE(s);
         QString w, h, indent;
-        s->Dimension->SetValueForControls(w, h, indent, MM);
+        s->Dimension.SetValueForControls(w, h, indent, MM);
         const double k = e.Unit == QPageSize::Millimeter ? 1.0 : 25.4;
         EXPECT_EQ(w, QString::number(e.LongSide * k, 'f', 1));
         EXPECT_EQ(h, QString::number(e.ShortSide * k, 'f', 1));
         EXPECT_EQ(indent, QStringLiteral("0.0"));
         if (e.Unit == QPageSize::Millimeter) {
-            EXPECT_EQ(std::lround(s->Dimension->Width * 1000), e.LongThousandths);
-            EXPECT_EQ(std::lround(s->Dimension->Height * 1000), e.ShortThousandths);
+            EXPECT_EQ(std::lround(s->Dimension.Width * 1000), e.LongThousandths);
+            EXPECT_EQ(std::lround(s->Dimension.Height * 1000), e.ShortThousandths);
         }
     }
 

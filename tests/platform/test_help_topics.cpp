@@ -28,20 +28,6 @@ TEST(HelpTopics, EveryPageExistsHasATitleAndLinksOnlyToPagesOfTheManual)
         EXPECT_FALSE(files.contains(t.File)) << t.File.toStdString();
         numbers.insert(t.Number);
         files.insert(t.File);
-        EXPECT_FALSE(t.Title.isEmpty()) << t.File.toStdString();
-        EXPECT_TRUE(QFile::exists(HelpTopics::resourcePath(t.File))) << t.File.toStdString();
-    }
-    static const QRegularExpression href(QStringLiteral("href=\"([^\"#]*)(#[^\"]*)?\""));
-    for (const HelpTopic &t : manual.topics()) {
-        const QString html = manual.html(t.Number);
-        ASSERT_FALSE(html.isEmpty()) << t.File.toStdString();
-        for (auto it = href.globalMatch(html); it.hasNext();) {
-            const QString target = it.next().captured(1);
-            if (target.isEmpty() || target.contains(QLatin1Char(':')))
-                continue; // an anchor of the same page, or a web or mail address
-            EXPECT_TRUE(files.contains(target))
-                << t.File.toStdString() << " links to " << target.toStdString();
-        }
     }
     // Contents, Help menu, windows, dialogs and messages.
     for (int n : {9992, 9994, 9995, 9997, 9998, 9999, 20000, 20030, 20031, 20032, 20034, 20036, 20038, 20046,
@@ -49,6 +35,45 @@ TEST(HelpTopics, EveryPageExistsHasATitleAndLinksOnlyToPagesOfTheManual)
         EXPECT_NE(manual.find(n), nullptr) << n;
     EXPECT_EQ(manual.find(12345), nullptr);
     EXPECT_TRUE(manual.html(12345).isEmpty());
+
+    // Every language has every page, and every link leads to a page of the
+    // same language and to an anchor that page has.
+    static const QRegularExpression href(QStringLiteral("href=\"([^\"#]*)(?:#([^\"]*))?\""));
+    QStringList languages = HelpTopics::translated();
+    EXPECT_EQ(languages, QStringList({QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr")}));
+    languages.prepend(QStringLiteral("en"));
+    for (const QString &language : languages) {
+        const HelpTopics &pages = HelpTopics::instance(language);
+        const std::string lang = language.toStdString();
+        ASSERT_EQ(pages.language(), language);
+        ASSERT_EQ(pages.topics().size(), manual.topics().size()) << lang;
+        for (const HelpTopic &t : pages.topics()) {
+            EXPECT_NE(manual.find(t.Number), nullptr) << lang << " " << t.Number;
+            EXPECT_FALSE(t.Title.isEmpty()) << lang << " " << t.File.toStdString();
+            const QString html = pages.html(t.Number);
+            ASSERT_FALSE(html.isEmpty()) << lang << " " << t.File.toStdString();
+            for (auto it = href.globalMatch(html); it.hasNext();) {
+                const QRegularExpressionMatch m = it.next();
+                if (m.captured(1).contains(QLatin1Char(':')))
+                    continue; // a web or mail address
+                const QString target = m.captured(1).isEmpty() ? t.File : m.captured(1);
+                const HelpTopic *to = pages.findFile(target);
+                ASSERT_NE(to, nullptr)
+                    << lang << " " << t.File.toStdString() << " links to " << target.toStdString();
+                if (m.hasCaptured(2))
+                    EXPECT_TRUE(
+                        pages.html(to->Number).contains(QStringLiteral("name=\"%1\"").arg(m.captured(2))))
+                        << lang << " " << t.File.toStdString() << " links to a missing anchor "
+                        << m.captured(0).toStdString();
+            }
+        }
+    }
+    EXPECT_EQ(HelpTopics::instance(QStringLiteral("de")).find(9998)->Title, QStringLiteral("Inhalt"));
+    EXPECT_EQ(HelpTopics::instance(QStringLiteral("fr")).find(9998)->Title, QStringLiteral("Sommaire"));
+    EXPECT_EQ(HelpTopics::instance(QStringLiteral("es")).find(9998)->Title, QStringLiteral("Contenido"));
+    // A language the manual is not translated into reads it in English.
+    EXPECT_EQ(&HelpTopics::instance(QStringLiteral("it")), &manual);
+    EXPECT_EQ(manual.language(), QStringLiteral("en"));
 }
 
 TEST(HelpTopics, SearchListsPagesHoldingEveryWordByWordStart)
@@ -73,6 +98,12 @@ TEST(HelpTopics, SearchListsPagesHoldingEveryWordByWordStart)
     EXPECT_TRUE(topicsFor(" ,;- ").empty());
     // Titles count: the command line page by its title words.
     EXPECT_TRUE(has(topicsFor("starting command line"), 21004));
+    // Each language searches its own words.
+    EXPECT_TRUE(has(HelpTopics::instance(QStringLiteral("de")).search(QStringLiteral("prüfziffer")), 21003));
+    EXPECT_TRUE(has(HelpTopics::instance(QStringLiteral("fr")).search(QStringLiteral("code-barres")), 21003));
+    EXPECT_TRUE(
+        has(HelpTopics::instance(QStringLiteral("es")).search(QStringLiteral("código barras")), 21003));
+    EXPECT_TRUE(HelpTopics::instance(QStringLiteral("de")).search(QStringLiteral("delivery point")).empty());
     // Results keep the manual's order.
     std::vector<int> all = topicsFor("zentrope");
     std::vector<int> order;

@@ -51,7 +51,7 @@ protected:
         if (!cups)
             GTEST_SKIP() << "private CUPS server unavailable: " << whyNot.toStdString();
         cups->clearReceived();
-        printer = std::make_unique<TPrinterDevice>();
+        printer = std::make_unique<PrinterDevice>();
     }
 
     // Prints the two envelopes on a queue with a profile; the file its device received.
@@ -76,7 +76,7 @@ protected:
 
     CupsServer *cups = nullptr;
     QString whyNot;
-    std::unique_ptr<TPrinterDevice> printer;
+    std::unique_ptr<PrinterDevice> printer;
 };
 
 } // namespace

@@ -21,11 +21,11 @@ namespace {
 
 // One printer for the whole test program, as the session keeps one for a run;
 // released with the application object, which a QPrinter must not outlive.
-TPrinterDevice &Printer()
+PrinterDevice &Printer()
 {
-    static TPrinterDevice *printer = nullptr;
+    static PrinterDevice *printer = nullptr;
     if (!printer) {
-        printer = new TPrinterDevice;
+        printer = new PrinterDevice;
         qAddPostRoutine([] {
             delete printer;
             printer = nullptr;
@@ -83,7 +83,7 @@ protected:
     QString printPages(const QString &queue, int pages,
                        const QString &title = QStringLiteral("Zentrope Envelope"))
     {
-        TPrinterDevice &p = Printer();
+        PrinterDevice &p = Printer();
         p.SetPrinterIndex(queueIndex(queue));
         p.SetTitle(title);
         p.BeginDoc();
@@ -109,7 +109,7 @@ TEST_F(PrinterDeviceTest, ListsTheQueuesAndStartsOnTheDefault)
     const QStringList names = Printer().Printers();
     for (const QString &q : cups->queueNames())
         EXPECT_TRUE(names.contains(q)) << q.toStdString();
-    EXPECT_EQ(TPrinterDevice::DefaultPrinterName(), CupsServer::RawB);
+    EXPECT_EQ(PrinterDevice::DefaultPrinterName(), CupsServer::RawB);
     EXPECT_EQ(Printer().PrinterName(), CupsServer::RawB);
     EXPECT_EQ(Printer().PrinterIndex(), queueIndex(CupsServer::RawB));
 
@@ -251,7 +251,7 @@ TEST_F(PrinterDeviceTest, PrintableAreaAtThePrinterResolution)
 
 TEST_F(PrinterDeviceTest, PageSurfaceHoldsForTheJobAndFollowsTheSettingsAfterIt)
 {
-    TPrinterDevice &p = Printer();
+    PrinterDevice &p = Printer();
     p.SetPrinterIndex(queueIndex(CupsServer::Ppd));
     DeviceMode m = p.GetDeviceMode();
     m.PaperSize = 1; // Letter

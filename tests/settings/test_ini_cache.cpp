@@ -77,7 +77,7 @@ TEST(IniCache, UnchangedWritesLeaveTheFileAlone)
     ini.WriteString("Options", "Size", "1");
     ini.WriteReal("Envelopes", "GraphicX", 1.5);
     ini.EraseSection("Missing");
-    TIniSection same("Envelopes");
+    IniSection same("Envelopes");
     same.WriteReal("GraphicX", 1.5);
     ini.WriteSection(same);
     EXPECT_EQ(ini.ReplaceCount(), replaces);
@@ -99,7 +99,7 @@ TEST(IniCache, UnchangedWritesLeaveTheFileAlone)
     a.WriteString("Envelopes", "Envelope1", "Big");
     a.WriteString("Envelopes", "count", "3");
     a.WriteTStrings("Envelopes", "Address1", {"a", "b"});
-    TIniSection whole("Envelopes");
+    IniSection whole("Envelopes");
     whole.WriteInteger("Count", 2);
     whole.WriteString("Envelope1", "Big");
     whole.WriteString("count", "3");
@@ -114,7 +114,7 @@ TEST(IniCache, UnchangedWritesLeaveTheFileAlone)
 
     // A key that cannot be stored refuses the whole section.
     const QByteArray kept = bytesOf(path);
-    TIniSection bad("Envelopes");
+    IniSection bad("Envelopes");
     bad.WriteString("Good", "1");
     bad.WriteString("Bad", "two\nlines");
     EXPECT_THROW(ini.WriteSection(bad), ZentropeError);

@@ -37,6 +37,14 @@ TEST(TranslationsTest, InstalledForTheLifeOfTheObjectOnly)
     {
         const ProgramLanguage french(QStringLiteral("fr"));
         EXPECT_EQ(french.Language(), QStringLiteral("fr"));
+        {
+            // One that installs nothing leaves the program speaking French.
+            const ProgramLanguage none(QStringLiteral("xx"));
+            EXPECT_EQ(ProgramLanguage::Current(), QStringLiteral("fr"));
+            const ProgramLanguage german(QStringLiteral("de"));
+            EXPECT_EQ(ProgramLanguage::Current(), QStringLiteral("de"));
+        }
+        EXPECT_EQ(ProgramLanguage::Current(), QStringLiteral("fr"));
         // The messages of the layers below the windows, and Qt's own.
         EXPECT_EQ(QCoreApplication::translate(context, english),
                   QStringLiteral("Impossible d'ouvrir le fichier %1."));
@@ -46,6 +54,7 @@ TEST(TranslationsTest, InstalledForTheLifeOfTheObjectOnly)
     }
     EXPECT_EQ(QCoreApplication::translate(context, english), QLatin1String(english));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    EXPECT_EQ(ProgramLanguage::Current(), QStringLiteral("en"));
     for (const char *none : {"en", "xx", ""}) {
         const ProgramLanguage language(QString::fromLatin1(none));
         EXPECT_EQ(language.Language(), QStringLiteral("en"));

@@ -16,12 +16,21 @@ CatalogDialog::CatalogDialog(QWidget *parent, int helpTopic) : QDialog(parent), 
     setModal(true);
 }
 
+CatalogDialog::~CatalogDialog()
+{
+    // The list may report its selection while it is torn down, when the
+    // derived dialog that takes the report is gone.
+    if (m_list)
+        disconnect(m_list, nullptr, this, nullptr);
+}
+
 void CatalogDialog::SetList(QListWidget *list)
 {
     m_list = list;
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->installEventFilter(this);
     m_list->viewport()->installEventFilter(this);
+    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) { SetCatalogCurrent(row); });
 }
 
 int CatalogDialog::SelectedIndex() const

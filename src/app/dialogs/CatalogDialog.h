@@ -22,6 +22,7 @@ public:
 
 protected:
     CatalogDialog(QWidget *parent, int helpTopic);
+    ~CatalogDialog() override;
 
     // The list box the derived dialog has made.
     void SetList(QListWidget *list);
@@ -36,6 +37,8 @@ protected:
     void ConnectHelp(QPushButton *button);
 
     virtual int CatalogCount() const = 0;
+    // The list's selection is the catalog's current entry.
+    virtual void SetCatalogCurrent(int index) = 0;
     virtual void ListKeyUp() = 0;
     virtual void ListMouseUp() = 0;
     bool eventFilter(QObject *watched, QEvent *e) override;

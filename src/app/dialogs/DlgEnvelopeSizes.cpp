@@ -31,7 +31,7 @@ QString unitWord(LengthUnit unit)
 
 } // namespace
 
-TDlgEnvelopeSizes::TDlgEnvelopeSizes(TEnvelopeSizeCatalog &catalog, TQevIniFile &settings,
+TDlgEnvelopeSizes::TDlgEnvelopeSizes(EnvelopeSizeCatalog &catalog, TQevIniFile &settings,
                                      const CornerGraphic &graphic, TDlgNewEnvelopeSize &nameDialog,
                                      QWidget *parent)
     : CatalogDialog(parent, HelpTopic), FCatalog(catalog), m_settings(settings), m_graphic(graphic),
@@ -222,7 +222,7 @@ void TDlgEnvelopeSizes::ShowEnvelopeDetails()
             box->setEnabled(true);
         }
         QString width, height, indent;
-        e->Dimension->SetValueForControls(width, height, indent, FUnit);
+        e->Dimension.SetValueForControls(width, height, indent, FUnit);
         EditDetailWidth->setText(width);
         EditDetailHeight->setText(height);
         EditDetailIndent->setText(indent);

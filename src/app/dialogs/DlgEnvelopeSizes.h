@@ -23,7 +23,7 @@ class TQevIniFile;
 class TDlgEnvelopeSizes : public CatalogDialog {
     Q_OBJECT
 public:
-    TDlgEnvelopeSizes(TEnvelopeSizeCatalog &catalog, TQevIniFile &settings, const CornerGraphic &graphic,
+    TDlgEnvelopeSizes(EnvelopeSizeCatalog &catalog, TQevIniFile &settings, const CornerGraphic &graphic,
                       TDlgNewEnvelopeSize &nameDialog, QWidget *parent = nullptr);
 
     QLabel *LabelSizes = nullptr;
@@ -90,6 +90,7 @@ signals:
 protected:
     void showEvent(QShowEvent *e) override;
     int CatalogCount() const override { return FCatalog.Count(); }
+    void SetCatalogCurrent(int index) override { FCatalog.SetCurrentIndex(index); }
     void ListKeyUp() override;
     void ListMouseUp() override;
 
@@ -100,7 +101,7 @@ private:
     void ShowUnit();
     void ShowGraphicSize();
 
-    TEnvelopeSizeCatalog &FCatalog;
+    EnvelopeSizeCatalog &FCatalog;
     TQevIniFile &m_settings;
     const CornerGraphic &m_graphic;
     TDlgNewEnvelopeSize &m_nameDialog;

@@ -29,7 +29,7 @@ const char *const kGlyph = "glyph";
 
 } // namespace
 
-TDlgReturnAddresses::TDlgReturnAddresses(TReturnAddressCatalog &catalog, TQevIniFile &settings,
+TDlgReturnAddresses::TDlgReturnAddresses(ReturnAddressCatalog &catalog, TQevIniFile &settings,
                                          TDlgNewReturnAddress &nameDialog, QWidget *parent)
     : CatalogDialog(parent, HelpTopic), FCatalog(catalog), m_settings(settings), m_nameDialog(nameDialog)
 {

@@ -21,7 +21,7 @@ class TQevIniFile;
 class TDlgReturnAddresses : public CatalogDialog {
     Q_OBJECT
 public:
-    TDlgReturnAddresses(TReturnAddressCatalog &catalog, TQevIniFile &settings,
+    TDlgReturnAddresses(ReturnAddressCatalog &catalog, TQevIniFile &settings,
                         TDlgNewReturnAddress &nameDialog, QWidget *parent = nullptr);
 
     QLabel *LabelReturnAddresses = nullptr;
@@ -70,6 +70,7 @@ protected:
     void showEvent(QShowEvent *e) override;
     bool eventFilter(QObject *watched, QEvent *e) override;
     int CatalogCount() const override { return FCatalog.Count(); }
+    void SetCatalogCurrent(int index) override { FCatalog.SetCurrentIndex(index); }
     void ListKeyUp() override;
     void ListMouseUp() override;
 
@@ -77,7 +78,7 @@ private:
     void CreateControls();
     void FillList(int selected);
 
-    TReturnAddressCatalog &FCatalog;
+    ReturnAddressCatalog &FCatalog;
     TQevIniFile &m_settings;
     TDlgNewReturnAddress &m_nameDialog;
     bool m_shown = false;

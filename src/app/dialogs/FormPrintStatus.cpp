@@ -14,30 +14,30 @@
 
 namespace zentrope {
 
-TGauge::TGauge(QWidget *parent) : QWidget(parent)
+ProgressGauge::ProgressGauge(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Gauge"));
 }
 
-void TGauge::setMinimum(int v)
+void ProgressGauge::setMinimum(int v)
 {
     m_minimum = v;
     update();
 }
 
-void TGauge::setMaximum(int v)
+void ProgressGauge::setMaximum(int v)
 {
     m_maximum = v;
     update();
 }
 
-void TGauge::setValue(int v)
+void ProgressGauge::setValue(int v)
 {
     m_value = v;
     update();
 }
 
-int TGauge::percentDone() const
+int ProgressGauge::percentDone() const
 {
     const qint64 range = qint64(m_maximum) - m_minimum;
     if (range == 0)
@@ -45,12 +45,12 @@ int TGauge::percentDone() const
     return int((qint64(m_value) - m_minimum) * 100 / range);
 }
 
-QString TGauge::text() const
+QString ProgressGauge::text() const
 {
     return QString::asprintf("%d%%", percentDone());
 }
 
-void TGauge::paintEvent(QPaintEvent *)
+void ProgressGauge::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const QRect r = rect();
@@ -87,7 +87,7 @@ TFormPrintStatus::TFormPrintStatus(QWidget *parent) : QDialog(parent)
     PanelStatic = panel("PanelStatic", tr("Zentrope is printing..."), 0);
     PanelProgress = panel("PanelProgress", tr("Copy X of Envelope X"), 36);
 
-    Gauge = new TGauge(this);
+    Gauge = new ProgressGauge(this);
     Gauge->setGeometry(Scale::dp(0, 72, 317, 32));
 
     CancelBtn = new QPushButton(tr("Cancel"), this);

@@ -14,10 +14,10 @@ namespace zentrope {
 // its fraction ((position - minimum) * 100 / (maximum - minimum)) and is 0
 // for an empty range, where QProgressBar would round and turn into a busy
 // indicator.
-class TGauge : public QWidget {
+class ProgressGauge : public QWidget {
     Q_OBJECT
 public:
-    explicit TGauge(QWidget *parent = nullptr);
+    explicit ProgressGauge(QWidget *parent = nullptr);
 
     int minimum() const { return m_minimum; }
     int maximum() const { return m_maximum; }
@@ -48,7 +48,7 @@ public:
 
     QLabel *PanelStatic = nullptr;
     QLabel *PanelProgress = nullptr;
-    TGauge *Gauge = nullptr;
+    ProgressGauge *Gauge = nullptr;
     QPushButton *CancelBtn = nullptr;
 
     // True while the job may go on; the job sets it, Cancel clears it.

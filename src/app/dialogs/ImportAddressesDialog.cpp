@@ -8,12 +8,15 @@
 #include "contacts/ContactImport.h"
 #include "contacts/ContactPickerModel.h"
 #include "contacts/Country.h"
+#include "contacts/TextDecoding.h"
+#include "shell/ProgramLanguage.h"
 
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,10 +25,9 @@
 
 namespace zentrope {
 
-ImportAddressesDialog::ImportAddressesDialog(QWidget *parent, const QString &fileName,
-                                             QList<Contact> contacts, int unreadable,
+ImportAddressesDialog::ImportAddressesDialog(QWidget *parent, const QString &fileName, ContactImport import,
                                              const QString &homeCountry)
-    : QDialog(parent), m_model(new ContactPickerModel(this)), m_unreadable(unreadable)
+    : QDialog(parent), m_model(new ContactPickerModel(this)), m_import(std::move(import))
 {
     setObjectName(QStringLiteral("ImportAddressesDialog"));
     setWindowTitle(tr("Import Addresses - %1").arg(QFileInfo(fileName).fileName()));
@@ -33,7 +35,7 @@ ImportAddressesDialog::ImportAddressesDialog(QWidget *parent, const QString &fil
     SetHelpContext(this, HelpTopic);
     m_model->setObjectName(QStringLiteral("ContactPickerModel"));
     m_model->SetHomeCountry(homeCountry);
-    m_model->SetContacts(std::move(contacts));
+    m_model->SetContacts(m_import.Contacts);
     CreateControls();
     resize(Scale::dp(QSize(720, 460)));
 
@@ -88,23 +90,44 @@ void ImportAddressesDialog::CreateControls()
     LabelAddress->setBuddy(ComboBoxAddress);
     LabelHomeCountry = named(new QLabel(tr("Sent &from:"), this), "LabelHomeCountry");
     ComboBoxHomeCountry = named(new QComboBox(this), "ComboBoxHomeCountry");
-    for (const auto &[code, name] : KnownCountries())
+    // Countries in the language the program speaks.
+    for (const auto &[code, name] :
+         KnownCountries(ProgramLanguage::Choose(ProgramLanguage::UserPreferences())))
         ComboBoxHomeCountry->addItem(name, code);
     setHint(ComboBoxHomeCountry, tr("The country the envelopes are posted in; it is left off "
                                     "the addresses"));
     LabelHomeCountry->setBuddy(ComboBoxHomeCountry);
 
+    LabelCharset = named(new QLabel(tr("&Character set:"), this), "LabelCharset");
+    ComboBoxCharset = named(new QComboBox(this), "ComboBoxCharset");
+    ComboBoxCharset->addItem(tr("Automatic (UTF-8, UTF-16 or Windows-1252)"), QString());
+    for (const QString &name : KnownCharsets())
+        ComboBoxCharset->addItem(name, name);
+    ComboBoxCharset->setCurrentIndex(
+        std::max(0, ComboBoxCharset->findData(QString::fromLatin1(m_import.Charset), Qt::UserRole,
+                                              Qt::MatchFixedString)));
+    setHint(ComboBoxCharset, tr("The character set the CSV file is written in, when its letters look wrong"));
+    LabelCharset->setBuddy(ComboBoxCharset);
+    const bool csv = m_import.Format == ContactFileFormat::Csv;
+    LabelCharset->setVisible(csv);
+    ComboBoxCharset->setVisible(csv);
+
+    LabelRead = named(new QLabel(this), "LabelRead");
+    LabelRead->setTextFormat(Qt::PlainText);
+    LabelRead->setWordWrap(true);
     LabelStatus = named(new QLabel(this), "LabelStatus");
     LabelStatus->setTextFormat(Qt::PlainText);
     LabelStatus->setWordWrap(true);
 
-    // No default button: Enter in the search field must not import the whole list.
+    // OK is the default button: Return accepts the picker, except in the
+    // search field, where it moves on to the list (eventFilter).
     const auto button = [this](const char *name, const QString &caption) {
         auto *b = named(new QPushButton(caption, this), name);
         b->setAutoDefault(false);
         return b;
     };
     OKBtn = button("OKBtn", tr("OK"));
+    OKBtn->setDefault(true);
     CancelBtn = button("CancelBtn", tr("Cancel"));
     HelpBtn = button("HelpBtn", tr("Help"));
     ButtonAll->setAutoDefault(false);
@@ -120,6 +143,8 @@ void ImportAddressesDialog::CreateControls()
     choices->addWidget(ComboBoxAddress, 0, 1);
     choices->addWidget(LabelHomeCountry, 1, 0);
     choices->addWidget(ComboBoxHomeCountry, 1, 1, Qt::AlignLeft);
+    choices->addWidget(LabelCharset, 2, 0);
+    choices->addWidget(ComboBoxCharset, 2, 1, Qt::AlignLeft);
     choices->setColumnStretch(1, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(LabelStatus, 1);
@@ -130,13 +155,15 @@ void ImportAddressesDialog::CreateControls()
     column->addLayout(searchRow);
     column->addWidget(ListContacts, 1);
     column->addLayout(choices);
+    column->addWidget(LabelRead);
     column->addLayout(buttons);
     setTabOrder(EditSearch, ButtonAll);
     setTabOrder(ButtonAll, ButtonNone);
     setTabOrder(ButtonNone, ListContacts);
     setTabOrder(ListContacts, ComboBoxAddress);
     setTabOrder(ComboBoxAddress, ComboBoxHomeCountry);
-    setTabOrder(ComboBoxHomeCountry, OKBtn);
+    setTabOrder(ComboBoxHomeCountry, ComboBoxCharset);
+    setTabOrder(ComboBoxCharset, OKBtn);
     setTabOrder(OKBtn, CancelBtn);
     setTabOrder(CancelBtn, HelpBtn);
     for (QObject *o : children())
@@ -150,7 +177,7 @@ void ImportAddressesDialog::CreateControls()
                 ShowCurrentAddresses();
                 UpdateStatus();
             }));
-    connect(EditSearch, &QLineEdit::returnPressed, this, Guard([this] { ListContacts->setFocus(); }));
+    EditSearch->installEventFilter(this);
     connect(ButtonAll, &QPushButton::clicked, this, Guard([this] { m_model->TickListed(true); }));
     connect(ButtonNone, &QPushButton::clicked, this, Guard([this] { m_model->TickListed(false); }));
     connect(ListContacts->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -159,6 +186,7 @@ void ImportAddressesDialog::CreateControls()
             [this](int i) { Guarded([&] { AddressChosen(i); }); });
     connect(ComboBoxHomeCountry, &QComboBox::currentIndexChanged, this,
             Guard([this] { HomeCountryChosen(); }));
+    connect(ComboBoxCharset, &QComboBox::activated, this, Guard([this] { CharsetChosen(); }));
     connect(m_model, &ContactPickerModel::ChoicesChanged, this, Guard([this] { UpdateStatus(); }));
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -221,6 +249,33 @@ void ImportAddressesDialog::HomeCountryChosen()
     ShowCurrentAddresses();
 }
 
+bool ImportAddressesDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    // Return in the search field goes on to the list instead of importing
+    // every contact listed.
+    if (watched == EditSearch && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            ListContacts->setFocus();
+            if (CurrentContact() < 0 && m_model->rowCount() > 0)
+                SetCurrentContact(m_model->ContactAt(0));
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ImportAddressesDialog::CharsetChosen()
+{
+    const QByteArray charset = ComboBoxCharset->currentData().toString().toLatin1();
+    if (charset == m_import.Charset)
+        return;
+    ChangeCharset(m_import, charset);
+    m_model->SetContacts(m_import.Contacts);
+    ShowCurrentAddresses();
+    UpdateStatus();
+}
+
 void ImportAddressesDialog::UpdateStatus()
 {
     const ContactPickerModel &m = *m_model;
@@ -233,10 +288,8 @@ void ImportAddressesDialog::UpdateStatus()
         parts << tr("1 envelope to add.");
     else
         parts << tr("%1 envelopes to add.").arg(m.TickedCount());
-    const QString unreadable = UnreadableMessage(m_unreadable);
-    if (!unreadable.isEmpty())
-        parts << unreadable;
     LabelStatus->setText(parts.join(QLatin1Char(' ')));
+    LabelRead->setText(ReadReport(int(m.Contacts().size()), m_import.Counts));
     OKBtn->setEnabled(m.TickedCount() > 0);
 }
 

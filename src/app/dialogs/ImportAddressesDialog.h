@@ -1,6 +1,6 @@
 #pragma once
 
-#include "contacts/Contact.h"
+#include "contacts/ContactImport.h"
 #include "platform/Topics.h"
 
 #include <QDialog>
@@ -19,13 +19,13 @@ class ContactPickerModel;
 // each, a search over names, organisations and addresses, the address each
 // contact is imported with (another one can be chosen below the list) and the
 // country the envelopes are sent from. The caller takes ImportedText() when
-// the user confirms.
+// the user confirms. It says how the file was read (contacts read, skipped
+// and why), and a CSV file can be read again in another character set.
 class ImportAddressesDialog : public QDialog {
     Q_OBJECT
 public:
-    // `unreadable` damaged contacts were skipped while reading `fileName`;
-    // `homeCountry` is an ISO code.
-    ImportAddressesDialog(QWidget *parent, const QString &fileName, QList<Contact> contacts, int unreadable,
+    // `import` is what was read from `fileName`; `homeCountry` is an ISO code.
+    ImportAddressesDialog(QWidget *parent, const QString &fileName, ContactImport import,
                           const QString &homeCountry);
 
     ContactPickerModel &Model() const { return *m_model; }
@@ -47,6 +47,9 @@ public:
     QComboBox *ComboBoxAddress = nullptr;
     QLabel *LabelHomeCountry = nullptr;
     QComboBox *ComboBoxHomeCountry = nullptr;
+    QLabel *LabelCharset = nullptr;
+    QComboBox *ComboBoxCharset = nullptr; // CSV files only
+    QLabel *LabelRead = nullptr;
     QLabel *LabelStatus = nullptr;
     QPushButton *OKBtn = nullptr;
     QPushButton *CancelBtn = nullptr;
@@ -58,10 +61,12 @@ private:
     void ShowCurrentAddresses();
     void AddressChosen(int address);
     void HomeCountryChosen();
+    void CharsetChosen();
     void UpdateStatus();
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     ContactPickerModel *m_model = nullptr;
-    int m_unreadable = 0;
+    ContactImport m_import;
 };
 
 } // namespace zentrope

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace zentrope {
@@ -21,31 +22,41 @@ namespace zentrope {
 namespace {
 
 struct Part {
-    int ColumnMapping::*field;
+    QList<int> ColumnMapping::*field;
     QComboBox *ImportColumnsDialog::*combo;
     const char *name;
     const char *labelName;
     const char *caption;
+    const char *moreHint;
 };
 
 const Part kParts[] = {
     {&ColumnMapping::Name, &ImportColumnsDialog::ComboBoxName, "ComboBoxName", "LabelName",
-     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "&Name:")},
+     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "&Name:"),
+     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "Add a column to the name")},
     {&ColumnMapping::Company, &ImportColumnsDialog::ComboBoxCompany, "ComboBoxCompany", "LabelCompany",
-     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "&Company:")},
+     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "&Company:"),
+     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "Add a column to the company")},
     {&ColumnMapping::Street, &ImportColumnsDialog::ComboBoxStreet, "ComboBoxStreet", "LabelStreet",
-     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "&Street:")},
+     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "&Street:"),
+     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "Add a column to the street")},
     {&ColumnMapping::Extra, &ImportColumnsDialog::ComboBoxExtra, "ComboBoxExtra", "LabelExtra",
-     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "&Extra line:")},
+     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "&Extra line:"),
+     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "Add a column to the extra line")},
     {&ColumnMapping::City, &ImportColumnsDialog::ComboBoxCity, "ComboBoxCity", "LabelCity",
-     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "C&ity:")},
+     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "C&ity:"),
+     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "Add a column to the city")},
     {&ColumnMapping::Region, &ImportColumnsDialog::ComboBoxRegion, "ComboBoxRegion", "LabelRegion",
-     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "&Region:")},
+     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "&Region:"),
+     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "Add a column to the region")},
     {&ColumnMapping::PostalCode, &ImportColumnsDialog::ComboBoxPostalCode, "ComboBoxPostalCode",
-     "LabelPostalCode", QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "&Postal code:")},
+     "LabelPostalCode", QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "&Postal code:"),
+     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "Add a column to the postal code")},
     {&ColumnMapping::Country, &ImportColumnsDialog::ComboBoxCountry, "ComboBoxCountry", "LabelCountry",
-     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "Co&untry:")},
+     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "Co&untry:"),
+     QT_TRANSLATE_NOOP("zentrope::ImportColumnsDialog", "Add a column to the country")},
 };
+static_assert(std::size(kParts) == std::size(ColumnMappingParts));
 
 // A column as the lists name it: its header and the first value under it, so
 // that headers like "Field 3" still say what they hold.
@@ -54,9 +65,9 @@ QString columnCaption(const CsvTable &table, int column)
     QString caption = table.Header.value(column).simplified();
     if (caption.isEmpty())
         caption = ImportColumnsDialog::tr("Column %1").arg(column + 1);
-    const qsizetype rows = std::min<qsizetype>(table.Rows.size(), 50);
+    const qsizetype rows = std::min<qsizetype>(table.RowCount(), 50);
     for (qsizetype r = 0; r < rows; ++r) {
-        QString sample = table.Rows[r].value(column).simplified();
+        QString sample = table.Cell(r, column).toString().simplified();
         if (sample.isEmpty())
             continue;
         if (sample.size() > 40)
@@ -82,7 +93,8 @@ ImportColumnsDialog::ImportColumnsDialog(QWidget *parent, const QString &fileNam
     LabelIntro->setTextFormat(Qt::PlainText);
     LabelIntro->setWordWrap(true);
     LabelIntro->setText(tr("The columns of %1 are not known. Choose the column that holds each "
-                           "part of the address; the choice is remembered for files with the "
+                           "part of the address; \"+\" adds another column to a part, such as the "
+                           "last name after the first. The choice is remembered for files with the "
                            "same columns.")
                             .arg(QFileInfo(fileName).fileName()));
 
@@ -90,16 +102,37 @@ ImportColumnsDialog::ImportColumnsDialog(QWidget *parent, const QString &fileNam
     for (int c = 0; c < table.Header.size(); ++c)
         captions << columnCaption(table, c);
     auto *form = new QFormLayout;
-    for (const Part &p : kParts) {
-        auto *combo = named(new QComboBox(this), p.name);
-        for (int i = 0; i < captions.size(); ++i)
-            combo->addItem(captions[i], i - 1);
-        combo->setCurrentIndex(std::clamp(guess.*p.field + 1, 0, int(captions.size()) - 1));
-        this->*p.combo = combo;
-        auto *label = named(new QLabel(tr(p.caption), this), p.labelName);
-        label->setBuddy(combo);
-        form->addRow(label, combo);
-        connect(combo, &QComboBox::currentIndexChanged, this, Guard([this] { UpdatePreview(); }));
+    for (size_t p = 0; p < std::size(kParts); ++p) {
+        const Part &part = kParts[p];
+        PartRow &row = m_rows[p];
+        auto *line = new QHBoxLayout;
+        for (int n = 0; n < MaxColumns; ++n) {
+            const QByteArray name = n == 0 ? QByteArray(part.name) : part.name + QByteArray::number(n + 1);
+            auto *combo = named(new QComboBox(this), name.constData());
+            for (int i = 0; i < captions.size(); ++i)
+                combo->addItem(captions[i], i - 1);
+            const QList<int> &guessed = guess.*part.field;
+            combo->setCurrentIndex(
+                n < guessed.size() ? std::clamp(guessed[n] + 1, 0, int(captions.size()) - 1) : 0);
+            combo->setVisible(n == 0 || n < guessed.size());
+            if (n > 0)
+                combo->setAccessibleName(tr(part.caption).remove(QLatin1Char('&')).remove(QLatin1Char(':')) +
+                                         QLatin1Char(' ') + QString::number(n + 1));
+            line->addWidget(combo, 1);
+            row.Combos[n] = combo;
+            connect(combo, &QComboBox::currentIndexChanged, this, Guard([this] { UpdatePreview(); }));
+        }
+        row.More = named(new QToolButton(this), ("ButtonMore" + QByteArray(part.name + 8)).constData());
+        row.More->setText(QStringLiteral("+"));
+        row.More->setAccessibleName(tr(part.moreHint));
+        setHint(row.More, tr(part.moreHint));
+        row.More->setEnabled((guess.*part.field).size() < MaxColumns);
+        line->addWidget(row.More);
+        connect(row.More, &QToolButton::clicked, this, Guard([this, &row] { ShowMore(row); }));
+        this->*part.combo = row.Combos[0];
+        auto *label = named(new QLabel(tr(part.caption), this), part.labelName);
+        label->setBuddy(row.Combos[0]);
+        form->addRow(label, line);
     }
 
     MemoPreview = named(new QPlainTextEdit(this), "MemoPreview");
@@ -137,37 +170,72 @@ ImportColumnsDialog::ImportColumnsDialog(QWidget *parent, const QString &fileNam
     UpdatePreview();
 }
 
-QComboBox *ImportColumnsDialog::ComboFor(int ColumnMapping::*part) const
+const ImportColumnsDialog::PartRow *ImportColumnsDialog::RowFor(QList<int> ColumnMapping::*part) const
 {
-    for (const Part &p : kParts)
-        if (p.field == part)
-            return this->*p.combo;
+    for (size_t p = 0; p < std::size(kParts); ++p)
+        if (kParts[p].field == part)
+            return &m_rows[p];
     return nullptr;
+}
+
+QComboBox *ImportColumnsDialog::ComboFor(QList<int> ColumnMapping::*part, int n) const
+{
+    const PartRow *row = RowFor(part);
+    return row && n >= 0 && n < MaxColumns ? row->Combos[n] : nullptr;
+}
+
+QToolButton *ImportColumnsDialog::MoreButtonFor(QList<int> ColumnMapping::*part) const
+{
+    const PartRow *row = RowFor(part);
+    return row ? row->More : nullptr;
+}
+
+void ImportColumnsDialog::ShowMore(PartRow &row)
+{
+    for (int n = 1; n < MaxColumns; ++n) {
+        if (!row.Combos[n]->isVisibleTo(this)) {
+            row.Combos[n]->setVisible(true);
+            row.Combos[n]->setFocus();
+            row.More->setEnabled(n + 1 < MaxColumns);
+            return;
+        }
+    }
 }
 
 ColumnMapping ImportColumnsDialog::Mapping() const
 {
     ColumnMapping m;
-    for (const Part &p : kParts)
-        m.*p.field = (this->*p.combo)->currentData().toInt();
+    for (size_t p = 0; p < std::size(kParts); ++p)
+        for (QComboBox *combo : m_rows[p].Combos)
+            if (combo->isVisibleTo(this) && combo->currentData().toInt() >= 0)
+                (m.*kParts[p].field).append(combo->currentData().toInt());
     return m;
 }
 
-void ImportColumnsDialog::SetColumn(int ColumnMapping::*part, int column)
+void ImportColumnsDialog::SetColumn(QList<int> ColumnMapping::*part, int column)
 {
-    if (QComboBox *combo = ComboFor(part))
-        combo->setCurrentIndex(combo->findData(column));
+    SetColumns(part, column < 0 ? QList<int>() : QList<int>{column});
+}
+
+void ImportColumnsDialog::SetColumns(QList<int> ColumnMapping::*part, const QList<int> &columns)
+{
+    const PartRow *row = RowFor(part);
+    if (!row)
+        return;
+    for (int n = 0; n < MaxColumns; ++n) {
+        QComboBox *combo = row->Combos[n];
+        combo->setCurrentIndex(std::max(0, combo->findData(n < columns.size() ? columns[n] : -1)));
+        combo->setVisible(n == 0 || n < columns.size());
+    }
+    row->More->setEnabled(columns.size() < MaxColumns);
+    UpdatePreview();
 }
 
 void ImportColumnsDialog::UpdatePreview()
 {
     const ColumnMapping mapping = Mapping();
     OKBtn->setEnabled(!mapping.IsEmpty());
-    CsvTable first;
-    first.Header = m_table.Header;
-    first.Separator = m_table.Separator;
-    first.Rows = m_table.Rows.mid(0, 1);
-    const ContactList contacts = CsvContacts(first, mapping);
+    const ContactList contacts = CsvContacts(m_table, mapping, 1);
     const QString text =
         contacts.Contacts.isEmpty()
             ? QString()

@@ -27,16 +27,16 @@ QString printerState(const QPrinterInfo &info)
     QString state;
     switch (info.state()) {
     case QPrinter::Idle:
-        state = TPrintSetupDialog::tr("Ready");
+        state = PrintSetupDialog::tr("Ready");
         break;
     case QPrinter::Active:
-        state = TPrintSetupDialog::tr("Printing");
+        state = PrintSetupDialog::tr("Printing");
         break;
     case QPrinter::Aborted:
-        state = TPrintSetupDialog::tr("Stopped");
+        state = PrintSetupDialog::tr("Stopped");
         break;
     default:
-        state = TPrintSetupDialog::tr("Error");
+        state = PrintSetupDialog::tr("Error");
         break;
     }
     if (!info.location().isEmpty())
@@ -46,7 +46,7 @@ QString printerState(const QPrinterInfo &info)
 
 } // namespace
 
-TPrintSetupDialog::TPrintSetupDialog(TPrinterDevice &printer, QWidget *parent)
+PrintSetupDialog::PrintSetupDialog(PrinterDevice &printer, QWidget *parent)
     : QDialog(parent), m_printer(printer)
 {
     setObjectName(QStringLiteral("PrinterSetupDialog"));
@@ -115,7 +115,7 @@ TPrintSetupDialog::TPrintSetupDialog(TPrinterDevice &printer, QWidget *parent)
     top->addWidget(buttons);
 
     // Start from the current printer and its present settings.
-    TPrinterDevice &device = m_printer;
+    PrinterDevice &device = m_printer;
     ComboBoxPrinter->addItems(device.Printers());
     const QString current = device.PrinterName();
     ComboBoxPrinter->setCurrentIndex(
@@ -135,7 +135,7 @@ TPrintSetupDialog::TPrintSetupDialog(TPrinterDevice &printer, QWidget *parent)
             }));
 }
 
-void TPrintSetupDialog::FillPrinterOptions(const QString &printer, const QPageSize &wanted)
+void PrintSetupDialog::FillPrinterOptions(const QString &printer, const QPageSize &wanted)
 {
     const QPrinterInfo info = QPrinterInfo::printerInfo(printer);
     LabelPrinterStatus->setText(printerState(info));
@@ -170,7 +170,7 @@ void TPrintSetupDialog::FillPrinterOptions(const QString &printer, const QPageSi
     ComboBoxColor->setEnabled(info.supportedColorModes().contains(QPrinter::Color));
 }
 
-bool TPrintSetupDialog::SelectPrinter(const QString &name)
+bool PrintSetupDialog::SelectPrinter(const QString &name)
 {
     const int i = ComboBoxPrinter->findText(name, Qt::MatchFixedString | Qt::MatchCaseSensitive);
     if (i >= 0)
@@ -178,7 +178,7 @@ bool TPrintSetupDialog::SelectPrinter(const QString &name)
     return i >= 0;
 }
 
-bool TPrintSetupDialog::SelectPaper(QPageSize::PageSizeId id)
+bool PrintSetupDialog::SelectPaper(QPageSize::PageSizeId id)
 {
     for (int i = 0; i < m_sizes.size(); ++i) {
         if (m_sizes[i].id() == id) {
@@ -189,9 +189,9 @@ bool TPrintSetupDialog::SelectPaper(QPageSize::PageSizeId id)
     return false;
 }
 
-void TPrintSetupDialog::Apply()
+void PrintSetupDialog::Apply()
 {
-    TPrinterDevice &device = m_printer;
+    PrinterDevice &device = m_printer;
     const int index = int(device.Printers().indexOf(ComboBoxPrinter->currentText()));
     if (index < 0)
         throw ZentropeError(tr("Printer selected is not valid"));

@@ -13,16 +13,16 @@ class QRadioButton;
 
 namespace zentrope {
 
-class TPrinterDevice;
+class PrinterDevice;
 
 // Print Setup: the installed printers, then the chosen printer's page setup
 // (paper, orientation) and the options Qt carries to it (two-sided printing,
 // colour). It starts from the current printer and its settings and changes
 // them only through Apply(), which the caller runs when the user confirms.
-class TPrintSetupDialog : public QDialog {
+class PrintSetupDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TPrintSetupDialog(TPrinterDevice &printer, QWidget *parent = nullptr);
+    explicit PrintSetupDialog(PrinterDevice &printer, QWidget *parent = nullptr);
 
     QComboBox *ComboBoxPrinter = nullptr;
     QLabel *LabelPrinterStatus = nullptr;
@@ -52,7 +52,7 @@ signals:
 private:
     void FillPrinterOptions(const QString &printer, const QPageSize &wanted);
 
-    TPrinterDevice &m_printer;
+    PrinterDevice &m_printer;
     QList<QPageSize> m_sizes; // entry i of ComboBoxPaperSize
 };
 

@@ -5,6 +5,7 @@
 #include "app/prompt/Prompt.h"
 #include "app/controls/Scale.h"
 #include "platform/HelpTopics.h"
+#include "shell/ProgramLanguage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,6 +35,7 @@ public:
         static const QRegularExpression missing(QStringLiteral("^missing-(-?\\d+)\\.html$"));
         const QRegularExpressionMatch m = missing.match(url.fileName());
         if (type == QTextDocument::HtmlResource && url.scheme() == QLatin1String("qrc") && m.hasMatch()) {
+            // Beside the pages of its language, so the link is theirs too.
             const HelpTopic *contents = HelpTopics::instance().find(HelpTopics::Contents);
             return HelpWindow::tr("<html><head><title>Topic not found</title></head><body>"
                                   "<h1>Topic not found</h1><p>This manual has no page for help topic %1.</p>"
@@ -46,7 +48,8 @@ public:
 
 } // namespace
 
-HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+HelpWindow::HelpWindow(QWidget *parent)
+    : QWidget(parent, Qt::Window), m_manual(HelpTopics::instance(ProgramLanguage::Current()))
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(tr("Zentrope Help"));
@@ -122,11 +125,12 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 
 void HelpWindow::showTopic(int topic)
 {
-    const HelpTopic *t = HelpTopics::instance().find(topic);
+    const HelpTopic *t = m_manual.find(topic);
     // An unknown number gets a page of its own, so Back still leads to where
     // the reader was.
-    BrowserTopic->setSource(t ? HelpTopics::pageUrl(*t)
-                              : QUrl(QStringLiteral("qrc:/zentrope/help/missing-%1.html").arg(topic)));
+    BrowserTopic->setSource(t ? m_manual.pageUrl(*t)
+                              : QUrl(QStringLiteral("qrc") +
+                                     m_manual.resourcePath(QStringLiteral("missing-%1.html").arg(topic))));
 }
 
 void HelpWindow::openSearch()
@@ -142,13 +146,13 @@ int HelpWindow::currentTopic() const
     const QUrl src = BrowserTopic->source();
     if (src.scheme() != QLatin1String("qrc"))
         return 0;
-    const HelpTopic *t = HelpTopics::instance().findFile(src.fileName());
+    const HelpTopic *t = m_manual.findFile(src.fileName());
     return t ? t->Number : 0;
 }
 
 void HelpWindow::search(const QString &text)
 {
-    const HelpTopics &manual = HelpTopics::instance();
+    const HelpTopics &manual = m_manual;
     ListResults->clear();
     std::vector<int> numbers;
     if (HelpTopics::words(text).isEmpty()) {

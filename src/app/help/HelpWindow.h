@@ -9,8 +9,11 @@ class QToolButton;
 
 namespace zentrope {
 
+class HelpTopics;
+
 // The program's help viewer: the user manual's pages by topic number, with
-// contents, back and forward, and a search over all pages. Non-modal.
+// contents, back and forward, and a search over all pages. Non-modal. It shows
+// the manual in the language the program speaks when it is made.
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
@@ -34,8 +37,13 @@ public:
     QToolButton *ButtonBack = nullptr;
     QToolButton *ButtonForward = nullptr;
 
+    // The manual on display.
+    const HelpTopics &manual() const { return m_manual; }
+
 private:
     void showResult(int row);
+
+    const HelpTopics &m_manual;
 };
 
 // The topic number that F1 opens for a widget: its own help context or its

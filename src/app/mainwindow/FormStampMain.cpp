@@ -5,13 +5,16 @@
 #include "app/controls/Named.h"
 #include "platform/PaperPalette.h"
 #include "app/prompt/Guard.h"
+#include "app/prompt/Prompt.h"
 #include "app/help/HelpContext.h"
 #include "app/controls/Scale.h"
 #include "platform/Contrast.h"
 #include "platform/Topics.h"
 #include "settings/ProgramSettings.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
@@ -20,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPlainTextDocumentLayout>
 #include <QSignalBlocker>
 #include <QSvgRenderer>
 #include <QToolButton>
@@ -71,14 +75,34 @@ QImage stampPicture()
 
 } // namespace
 
-template <typename Signal, typename Sender, typename Handler>
+template <typename Signal, typename Sender>
 void TFormStampMain::Wire(Sender *sender, Signal signal, Handler handler)
 {
     connect(sender, signal, this, Guard([this, sender, handler] { (this->*handler)(sender); }));
 }
 
+// The document commands' questions, asked with the window's message boxes
+// and its Save As dialog.
+class TFormStampMain::Prompts : public ComposerPrompts {
+public:
+    explicit Prompts(TFormStampMain &window) : m_window(window) {}
+
+    Answer confirm(const QString &question) override
+    {
+        const int answer = Prompt::message(&m_window, Prompt::Kind::Confirmation, question,
+                                           Prompt::Yes | Prompt::No | Prompt::Cancel);
+        return answer == Prompt::Yes ? Answer::Yes : answer == Prompt::No ? Answer::No : Answer::Cancel;
+    }
+    void inform(const QString &text) override { Prompt::message(&m_window, Prompt::Kind::Information, text); }
+    void warn(const QString &text) override { Prompt::message(&m_window, Prompt::Kind::Warning, text); }
+    QString saveFileName(const QString &current) override { return m_window.AskSaveFileName(current); }
+
+private:
+    TFormStampMain &m_window;
+};
+
 TFormStampMain::TFormStampMain(SessionState &session, HelpDesk &help, QWidget *parent)
-    : QMainWindow(parent), m_session(session), m_help(help)
+    : QMainWindow(parent), FSession(session), FHelp(help), FPrompts(std::make_unique<Prompts>(*this))
 {
     initAssets();
     setObjectName(QStringLiteral("FormStampMain"));
@@ -87,6 +111,12 @@ TFormStampMain::TFormStampMain(SessionState &session, HelpDesk &help, QWidget *p
     setFont(windowFont(18));
     resize(Scale::dp(QSize(722, 458)));
     CreateControls();
+    // Made after the address boxes, so it outlives them: they show its documents.
+    FComposer = new EnvelopeComposer(session.EnvelopeSizes, session.ReturnAddresses, this);
+    FComposer->setObjectName(QStringLiteral("EnvelopeComposer"));
+    FComposer->setPrompts(FPrompts.get());
+    FComposer->setRecentFiles(session.RecentFiles.get());
+    ShowComposer();
     CreateMenus();
     WireHandlers();
     CreateFitCheck();
@@ -95,7 +125,7 @@ TFormStampMain::TFormStampMain(SessionState &session, HelpDesk &help, QWidget *p
 
 void TFormStampMain::SetDialogs(const Dialogs &dialogs)
 {
-    m_dialogs = dialogs;
+    FDialogs = dialogs;
 }
 
 ProgramSettings TFormStampMain::Options() const
@@ -106,8 +136,29 @@ ProgramSettings TFormStampMain::Options() const
 TFormStampMain::~TFormStampMain()
 {
     // FormDestroy has normally run in the shutdown sequence already.
-    if (!m_destroyed)
+    if (!FDestroyed)
         Guarded([this] { FormDestroy(this); });
+}
+
+void TFormStampMain::ShowComposer()
+{
+    for (MemoControl *memo : {MemoAddress, MemoReturnAddress}) {
+        QTextDocument *document =
+            memo == MemoAddress ? FComposer->addressDocument() : FComposer->returnDocument();
+        // An edit box of plain text lays its document out as plain text.
+        document->setDocumentLayout(new QPlainTextDocumentLayout(document));
+        document->setDefaultFont(memo->font());
+        memo->setDocument(document);
+    }
+    connect(FComposer, &EnvelopeComposer::changed, this, Guard([this] {
+                setWindowTitle(FComposer->title());
+                UpdateMenu(FComposer);
+            }));
+    connect(FComposer, &EnvelopeComposer::textReplaced, this, Guard([this] {
+                MemoAddress->moveCursor(QTextCursor::Start);
+                MemoAddressChange(FComposer);
+            }));
+    connect(FComposer, &EnvelopeComposer::recentFilesChanged, this, Guard([this] { RefreshRecentFiles(); }));
 }
 
 namespace {
@@ -177,37 +228,36 @@ void TFormStampMain::ApplyPalette()
 
 void TFormStampMain::CreateStandardToolbar(QWidget *central, QVBoxLayout *column)
 {
-    PanelStandardToolbar = toolbarPanel(central, "PanelStandardToolbar");
-    const auto button = [this](const char *name, int x, const QString &hint, const char *glyphName) {
-        QToolButton *b = toolButton(PanelStandardToolbar, name, x, hint);
+    QFrame *bar = toolbarPanel(central, "PanelStandardToolbar");
+    const auto button = [bar](const char *name, int x, const QString &hint, const char *glyphName) {
+        QToolButton *b = toolButton(bar, name, x, hint);
         b->setIcon(glyph(glyphName));
         return b;
     };
-    SpeedButtonFileNew = button("SpeedButtonFileNew", 5, tr("Start a new envelope"), "new");
-    SpeedButtonFileOpen = button("SpeedButtonFileOpen", 35, tr("Open a file"), "open");
-    SpeedButtonFileSave = button("SpeedButtonFileSave", 65, tr("Save current file"), "save");
-    SpeedButtonCut = button("SpeedButtonCut", 105, tr("Cut selected text to clipboard"), "cut");
-    SpeedButtonCopy = button("SpeedButtonCopy", 135, tr("Copy selected text to clipboard"), "copy");
-    SpeedButtonPaste = button("SpeedButtonPaste", 165, tr("Paste text from clipboard"), "paste");
-    SpeedButtonPrint = button("SpeedButtonPrint", 205, tr("Print envelope"), "print");
-    SpeedButtonReturnAddresses =
-        button("SpeedButtonReturnAddresses", 235, tr("Change return addresses"), "returnaddresses");
-    const auto picker = [this](const char *name, int x, const QString &hint) {
-        auto *c = named(new PickerCombo(PanelStandardToolbar), name);
+    button("SpeedButtonFileNew", 5, tr("Start a new envelope"), "new");
+    button("SpeedButtonFileOpen", 35, tr("Open a file"), "open");
+    button("SpeedButtonFileSave", 65, tr("Save current file"), "save");
+    button("SpeedButtonCut", 105, tr("Cut selected text to clipboard"), "cut");
+    button("SpeedButtonCopy", 135, tr("Copy selected text to clipboard"), "copy");
+    button("SpeedButtonPaste", 165, tr("Paste text from clipboard"), "paste");
+    button("SpeedButtonPrint", 205, tr("Print envelope"), "print");
+    button("SpeedButtonReturnAddresses", 235, tr("Change return addresses"), "returnaddresses");
+    const auto picker = [bar](const char *name, int x, const QString &hint) {
+        auto *c = named(new PickerCombo(bar), name);
         c->setGeometry(Scale::dp(x), Scale::dp(8), Scale::dp(150), c->sizeHint().height());
         setHint(c, hint);
         c->setFont(windowFont(15));
         return c;
     };
     ComboBoxReturnAddress = picker("ComboBoxReturnAddress", 270, tr("Current return address"));
-    SpeedButtonSize = button("SpeedButtonSize", 430, tr("Change envelope sizes"), "size");
+    button("SpeedButtonSize", 430, tr("Change envelope sizes"), "size");
     ComboBoxEnvelopeSize = picker("ComboBoxEnvelopeSize", 465, tr("Current envelope size"));
     ComboBoxEnvelopeSize->addItems(
         {QStringLiteral("Business"), QStringLiteral("Greeting Card"), QStringLiteral("Small")});
     // After the pickers: the designed row has no room beside Print.
-    SpeedButtonPrintPreview = button("SpeedButtonPrintPreview", 625, tr("Print preview"), "printpreview");
+    button("SpeedButtonPrintPreview", 625, tr("Print preview"), "printpreview");
     setTabOrder(ComboBoxReturnAddress, ComboBoxEnvelopeSize);
-    column->addWidget(PanelStandardToolbar);
+    column->addWidget(bar);
 }
 
 void TFormStampMain::CreateFormatToolbar(QWidget *central, QVBoxLayout *column)
@@ -300,25 +350,25 @@ void TFormStampMain::CreateEnvelopePanel(QWidget *central, QVBoxLayout *column)
 
 void TFormStampMain::CreateStatusBar(QWidget *central, QVBoxLayout *column)
 {
-    PanelBottom = named(new QFrame(central), "PanelBottom");
-    PanelBottom->setFixedHeight(Scale::dp(25));
-    PanelBottom->setFrameStyle(QFrame::NoFrame);
-    auto *h = new QHBoxLayout(PanelBottom);
+    auto *bottom = named(new QFrame(central), "PanelBottom");
+    bottom->setFixedHeight(Scale::dp(25));
+    bottom->setFrameStyle(QFrame::NoFrame);
+    auto *h = new QHBoxLayout(bottom);
     h->setContentsMargins(0, 0, 0, 0);
     h->setSpacing(0);
-    PanelModified = named(new StatusPanel(tr(" Modified"), PanelBottom), "PanelModified");
+    PanelModified = named(new StatusPanel(tr(" Modified"), bottom), "PanelModified");
     PanelModified->setFixedWidth(Scale::dp(81));
     setHint(PanelModified, tr("Indicates if the file was modified since it was last saved."));
-    PanelWhichAddress = named(new StatusPanel(tr(" Address"), PanelBottom), "PanelWhichAddress");
+    PanelWhichAddress = named(new StatusPanel(tr(" Address"), bottom), "PanelWhichAddress");
     PanelWhichAddress->setFixedWidth(Scale::dp(128));
     setHint(PanelWhichAddress, tr("Indicates which address is selected for formatting"));
-    PanelHints = named(new StatusPanel(tr(" Hint"), PanelBottom), "PanelHints");
+    PanelHints = named(new StatusPanel(tr(" Hint"), bottom), "PanelHints");
     for (StatusPanel *p : {PanelModified, PanelWhichAddress, PanelHints})
         p->setFont(windowFont(15));
     h->addWidget(PanelModified);
     h->addWidget(PanelWhichAddress);
     h->addWidget(PanelHints, 1);
-    column->addWidget(PanelBottom);
+    column->addWidget(bottom);
 }
 
 namespace {
@@ -353,15 +403,45 @@ QAction *separator(QMenu *m, const char *name)
 
 } // namespace
 
+QAction *TFormStampMain::Command(QMenu *menu, const char *name, const QString &caption, Handler handler,
+                                 const QKeySequence &key, const QString &hint)
+{
+    QAction *a = item(menu, name, caption, key, hint);
+    Wire(a, &QAction::triggered, handler);
+    return a;
+}
+
+void TFormStampMain::Follow(QAction *command, std::initializer_list<QObject *> followers, bool trigger)
+{
+    for (QObject *follower : followers) {
+        auto *widget = qobject_cast<QWidget *>(follower);
+        auto *action = qobject_cast<QAction *>(follower);
+        const auto enable = [widget, action](bool on) {
+            if (widget)
+                widget->setEnabled(on);
+            else if (action)
+                action->setEnabled(on);
+        };
+        enable(command->isEnabled());
+        connect(command, &QAction::enabledChanged, follower, enable);
+        if (!trigger)
+            continue;
+        if (auto *button = qobject_cast<QAbstractButton *>(follower))
+            connect(button, &QAbstractButton::clicked, command, [command] { command->trigger(); });
+        else if (action)
+            connect(action, &QAction::triggered, command, [command] { command->trigger(); });
+    }
+}
+
 void TFormStampMain::CreateMenus()
 {
-    ZentropeMainMenu = new QMenuBar(this);
-    ZentropeMainMenu->setObjectName(QStringLiteral("ZentropeMainMenu"));
-    setMenuBar(ZentropeMainMenu);
-    CreateFileMenu();
-    CreateEditMenu();
-    CreateOptionsMenu();
-    CreateHelpMenu();
+    auto *bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("ZentropeMainMenu"));
+    setMenuBar(bar);
+    CreateFileMenu(bar);
+    CreateEditMenu(bar);
+    CreateOptionsMenu(bar);
+    CreateHelpMenu(bar);
     CreatePopupMenus();
 
     // The menu's shortcuts win over the address boxes' own key bindings.
@@ -373,124 +453,164 @@ void TFormStampMain::CreateMenus()
     MemoReturnAddress->setYieldedShortcuts(keys);
 }
 
-void TFormStampMain::CreateFileMenu()
+void TFormStampMain::CreateFileMenu(QMenuBar *bar)
 {
-    FileMenu = newMenu(ZentropeMainMenu, nullptr, "FileMenu", tr("&File"));
-    FileNew = item(FileMenu, "FileNew", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N),
-                   tr("Open a new Zentrope file"));
-    FileOpen = item(FileMenu, "FileOpen", tr("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O),
-                    tr("Open an existing Zentrope or text file"));
-    FileImportAddresses = item(FileMenu, "FileImportAddresses", tr("&Import Addresses..."), {},
-                               tr("Add envelopes for contacts from a vCard or CSV file"));
-    FileSave = item(FileMenu, "FileSave", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                    tr("Save the current file"));
-    FileSaveAs = item(FileMenu, "FileSaveAs", tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::Key_A),
-                      tr("Save the current file with a new name"));
-    FileClose = item(FileMenu, "FileClose", tr("&Close"), QKeySequence(Qt::CTRL | Qt::Key_F4),
-                     tr("Close the current address file."));
-    N8 = separator(FileMenu, "N8");
-    FilePrintEnvelope = item(FileMenu, "FilePrintEnvelope", tr("&Print Envelope..."),
-                             QKeySequence(Qt::CTRL | Qt::Key_P), tr("Print an envelope"));
-    FilePrintTest = item(FileMenu, "FilePrintTest", tr("Print &Test Envelope..."), {},
-                         tr("Print an envelope with a border to help configure the printer."));
-    FilePrintPreview = item(FileMenu, "FilePrintPreview", tr("Print Pre&view..."), {},
-                            tr("Show the envelopes as they will be printed"));
+    using F = TFormStampMain;
+    FileMenu = newMenu(bar, nullptr, "FileMenu", tr("&File"));
+    Wire(FileMenu, &QMenu::aboutToShow, &F::UpdateMenu);
+    QAction *fileNew = Command(FileMenu, "FileNew", tr("&New"), &F::FileNewClick,
+                               QKeySequence(Qt::CTRL | Qt::Key_N), tr("Open a new Zentrope file"));
+    QAction *fileOpen =
+        Command(FileMenu, "FileOpen", tr("&Open"), &F::FileOpenClick, QKeySequence(Qt::CTRL | Qt::Key_O),
+                tr("Open an existing Zentrope or text file"));
+    Command(FileMenu, "FileImportAddresses", tr("&Import Addresses..."), &F::FileImportAddressesClick, {},
+            tr("Add envelopes for contacts from a vCard or CSV file"));
+    FileSave = Command(FileMenu, "FileSave", tr("&Save"), &F::FileSaveClick,
+                       QKeySequence(Qt::CTRL | Qt::Key_S), tr("Save the current file"));
+    FileSaveAs = Command(FileMenu, "FileSaveAs", tr("Save &As..."), &F::FileSaveAsClick,
+                         QKeySequence(Qt::CTRL | Qt::Key_A), tr("Save the current file with a new name"));
+    FileClose = Command(FileMenu, "FileClose", tr("&Close"), &F::FileNewClick,
+                        QKeySequence(Qt::CTRL | Qt::Key_F4), tr("Close the current address file."));
+    separator(FileMenu, "N8");
+    FilePrintEnvelope =
+        Command(FileMenu, "FilePrintEnvelope", tr("&Print Envelope..."), &F::FilePrintEnvelopeClick,
+                QKeySequence(Qt::CTRL | Qt::Key_P), tr("Print an envelope"));
+    FilePrintTest = Command(FileMenu, "FilePrintTest", tr("Print &Test Envelope..."), &F::FilePrintTestClick,
+                            {}, tr("Print an envelope with a border to help configure the printer."));
+    QAction *preview =
+        Command(FileMenu, "FilePrintPreview", tr("Print Pre&view..."), &F::FilePrintPreviewClick, {},
+                tr("Show the envelopes as they will be printed"));
     FilePrintAlignment =
-        item(FileMenu, "FilePrintAlignment", tr("Print A&lignment Test..."), {},
-             tr("Print rulers and marks to read how far the printing is off on the envelope"));
-    FilePrintSetup = item(FileMenu, "FilePrintSetup", tr("P&rint Setup..."), {}, tr("Setup the printer"));
-    FileExportPdf = item(FileMenu, "FileExportPdf", tr("E&xport as PDF..."),
-                         QKeySequence(Qt::CTRL | Qt::Key_E), tr("Save the envelopes as a PDF file"));
-    N1 = separator(FileMenu, "N1");
-    FileExit = item(FileMenu, "FileExit", tr("E&xit"), QKeySequence(Qt::ALT | Qt::Key_F4));
+        Command(FileMenu, "FilePrintAlignment", tr("Print A&lignment Test..."), &F::FilePrintAlignmentClick,
+                {}, tr("Print rulers and marks to read how far the printing is off on the envelope"));
+    Command(FileMenu, "FilePrintSetup", tr("P&rint Setup..."), &F::FilePrintSetupClick, {},
+            tr("Setup the printer"));
+    QAction *exportPdf = Command(FileMenu, "FileExportPdf", tr("E&xport as PDF..."), &F::FileExportPdfClick,
+                                 QKeySequence(Qt::CTRL | Qt::Key_E), tr("Save the envelopes as a PDF file"));
+    separator(FileMenu, "N1");
+    Command(FileMenu, "FileExit", tr("E&xit"), &F::FileExitClick, QKeySequence(Qt::ALT | Qt::Key_F4));
     FileOldFileBreak = separator(FileMenu, "FileOldFileBreak");
+
+    const auto button = [this](const char *name) { return findChild<QToolButton *>(QLatin1String(name)); };
+    Follow(fileNew, {button("SpeedButtonFileNew")});
+    Follow(fileOpen, {button("SpeedButtonFileOpen")});
+    Follow(FileSave, {button("SpeedButtonFileSave")});
+    // Whatever prints, previews or exports has text to work on.
+    Follow(FilePrintEnvelope, {FilePrintTest, preview, exportPdf, button("SpeedButtonPrint")}, false);
+    Follow(preview, {button("SpeedButtonPrintPreview")});
 }
 
-void TFormStampMain::CreateEditMenu()
+void TFormStampMain::CreateEditMenu(QMenuBar *bar)
 {
-    EditMenu = newMenu(ZentropeMainMenu, nullptr, "EditMenu", tr("&Edit"));
-    EditCut = item(EditMenu, "EditCut", tr("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X),
-                   tr("Cut the current selection to the clipboard."));
-    EditCopy = item(EditMenu, "EditCopy", tr("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
-                    tr("Copy the current selection to the clipboard"));
-    EditPaste = item(EditMenu, "EditPaste", tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
-                     tr("Paste text from the clipboard"));
-    EditDelete = item(EditMenu, "EditDelete", tr("&Delete"), QKeySequence(Qt::Key_Delete),
-                      tr("Delete the selected text"));
-    EditClear = item(EditMenu, "EditClear", tr("C&lear"), {}, tr("Clear the current address"));
-    N4 = separator(EditMenu, "N4");
-    EditSelectAll = item(EditMenu, "EditSelectAll", tr("Select &All"), {}, tr("Select all text"));
+    using F = TFormStampMain;
+    QMenu *menu = newMenu(bar, nullptr, "EditMenu", tr("&Edit"));
+    Wire(menu, &QMenu::aboutToShow, &F::UpdateMenu);
+    EditCut = Command(menu, "EditCut", tr("Cu&t"), &F::EditCutClick, QKeySequence(Qt::CTRL | Qt::Key_X),
+                      tr("Cut the current selection to the clipboard."));
+    EditCopy = Command(menu, "EditCopy", tr("&Copy"), &F::EditCopyClick, QKeySequence(Qt::CTRL | Qt::Key_C),
+                       tr("Copy the current selection to the clipboard"));
+    EditPaste = Command(menu, "EditPaste", tr("&Paste"), &F::EditPasteClick,
+                        QKeySequence(Qt::CTRL | Qt::Key_V), tr("Paste text from the clipboard"));
+    EditDelete = Command(menu, "EditDelete", tr("&Delete"), &F::EditDeleteClick, QKeySequence(Qt::Key_Delete),
+                         tr("Delete the selected text"));
+    EditClear =
+        Command(menu, "EditClear", tr("C&lear"), &F::EditClearClick, {}, tr("Clear the current address"));
+    separator(menu, "N4");
+    EditSelectAll =
+        Command(menu, "EditSelectAll", tr("Select &All"), &F::EditSelectAllClick, {}, tr("Select all text"));
+
+    const auto button = [this](const char *name) { return findChild<QToolButton *>(QLatin1String(name)); };
+    Follow(EditCut, {button("SpeedButtonCut")});
+    Follow(EditCopy, {button("SpeedButtonCopy")});
+    Follow(EditPaste, {button("SpeedButtonPaste")});
 }
 
-void TFormStampMain::CreateOptionsMenu()
+void TFormStampMain::CreateOptionsMenu(QMenuBar *bar)
 {
-    OptionsMenu = newMenu(ZentropeMainMenu, nullptr, "OptionsMenu", tr("&Options"));
-    OptionsReturnAddresses = item(OptionsMenu, "OptionsReturnAddresses", tr("&Return Addresses..."), {},
-                                  tr("Define the list of return addresses"));
-    OptionsEnvelope = item(OptionsMenu, "OptionsEnvelope", tr("&Envelope Sizes..."), {},
-                           tr("Define the list of envelopes"));
-    OptionsEnvelopeFeed = item(OptionsMenu, "OptionsEnvelopeFeed", tr("Envelope Fee&d..."), {},
-                               tr("Set how the current printer takes envelopes"));
-    FontsMenu = newMenu(ZentropeMainMenu, OptionsMenu, "FontsMenu", tr("&Fonts"));
-    OptionsFontReturnAddress = item(FontsMenu, "OptionsFontReturnAddress", tr("&Return Address..."), {},
-                                    tr("Change the font of the return address"));
-    OptionsFontAddress = item(FontsMenu, "OptionsFontAddress", tr("&Destination Address..."), {},
-                              tr("Change the font of the address"));
-    N5 = separator(OptionsMenu, "N5");
-    OptionsGraphic = item(OptionsMenu, "OptionsGraphic", tr("&Select Graphic..."), {},
-                          tr("Select a graphic for the upper left corner of the envelope"));
-    OptionsUpdateGraphic = item(OptionsMenu, "OptionsUpdateGraphic", tr("&Update Graphic"), {},
-                                tr("Read the graphic from disk again"));
-    OptionsClearGraphic = item(OptionsMenu, "OptionsClearGraphic", tr("&Clear Graphic"), {},
-                               tr("Remove the graphic from the envelope"));
-    OptionsEditGraphic =
-        item(OptionsMenu, "OptionsEditGraphic", tr("Edit &Graphic..."), {}, tr("Edit the graphic"));
-    N3 = separator(OptionsMenu, "N3");
-    OptionsShowHints =
-        item(OptionsMenu, "OptionsShowHints", tr("Show &Hints"), {}, tr("Check this to show popup hints"));
-    OptionsBarCode = item(OptionsMenu, "OptionsBarCode", tr("&Print Postal Bar Code"), {},
-                          tr("Check this box to print the postal bar code on the letter"));
-    OptionsFontToolbar = item(OptionsMenu, "OptionsFontToolbar", tr("Show Font Toolbar"));
+    using F = TFormStampMain;
+    QMenu *menu = newMenu(bar, nullptr, "OptionsMenu", tr("&Options"));
+    Wire(menu, &QMenu::aboutToShow, &F::UpdateMenu);
+    QAction *returns =
+        Command(menu, "OptionsReturnAddresses", tr("&Return Addresses..."), &F::OptionsReturnAddressesClick,
+                {}, tr("Define the list of return addresses"));
+    QAction *sizes = Command(menu, "OptionsEnvelope", tr("&Envelope Sizes..."), &F::OptionsEnvelopeClick, {},
+                             tr("Define the list of envelopes"));
+    Command(menu, "OptionsEnvelopeFeed", tr("Envelope Fee&d..."), &F::OptionsEnvelopeFeedClick, {},
+            tr("Set how the current printer takes envelopes"));
+    QMenu *fonts = newMenu(bar, menu, "FontsMenu", tr("&Fonts"));
+    Command(fonts, "OptionsFontReturnAddress", tr("&Return Address..."), &F::OptionsFontReturnAddressClick,
+            {}, tr("Change the font of the return address"));
+    Command(fonts, "OptionsFontAddress", tr("&Destination Address..."), &F::OptionsFontAddressClick, {},
+            tr("Change the font of the address"));
+    separator(menu, "N5");
+    Command(menu, "OptionsGraphic", tr("&Select Graphic..."), &F::OptionsGraphicClick, {},
+            tr("Select a graphic for the upper left corner of the envelope"));
+    OptionsUpdateGraphic = Command(menu, "OptionsUpdateGraphic", tr("&Update Graphic"),
+                                   &F::OptionsUpdateGraphicClick, {}, tr("Read the graphic from disk again"));
+    OptionsClearGraphic =
+        Command(menu, "OptionsClearGraphic", tr("&Clear Graphic"), &F::OptionsClearGraphicClick, {},
+                tr("Remove the graphic from the envelope"));
+    OptionsEditGraphic = Command(menu, "OptionsEditGraphic", tr("Edit &Graphic..."),
+                                 &F::OptionsEditGraphicClick, {}, tr("Edit the graphic"));
+    separator(menu, "N3");
+    OptionsShowHints = Command(menu, "OptionsShowHints", tr("Show &Hints"), &F::OptionsShowHintsClick, {},
+                               tr("Check this to show popup hints"));
+    OptionsBarCode = Command(menu, "OptionsBarCode", tr("&Print Postal Bar Code"), &F::OptionsBarCodeClick,
+                             {}, tr("Check this box to print the postal bar code on the letter"));
+    OptionsFontToolbar =
+        Command(menu, "OptionsFontToolbar", tr("Show Font Toolbar"), &F::OptionsFontToolbarClick);
     for (QAction *a : {OptionsShowHints, OptionsBarCode, OptionsFontToolbar})
         a->setCheckable(true);
+
+    Follow(returns, {findChild<QToolButton *>(QStringLiteral("SpeedButtonReturnAddresses"))});
+    Follow(sizes, {findChild<QToolButton *>(QStringLiteral("SpeedButtonSize"))});
 }
 
-void TFormStampMain::CreateHelpMenu()
+void TFormStampMain::CreateHelpMenu(QMenuBar *bar)
 {
-    HelpMenu = newMenu(ZentropeMainMenu, nullptr, "HelpMenu", tr("&Help"));
-    HelpContents = item(HelpMenu, "HelpContents", tr("&Contents"), QKeySequence(Qt::CTRL | Qt::Key_F1));
-    HelpOverview = item(HelpMenu, "HelpOverview", tr("&Overview"), QKeySequence(Qt::ALT | Qt::Key_F1));
-    HelpSearch = item(HelpMenu, "HelpSearch", tr("Topic &Search..."), QKeySequence(Qt::SHIFT | Qt::Key_F1));
-    N6 = separator(HelpMenu, "N6");
-    HelpSupport = item(HelpMenu, "HelpSupport", tr("S&upport"));
-    HelpWarranty = item(HelpMenu, "HelpWarranty", tr("&Warranty"));
-    HelpLicense = item(HelpMenu, "HelpLicense", tr("&License"));
-    HelpProducts = item(HelpMenu, "HelpProducts", tr("&Product Information"));
-    N7 = separator(HelpMenu, "N7");
-    HelpAbout = item(HelpMenu, "HelpAbout", tr("&About Zentrope..."));
+    using F = TFormStampMain;
+    QMenu *menu = newMenu(bar, nullptr, "HelpMenu", tr("&Help"));
+    Wire(menu, &QMenu::aboutToShow, &F::UpdateMenu);
+    Command(menu, "HelpContents", tr("&Contents"), &F::HelpContentsClick,
+            QKeySequence(Qt::CTRL | Qt::Key_F1));
+    Command(menu, "HelpOverview", tr("&Overview"), &F::HelpOverviewClick, QKeySequence(Qt::ALT | Qt::Key_F1));
+    Command(menu, "HelpSearch", tr("Topic &Search..."), &F::HelpSearchClick,
+            QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    separator(menu, "N6");
+    Command(menu, "HelpSupport", tr("S&upport"), &F::HelpSupportClick);
+    Command(menu, "HelpWarranty", tr("&Warranty"), &F::HelpWarrantyClick);
+    Command(menu, "HelpLicense", tr("&License"), &F::HelpLicenseClick);
+    Command(menu, "HelpProducts", tr("&Product Information"), &F::HelpProductsClick);
+    separator(menu, "N7");
+    Command(menu, "HelpAbout", tr("&About Zentrope..."), &F::HelpAboutClick);
 }
 
 void TFormStampMain::CreatePopupMenus()
 {
-    PopupMenuReturnAddress = new QMenu(this);
-    PopupMenuReturnAddress->setObjectName(QStringLiteral("PopupMenuReturnAddress"));
-    M_EditReturnAddresses =
-        item(PopupMenuReturnAddress, "M_EditReturnAddresses", tr("Edit Return Addresses..."));
-    FontReturnAddress = item(PopupMenuReturnAddress, "FontReturnAddress", tr("Font..."));
-    PopupMenuAddress = new QMenu(this);
-    PopupMenuAddress->setObjectName(QStringLiteral("PopupMenuAddress"));
-    M_Cut = item(PopupMenuAddress, "M_Cut", tr("Cut"));
-    M_Copy = item(PopupMenuAddress, "M_Copy", tr("Copy"));
-    M_Paste = item(PopupMenuAddress, "M_Paste", tr("Paste"));
-    M_Delete = item(PopupMenuAddress, "M_Delete", tr("&Delete"));
-    N9 = separator(PopupMenuAddress, "N9");
-    M_Font = item(PopupMenuAddress, "M_Font", tr("Font..."));
-    PopupMenuGraphic = new QMenu(this);
-    PopupMenuGraphic->setObjectName(QStringLiteral("PopupMenuGraphic"));
-    M_SelectGraphic = item(PopupMenuGraphic, "M_SelectGraphic", tr("Select..."));
-    M_UpdateGraphic = item(PopupMenuGraphic, "M_UpdateGraphic", tr("Update"));
-    M_ClearGraphic = item(PopupMenuGraphic, "M_ClearGraphic", tr("Clear"));
-    M_EditGraphic = item(PopupMenuGraphic, "M_EditGraphic", tr("Edit..."));
+    const auto command = [this](const char *name) { return findChild<QAction *>(QLatin1String(name)); };
+    const auto popup = [this](const char *name) {
+        auto *m = new QMenu(this);
+        m->setObjectName(QLatin1String(name));
+        return m;
+    };
+    // Each pop-up item carries out a command of the menu bar.
+    PopupMenuReturnAddress = popup("PopupMenuReturnAddress");
+    Follow(command("OptionsReturnAddresses"),
+           {item(PopupMenuReturnAddress, "M_EditReturnAddresses", tr("Edit Return Addresses..."))});
+    Follow(command("OptionsFontReturnAddress"),
+           {item(PopupMenuReturnAddress, "FontReturnAddress", tr("Font..."))});
+    PopupMenuAddress = popup("PopupMenuAddress");
+    Follow(EditCut, {item(PopupMenuAddress, "M_Cut", tr("Cut"))});
+    Follow(EditCopy, {item(PopupMenuAddress, "M_Copy", tr("Copy"))});
+    Follow(EditPaste, {item(PopupMenuAddress, "M_Paste", tr("Paste"))});
+    Follow(EditDelete, {item(PopupMenuAddress, "M_Delete", tr("&Delete"))});
+    separator(PopupMenuAddress, "N9");
+    Follow(command("OptionsFontAddress"), {item(PopupMenuAddress, "M_Font", tr("Font..."))});
+    PopupMenuGraphic = popup("PopupMenuGraphic");
+    Follow(command("OptionsGraphic"), {item(PopupMenuGraphic, "M_SelectGraphic", tr("Select..."))});
+    Follow(OptionsUpdateGraphic, {item(PopupMenuGraphic, "M_UpdateGraphic", tr("Update"))});
+    Follow(OptionsClearGraphic, {item(PopupMenuGraphic, "M_ClearGraphic", tr("Clear"))});
+    Follow(OptionsEditGraphic, {item(PopupMenuGraphic, "M_EditGraphic", tr("Edit..."))});
     ImageReturnAddress->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 
@@ -552,72 +672,8 @@ QFileDialog &TFormStampMain::BitmapDialog()
 void TFormStampMain::WireHandlers()
 {
     using F = TFormStampMain;
-    const auto click = [&](QAction *a, void (F::*h)(QObject *)) { Wire(a, &QAction::triggered, h); };
-    const auto press = [&](QToolButton *b, void (F::*h)(QObject *)) { Wire(b, &QToolButton::clicked, h); };
-
-    for (QMenu *m : {FileMenu, EditMenu, OptionsMenu, HelpMenu})
-        Wire(m, &QMenu::aboutToShow, &F::UpdateMenu);
-    click(FileNew, &F::FileNewClick);
-    click(FileOpen, &F::FileOpenClick);
-    click(FileImportAddresses, &F::FileImportAddressesClick);
-    click(FileSave, &F::FileSaveClick);
-    click(FileSaveAs, &F::FileSaveAsClick);
-    click(FileClose, &F::FileNewClick);
-    click(FilePrintEnvelope, &F::FilePrintEnvelopeClick);
-    click(FilePrintTest, &F::FilePrintTestClick);
-    click(FilePrintPreview, &F::FilePrintPreviewClick);
-    click(FilePrintAlignment, &F::FilePrintAlignmentClick);
-    click(FilePrintSetup, &F::FilePrintSetupClick);
-    click(FileExportPdf, &F::FileExportPdfClick);
-    click(FileExit, &F::FileExitClick);
-    click(EditCut, &F::EditCutClick);
-    click(EditCopy, &F::EditCopyClick);
-    click(EditPaste, &F::EditPasteClick);
-    click(EditDelete, &F::EditDeleteClick);
-    click(EditClear, &F::EditClearClick);
-    click(EditSelectAll, &F::EditSelectAllClick);
-    click(OptionsReturnAddresses, &F::OptionsReturnAddressesClick);
-    click(OptionsEnvelope, &F::OptionsEnvelopeClick);
-    click(OptionsEnvelopeFeed, &F::OptionsEnvelopeFeedClick);
-    click(OptionsFontReturnAddress, &F::OptionsFontReturnAddressClick);
-    click(OptionsFontAddress, &F::OptionsFontAddressClick);
-    click(OptionsGraphic, &F::OptionsGraphicClick);
-    click(OptionsUpdateGraphic, &F::OptionsUpdateGraphicClick);
-    click(OptionsClearGraphic, &F::OptionsClearGraphicClick);
-    click(OptionsEditGraphic, &F::OptionsEditGraphicClick);
-    click(OptionsShowHints, &F::OptionsShowHintsClick);
-    click(OptionsBarCode, &F::OptionsBarCodeClick);
-    click(OptionsFontToolbar, &F::OptionsFontToolbarClick);
-    click(HelpContents, &F::HelpContentsClick);
-    click(HelpOverview, &F::HelpOverviewClick);
-    click(HelpSearch, &F::HelpSearchClick);
-    click(HelpSupport, &F::HelpSupportClick);
-    click(HelpWarranty, &F::HelpWarrantyClick);
-    click(HelpLicense, &F::HelpLicenseClick);
-    click(HelpProducts, &F::HelpProductsClick);
-    click(HelpAbout, &F::HelpAboutClick);
-    click(M_EditReturnAddresses, &F::OptionsReturnAddressesClick);
-    click(FontReturnAddress, &F::OptionsFontReturnAddressClick);
-    click(M_Cut, &F::EditCutClick);
-    click(M_Copy, &F::EditCopyClick);
-    click(M_Paste, &F::EditPasteClick);
-    click(M_Delete, &F::EditDeleteClick);
-    click(M_Font, &F::OptionsFontAddressClick);
-    click(M_SelectGraphic, &F::OptionsGraphicClick);
-    click(M_UpdateGraphic, &F::OptionsUpdateGraphicClick);
-    click(M_ClearGraphic, &F::OptionsClearGraphicClick);
-    click(M_EditGraphic, &F::OptionsEditGraphicClick);
-
-    press(SpeedButtonFileNew, &F::FileNewClick);
-    press(SpeedButtonFileOpen, &F::FileOpenClick);
-    press(SpeedButtonFileSave, &F::FileSaveClick);
-    press(SpeedButtonCut, &F::EditCutClick);
-    press(SpeedButtonCopy, &F::EditCopyClick);
-    press(SpeedButtonPaste, &F::EditPasteClick);
-    press(SpeedButtonPrint, &F::SpeedButtonPrintClick);
-    press(SpeedButtonPrintPreview, &F::FilePrintPreviewClick);
-    press(SpeedButtonReturnAddresses, &F::OptionsReturnAddressesClick);
-    press(SpeedButtonSize, &F::OptionsEnvelopeClick);
+    const auto press = [&](QToolButton *b, Handler h) { Wire(b, &QToolButton::clicked, h); };
+    press(findChild<QToolButton *>(QStringLiteral("SpeedButtonPrint")), &F::SpeedButtonPrintClick);
     press(SpeedButtonBold, &F::SpeedButtonBoldClick);
     press(SpeedButtonItalic, &F::SpeedButtonItalicClick);
     press(SpeedButtonUnderline, &F::SpeedButtonUnderlineClick);
@@ -628,6 +684,9 @@ void TFormStampMain::WireHandlers()
                 ComboBoxReturnAddressChange(ComboBoxReturnAddress);
             }));
     Wire(ComboBoxEnvelopeSize, &QComboBox::activated, &F::AddressFocusNone);
+    // The picker shows the composer's size: whatever changes it, chooses it.
+    connect(ComboBoxEnvelopeSize, &QComboBox::currentIndexChanged, this,
+            [this](int index) { Guarded([&] { FComposer->selectSize(index); }); });
     Wire(static_cast<PickerCombo *>(ComboBoxEnvelopeSize), &PickerCombo::popupOpened, &F::AddressFocusNone);
     Wire(static_cast<PickerCombo *>(ComboBoxReturnAddress), &PickerCombo::popupOpened, &F::AddressFocusNone);
     Wire(ComboBoxFontName, &QComboBox::activated, &F::ComboBoxFontNameChange);
@@ -636,12 +695,14 @@ void TFormStampMain::WireHandlers()
     Wire(PanelEnvelope, &ResizePanel::resized, &F::PanelEnvelopeResize);
     Wire(ImageReturnAddress, &ImageControl::doubleClicked, &F::OptionsGraphicClick);
     Wire(ImageStamp, &ImageControl::clicked, &F::FilePrintEnvelopeClick);
-    Wire(MemoReturnAddress, &MemoControl::textChanged, &F::MemoReturnAddressChange);
     Wire(MemoReturnAddress, &MemoControl::clicked, &F::MemoReturnAddressClick);
     Wire(MemoReturnAddress, &MemoControl::doubleClicked, &F::OptionsReturnAddressesClick);
     Wire(MemoAddress, &MemoControl::textChanged, &F::MemoAddressChange);
     Wire(MemoAddress, &MemoControl::clicked, &F::MemoAddressClick);
-    Wire(MemoAddress, &MemoControl::mouseReleased, &F::MemoAddressMouseUp);
+    // What may be cut, copied or pasted changes with the selection and the clipboard.
+    Wire(MemoAddress, &MemoControl::selectionChanged, &F::UpdateMenu);
+    Wire(MemoReturnAddress, &MemoControl::selectionChanged, &F::UpdateMenu);
+    Wire(QGuiApplication::clipboard(), &QClipboard::dataChanged, &F::UpdateMenu);
 
     const auto popup = [this](QWidget *w, QMenu *m) {
         connect(w, &QWidget::customContextMenuRequested, this,
@@ -654,29 +715,40 @@ void TFormStampMain::WireHandlers()
 
 void TFormStampMain::AssignHelpContexts()
 {
-    const auto set = [](int ctx, std::initializer_list<QObject *> objects) {
-        for (QObject *o : objects)
-            SetHelpContext(o, ctx);
+    const auto set = [this](int ctx, std::initializer_list<const char *> names) {
+        for (const char *name : names) {
+            const QString n = QLatin1String(name);
+            QObject *o = findChild<QMenu *>(n);
+            if (!o)
+                o = findChild<QAction *>(n);
+            if (!o)
+                o = findChild<QWidget *>(n);
+            if (o)
+                SetHelpContext(o, ctx);
+        }
     };
-    set(Topic::MainWindow, {this, MemoReturnAddress, MemoAddress, ComboBoxEnvelopeSize, ComboBoxReturnAddress,
-                            PopupMenuAddress, M_UpdateGraphic});
-    set(Topic::FileMenu, {FileMenu, FileNew, FileOpen, FileImportAddresses, FileSave, FileSaveAs, FileClose,
-                          FilePrintEnvelope, FilePrintTest, FilePrintSetup, FileExportPdf, FileExit});
-    set(Topic::PrintPreview, {FilePrintPreview});
-    set(Topic::EditMenu, {EditMenu, EditCut, EditCopy, EditPaste, EditDelete, EditClear, EditSelectAll, M_Cut,
-                          M_Copy, M_Paste, M_Delete});
+    SetHelpContext(this, Topic::MainWindow);
+    set(Topic::MainWindow, {"MemoReturnAddress", "MemoAddress", "ComboBoxEnvelopeSize",
+                            "ComboBoxReturnAddress", "PopupMenuAddress", "M_UpdateGraphic"});
+    set(Topic::FileMenu,
+        {"FileMenu", "FileNew", "FileOpen", "FileImportAddresses", "FileSave", "FileSaveAs", "FileClose",
+         "FilePrintEnvelope", "FilePrintTest", "FilePrintSetup", "FileExportPdf", "FileExit"});
+    set(Topic::PrintPreview, {"FilePrintPreview"});
+    set(Topic::EditMenu, {"EditMenu", "EditCut", "EditCopy", "EditPaste", "EditDelete", "EditClear",
+                          "EditSelectAll", "M_Cut", "M_Copy", "M_Paste", "M_Delete"});
     set(Topic::OptionsMenu,
-        {OptionsMenu, OptionsReturnAddresses, OptionsEnvelope, OptionsFontReturnAddress, OptionsFontAddress,
-         OptionsGraphic, OptionsUpdateGraphic, OptionsClearGraphic, OptionsEditGraphic, OptionsFontToolbar,
-         PopupMenuReturnAddress, M_EditReturnAddresses, FontReturnAddress, M_Font, PopupMenuGraphic,
-         M_SelectGraphic, M_ClearGraphic, M_EditGraphic});
-    set(Topic::Contents, {HelpMenu, HelpContents, HelpSearch, HelpAbout});
-    set(Topic::Overview, {HelpOverview});
-    set(Topic::EnvelopeFeed, {FilePrintAlignment, OptionsEnvelopeFeed});
-    set(Topic::Support, {HelpSupport});
-    set(Topic::Warranty, {HelpWarranty});
-    set(Topic::Products, {HelpProducts});
-    set(Topic::License, {HelpLicense});
+        {"OptionsMenu", "OptionsReturnAddresses", "OptionsEnvelope", "OptionsFontReturnAddress",
+         "OptionsFontAddress", "OptionsGraphic", "OptionsUpdateGraphic", "OptionsClearGraphic",
+         "OptionsEditGraphic", "OptionsFontToolbar", "PopupMenuReturnAddress", "M_EditReturnAddresses",
+         "FontReturnAddress", "M_Font", "PopupMenuGraphic", "M_SelectGraphic", "M_ClearGraphic",
+         "M_EditGraphic"});
+    set(Topic::Contents, {"HelpMenu", "HelpContents", "HelpSearch", "HelpAbout"});
+    set(Topic::Overview, {"HelpOverview"});
+    set(Topic::EnvelopeFeed, {"FilePrintAlignment", "OptionsEnvelopeFeed"});
+    set(Topic::Support, {"HelpSupport"});
+    set(Topic::Warranty, {"HelpWarranty"});
+    set(Topic::Products, {"HelpProducts"});
+    set(Topic::License, {"HelpLicense"});
     // The print dialogs are made when printing; they take these contexts then.
     setProperty("printDialogHelpContext", Topic::MainWindow);
     setProperty("printerSetupDialogHelpContext", Topic::PrintSetup);
@@ -684,13 +756,19 @@ void TFormStampMain::AssignHelpContexts()
 
 void TFormStampMain::FormCreate(QObject *)
 {
-    m_state.TestPrint = false;
-    m_state.InLayout = false;
-    m_state.AddressFileName.clear();
-    m_state.PrintEnvelopes = {};
-    m_state.ActiveAddress = aaDestination;
+    FState.TestPrint = false;
+    FState.InLayout = false;
+    FState.PrintEnvelopes = {};
 
     const ProgramSettings options = Options();
+    {
+        // The command state waits for its first occasion.
+        const QSignalBlocker quiet(FComposer);
+        const QSignalBlocker quietBox(MemoAddress);
+        FComposer->setActiveAddress(aaDestination);
+        FComposer->setText(QString());
+        FComposer->readSettings(options, static_cast<int>(Scale::screenDpi()));
+    }
     CornerGraphic &graphic = Corner();
     graphic.GraphicFileName = options.GraphicFile();
     if (!graphic.GraphicFileName.isEmpty()) {
@@ -700,26 +778,17 @@ void TFormStampMain::FormCreate(QObject *)
         graphic.GraphicLoaded = false;
     }
     {
-        // Emptying the box is no edit: the command state waits for its first occasion.
-        const QSignalBlocker quiet(MemoAddress);
-        MemoAddress->clear();
-        MemoAddress->setModified(false);
+        const QSignalBlocker quiet(FComposer);
+        ComposeGraphic();
     }
 
-    m_state.PrintBarCode = options.PrintBarCode();
-    OptionsBarCode->setChecked(m_state.PrintBarCode);
+    OptionsBarCode->setChecked(FComposer->printBarCode());
     PanelFormatToolbar->setVisible(options.FormatToolbar());
 
-    m_session.Application.ShowHint = options.ShowHints();
-    OptionsShowHints->setChecked(m_session.Application.ShowHint);
+    FSession.Application.ShowHint = options.ShowHints();
+    OptionsShowHints->setChecked(FSession.Application.ShowHint);
     ApplyHintSettings();
-
-    for (MemoControl *memo : {MemoAddress, MemoReturnAddress}) {
-        FontDescription f;
-        f.PixelsPerInch = static_cast<int>(Scale::screenDpi());
-        options.ReadAddressFont(memo == MemoReturnAddress, f);
-        SetAddressFont(memo, f);
-    }
+    ShowAddressFonts();
 
     // Applied when the printer is built: at its first use, or just after the
     // window is first shown (building it asks CUPS, which takes longer than
@@ -738,13 +807,13 @@ void TFormStampMain::FormCreate(QObject *)
         setWindowState(windowState() | Qt::WindowMinimized);
     if (maximized)
         setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
-    m_created = true;
+    FCreated = true;
 
     AcceptFileDrops();
     Guarded([this] { RegisterFileType(); });
     Guarded([this] { RefreshRecentFiles(); });
     AssignHelpContexts();
-    m_state.VersionText = tr("Version %1").arg(QStringLiteral("6.0a"));
+    FState.VersionText = tr("Version %1").arg(QStringLiteral("6.0a"));
     Guarded([this] { FillFontNames(); });
 }
 
@@ -758,18 +827,18 @@ void TFormStampMain::FormActivate(QObject *)
 void TFormStampMain::FormCloseQuery(QObject *, bool &CanClose)
 {
     // A settings file that cannot be written never keeps the window open.
-    GuardedOnce(m_session.SettingsFailureShown,
-                [this] { Options().SetEnvelopeSizeIndex(ComboBoxEnvelopeSize->currentIndex()); });
-    CanClose = QuerySaveChanges();
+    GuardedOnce(FSession.SettingsFailureShown,
+                [this] { Options().SetEnvelopeSizeIndex(FComposer->sizeIndex()); });
+    CanClose = FComposer->querySaveChanges();
 }
 
 void TFormStampMain::FormDestroy(QObject *)
 {
-    if (m_destroyed)
+    if (FDestroyed)
         return;
-    GuardedOnce(m_session.SettingsFailureShown, [this] { SavePosition(); });
-    m_destroyed = true;
-    m_state.PrintEnvelopes = {};
+    GuardedOnce(FSession.SettingsFailureShown, [this] { SavePosition(); });
+    FDestroyed = true;
+    FState.PrintEnvelopes = {};
 }
 
 void TFormStampMain::FileExitClick(QObject *)
@@ -781,7 +850,7 @@ void TFormStampMain::SavePosition()
 {
     // Until FormCreate has read the stored position, a layout pass must not
     // overwrite it with the window's first, provisional bounds.
-    if (!m_created || m_destroyed)
+    if (!FCreated || FDestroyed)
         return;
     // The frame's position with the inner size, as move() and resize() take them
     // back, so the window does not drift by its frame at every start.
@@ -821,10 +890,10 @@ bool TFormStampMain::event(QEvent *e)
     // A new desktop palette: the colours that must stay readable, and the paper.
     const bool paletteChanged =
         e->type() == QEvent::ApplicationPaletteChange || e->type() == QEvent::PaletteChange;
-    if (paletteChanged && m_created && !m_destroyed)
+    if (paletteChanged && FCreated && !FDestroyed)
         Guarded([this] {
             ApplyPalette();
-            RefreshAddressColours();
+            ShowAddressFonts();
             MemoAddressChange(this);
         });
     return handled;

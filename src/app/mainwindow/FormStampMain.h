@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/session/SessionState.h"
-#include "document/AddressFile.h"
 #include "document/AddressLines.h"
+#include "document/EnvelopeComposer.h"
 
 #include <QFileDialog>
 #include <QHash>
@@ -10,14 +10,15 @@
 #include <QPointer>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
 class QAction;
 class QComboBox;
 class QFrame;
-class QMenu;
 class QMenuBar;
+class QMenu;
 class QTimer;
 class QToolButton;
 class QVBoxLayout;
@@ -28,39 +29,28 @@ class AddressFontDialog;
 class HelpDesk;
 class ImageControl;
 class MemoControl;
+class PrintPreviewWindow;
 class ProgramSettings;
 class ResizePanel;
 class StatusPanel;
 class TDlgAbout;
 class TDlgEnvelopeSizes;
 class TDlgReturnAddresses;
-class TFormPrintPreview;
 class TFormPrintStatus;
-struct EnvelopeDesign;
 struct FeedProfile;
 
-// No underlying type: lupdate (Qt 6.4) then loses the class below and files
-// its texts under the wrong context.
-enum TActiveAddress { aaReturn = 0, aaDestination = 1, aaNone = 2 };
-
-// The envelope being composed: the document in the address box, the options
-// that shape its printing and the window's own bookkeeping.
+// What the window keeps for itself beside the envelope being composed.
 struct MainWindowState {
-    QString AddressFileName;
-    bool AddressFileReadOnly = false;
-    // The encoding the document was read with; new documents are UTF-8.
-    TextEncoding AddressFileEncoding = TextEncoding::Utf8;
-    bool PrintBarCode = true;
     bool TestPrint = false;
     bool InLayout = false;
     // The envelopes of the last print command.
     EnvelopeList PrintEnvelopes;
-    TActiveAddress ActiveAddress = aaDestination;
     QString VersionText;
 };
 
-// The main window: the envelope being composed, with its menus, toolbars and
-// status panels. Its handlers are grouped in one source file per concern
+// The main window: it shows the envelope being composed (EnvelopeComposer)
+// in its address boxes, pickers and status panels, and forwards the user's
+// commands to it. Its handlers are grouped in one source file per concern
 // (FormStampMain*.cpp). Tests find its controls by their object names.
 class TFormStampMain : public QMainWindow {
     Q_OBJECT
@@ -77,7 +67,8 @@ public:
     ~TFormStampMain() override;
     void SetDialogs(const Dialogs &dialogs);
 
-    const MainWindowState &State() const { return m_state; }
+    const MainWindowState &State() const { return FState; }
+    const EnvelopeComposer &Composer() const { return *FComposer; }
 
     // --- Run by the session --------------------------------------------------------------------
     void FormActivate(QObject *Sender);
@@ -96,13 +87,9 @@ public:
     // Recomputes the commands' enabled and checked states and the status panels.
     void UpdateMenu(QObject *Sender);
 
-    // --- The print job's view of the envelope, for the job and its tests -----------------------
     // The envelopes of the address box, or of its selection, as the print
     // commands take them (State().PrintEnvelopes).
     void CollectPrintLines(bool SelectionOnly);
-    // What every page of a job shares as the window shows it now: envelope
-    // size, graphic, return address, fonts and options.
-    EnvelopeDesign CurrentEnvelopeDesign();
 
 signals:
     // The window has closed for good; the program's loop ends.
@@ -118,6 +105,9 @@ protected:
     void dropEvent(QDropEvent *e) override;
 
 private:
+    class Prompts;
+    using Handler = void (TFormStampMain::*)(QObject *);
+
     // --- Construction --------------------------------------------------------------------------
     void CreateControls();
     void CreateStandardToolbar(QWidget *central, QVBoxLayout *column);
@@ -125,15 +115,21 @@ private:
     void CreateEnvelopePanel(QWidget *central, QVBoxLayout *column);
     void CreateStatusBar(QWidget *central, QVBoxLayout *column);
     void CreateMenus();
-    void CreateFileMenu();
-    void CreateEditMenu();
-    void CreateOptionsMenu();
-    void CreateHelpMenu();
+    void CreateFileMenu(QMenuBar *bar);
+    void CreateEditMenu(QMenuBar *bar);
+    void CreateOptionsMenu(QMenuBar *bar);
+    void CreateHelpMenu(QMenuBar *bar);
     void CreatePopupMenus();
     void CreateFitCheck();
+    void ShowComposer();
     // The colours that must read on the desktop's palette, and the envelope's
     // paper; set again when the palette changes.
     void ApplyPalette();
+    // A menu item that runs `handler`, and the items and buttons that carry
+    // out the same command: they follow its enabled state and trigger it.
+    QAction *Command(QMenu *menu, const char *name, const QString &caption, Handler handler,
+                     const QKeySequence &key = {}, const QString &hint = {});
+    void Follow(QAction *command, std::initializer_list<QObject *> followers, bool trigger = true);
     QFileDialog *FileDialog(const char *name, QFileDialog::AcceptMode mode, int helpContext);
     QFileDialog &OpenDialog();
     QFileDialog &SaveDialog();
@@ -141,8 +137,7 @@ private:
     void AssignHelpContexts();
     void WireHandlers();
     // Connects an action or button signal to a handler, inside the error guard.
-    template <typename Signal, typename Sender, typename Handler>
-    void Wire(Sender *sender, Signal signal, Handler handler);
+    template <typename Signal, typename Sender> void Wire(Sender *sender, Signal signal, Handler handler);
 
     // --- Lifecycle -----------------------------------------------------------------------------
     void FormCreate(QObject *Sender);
@@ -154,8 +149,6 @@ private:
     void MemoAddressClick(QObject *Sender);
     void MemoReturnAddressClick(QObject *Sender);
     void AddressFocusNone(QObject *Sender);
-    void MemoAddressMouseUp(QObject *Sender);
-    void MemoReturnAddressChange(QObject *Sender);
     void EditCutClick(QObject *Sender);
     void EditCopyClick(QObject *Sender);
     void EditPasteClick(QObject *Sender);
@@ -181,19 +174,16 @@ private:
     void SpeedButtonUnderlineClick(QObject *Sender);
     void OptionsFontAddressClick(QObject *Sender);
     void OptionsFontReturnAddressClick(QObject *Sender);
-    // The font of an address box as the settings file stores it, and back.
-    FontDescription AddressFont(MemoControl *memo) const;
-    void SetAddressFont(MemoControl *memo, const FontDescription &font);
-    // The box the formatting toolbar applies to (null for aaNone), and one
-    // change of its font written whole.
-    MemoControl *ActiveAddressMemo() const;
-    void ChangeAddressFont(MemoControl *memo, const std::function<void(FontDescription &)> &change);
-    void RunFontDialog(MemoControl *memo);
-    // The address boxes' system text colours, resolved again after a palette change.
-    void RefreshAddressColours();
+    // The composer's fonts on the address boxes.
+    void ShowAddressFonts();
+    // One change of an address font, written whole.
+    void ChangeAddressFont(bool ReturnAddress, const std::function<void(FontDescription &)> &change);
+    void RunFontDialog(bool ReturnAddress);
 
     // --- Corner graphic ------------------------------------------------------------------------
     void LoadGraphic();
+    // The corner graphic as the envelope prints it.
+    void ComposeGraphic();
     void OptionsGraphicClick(QObject *Sender);
     void OptionsUpdateGraphicClick(QObject *Sender);
     void OptionsClearGraphicClick(QObject *Sender);
@@ -223,10 +213,6 @@ private:
     // graphic; the first envelope that does not fit is named in the hint panel.
     void ScheduleFitCheck();
     void CheckEnvelopeFit();
-    QTimer *FitTimer = nullptr;
-    QString m_fitHint;               // the hint panel's fit message; empty when all fit
-    QString m_fitKey;                // what the cached findings were measured against
-    QHash<QString, bool> m_fitCache; // envelope text -> fits
 
     // --- Printing ------------------------------------------------------------------------------
     void FilePrintEnvelopeClick(QObject *Sender);
@@ -240,6 +226,8 @@ private:
     // Prints the chosen envelopes (numbers from 1, in printing order), each
     // Copies times; with none chosen it says there is nothing to print.
     void PrintEnvelopes(int Copies, const std::vector<int> &Envelopes);
+    // The composer's design as this job prints it.
+    EnvelopeDesign JobDesign() const;
     void LoadPrinterSettings();
     void SavePrinterSettings();
     // The current printer's feed profile; none: it prints as it always did.
@@ -255,30 +243,18 @@ private:
     void FilePrintPreviewClick(QObject *Sender);
     void UpdatePrintPreview();
     void UpdatePrintPreviewPaper();
-    QPointer<TFormPrintPreview> PrintPreview;
-    // The printer the preview shows, read when it opened or the printer changed.
-    QString m_previewPrinterName;
-    std::optional<FeedProfile> m_previewFeed;
-    PrinterPage m_previewPrinterPage;
 
     // --- Address documents and recent files ----------------------------------------------------
-    bool QuerySaveChanges();
     void FileNewClick(QObject *Sender);
-    void NewAddressFile();
     void FileOpenClick(QObject *Sender);
     void OpenAddressFile(QObject *Sender, const QString &FileName, bool ReadOnly);
     void FileSaveClick(QObject *Sender);
     void FileSaveAsClick(QObject *Sender);
-    // Save and Save As; false when the user cancelled the file dialog.
-    bool SaveDocument();
-    bool SaveDocumentAs();
     void FileOpenOldClick(QObject *Sender);
-    // Puts text into the address box as a whole: caret at the start, not modified.
-    void SetAddressText(const QString &text);
-    // The recent-files update after an open or Save As.
-    void RecentFilesUpdate();
     // The File menu's recent items and the file dialogs' history lists.
     void RefreshRecentFiles();
+    // The Save As dialog, starting from the given file; empty when cancelled.
+    QString AskSaveFileName(const QString &current);
     // What an address file dialog needs beyond QFileDialog's own controls.
     void SetUpDocumentDialog(QFileDialog *dialog);
 
@@ -286,8 +262,6 @@ private:
     void FileImportAddressesClick(QObject *Sender);
     // Reads a vCard or CSV file and lets the user pick the envelopes to add.
     void ImportAddressFile(QObject *Sender, const QString &FileName);
-    // Adds text at the end of the address box as one step the user can undo.
-    void AppendAddressText(QObject *Sender, const QString &text);
     QFileDialog &ImportDialog();
 
     // --- Command line, dropped files, registration ---------------------------------------------
@@ -297,29 +271,33 @@ private:
     void AcceptFileDrops();
 
     // --- What the window works on --------------------------------------------------------------
-    SessionState &m_session;
-    HelpDesk &m_help;
-    Dialogs m_dialogs;
-    MainWindowState m_state;
-    TQevIniFile &Settings() const { return *m_session.Settings; }
+    TQevIniFile &Settings() const { return *FSession.Settings; }
     ProgramSettings Options() const;
-    CornerGraphic &Corner() const { return m_session.Graphic; }
-    TPrinterDevice &Printer() const { return *m_session.Printer; }
+    CornerGraphic &Corner() const { return FSession.Graphic; }
+    PrinterDevice &Printer() const { return *FSession.Printer; }
 
-    // --- Controls (objectName = the member's name) -------------------------------------------
-    QMenuBar *ZentropeMainMenu = nullptr;
-    QFrame *PanelStandardToolbar = nullptr;
-    QToolButton *SpeedButtonFileNew = nullptr;
-    QToolButton *SpeedButtonFileOpen = nullptr;
-    QToolButton *SpeedButtonFileSave = nullptr;
-    QToolButton *SpeedButtonCut = nullptr;
-    QToolButton *SpeedButtonCopy = nullptr;
-    QToolButton *SpeedButtonPaste = nullptr;
-    QToolButton *SpeedButtonPrint = nullptr;
-    QToolButton *SpeedButtonPrintPreview = nullptr;
-    QToolButton *SpeedButtonReturnAddresses = nullptr;
+    SessionState &FSession;
+    HelpDesk &FHelp;
+    Dialogs FDialogs;
+    MainWindowState FState;
+    std::unique_ptr<Prompts> FPrompts;
+    EnvelopeComposer *FComposer = nullptr;
+
+    // The fit check's timer, its hint (empty when all fit), what its findings
+    // were measured against, and its findings: envelope text -> fits.
+    QTimer *FitTimer = nullptr;
+    QString FFitHint;
+    QString FFitKey;
+    QHash<QString, bool> FFitCache;
+
+    QPointer<PrintPreviewWindow> PrintPreview;
+    // The printer the preview shows, read when it opened or the printer changed.
+    QString FPreviewPrinterName;
+    std::optional<FeedProfile> FPreviewFeed;
+    PrinterPage FPreviewPrinterPage;
+
+    // --- Controls the handlers use (objectName = the member's name) ----------------------------
     QComboBox *ComboBoxReturnAddress = nullptr;
-    QToolButton *SpeedButtonSize = nullptr;
     QComboBox *ComboBoxEnvelopeSize = nullptr;
     QFrame *PanelFormatToolbar = nullptr;
     QComboBox *ComboBoxFontName = nullptr;
@@ -327,7 +305,6 @@ private:
     QToolButton *SpeedButtonBold = nullptr;
     QToolButton *SpeedButtonItalic = nullptr;
     QToolButton *SpeedButtonUnderline = nullptr;
-    QFrame *PanelBottom = nullptr;
     StatusPanel *PanelModified = nullptr;
     StatusPanel *PanelWhichAddress = nullptr;
     StatusPanel *PanelHints = nullptr;
@@ -339,51 +316,29 @@ private:
     ImageControl *ImageStamp = nullptr;
     MemoControl *MemoShellNew = nullptr;
 
-    // Menus and their items.
+    // The commands whose state the handlers set; the menu items, pop-up items
+    // and buttons that carry out the same command follow them.
     QMenu *FileMenu = nullptr;
-    QAction *FileNew = nullptr, *FileOpen = nullptr, *FileSave = nullptr, *FileSaveAs = nullptr,
-            *FileClose = nullptr, *N8 = nullptr, *FilePrintEnvelope = nullptr, *FilePrintTest = nullptr,
-            *FilePrintSetup = nullptr, *FileExportPdf = nullptr, *N1 = nullptr, *FileExit = nullptr,
-            *FileOldFileBreak = nullptr;
-    QAction *FileImportAddresses = nullptr;
-    QAction *FilePrintPreview = nullptr;
-    QAction *FilePrintAlignment = nullptr;
-    QMenu *EditMenu = nullptr;
+    QAction *FileSave = nullptr, *FileSaveAs = nullptr, *FileClose = nullptr, *FilePrintEnvelope = nullptr,
+            *FilePrintTest = nullptr, *FilePrintAlignment = nullptr, *FileOldFileBreak = nullptr;
     QAction *EditCut = nullptr, *EditCopy = nullptr, *EditPaste = nullptr, *EditDelete = nullptr,
-            *EditClear = nullptr, *N4 = nullptr, *EditSelectAll = nullptr;
-    QMenu *OptionsMenu = nullptr;
-    QAction *OptionsReturnAddresses = nullptr, *OptionsEnvelope = nullptr;
-    QAction *OptionsEnvelopeFeed = nullptr;
-    QMenu *FontsMenu = nullptr;
-    QAction *OptionsFontReturnAddress = nullptr, *OptionsFontAddress = nullptr, *N5 = nullptr,
-            *OptionsGraphic = nullptr, *OptionsUpdateGraphic = nullptr, *OptionsClearGraphic = nullptr,
-            *OptionsEditGraphic = nullptr, *N3 = nullptr, *OptionsShowHints = nullptr,
-            *OptionsBarCode = nullptr, *OptionsFontToolbar = nullptr;
-    QMenu *HelpMenu = nullptr;
-    QAction *HelpContents = nullptr, *HelpOverview = nullptr, *HelpSearch = nullptr, *N6 = nullptr,
-            *HelpSupport = nullptr, *HelpWarranty = nullptr, *HelpLicense = nullptr, *HelpProducts = nullptr,
-            *N7 = nullptr, *HelpAbout = nullptr;
-    // Pop-up menus.
+            *EditClear = nullptr, *EditSelectAll = nullptr;
+    QAction *OptionsUpdateGraphic = nullptr, *OptionsClearGraphic = nullptr, *OptionsEditGraphic = nullptr,
+            *OptionsShowHints = nullptr, *OptionsBarCode = nullptr, *OptionsFontToolbar = nullptr;
     QMenu *PopupMenuReturnAddress = nullptr;
-    QAction *M_EditReturnAddresses = nullptr, *FontReturnAddress = nullptr;
     QMenu *PopupMenuAddress = nullptr;
-    QAction *M_Cut = nullptr, *M_Copy = nullptr, *M_Paste = nullptr, *M_Delete = nullptr, *N9 = nullptr,
-            *M_Font = nullptr;
     QMenu *PopupMenuGraphic = nullptr;
-    QAction *M_SelectGraphic = nullptr, *M_UpdateGraphic = nullptr, *M_ClearGraphic = nullptr,
-            *M_EditGraphic = nullptr;
     // The file dialogs, made at their first use; shown through the prompt layer.
     QFileDialog *OpenFileDialog = nullptr;
     QFileDialog *SaveFileDialog = nullptr;
     QFileDialog *SelectBitmapDialog = nullptr;
     QFileDialog *ImportFileDialog = nullptr;
-    // The PDF export's dialog; made at its first use.
     QFileDialog *ExportPdfDialog = nullptr;
     // The font dialog of both address fonts; made at its first use.
     AddressFontDialog *FontDialog = nullptr;
 
-    bool m_created = false;   // FormCreate has read the stored position
-    bool m_destroyed = false; // FormDestroy has run
+    bool FCreated = false;   // FormCreate has read the stored position
+    bool FDestroyed = false; // FormDestroy has run
 };
 
 } // namespace zentrope

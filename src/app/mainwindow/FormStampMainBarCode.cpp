@@ -14,9 +14,9 @@ namespace zentrope {
 
 // The postal bar code preview.
 
-void TFormStampMain::MemoAddressChange(QObject *Sender)
+void TFormStampMain::MemoAddressChange(QObject *)
 {
-    const QString digits = ExtractZipCode(LastAddressLines(MemoAddress->text()));
+    const QString digits = ExtractZipCode(LastAddressLines(FComposer->addressText()));
 
     // The bitmap is made at the control's size on first use, in the screen's
     // own pixels (again when the screen's pixel density changes); the control
@@ -30,18 +30,17 @@ void TFormStampMain::MemoAddressChange(QObject *Sender)
         surface.setDevicePixelRatio(ratio);
     }
     // The strip is part of the envelope: black bars on its paper.
-    DrawBarCodePreview(surface, static_cast<int>(Scale::screenDpi() + 0.5), digits, m_state.PrintBarCode,
+    DrawBarCodePreview(surface, static_cast<int>(Scale::screenDpi() + 0.5), digits, FComposer->printBarCode(),
                        PanelEnvelope->palette().color(QPalette::Base));
     ImageZipBarCode->update();
-
-    UpdateMenu(Sender);
 }
 
 void TFormStampMain::OptionsBarCodeClick(QObject *Sender)
 {
-    m_state.PrintBarCode = !m_state.PrintBarCode;
-    Options().SetPrintBarCode(m_state.PrintBarCode);
-    OptionsBarCode->setChecked(m_state.PrintBarCode);
+    const bool on = !FComposer->printBarCode();
+    FComposer->setPrintBarCode(on);
+    Options().SetPrintBarCode(on);
+    OptionsBarCode->setChecked(on);
     MemoAddressChange(Sender);
 }
 

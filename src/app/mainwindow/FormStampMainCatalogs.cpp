@@ -14,33 +14,38 @@ namespace zentrope {
 
 void TFormStampMain::UpdateEnvelopeSizeCombo()
 {
+    // The chosen size is found again by its name, ignoring case; its record
+    // is copied anew, since the dialog may have changed it.
     const QString remembered =
         ComboBoxEnvelopeSize->currentIndex() >= 0 ? ComboBoxEnvelopeSize->currentText() : QString();
     ComboBoxEnvelopeSize->clear();
-    for (const EnvelopeSize &e : m_session.EnvelopeSizes.Entries())
-        ComboBoxEnvelopeSize->addItem(e.Name, QVariant::fromValue(e.Dimension));
+    for (const EnvelopeSize &e : FSession.EnvelopeSizes.Entries())
+        ComboBoxEnvelopeSize->addItem(e.Name);
     int match = -1;
     for (int i = 0; i < ComboBoxEnvelopeSize->count() && match < 0; ++i) {
         if (ComboBoxEnvelopeSize->itemText(i).compare(remembered, Qt::CaseInsensitive) == 0)
             match = i;
     }
     ComboBoxEnvelopeSize->setCurrentIndex(match);
+    // The same index may name a record the dialog has changed.
+    FComposer->selectSize(match);
 }
 
 void TFormStampMain::SelectEnvelopeSize(int index)
 {
-    if (index >= 0 && index < ComboBoxEnvelopeSize->count())
+    if (index >= 0 && index < ComboBoxEnvelopeSize->count()) {
         ComboBoxEnvelopeSize->setCurrentIndex(index);
+        FComposer->selectSize(index);
+    }
 }
 
 void TFormStampMain::FillReturnAddressCombo()
 {
     ComboBoxReturnAddress->clear();
-    for (const ReturnAddress &a : m_session.ReturnAddresses.Entries())
+    for (const ReturnAddress &a : FSession.ReturnAddresses.Entries())
         ComboBoxReturnAddress->addItem(a.Description);
-    // The catalog's current entry is the one selected in its dialog's list.
-    ComboBoxReturnAddress->setCurrentIndex(
-        m_dialogs.ReturnAddresses ? m_dialogs.ReturnAddresses->SelectedIndex() : -1);
+    // The catalog's current entry: the one selected in its list.
+    ComboBoxReturnAddress->setCurrentIndex(FSession.ReturnAddresses.CurrentIndex());
     ShowReturnAddress();
 }
 
@@ -53,12 +58,8 @@ void TFormStampMain::SelectReturnAddress(int index)
 
 void TFormStampMain::ShowReturnAddress()
 {
-    MemoReturnAddress->clear();
     const int i = ComboBoxReturnAddress->currentIndex();
-    if (i < 0 || i >= ComboBoxReturnAddress->count())
-        return;
-    if (const ReturnAddress *a = m_session.ReturnAddresses.At(i))
-        MemoReturnAddress->setText(a->Lines.join(QLatin1Char('\n')));
+    FComposer->selectReturnAddress(i < ComboBoxReturnAddress->count() ? i : -1);
 }
 
 void TFormStampMain::ComboBoxReturnAddressChange(QObject *)
@@ -69,16 +70,16 @@ void TFormStampMain::ComboBoxReturnAddressChange(QObject *)
 void TFormStampMain::OptionsEnvelopeClick(QObject *)
 {
     // Closing the dialog reactivates the main window, which refreshes the pickers.
-    if (m_dialogs.EnvelopeSizes)
-        m_dialogs.EnvelopeSizes->EditEnvelopeSizes(ComboBoxEnvelopeSize->currentIndex());
+    if (FDialogs.EnvelopeSizes)
+        FDialogs.EnvelopeSizes->EditEnvelopeSizes(FComposer->sizeIndex());
     // The sizes may have changed in place.
     ScheduleFitCheck();
 }
 
 void TFormStampMain::OptionsReturnAddressesClick(QObject *)
 {
-    if (m_dialogs.ReturnAddresses)
-        m_dialogs.ReturnAddresses->ShowCatalog(ComboBoxReturnAddress->currentIndex());
+    if (FDialogs.ReturnAddresses)
+        FDialogs.ReturnAddresses->ShowCatalog(ComboBoxReturnAddress->currentIndex());
 }
 
 } // namespace zentrope

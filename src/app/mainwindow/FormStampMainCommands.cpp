@@ -57,7 +57,7 @@ void TFormStampMain::ApplyHintSettings()
 {
     // The filter goes with this window; the style and colours stay with the application.
     if (!findChild<HintFilter *>(QStringLiteral("HintFilter"), Qt::FindDirectChildrenOnly))
-        qApp->installEventFilter(new HintFilter(this, m_session.Application.ShowHint));
+        qApp->installEventFilter(new HintFilter(this, FSession.Application.ShowHint));
     static bool styled = false;
     if (!styled) {
         styled = true;
@@ -84,12 +84,13 @@ void TFormStampMain::UpdateMenu(QObject *)
         {SpeedButtonUnderline, QT_TR_NOOP("Underline on/off for return address"),
          QT_TR_NOOP("Underline on/off for destination address")},
     };
-    if (m_state.ActiveAddress == aaReturn || m_state.ActiveAddress == aaDestination) {
-        const bool ret = m_state.ActiveAddress == aaReturn;
+    const TActiveAddress active = FComposer->activeAddress();
+    if (active == aaReturn || active == aaDestination) {
+        const bool ret = active == aaReturn;
         MemoControl *memo = ret ? MemoReturnAddress : MemoAddress;
         sel = memo->textCursor().hasSelection();
-        const QFont f = memo->font();
-        const bool styles[] = {f.bold(), f.italic(), f.underline()};
+        const FontDescription &d = FComposer->font(ret);
+        const bool styles[] = {d.Bold, d.Italic, d.Underline};
         for (int i = 0; i < 3; ++i) {
             QToolButton *b = buttons[i].button;
             b->setEnabled(true);
@@ -100,13 +101,12 @@ void TFormStampMain::UpdateMenu(QObject *)
             b->setProperty("showHint", true);
         }
         ComboBoxFontName->setEnabled(true);
-        ComboBoxFontName->setCurrentIndex(ComboBoxFontName->findText(f.family(), Qt::MatchFixedString));
+        ComboBoxFontName->setCurrentIndex(ComboBoxFontName->findText(d.Name, Qt::MatchFixedString));
         const QString nameHint = ret ? tr("Font for return address") : tr("Font for destination address");
         ComboBoxFontName->setToolTip(nameHint);
         ComboBoxFontName->setStatusTip(nameHint);
         ComboBoxFontName->setProperty("showHint", true);
         ComboBoxFontSize->setEnabled(true);
-        const FontDescription d = AddressFont(memo);
         ComboBoxFontSize->setCurrentIndex(
             ComboBoxFontSize->findText(QString::number(d.Size), Qt::MatchExactly));
         const QString sizeHint =
@@ -127,100 +127,72 @@ void TFormStampMain::UpdateMenu(QObject *)
         PanelWhichAddress->setText(QStringLiteral(" "));
     }
 
-    const bool hasText = MemoAddress->lineCount() > 0;
-    FileSave->setEnabled(hasText && !m_state.AddressFileReadOnly);
-    SpeedButtonFileSave->setEnabled(FileSave->isEnabled());
+    // Each command's buttons and pop-up items follow its state.
+    const bool hasText = FComposer->lineCount() > 0;
+    FileSave->setEnabled(hasText && !FComposer->readOnly());
     FileSaveAs->setEnabled(hasText);
     FileClose->setEnabled(hasText);
     FilePrintEnvelope->setEnabled(hasText);
-    FilePrintTest->setEnabled(FilePrintEnvelope->isEnabled());
-    SpeedButtonPrint->setEnabled(FilePrintEnvelope->isEnabled());
-    FilePrintPreview->setEnabled(FilePrintEnvelope->isEnabled());
-    SpeedButtonPrintPreview->setEnabled(FilePrintEnvelope->isEnabled());
-    FileExportPdf->setEnabled(FilePrintEnvelope->isEnabled());
 
-    const bool isDest = m_state.ActiveAddress == aaDestination;
+    const bool isDest = active == aaDestination;
     const QMimeData *clip = QGuiApplication::clipboard()->mimeData();
     EditPaste->setEnabled(clip && clip->hasText() && isDest);
-    M_Paste->setEnabled(EditPaste->isEnabled());
-    SpeedButtonPaste->setEnabled(EditPaste->isEnabled());
     EditCut->setEnabled(sel && isDest);
-    M_Cut->setEnabled(EditCut->isEnabled());
-    SpeedButtonCut->setEnabled(EditCut->isEnabled());
     EditCopy->setEnabled(sel);
-    M_Copy->setEnabled(EditCopy->isEnabled());
-    SpeedButtonCopy->setEnabled(EditCopy->isEnabled());
     EditDelete->setEnabled(sel && isDest);
-    M_Delete->setEnabled(EditDelete->isEnabled());
     EditSelectAll->setEnabled(isDest && hasText);
     EditClear->setEnabled(isDest && hasText);
 
     const bool graphic = !Corner().GraphicFileName.isEmpty();
-    for (QAction *a : {OptionsClearGraphic, OptionsUpdateGraphic, OptionsEditGraphic, M_ClearGraphic,
-                       M_UpdateGraphic, M_EditGraphic})
+    for (QAction *a : {OptionsClearGraphic, OptionsUpdateGraphic, OptionsEditGraphic})
         a->setEnabled(graphic);
     OptionsFontToolbar->setChecked(!PanelFormatToolbar->isHidden());
-    PanelModified->setText(MemoAddress->modified() ? tr(" Modified") : QString());
+    PanelModified->setText(FComposer->modified() ? tr(" Modified") : QString());
     ScheduleFitCheck();
 }
 
-void TFormStampMain::MemoAddressClick(QObject *Sender)
+// The active box changes the composer's state, whose change refreshes the
+// command state.
+void TFormStampMain::MemoAddressClick(QObject *)
 {
-    m_state.ActiveAddress = aaDestination;
-    UpdateMenu(Sender);
+    FComposer->setActiveAddress(aaDestination);
 }
 
-void TFormStampMain::MemoReturnAddressClick(QObject *Sender)
+void TFormStampMain::MemoReturnAddressClick(QObject *)
 {
-    m_state.ActiveAddress = aaReturn;
-    UpdateMenu(Sender);
+    FComposer->setActiveAddress(aaReturn);
 }
 
-void TFormStampMain::AddressFocusNone(QObject *Sender)
+void TFormStampMain::AddressFocusNone(QObject *)
 {
-    m_state.ActiveAddress = aaNone;
-    UpdateMenu(Sender);
+    FComposer->setActiveAddress(aaNone);
 }
 
-void TFormStampMain::MemoAddressMouseUp(QObject *Sender)
-{
-    UpdateMenu(Sender);
-}
-
-void TFormStampMain::MemoReturnAddressChange(QObject *Sender)
-{
-    UpdateMenu(Sender);
-}
-
-void TFormStampMain::EditCutClick(QObject *Sender)
+void TFormStampMain::EditCutClick(QObject *)
 {
     MemoAddress->cut();
-    UpdateMenu(Sender);
 }
 
-void TFormStampMain::EditCopyClick(QObject *Sender)
+void TFormStampMain::EditCopyClick(QObject *)
 {
-    if (m_state.ActiveAddress == aaReturn)
+    if (FComposer->activeAddress() == aaReturn)
         MemoReturnAddress->copy();
-    else if (m_state.ActiveAddress == aaDestination)
+    else if (FComposer->activeAddress() == aaDestination)
         MemoAddress->copy();
-    UpdateMenu(Sender);
 }
 
-void TFormStampMain::EditPasteClick(QObject *Sender)
+void TFormStampMain::EditPasteClick(QObject *)
 {
     MemoAddress->paste();
-    UpdateMenu(Sender);
 }
 
-void TFormStampMain::EditDeleteClick(QObject *Sender)
+void TFormStampMain::EditDeleteClick(QObject *)
 {
     QTextCursor c = MemoAddress->textCursor();
     if (c.hasSelection()) {
         c.removeSelectedText();
         MemoAddress->setTextCursor(c);
     }
-    UpdateMenu(Sender);
 }
 
 void TFormStampMain::EditSelectAllClick(QObject *)
@@ -228,27 +200,24 @@ void TFormStampMain::EditSelectAllClick(QObject *)
     MemoAddress->selectAll();
 }
 
-void TFormStampMain::EditClearClick(QObject *Sender)
+void TFormStampMain::EditClearClick(QObject *)
 {
-    if (!QuerySaveChanges())
-        return;
-    MemoAddress->clear();
-    MemoAddressChange(Sender);
+    FComposer->clear();
 }
 
 void TFormStampMain::ShowHint(const QString &hint)
 {
     // With no hint to show, an envelope that does not fit is named again.
-    PanelHints->setText(QLatin1Char(' ') + (hint.isEmpty() ? m_fitHint : hint));
+    PanelHints->setText(QLatin1Char(' ') + (hint.isEmpty() ? FFitHint : hint));
 }
 
 void TFormStampMain::OptionsShowHintsClick(QObject *)
 {
     // The action toggled its own check mark before the handler runs.
-    m_session.Application.ShowHint = OptionsShowHints->isChecked();
-    if (!m_session.Application.ShowHint)
+    FSession.Application.ShowHint = OptionsShowHints->isChecked();
+    if (!FSession.Application.ShowHint)
         QToolTip::hideText();
-    Options().SetShowHints(m_session.Application.ShowHint);
+    Options().SetShowHints(FSession.Application.ShowHint);
 }
 
 void TFormStampMain::OptionsFontToolbarClick(QObject *)

@@ -24,7 +24,6 @@ namespace zentrope {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Zentrope");
 const char kReadOnlyBox[] = "ReadOnlyCheckBox";
 const char kRecentBox[] = "RecentFilesComboBox";
 
@@ -37,19 +36,6 @@ QString DirectoryPart(const QString &fileName)
 QString NamePart(const QString &fileName)
 {
     return fileName.mid(fileName.lastIndexOf(QLatin1Char('/')) + 1);
-}
-
-QString ReadOnlyText(const QString &fileName)
-{
-    return TFormStampMain::tr("File \"%1\" is marked read-only. Save changes in a new file.").arg(fileName);
-}
-
-// The window title shows "[*]" only when doubled; a file name may hold it.
-QString TitleFor(const QString &fileName)
-{
-    QString name = fileName;
-    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-    return kTitle + QStringLiteral(" - ") + name;
 }
 
 // A row below the widget-based dialog's own rows, as its grid lays them out.
@@ -128,59 +114,28 @@ void TFormStampMain::SetUpDocumentDialog(QFileDialog *dialog)
         connect(buttons, &QDialogButtonBox::helpRequested, dialog,
                 Guard([dialog] { Prompt::showHelp(HelpContext(dialog)); }));
     }
-    SetDialogHistory(dialog, m_session.RecentFiles->Items);
+    SetDialogHistory(dialog, FSession.RecentFiles->Items);
 }
 
-bool TFormStampMain::QuerySaveChanges()
+QString TFormStampMain::AskSaveFileName(const QString &current)
 {
-    if (!MemoAddress->modified())
-        return true;
-    const QString name = m_state.AddressFileName.isEmpty() ? tr("Untitled") : m_state.AddressFileName;
-    const int answer = Prompt::message(this, Prompt::Kind::Confirmation,
-                                       tr("Save changes to envelope file \"%1\"?").arg(name),
-                                       Prompt::Yes | Prompt::No | Prompt::Cancel);
-    if (answer == Prompt::No)
-        return true;
-    if (answer != Prompt::Yes)
-        return false; // Cancel, or the box closed without an answer
-    // A failed save throws and so ends the pending action. A Save As the user
-    // cancels ends it too, with the document as it was: going on would lose
-    // the text the user just asked to keep.
-    const QString fileName = m_state.AddressFileName;
-    const bool readOnly = m_state.AddressFileReadOnly;
-    const QString title = windowTitle();
-    if (SaveDocument())
-        return true;
-    m_state.AddressFileName = fileName;
-    m_state.AddressFileReadOnly = readOnly;
-    setWindowTitle(title);
-    UpdateMenu(this);
-    return false;
+    QFileDialog &dialog = SaveDialog();
+    PrepareDialog(&dialog, current);
+    if (Prompt::exec(dialog) != QDialog::Accepted)
+        return {};
+    return ChosenFile(&dialog);
 }
 
 void TFormStampMain::FileNewClick(QObject *)
 {
-    NewAddressFile();
-}
-
-void TFormStampMain::NewAddressFile()
-{
-    if (!QuerySaveChanges())
-        return;
-    MemoAddress->clear();
-    MemoAddress->setModified(false);
-    m_state.AddressFileName.clear();
-    m_state.AddressFileEncoding = TextEncoding::Utf8;
-    setWindowTitle(kTitle);
-    MemoAddressChange(this);
-    UpdateMenu(this);
+    FComposer->newDocument();
 }
 
 void TFormStampMain::FileOpenClick(QObject *Sender)
 {
     QFileDialog &dialog = OpenDialog();
-    PrepareDialog(&dialog, m_state.AddressFileName);
-    if (!QuerySaveChanges())
+    PrepareDialog(&dialog, FComposer->fileName());
+    if (!FComposer->querySaveChanges())
         return;
     if (Prompt::exec(dialog) != QDialog::Accepted)
         return;
@@ -191,120 +146,31 @@ void TFormStampMain::FileOpenClick(QObject *Sender)
     OpenAddressFile(Sender, fileName, readOnly && readOnly->isChecked());
 }
 
-void TFormStampMain::SetAddressText(const QString &text)
+void TFormStampMain::OpenAddressFile(QObject *, const QString &FileName, bool ReadOnly)
 {
-    MemoAddress->setText(text);
-    MemoAddress->moveCursor(QTextCursor::Start);
-    MemoAddress->setModified(false);
-}
-
-void TFormStampMain::OpenAddressFile(QObject *Sender, const QString &FileName, bool ReadOnly)
-{
-    if (!AddressFileExists(FileName)) {
-        Prompt::message(this, Prompt::Kind::Warning, tr("Cannot find file \"%1\".").arg(FileName));
-        return;
-    }
-    // A read that fails throws before anything of the document has changed.
-    const AddressText document = ReadAddressFile(FileName);
-    m_state.AddressFileName = FileName;
-    m_state.AddressFileReadOnly = ReadOnly || AddressFileIsReadOnly(FileName);
-    m_state.AddressFileEncoding = document.Encoding;
-    setWindowTitle(TitleFor(m_state.AddressFileName) +
-                   (m_state.AddressFileReadOnly ? tr(" (read-only)") : QString()));
-    SetAddressText(document.Text);
-    MemoAddressChange(Sender);
-    RecentFilesUpdate();
-    UpdateMenu(Sender);
+    FComposer->open(FileName, ReadOnly);
 }
 
 void TFormStampMain::FileSaveClick(QObject *)
 {
-    SaveDocument();
+    FComposer->save();
 }
 
 void TFormStampMain::FileSaveAsClick(QObject *)
 {
-    SaveDocumentAs();
-}
-
-bool TFormStampMain::SaveDocument()
-{
-    if (m_state.AddressFileName.isEmpty())
-        return SaveDocumentAs();
-    if (m_state.AddressFileReadOnly) {
-        Prompt::message(this, Prompt::Kind::Information, ReadOnlyText(m_state.AddressFileName));
-        // Save As offers no name and no folder. Should that save fail, the
-        // document keeps the name it had.
-        const QString previous = m_state.AddressFileName;
-        m_state.AddressFileName.clear();
-        try {
-            return SaveDocumentAs();
-        } catch (...) {
-            if (m_state.AddressFileName.isEmpty())
-                m_state.AddressFileName = previous;
-            throw;
-        }
-    }
-    m_state.AddressFileEncoding =
-        WriteAddressFile(m_state.AddressFileName, MemoAddress->text(), m_state.AddressFileEncoding);
-    MemoAddress->setModified(false);
-    UpdateMenu(this);
-    return true;
-}
-
-bool TFormStampMain::SaveDocumentAs()
-{
-    QString chosen;
-    for (;;) {
-        QFileDialog &dialog = SaveDialog();
-        PrepareDialog(&dialog, m_state.AddressFileName);
-        if (Prompt::exec(dialog) != QDialog::Accepted)
-            return false;
-        chosen = ChosenFile(&dialog);
-        if (chosen.isEmpty())
-            return false;
-        if (!AddressFileIsReadOnly(chosen))
-            break;
-        Prompt::message(this, Prompt::Kind::Warning, ReadOnlyText(chosen));
-    }
-
-    // A save that fails leaves the document named as it was.
-    const QString previousName = m_state.AddressFileName;
-    const bool previousReadOnly = m_state.AddressFileReadOnly;
-    const QString previousTitle = windowTitle();
-    m_state.AddressFileName = chosen;
-    m_state.AddressFileReadOnly = false;
-    setWindowTitle(TitleFor(m_state.AddressFileName));
-    try {
-        SaveDocument();
-    } catch (...) {
-        m_state.AddressFileName = previousName;
-        m_state.AddressFileReadOnly = previousReadOnly;
-        setWindowTitle(previousTitle);
-        throw;
-    }
-    RecentFilesUpdate();
-    return true;
+    FComposer->saveAs();
 }
 
 void TFormStampMain::FileOpenOldClick(QObject *Sender)
 {
     const QString fileName = TOldFileList::GetFilename(Sender);
-    if (QuerySaveChanges())
+    if (FComposer->querySaveChanges())
         OpenAddressFile(Sender, fileName, false);
-}
-
-void TFormStampMain::RecentFilesUpdate()
-{
-    // A settings write that fails throws here: the list and the menu stay as
-    // they were.
-    m_session.RecentFiles->OpenedFile(m_state.AddressFileName);
-    RefreshRecentFiles();
 }
 
 void TFormStampMain::RefreshRecentFiles()
 {
-    const TOldFileList &recent = *m_session.RecentFiles;
+    const TOldFileList &recent = *FSession.RecentFiles;
     recent.UpdateMenu(FileMenu, FileOldFileBreak,
                       [this](QAction *item) { Guarded([this, item] { FileOpenOldClick(item); }); });
     QStringList history;

@@ -37,9 +37,7 @@ void TFormStampMain::CreateFitCheck()
     FitTimer->setInterval(FitPauseMs);
     connect(FitTimer, &QTimer::timeout, this, Guard([this] { CheckEnvelopeFit(); }));
     const auto schedule = Guard([this] { ScheduleFitCheck(); });
-    connect(MemoAddress, &MemoControl::textChanged, this, schedule);
-    connect(MemoReturnAddress, &MemoControl::textChanged, this, schedule);
-    connect(ComboBoxEnvelopeSize, &QComboBox::currentIndexChanged, this, schedule);
+    connect(FComposer, &EnvelopeComposer::changed, this, schedule);
 }
 
 void TFormStampMain::ScheduleFitCheck()
@@ -51,11 +49,10 @@ void TFormStampMain::ScheduleFitCheck()
 void TFormStampMain::CheckEnvelopeFit()
 {
     int failing = 0;
-    const EnvelopeSize *size = m_session.EnvelopeSizes.At(ComboBoxEnvelopeSize->currentIndex());
-    if (size && size->Dimension) {
-        EnvelopePage page = MakeEnvelopePage(CurrentEnvelopeDesign(), {});
+    if (const std::optional<EnvelopeSize> &size = FComposer->size()) {
+        EnvelopePage page = MakeEnvelopePage(FComposer->design(), {});
         // Only what the printer keeps at hand: no request goes to the print system.
-        TPrinterDevice &printer = Printer();
+        PrinterDevice &printer = Printer();
         page.DpiX = printer.DpiX() > 0 ? printer.DpiX() : 600;
         page.DpiY = printer.DpiY() > 0 ? printer.DpiY() : 600;
         if (size->IsPrinterSetup()) {
@@ -82,25 +79,25 @@ void TFormStampMain::CheckEnvelopeFit()
                                         page.AddressFont.Font.toString(),
                                         QString::number(page.PrintBarCode)}
                                 .join(QChar(0x1F));
-        const EnvelopeList envelopes = SplitEnvelopes(MemoAddress->text());
+        const EnvelopeList envelopes = FComposer->envelopes();
         // Findings of texts no longer in the box pile up while typing: dropped
         // now and then, never below what the document itself needs.
-        if (key != m_fitKey || m_fitCache.size() > std::max(FitCacheLimit, 2 * envelopes.EnvelopeCount())) {
-            m_fitCache.clear();
-            m_fitKey = key;
+        if (key != FFitKey || FFitCache.size() > std::max(FitCacheLimit, 2 * envelopes.EnvelopeCount())) {
+            FFitCache.clear();
+            FFitKey = key;
         }
         int measured = 0;
         for (int e = 1; e <= envelopes.EnvelopeCount() && !failing; ++e) {
             page.AddressLines = envelopes.Envelope(e);
             const QString text = page.AddressLines.join(u'\n');
-            auto found = m_fitCache.constFind(text);
-            if (found == m_fitCache.constEnd()) {
+            auto found = FFitCache.constFind(text);
+            if (found == FFitCache.constEnd()) {
                 if (++measured > FitSlice) {
                     // The rest in a later turn of the event loop; what is known is kept.
                     QTimer::singleShot(0, this, Guard([this] { CheckEnvelopeFit(); }));
                     return;
                 }
-                found = m_fitCache.insert(text, MeasureEnvelopeFit(page).Fits);
+                found = FFitCache.insert(text, MeasureEnvelopeFit(page).Fits);
             }
             if (!found.value())
                 failing = e;
@@ -108,10 +105,10 @@ void TFormStampMain::CheckEnvelopeFit()
     }
 
     const QString hint = failing ? tr("Envelope %1 does not fit the envelope size.").arg(failing) : QString();
-    if (hint == m_fitHint)
+    if (hint == FFitHint)
         return;
-    const bool shown = !m_fitHint.isEmpty() && PanelHints->text() == QLatin1Char(' ') + m_fitHint;
-    m_fitHint = hint;
+    const bool shown = !FFitHint.isEmpty() && PanelHints->text() == QLatin1Char(' ') + FFitHint;
+    FFitHint = hint;
     if (!hint.isEmpty())
         ShowHint(hint);
     else if (shown)

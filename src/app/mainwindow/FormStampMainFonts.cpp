@@ -19,86 +19,29 @@ namespace zentrope {
 
 // Address fonts and the formatting toolbar.
 
-namespace {
-
-const char *const kColorNumber = "fontColorNumber";
-
-void setTextColor(MemoControl *memo, int32_t number)
-{
-    QPalette p = memo->palette();
-    const QColor c = AddressFontColor(number);
-    // Both groups, so the text keeps its colour when the box loses the focus.
-    p.setColor(QPalette::Active, QPalette::Text, c);
-    p.setColor(QPalette::Inactive, QPalette::Text, c);
-    memo->setPalette(p);
-    memo->setProperty(kColorNumber, number);
-}
-
-} // namespace
-
-FontDescription TFormStampMain::AddressFont(MemoControl *memo) const
-{
-    FontDescription d;
-    d.PixelsPerInch = static_cast<int>(Scale::screenDpi());
-    const QFont f = memo->font();
-    d.Name = f.family();
-    if (f.pointSize() > 0)
-        d.SetSize(f.pointSize());
-    else if (f.pointSizeF() > 0)
-        d.SetSize(static_cast<int>(std::lround(f.pointSizeF())));
-    else
-        d.SetHeight(-f.pixelSize());
-    const QColor c = memo->palette().color(QPalette::Text);
-    d.Color = c.red() | (c.green() << 8) | (c.blue() << 16);
-    // The colour number the box was given survives when it is still the one shown,
-    // so a system colour is written back as the system colour.
-    const QVariant stored = memo->property(kColorNumber);
-    if (stored.isValid() && AddressFontColor(stored.toInt()) == c)
-        d.Color = stored.toInt();
-    d.Bold = f.bold();
-    d.Italic = f.italic();
-    d.Underline = f.underline();
-    d.StrikeOut = f.strikeOut();
-    return d;
-}
-
-void TFormStampMain::SetAddressFont(MemoControl *memo, const FontDescription &d)
-{
-    // The point size holds at the screen's design resolution, as the height says.
-    memo->setFont(AddressFontOf(d));
-    setTextColor(memo, d.Color);
-    ScheduleFitCheck();
-}
-
-void TFormStampMain::RefreshAddressColours()
+void TFormStampMain::ShowAddressFonts()
 {
     for (MemoControl *memo : {MemoAddress, MemoReturnAddress}) {
-        const QVariant number = memo->property(kColorNumber);
-        if (number.isValid())
-            setTextColor(memo, number.toInt());
+        const FontDescription &d = FComposer->font(memo == MemoReturnAddress);
+        // The point size holds at the screen's design resolution, as the height says.
+        memo->setFont(AddressFontOf(d));
+        QPalette p = memo->palette();
+        const QColor c = AddressFontColor(d.Color);
+        // Both groups, so the text keeps its colour when the box loses the focus.
+        p.setColor(QPalette::Active, QPalette::Text, c);
+        p.setColor(QPalette::Inactive, QPalette::Text, c);
+        memo->setPalette(p);
     }
 }
 
-MemoControl *TFormStampMain::ActiveAddressMemo() const
-{
-    switch (m_state.ActiveAddress) {
-    case aaReturn:
-        return MemoReturnAddress;
-    case aaDestination:
-        return MemoAddress;
-    case aaNone:
-        break;
-    }
-    return nullptr;
-}
-
-void TFormStampMain::ChangeAddressFont(MemoControl *memo,
+void TFormStampMain::ChangeAddressFont(bool ReturnAddress,
                                        const std::function<void(FontDescription &)> &change)
 {
-    FontDescription d = AddressFont(memo);
+    FontDescription d = FComposer->font(ReturnAddress);
     change(d);
-    SetAddressFont(memo, d);
-    Options().WriteAddressFont(memo == MemoReturnAddress, d);
+    FComposer->setFont(ReturnAddress, d);
+    ShowAddressFonts();
+    Options().WriteAddressFont(ReturnAddress, d);
 }
 
 void TFormStampMain::FillFontNames()
@@ -107,8 +50,8 @@ void TFormStampMain::FillFontNames()
     // the system draws through another family ("Arial" on most Linux desktops)
     // is listed too, so it shows as the box's face and can be chosen again.
     QStringList names = ScreenFontFamilies();
-    for (MemoControl *memo : {MemoAddress, MemoReturnAddress}) {
-        const QString face = memo->font().family();
+    for (const bool returnAddress : {false, true}) {
+        const QString face = FComposer->font(returnAddress).Name;
         if (!names.contains(face, Qt::CaseInsensitive) && IsSubstitutedFace(face)) {
             const auto at =
                 std::lower_bound(names.begin(), names.end(), face, [](const QString &a, const QString &b) {
@@ -121,60 +64,79 @@ void TFormStampMain::FillFontNames()
     ComboBoxFontName->addItems(names);
 }
 
+namespace {
+
+// The box the formatting toolbar applies to: the return address or not;
+// none when no box is active.
+std::optional<bool> activeBox(const EnvelopeComposer &composer)
+{
+    switch (composer.activeAddress()) {
+    case aaReturn:
+        return true;
+    case aaDestination:
+        return false;
+    case aaNone:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 void TFormStampMain::ComboBoxFontNameChange(QObject *)
 {
-    MemoControl *memo = ActiveAddressMemo();
+    const std::optional<bool> box = activeBox(*FComposer);
     const int i = ComboBoxFontName->currentIndex();
-    if (!memo || i < 0)
+    if (!box || i < 0)
         return;
     const QString name = ComboBoxFontName->itemText(i);
-    ChangeAddressFont(memo, [&](FontDescription &d) { d.Name = name; });
+    ChangeAddressFont(*box, [&](FontDescription &d) { d.Name = name; });
 }
 
 void TFormStampMain::ComboBoxFontSizeChange(QObject *)
 {
-    MemoControl *memo = ActiveAddressMemo();
+    const std::optional<bool> box = activeBox(*FComposer);
     const int i = ComboBoxFontSize->currentIndex();
-    if (!memo || i < 0)
+    if (!box || i < 0)
         return;
     bool ok = false;
     const int points = ComboBoxFontSize->itemText(i).trimmed().toInt(&ok);
     if (!ok)
         return;
-    ChangeAddressFont(memo, [&](FontDescription &d) { d.SetSize(points); });
+    ChangeAddressFont(*box, [&](FontDescription &d) { d.SetSize(points); });
 }
 
 // Each button has flipped its down state before its click arrives.
 void TFormStampMain::SpeedButtonBoldClick(QObject *)
 {
-    if (MemoControl *memo = ActiveAddressMemo()) {
+    if (const std::optional<bool> box = activeBox(*FComposer)) {
         const bool on = SpeedButtonBold->isChecked();
-        ChangeAddressFont(memo, [on](FontDescription &d) { d.Bold = on; });
+        ChangeAddressFont(*box, [on](FontDescription &d) { d.Bold = on; });
     }
 }
 
 void TFormStampMain::SpeedButtonItalicClick(QObject *)
 {
-    if (MemoControl *memo = ActiveAddressMemo()) {
+    if (const std::optional<bool> box = activeBox(*FComposer)) {
         const bool on = SpeedButtonItalic->isChecked();
-        ChangeAddressFont(memo, [on](FontDescription &d) { d.Italic = on; });
+        ChangeAddressFont(*box, [on](FontDescription &d) { d.Italic = on; });
     }
 }
 
 void TFormStampMain::SpeedButtonUnderlineClick(QObject *)
 {
-    if (MemoControl *memo = ActiveAddressMemo()) {
+    if (const std::optional<bool> box = activeBox(*FComposer)) {
         const bool on = SpeedButtonUnderline->isChecked();
-        ChangeAddressFont(memo, [on](FontDescription &d) { d.Underline = on; });
+        ChangeAddressFont(*box, [on](FontDescription &d) { d.Underline = on; });
     }
 }
 
-void TFormStampMain::RunFontDialog(MemoControl *memo)
+void TFormStampMain::RunFontDialog(bool ReturnAddress)
 {
     if (!FontDialog)
         FontDialog = new AddressFontDialog(this);
-    const FontDescription before = AddressFont(memo);
-    FontDialog->setCurrentFont(memo->font());
+    const FontDescription before = FComposer->font(ReturnAddress);
+    FontDialog->setCurrentFont(AddressFontOf(before));
     FontDialog->setColor(before.Color);
     // The dialog lists real families only: a substituted face ("Arial") shows
     // as another one, which must not replace the stored name unless the user
@@ -184,7 +146,7 @@ void TFormStampMain::RunFontDialog(MemoControl *memo)
         return;
     const QFont chosen = FontDialog->currentFont();
     const int32_t color = FontDialog->color();
-    ChangeAddressFont(memo, [&](FontDescription &d) {
+    ChangeAddressFont(ReturnAddress, [&](FontDescription &d) {
         if (chosen.family() != shownFace)
             d.Name = chosen.family();
         if (chosen.pointSize() > 0)
@@ -201,12 +163,12 @@ void TFormStampMain::RunFontDialog(MemoControl *memo)
 
 void TFormStampMain::OptionsFontAddressClick(QObject *)
 {
-    RunFontDialog(MemoAddress);
+    RunFontDialog(false);
 }
 
 void TFormStampMain::OptionsFontReturnAddressClick(QObject *)
 {
-    RunFontDialog(MemoReturnAddress);
+    RunFontDialog(true);
 }
 
 } // namespace zentrope

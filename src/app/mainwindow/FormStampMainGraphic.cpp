@@ -35,6 +35,11 @@ void TFormStampMain::LoadGraphic()
     ImageReturnAddress->setVisible(true);
 }
 
+void TFormStampMain::ComposeGraphic()
+{
+    FComposer->setPicture(Corner().GraphicLoaded ? Corner().GraphicPicture : Graphic());
+}
+
 void TFormStampMain::OptionsGraphicClick(QObject *)
 {
     QFileDialog &dialog = BitmapDialog();
@@ -50,7 +55,7 @@ void TFormStampMain::OptionsGraphicClick(QObject *)
         Corner().GraphicLoaded = true;
     }
     FormResize(this);
-    UpdateMenu(this);
+    ComposeGraphic();
 }
 
 void TFormStampMain::OptionsUpdateGraphicClick(QObject *)
@@ -58,7 +63,7 @@ void TFormStampMain::OptionsUpdateGraphicClick(QObject *)
     LoadGraphic();
     FormResize(this);
     // The picture read again may have another size.
-    ScheduleFitCheck();
+    ComposeGraphic();
 }
 
 void TFormStampMain::OptionsClearGraphicClick(QObject *)
@@ -69,7 +74,7 @@ void TFormStampMain::OptionsClearGraphicClick(QObject *)
     Options().SetGraphicFile(QString());
     MemoReturnAddress->move(0, MemoReturnAddress->y());
     FormResize(this);
-    UpdateMenu(this);
+    ComposeGraphic();
 }
 
 void TFormStampMain::OptionsEditGraphicClick(QObject *)

@@ -10,46 +10,46 @@ namespace zentrope {
 
 void TFormStampMain::HelpContentsClick(QObject *)
 {
-    m_help.ShowTopic(Topic::Contents);
+    FHelp.ShowTopic(Topic::Contents);
 }
 
 void TFormStampMain::HelpOverviewClick(QObject *)
 {
-    m_help.ShowTopic(Topic::Overview);
+    FHelp.ShowTopic(Topic::Overview);
 }
 
 void TFormStampMain::HelpSearchClick(QObject *)
 {
-    m_help.ShowTopic(Topic::Contents);
-    m_help.ShowSearch();
+    FHelp.ShowTopic(Topic::Contents);
+    FHelp.ShowSearch();
 }
 
 void TFormStampMain::HelpSupportClick(QObject *)
 {
-    m_help.ShowTopic(Topic::Support);
+    FHelp.ShowTopic(Topic::Support);
 }
 
 void TFormStampMain::HelpWarrantyClick(QObject *)
 {
-    m_help.ShowTopic(Topic::Warranty);
+    FHelp.ShowTopic(Topic::Warranty);
 }
 
 void TFormStampMain::HelpLicenseClick(QObject *)
 {
-    m_help.ShowTopic(Topic::License);
+    FHelp.ShowTopic(Topic::License);
 }
 
 void TFormStampMain::HelpProductsClick(QObject *)
 {
-    m_help.ShowTopic(Topic::Products);
+    FHelp.ShowTopic(Topic::Products);
 }
 
 void TFormStampMain::HelpAboutClick(QObject *)
 {
-    if (!m_dialogs.About)
+    if (!FDialogs.About)
         return;
-    m_dialogs.About->ShowProgram(m_session.Application.Title, m_state.VersionText);
-    Prompt::exec(*m_dialogs.About);
+    FDialogs.About->ShowProgram(FSession.Application.Title, FState.VersionText);
+    Prompt::exec(*FDialogs.About);
 }
 
 } // namespace zentrope

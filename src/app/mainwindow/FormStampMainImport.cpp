@@ -57,7 +57,7 @@ void TFormStampMain::FileImportAddressesClick(QObject *Sender)
     ImportAddressFile(Sender, fileName);
 }
 
-void TFormStampMain::ImportAddressFile(QObject *Sender, const QString &FileName)
+void TFormStampMain::ImportAddressFile(QObject *, const QString &FileName)
 {
     const QString home = HomeCountryCode(QLocale::system());
     // A file that cannot be read, or is no contact file, throws before
@@ -72,40 +72,20 @@ void TFormStampMain::ImportAddressFile(QObject *Sender, const QString &FileName)
     }
     if (import.Contacts.isEmpty()) {
         QString text = tr("%1 holds no contacts.").arg(FileName);
-        const QString unreadable = UnreadableMessage(import.Unreadable);
-        if (!unreadable.isEmpty())
-            text += QLatin1Char(' ') + unreadable;
+        if (import.Counts.Skipped() > 0 || import.Counts.DamagedLines > 0)
+            text += QLatin1Char(' ') + ReadReport(0, import.Counts);
         Prompt::message(this, Prompt::Kind::Information, text);
         return;
     }
-    ImportAddressesDialog picker(this, FileName, std::move(import.Contacts), import.Unreadable, home);
+    ImportAddressesDialog picker(this, FileName, std::move(import), home);
     if (Prompt::exec(picker) != QDialog::Accepted)
         return;
-    AppendAddressText(Sender, picker.ImportedText());
-}
-
-void TFormStampMain::AppendAddressText(QObject *Sender, const QString &text)
-{
-    const QString existing = MemoAddress->text();
-    const QString added = TextToAppend(existing, text);
-    if (added.isEmpty())
+    if (!FComposer->appendText(TextToAppend(FComposer->addressText(), picker.ImportedText())))
         return;
-    // The box holds no more than an address file may: what it shows can
-    // always be saved and opened again.
-    if (EncodeAddressText(existing + added, m_state.AddressFileEncoding).size() > AddressFileCapacity)
-        throw ZentropeError(tr("Text exceeds memo capacity."));
-    // One edit block: a single Undo takes the whole import back. The box's
-    // change notification runs the bar code preview and the command state.
-    QTextCursor cursor(MemoAddress->document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.beginEditBlock();
-    cursor.insertText(added);
-    cursor.endEditBlock();
-    MemoAddress->setTextCursor(cursor);
+    MemoAddress->moveCursor(QTextCursor::End);
     MemoAddress->ensureCursorVisible();
     MemoAddress->setFocus();
-    m_state.ActiveAddress = aaDestination;
-    UpdateMenu(Sender);
+    FComposer->setActiveAddress(aaDestination);
 }
 
 } // namespace zentrope

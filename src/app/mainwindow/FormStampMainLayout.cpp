@@ -10,7 +10,7 @@ void TFormStampMain::FormResize(QObject *)
         return;
     const int W = PanelEnvelope->contentsRect().width();
     const int H = PanelEnvelope->contentsRect().height();
-    m_state.InLayout = true;
+    FState.InLayout = true;
     // Negative sizes cannot be shown: a control that does not fit is shown empty.
     const auto place = [](QWidget *w, int left, int top, int width, int height) {
         w->setGeometry(left, top, std::max(0, width), std::max(0, height));
@@ -39,14 +39,14 @@ void TFormStampMain::FormResize(QObject *)
     MemoAddress->setProperty("layoutHeight", destHeight);
     MemoReturnAddress->setProperty("layoutWidth", retWidth);
     MemoReturnAddress->setProperty("layoutHeight", retHeight);
-    m_state.InLayout = false;
+    FState.InLayout = false;
     // A settings file that cannot be written must not stop the next layout.
-    GuardedOnce(m_session.SettingsFailureShown, [this] { SavePosition(); });
+    GuardedOnce(FSession.SettingsFailureShown, [this] { SavePosition(); });
 }
 
 void TFormStampMain::PanelEnvelopeResize(QObject *Sender)
 {
-    if (!m_state.InLayout)
+    if (!FState.InLayout)
         FormResize(Sender);
 }
 

@@ -1,7 +1,7 @@
 #include "app/mainwindow/FormStampMain.h"
 
 #include "app/controls/Controls.h"
-#include "app/preview/FormPrintPreview.h"
+#include "app/preview/PrintPreviewWindow.h"
 #include "app/prompt/Guard.h"
 #include "app/prompt/Prompt.h"
 #include "document/AddressLines.h"
@@ -19,13 +19,13 @@ namespace zentrope {
 
 void TFormStampMain::FilePrintPreviewClick(QObject *)
 {
-    if (!TPrinterDevice::PrintersInstalled()) {
+    if (!PrinterDevice::PrintersInstalled()) {
         Prompt::message(this, Prompt::Kind::Warning, NoPrinterMessage());
         return;
     }
     if (!PrintPreview) {
-        PrintPreview = new TFormPrintPreview(this);
-        connect(PrintPreview, &TFormPrintPreview::printRequested, this,
+        PrintPreview = new PrintPreviewWindow(this);
+        connect(PrintPreview, &PrintPreviewWindow::printRequested, this,
                 Guard([this] { FilePrintEnvelopeClick(FilePrintEnvelope); }));
         // A change of the text, the size, a font, the return address, the
         // graphic or the bar code option runs the fit check after a pause;
@@ -46,34 +46,32 @@ void TFormStampMain::UpdatePrintPreview()
 {
     if (!PrintPreview)
         return;
-    const EnvelopeSize *size = m_session.EnvelopeSizes.At(ComboBoxEnvelopeSize->currentIndex());
-    if (!size || !size->Dimension) {
+    if (!FComposer->size()) {
         PrintPreview->SetNoPages(tr("No envelope size is chosen."));
         return;
     }
-    EnvelopeDesign design = CurrentEnvelopeDesign();
-    design.TestPrint = false;
+    const EnvelopeDesign design = FComposer->design();
     // With a feed profile the sheet follows the envelope size.
-    if (m_previewFeed)
+    if (FPreviewFeed)
         PrintPreview->SetPageGeometry(
-            MakePageGeometry(m_previewPrinterPage, *m_previewFeed, MakeEnvelopePage(design, {})),
-            m_previewPrinterName);
-    PrintPreview->SetEnvelopes(SplitEnvelopes(MemoAddress->text()), design);
+            MakePageGeometry(FPreviewPrinterPage, *FPreviewFeed, MakeEnvelopePage(design, {})),
+            FPreviewPrinterName);
+    PrintPreview->SetEnvelopes(FComposer->envelopes(), design);
 }
 
 void TFormStampMain::UpdatePrintPreviewPaper()
 {
-    if (!PrintPreview || !TPrinterDevice::PrintersInstalled())
+    if (!PrintPreview || !PrinterDevice::PrintersInstalled())
         return;
-    TPrinterDevice &printer = Printer();
+    PrinterDevice &printer = Printer();
     // As the print job places its pages (EnvelopeJob.cpp): through the
     // printer's feed profile when it has one. Paper() has made sure the
     // printer is an installed one.
     const PageGeometry geometry = MakePageGeometry(printer.Paper());
-    m_previewPrinterName = printer.QtPrinter().printerName();
-    m_previewFeed = PrinterFeedProfile();
-    m_previewPrinterPage = printer.Page();
-    PrintPreview->SetPageGeometry(geometry, m_previewPrinterName);
+    FPreviewPrinterName = printer.QtPrinter().printerName();
+    FPreviewFeed = PrinterFeedProfile();
+    FPreviewPrinterPage = printer.Page();
+    PrintPreview->SetPageGeometry(geometry, FPreviewPrinterName);
 }
 
 } // namespace zentrope

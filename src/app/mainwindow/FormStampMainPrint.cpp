@@ -34,18 +34,6 @@ namespace zentrope {
 
 namespace {
 
-// An address box's font as the printer takes it: size in points (a pixel-sized
-// font is converted at the screen's resolution) and its text colour.
-PageFont pageFont(const MemoControl *memo)
-{
-    PageFont f;
-    f.Font = memo->font();
-    if (f.Font.pointSizeF() <= 0 && f.Font.pixelSize() > 0)
-        f.Font.setPointSizeF(f.Font.pixelSize() * 72.0 / Scale::screenDpi());
-    f.Color = memo->palette().color(QPalette::Text);
-    return f;
-}
-
 // Every envelope of a list, in order.
 std::vector<int> allEnvelopes(int count)
 {
@@ -127,9 +115,9 @@ void TFormStampMain::FilePrintEnvelopeClick(QObject *)
     QPrinter &printer = Printer().QtPrinter();
     printer.setCopyCount(1);
     CollectPrintLines(false);
-    const int envelopeCount = m_state.PrintEnvelopes.EnvelopeCount();
+    const int envelopeCount = FState.PrintEnvelopes.EnvelopeCount();
 
-    if (!TPrinterDevice::PrintersInstalled()) {
+    if (!PrinterDevice::PrintersInstalled()) {
         Prompt::message(this, Prompt::Kind::Warning, NoPrinterMessage());
         return;
     }
@@ -164,7 +152,7 @@ void TFormStampMain::FilePrintEnvelopeClick(QObject *)
     switch (range) {
     case QPrinter::Selection:
         CollectPrintLines(true);
-        PrintEnvelopes(copies, allEnvelopes(m_state.PrintEnvelopes.EnvelopeCount()));
+        PrintEnvelopes(copies, allEnvelopes(FState.PrintEnvelopes.EnvelopeCount()));
         break;
     case QPrinter::PageRange:
         PrintEnvelopes(copies, EnvelopesInRanges(pages, envelopeCount));
@@ -177,19 +165,19 @@ void TFormStampMain::FilePrintEnvelopeClick(QObject *)
 
 void TFormStampMain::FilePrintTestClick(QObject *Sender)
 {
-    m_state.TestPrint = true;
+    FState.TestPrint = true;
     try {
         FilePrintEnvelopeClick(Sender);
     } catch (...) {
-        m_state.TestPrint = false;
+        FState.TestPrint = false;
         throw;
     }
-    m_state.TestPrint = false;
+    FState.TestPrint = false;
 }
 
 void TFormStampMain::FilePrintAlignmentClick(QObject *)
 {
-    if (!TPrinterDevice::PrintersInstalled()) {
+    if (!PrinterDevice::PrintersInstalled()) {
         Prompt::message(this, Prompt::Kind::Warning, NoPrinterMessage());
         return;
     }
@@ -207,10 +195,11 @@ void TFormStampMain::FilePrintAlignmentClick(QObject *)
         const WaitCursor wait;
         // One page, however many copies the dialog asked for: the test is read, not posted.
         const EnvelopeList one = SplitEnvelopes(QStringLiteral("Alignment test"));
+        const EnvelopeDesign design = JobDesign();
         PrintEnvelopeJob(
             Printer(), one, JobPlan::All(1),
-            [this](const QStringList &lines) {
-                EnvelopePage page = MakeEnvelopePage(CurrentEnvelopeDesign(), lines);
+            [&design](const QStringList &lines) {
+                EnvelopePage page = MakeEnvelopePage(design, lines);
                 page.AlignmentTest = true;
                 return page;
             },
@@ -222,11 +211,11 @@ void TFormStampMain::FilePrintAlignmentClick(QObject *)
 void TFormStampMain::SpeedButtonPrintClick(QObject *)
 {
     CollectPrintLines(true);
-    if (!TPrinterDevice::PrintersInstalled()) {
+    if (!PrinterDevice::PrintersInstalled()) {
         Prompt::message(this, Prompt::Kind::Warning, NoPrinterMessage());
         return;
     }
-    PrintEnvelopes(1, allEnvelopes(m_state.PrintEnvelopes.EnvelopeCount()));
+    PrintEnvelopes(1, allEnvelopes(FState.PrintEnvelopes.EnvelopeCount()));
 }
 
 void TFormStampMain::CollectPrintLines(bool SelectionOnly)
@@ -238,9 +227,9 @@ void TFormStampMain::CollectPrintLines(bool SelectionOnly)
         text.replace(QChar(QChar::ParagraphSeparator), u'\n');
         text.replace(QChar(QChar::LineSeparator), u'\n');
     } else {
-        text = MemoAddress->text();
+        text = FComposer->addressText();
     }
-    m_state.PrintEnvelopes = SplitEnvelopes(text);
+    FState.PrintEnvelopes = SplitEnvelopes(text);
 }
 
 void TFormStampMain::PrintEnvelopes(int Copies, const std::vector<int> &Envelopes)
@@ -255,9 +244,9 @@ void TFormStampMain::PrintEnvelopes(int Copies, const std::vector<int> &Envelope
     {
         // Shown application-modal: Cancel works, and nothing can change the
         // window under the job.
-        TFormPrintStatus &status = *m_dialogs.PrintStatus;
-        JobState job(status,
-                     {ImageStamp, SpeedButtonPrint, FilePrintEnvelope, FilePrintTest, FilePrintAlignment});
+        TFormPrintStatus &status = *FDialogs.PrintStatus;
+        // The print buttons and the other print commands follow these.
+        JobState job(status, {ImageStamp, FilePrintEnvelope, FilePrintAlignment});
 
         status.SetCopyText(1, Envelopes.front());
         status.Start(static_cast<int>(Envelopes.size()) * Copies);
@@ -275,40 +264,28 @@ void TFormStampMain::PrintEnvelopes(int Copies, const std::vector<int> &Envelope
             status.SetProgress(status.Progress() + 1);
             emit PagePrinted(envelope, copy);
         };
-        // The envelope size and everything else are read anew for every page.
+        // The job prints copies of everything it needs: nothing can change under it.
+        const EnvelopeDesign design = JobDesign();
         PrintEnvelopeJob(
-            Printer(), m_state.PrintEnvelopes, JobPlan{Envelopes, Copies},
-            [this](const QStringList &lines) { return MakeEnvelopePage(CurrentEnvelopeDesign(), lines); },
-            monitor, PrinterFeedProfile());
+            Printer(), FState.PrintEnvelopes, JobPlan{Envelopes, Copies},
+            [&design](const QStringList &lines) { return MakeEnvelopePage(design, lines); }, monitor,
+            PrinterFeedProfile());
     }
     // The window is restored (~JobState) before the settings are written.
     SavePrinterSettings();
 }
 
-EnvelopeDesign TFormStampMain::CurrentEnvelopeDesign()
+EnvelopeDesign TFormStampMain::JobDesign() const
 {
-    EnvelopeDesign design;
-    const EnvelopeSize *size = m_session.EnvelopeSizes.At(ComboBoxEnvelopeSize->currentIndex());
-    if (!size || !size->Dimension)
-        throw ZentropeError(tr("No envelope size is chosen."));
-    design.SizeName = size->Name;
-    design.Dimension = *size->Dimension;
-    design.TestPrint = m_state.TestPrint;
-    if (Corner().GraphicLoaded)
-        design.Picture = Corner().GraphicPicture;
-    design.GraphicX = m_session.EnvelopeSizes.FGraphicX;
-    design.GraphicY = m_session.EnvelopeSizes.FGraphicY;
-    design.ReturnFont = pageFont(MemoReturnAddress);
-    design.ReturnLines = MemoLines(MemoReturnAddress->text());
-    design.AddressFont = pageFont(MemoAddress);
-    design.PrintBarCode = m_state.PrintBarCode;
+    EnvelopeDesign design = FComposer->design();
+    design.TestPrint = FState.TestPrint;
     return design;
 }
 
 void TFormStampMain::FileExportPdfClick(QObject *)
 {
     CollectPrintLines(false);
-    const int envelopeCount = m_state.PrintEnvelopes.EnvelopeCount();
+    const int envelopeCount = FState.PrintEnvelopes.EnvelopeCount();
     if (envelopeCount == 0) {
         Prompt::message(this, Prompt::Kind::Information, NoAddressMessage(), Prompt::Ok, Topic::FileMenu);
         return;
@@ -323,25 +300,26 @@ void TFormStampMain::FileExportPdfClick(QObject *)
     // The folder of the last export, else the address file's, else home.
     QString folder = Options().PdfFolder();
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = m_state.AddressFileName.isEmpty() ? QDir::homePath()
-                                                   : QFileInfo(m_state.AddressFileName).absolutePath();
+        folder = FComposer->fileName().isEmpty() ? QDir::homePath()
+                                                 : QFileInfo(FComposer->fileName()).absolutePath();
     const QString name =
-        m_state.AddressFileName.isEmpty()
+        FComposer->fileName().isEmpty()
             ? tr("Envelopes", "the PDF file's name when there is no address file") + QStringLiteral(".pdf")
-            : QFileInfo(m_state.AddressFileName).completeBaseName() + QStringLiteral(".pdf");
+            : QFileInfo(FComposer->fileName()).completeBaseName() + QStringLiteral(".pdf");
     ExportPdfDialog->setDirectory(folder);
     ExportPdfDialog->selectFile(name);
     if (Prompt::exec(*ExportPdfDialog) != QDialog::Accepted || ExportPdfDialog->selectedFiles().isEmpty())
         return;
     const QString fileName = ExportPdfDialog->selectedFiles().constFirst();
     // The folder is a convenience: the export goes on when it cannot be kept.
-    GuardedOnce(m_session.SettingsFailureShown,
+    GuardedOnce(FSession.SettingsFailureShown,
                 [&] { Options().SetPdfFolder(QFileInfo(fileName).absolutePath()); });
 
     const WaitCursor wait;
+    const EnvelopeDesign design = FComposer->design();
     WriteEnvelopePdf(
-        fileName, m_state.PrintEnvelopes, JobPlan::All(envelopeCount),
-        [this](const QStringList &lines) { return MakeEnvelopePage(CurrentEnvelopeDesign(), lines); },
+        fileName, FState.PrintEnvelopes, JobPlan::All(envelopeCount),
+        [&design](const QStringList &lines) { return MakeEnvelopePage(design, lines); },
         StoredPaper(Settings()));
 }
 

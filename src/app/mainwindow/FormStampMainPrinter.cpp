@@ -1,6 +1,6 @@
 #include "app/mainwindow/FormStampMain.h"
 
-#include "app/dialogs/DlgEnvelopeFeed.h"
+#include "app/dialogs/EnvelopeFeedDialog.h"
 #include "app/dialogs/PrintSetupDialog.h"
 #include "app/prompt/Guard.h"
 #include "app/prompt/Prompt.h"
@@ -28,12 +28,12 @@ void TFormStampMain::LoadPrinterSettings()
 
 void TFormStampMain::FilePrintSetupClick(QObject *)
 {
-    if (!TPrinterDevice::PrintersInstalled()) {
+    if (!PrinterDevice::PrintersInstalled()) {
         Prompt::message(this, Prompt::Kind::Warning, NoPrinterMessage());
         return;
     }
-    TPrintSetupDialog dialog(Printer(), this);
-    connect(&dialog, &TPrintSetupDialog::envelopeFeedRequested, this,
+    PrintSetupDialog dialog(Printer(), this);
+    connect(&dialog, &PrintSetupDialog::envelopeFeedRequested, this,
             [this, &dialog](const QString &printer, bool landscape) {
                 Guarded([&] { EditEnvelopeFeed(printer, landscape, &dialog); });
             });
@@ -50,7 +50,7 @@ std::optional<FeedProfile> TFormStampMain::PrinterFeedProfile() const
 
 void TFormStampMain::OptionsEnvelopeFeedClick(QObject *)
 {
-    if (!TPrinterDevice::PrintersInstalled()) {
+    if (!PrinterDevice::PrintersInstalled()) {
         Prompt::message(this, Prompt::Kind::Warning, NoPrinterMessage());
         return;
     }
@@ -60,8 +60,8 @@ void TFormStampMain::OptionsEnvelopeFeedClick(QObject *)
 void TFormStampMain::EditEnvelopeFeed(const QString &printer, bool landscape, QWidget *parent)
 {
     const FeedProfile profile = ReadFeedProfile(Settings(), printer).value_or(FeedProfile());
-    TDlgEnvelopeFeed dialog(printer, profile, ReadLengthUnit(Settings()), PrinterPaperSources(printer),
-                            landscape, parent);
+    EnvelopeFeedDialog dialog(printer, profile, ReadLengthUnit(Settings()), PrinterPaperSources(printer),
+                              landscape, parent);
     if (Prompt::exec(dialog) == QDialog::Accepted)
         WriteFeedProfile(Settings(), printer, dialog.Profile());
 }

@@ -122,7 +122,7 @@ void TFormStampMain::WMDropFiles(const QStringList &Files)
                         Prompt::Ok, Topic::DroppedFiles);
     // A file that cannot be read is reported there; the window still comes forward.
     Guarded([&] {
-        if (QuerySaveChanges())
+        if (FComposer->querySaveChanges())
             OpenAddressFile(nullptr, Files.first(), false);
     });
     activateWindow();
@@ -141,12 +141,12 @@ void TFormStampMain::AcceptFileDrops()
 
 void TFormStampMain::RegisterFileType()
 {
-    if (m_session.Application.ExeName.isEmpty() || m_session.Application.Title.isEmpty())
+    if (FSession.Application.ExeName.isEmpty() || FSession.Application.Title.isEmpty())
         return;
 
     FileTypeInfo info;
     info.Extension = QStringLiteral(".env");
-    info.TypeName = m_session.Application.Title;
+    info.TypeName = FSession.Application.Title;
     // English in the files' main keys, whatever the session's language; the
     // translations go into their localized keys.
     info.GenericName = QString::fromUtf8(QT_TRANSLATE_NOOP("zentrope::FileType", "Envelope Printer"));
@@ -159,11 +159,11 @@ void TFormStampMain::RegisterFileType()
     TRegCommands &verbs = info.Commands;
     verbs.VerbCount = 2;
     verbs.Verbs[0] = QStringLiteral("open");
-    verbs.Commands[0] = ExecCommand({m_session.Application.ExeName}) + QStringLiteral(" %f");
+    verbs.Commands[0] = ExecCommand({FSession.Application.ExeName}) + QStringLiteral(" %f");
     verbs.Captions[0] = QString::fromUtf8(QT_TRANSLATE_NOOP("zentrope::FileType", "Open"));
     verbs.Verbs[1] = QStringLiteral("print");
     verbs.Commands[1] =
-        ExecCommand({m_session.Application.ExeName, QStringLiteral("/p")}) + QStringLiteral(" %f");
+        ExecCommand({FSession.Application.ExeName, QStringLiteral("/p")}) + QStringLiteral(" %f");
     verbs.Captions[1] = QString::fromUtf8(QT_TRANSLATE_NOOP("zentrope::FileType", "Print Envelope"));
     info.Translations = TranslateFileType(info);
     QFile icon(QStringLiteral(":/zentrope/icons/zentrope.svg"));

@@ -53,7 +53,7 @@ void ZentropeSession::Start(const StartOptions &options)
                                  : options.SettingsPath;
     m_state.Settings = std::make_unique<TQevIniFile>(QFileInfo(settings).absoluteFilePath());
     m_state.RecentFiles = std::make_unique<TOldFileList>(*m_state.Settings);
-    m_state.Printer = std::make_unique<TPrinterDevice>();
+    m_state.Printer = std::make_unique<PrinterDevice>();
     app.Title = QStringLiteral("Zentrope");
     app.HelpFile = QStringLiteral("zentrope.hlp");
     QGuiApplication::setApplicationDisplayName(QString());
@@ -109,7 +109,7 @@ namespace {
 // of the printer before then builds it first.
 class FirstExposeWatch : public QObject {
 public:
-    FirstExposeWatch(QWindow *window, TPrinterDevice &printer) : QObject(window), m_printer(printer)
+    FirstExposeWatch(QWindow *window, PrinterDevice &printer) : QObject(window), m_printer(printer)
     {
         window->installEventFilter(this);
     }
@@ -128,10 +128,10 @@ protected:
     }
 
 private:
-    TPrinterDevice &m_printer;
+    PrinterDevice &m_printer;
 };
 
-void PrepareAfterFirstExpose(QWidget *window, TPrinterDevice &printer)
+void PrepareAfterFirstExpose(QWidget *window, PrinterDevice &printer)
 {
     if (QWindow *handle = window->windowHandle())
         new FirstExposeWatch(handle, printer);

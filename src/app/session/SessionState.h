@@ -26,10 +26,10 @@ struct SessionState {
     ApplicationInfo Application;
     std::unique_ptr<TQevIniFile> Settings;
     std::unique_ptr<TOldFileList> RecentFiles;
-    TEnvelopeSizeCatalog EnvelopeSizes;
-    TReturnAddressCatalog ReturnAddresses;
+    EnvelopeSizeCatalog EnvelopeSizes;
+    ReturnAddressCatalog ReturnAddresses;
     CornerGraphic Graphic;
-    std::unique_ptr<TPrinterDevice> Printer;
+    std::unique_ptr<PrinterDevice> Printer;
     // A settings write that failed on its own (GuardedOnce) has been shown.
     bool SettingsFailureShown = false;
 };

@@ -1,4 +1,4 @@
-#include "app/dialogs/DlgEnvelopeFeed.h"
+#include "app/dialogs/EnvelopeFeedDialog.h"
 
 #include "app/controls/Named.h"
 #include "app/dialogs/FeedPicture.h"
@@ -33,11 +33,12 @@ int thousandths(double inches)
 
 } // namespace
 
-TDlgEnvelopeFeed::TDlgEnvelopeFeed(const QString &printer, const FeedProfile &profile, LengthUnit unit,
-                                   const QList<PaperSource> &sources, bool landscapePaper, QWidget *parent)
+EnvelopeFeedDialog::EnvelopeFeedDialog(const QString &printer, const FeedProfile &profile, LengthUnit unit,
+                                       const QList<PaperSource> &sources, bool landscapePaper,
+                                       QWidget *parent)
     : QDialog(parent), m_start(profile), m_unit(unit), m_landscapePaper(landscapePaper)
 {
-    setObjectName(QStringLiteral("DlgEnvelopeFeed"));
+    setObjectName(QStringLiteral("EnvelopeFeedDialog"));
     setWindowTitle(tr("Envelope Feed"));
     SetHelpContext(this, HelpTopic);
 
@@ -166,7 +167,7 @@ TDlgEnvelopeFeed::TDlgEnvelopeFeed(const QString &printer, const FeedProfile &pr
     UpdateControls();
 }
 
-void TDlgEnvelopeFeed::UpdateControls()
+void EnvelopeFeedDialog::UpdateControls()
 {
     // On printer paper the printer's orientation decides which edge enters
     // first, as it always did; the edge in the tray still counts.
@@ -177,7 +178,7 @@ void TDlgEnvelopeFeed::UpdateControls()
     ImageFeed->setProfile(Profile(), m_landscapePaper);
 }
 
-FeedProfile TDlgEnvelopeFeed::Profile() const
+FeedProfile EnvelopeFeedDialog::Profile() const
 {
     FeedProfile p;
     p.Paper = RadioButtonEnvelopePaper->isChecked() ? FeedProfile::EnvelopePaper : FeedProfile::PrinterPaper;

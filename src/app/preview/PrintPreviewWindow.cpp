@@ -1,4 +1,4 @@
-#include "app/preview/FormPrintPreview.h"
+#include "app/preview/PrintPreviewWindow.h"
 
 #include "app/controls/Named.h"
 #include "app/controls/Scale.h"
@@ -30,17 +30,17 @@ QString paperText(const PrinterPaper &paper)
     const QPageSize size(QSizeF(std::min(w, h), std::max(w, h)), QPageSize::Inch, QString(),
                          QPageSize::FuzzyMatch);
     const QString orientation =
-        paper.Landscape ? TFormPrintPreview::tr("landscape") : TFormPrintPreview::tr("portrait");
+        paper.Landscape ? PrintPreviewWindow::tr("landscape") : PrintPreviewWindow::tr("portrait");
     const QString dpi = paper.DpiX == paper.DpiY ? QString::number(paper.DpiX)
                                                  : QStringLiteral("%1 x %2").arg(paper.DpiX).arg(paper.DpiY);
-    return TFormPrintPreview::tr("%1, %2, %3 dpi").arg(size.name(), orientation, dpi);
+    return PrintPreviewWindow::tr("%1, %2, %3 dpi").arg(size.name(), orientation, dpi);
 }
 
 } // namespace
 
-TFormPrintPreview::TFormPrintPreview(QWidget *parent) : QMainWindow(parent, Qt::Window)
+PrintPreviewWindow::PrintPreviewWindow(QWidget *parent) : QMainWindow(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("FormPrintPreview"));
+    setObjectName(QStringLiteral("PrintPreviewWindow"));
     setWindowTitle(tr("Print Preview"));
     setWindowIcon(QIcon(QStringLiteral(":/zentrope/icons/printpreview.svg")));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -56,7 +56,7 @@ TFormPrintPreview::TFormPrintPreview(QWidget *parent) : QMainWindow(parent, Qt::
     UpdateNavigation();
 }
 
-void TFormPrintPreview::CreateActions()
+void PrintPreviewWindow::CreateActions()
 {
     auto *bar = named(new QToolBar(tr("Preview"), this), "PreviewToolbar");
     bar->setMovable(false);
@@ -125,7 +125,7 @@ void TFormPrintPreview::CreateActions()
     connect(v, &PreviewView::zoomChanged, this, Guard([this] { UpdateNavigation(); }));
 }
 
-void TFormPrintPreview::UpdateNavigation()
+void PrintPreviewWindow::UpdateNavigation()
 {
     const int n = m_view->PageCount();
     const int page = m_view->CurrentPage();
@@ -148,19 +148,19 @@ void TFormPrintPreview::UpdateNavigation()
     PreviewZoomOut->setEnabled(m_view->Zoom() > PreviewView::MinZoom);
 }
 
-void TFormPrintPreview::SetEnvelopes(const EnvelopeList &envelopes, const EnvelopeDesign &design)
+void PrintPreviewWindow::SetEnvelopes(const EnvelopeList &envelopes, const EnvelopeDesign &design)
 {
     m_view->SetEnvelopes(envelopes, design);
     UpdateNavigation();
 }
 
-void TFormPrintPreview::SetNoPages(const QString &reason)
+void PrintPreviewWindow::SetNoPages(const QString &reason)
 {
     m_view->SetNoPages(reason);
     UpdateNavigation();
 }
 
-void TFormPrintPreview::SetPageGeometry(const PageGeometry &geometry, const QString &printerName)
+void PrintPreviewWindow::SetPageGeometry(const PageGeometry &geometry, const QString &printerName)
 {
     m_view->SetPageGeometry(geometry);
     LabelPaper->setText(tr("%1: %2").arg(printerName, paperText(geometry.Paper)));

@@ -19,10 +19,10 @@ class PreviewView;
 // shows what it is given (the main window hands it the envelopes, their
 // design and the printer's paper, again whenever they change) and asks for
 // printing by a signal. Closing it frees the painted pages.
-class TFormPrintPreview : public QMainWindow {
+class PrintPreviewWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TFormPrintPreview(QWidget *parent = nullptr);
+    explicit PrintPreviewWindow(QWidget *parent = nullptr);
 
     // The pages: one per envelope, sharing the design.
     void SetEnvelopes(const EnvelopeList &envelopes, const EnvelopeDesign &design);

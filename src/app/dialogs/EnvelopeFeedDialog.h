@@ -22,14 +22,14 @@ class FeedPicture;
 // Envelope Feed: how one printer takes envelopes (FeedProfile). It starts from
 // the printer's profile (the default one when it has none) and gives the
 // edited profile back through Profile(); the caller stores it.
-class TDlgEnvelopeFeed : public QDialog {
+class EnvelopeFeedDialog : public QDialog {
     Q_OBJECT
 public:
     // sources: what the printer offers (PrinterPaperSources); unit: the size
     // dialog's unit for the offsets; landscapePaper: the printer's
     // orientation, which decides the feed on printer paper.
-    TDlgEnvelopeFeed(const QString &printer, const FeedProfile &profile, LengthUnit unit,
-                     const QList<PaperSource> &sources, bool landscapePaper, QWidget *parent = nullptr);
+    EnvelopeFeedDialog(const QString &printer, const FeedProfile &profile, LengthUnit unit,
+                       const QList<PaperSource> &sources, bool landscapePaper, QWidget *parent = nullptr);
 
     QLabel *LabelPrinter = nullptr;
     QRadioButton *RadioButtonPrinterPaper = nullptr;
