@@ -21,8 +21,10 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <mutex>
+#include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace zentrope {
@@ -592,6 +594,9 @@ struct TIniFile::Cache {
     bool valid = false;
     bool cleaned = false; // leftovers removed
     int replaces = 0;
+    // The thread that holds the writers' lock for a whole Transaction; its
+    // writes in between do not take it again.
+    std::thread::id lockOwner;
 
     // The parsed file, read again when it changed on disk since.
     const Parsed &current(const QString &path)
@@ -619,9 +624,12 @@ struct TIniFile::Cache {
         const QFileInfo info(path);
         if (!QDir().mkpath(info.absolutePath()))
             writeError(path);
-        FileLock lock(path);
-        if (!lock.ok())
-            writeError(path);
+        std::optional<FileLock> lock;
+        if (lockOwner != std::this_thread::get_id()) {
+            lock.emplace(path);
+            if (!lock->ok())
+                writeError(path);
+        }
         if (!cleaned) {
             removeLeftovers(path);
             cleaned = true;
@@ -904,6 +912,40 @@ void TIniFile::RemoveLeftovers()
         return;
     removeLeftovers(m_fileName);
     m_cache->cleaned = true;
+}
+
+void TIniFile::Transaction(const std::function<void()> &update)
+{
+    bool nested = false;
+    {
+        const std::lock_guard guard(m_cache->mutex);
+        nested = m_cache->lockOwner == std::this_thread::get_id();
+    }
+    if (nested) {
+        update();
+        return;
+    }
+    // Taken before the cache's mutex, so reads of other threads go on while
+    // another process holds the file. Without a lock (no folder yet) the
+    // writes take their own, and say when they cannot.
+    FileLock lock(m_fileName);
+    if (!lock.ok()) {
+        update();
+        return;
+    }
+    {
+        const std::lock_guard guard(m_cache->mutex);
+        m_cache->lockOwner = std::this_thread::get_id();
+    }
+    struct Release {
+        Cache &cache;
+        ~Release()
+        {
+            const std::lock_guard guard(cache.mutex);
+            cache.lockOwner = {};
+        }
+    } release{*m_cache};
+    update();
 }
 
 int TIniFile::ReplaceCount() const
