@@ -180,23 +180,12 @@ bool WholeFileWriter::begin()
     const bool exists = ::stat(name.constData(), &st) == 0;
     if (!exists && errno != ENOENT)
         return fail(Failure::CannotCreate);
-    struct stat link {};
-    if (::lstat(name.constData(), &link) == 0 && S_ISLNK(link.st_mode)) {
-        if (!exists)
-            return fail(Failure::CannotCreate);
-        char *resolved = ::realpath(name.constData(), nullptr);
-        if (!resolved)
-            return fail(Failure::CannotCreate);
-        m_target = QByteArray(resolved);
-        std::free(resolved);
-    } else {
-        m_target = name;
-    }
-
     if (exists && (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode))) {
-        // Not waiting on a FIFO that nobody reads; once open, writes block as
-        // a pipe's writes do.
-        m_fd = ::open(m_target.constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        // Opened by the name given: /dev/stdout leads to a pipe that has no
+        // path of its own. Not waiting on a FIFO that nobody reads; once
+        // open, writes block as a pipe's writes do.
+        m_target = name;
+        m_fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         struct stat opened {};
         if (m_fd < 0 || ::fstat(m_fd, &opened) != 0 ||
             !(S_ISCHR(opened.st_mode) || S_ISFIFO(opened.st_mode))) {
@@ -210,6 +199,19 @@ bool WholeFileWriter::begin()
         m_mode = Mode::Stream;
         return QIODevice::open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     }
+    struct stat link {};
+    if (::lstat(name.constData(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        if (!exists)
+            return fail(Failure::CannotCreate);
+        char *resolved = ::realpath(name.constData(), nullptr);
+        if (!resolved)
+            return fail(Failure::CannotCreate);
+        m_target = QByteArray(resolved);
+        std::free(resolved);
+    } else {
+        m_target = name;
+    }
+
     if (exists && !S_ISREG(st.st_mode)) {
         errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
         return fail(Failure::CannotCreate);
@@ -243,7 +245,8 @@ bool WholeFileWriter::begin()
         return fail(Failure::CannotCreate);
     }
     if (exists) {
-        // The owner too, where the user may give it (root editing a user's file).
+        // The owner too, where the user may give it (root editing a user's
+        // file); elsewhere the user becomes the owner, as with any save.
         if (::fchown(m_fd, st.st_uid, st.st_gid) != 0) {
         }
         if (::fchmod(m_fd, st.st_mode & 07777) != 0) {

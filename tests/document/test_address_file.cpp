@@ -389,4 +389,5 @@ TEST(AddressFile, NamesThatAreNotUtf8)
     EXPECT_TRUE(AddressFileExists(name));
     EXPECT_FALSE(AddressFileIsReadOnly(name));
     EXPECT_EQ(ReadAddressFile(name).Text, QStringLiteral("Bob"));
+    ::unlink(raw.constData()); // Qt could not remove it with the folder
 }
