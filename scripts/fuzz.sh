@@ -17,7 +17,7 @@ for fuzzer in "$BUILD"/fuzz/fuzz_*; do
     [ -d "$extra" ] && seeds+=("$extra")
   done
   echo "-- $name for ${SECONDS_EACH}s"
-  ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0 \
+  ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$PWD/fuzz/lsan.supp":print_suppressions=0 \
     "$fuzzer" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
       -artifact_prefix="$work/" "$work" "${seeds[@]}" >"$work/log" 2>&1 || {
       status=1; echo "!! $name failed:"; tail -n 60 "$work/log"; }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build folder (default: build) and checks
 # it: its contents, lintian, the AppStream and desktop-entry validators, the
-# program run from the unpacked package, and the menu entries a desktop sees
-# once the user's own registration and the package's are both there.
+# program run from the unpacked package as a user would run it (no per-user
+# registration, settings in the user's folder, one menu entry), and what a
+# desktop still shows once the package is removed.
 #   bash scripts/package.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -48,16 +49,30 @@ grep -q "^Zentrope $VERSION (Qt " "$SCRATCH/version" || { echo "!! --version doe
 grep -q "<release version=\"$VERSION\"" "$ROOT/usr/share/metainfo/org.zentrope.zentrope.metainfo.xml" ||
   { echo "!! the AppStream release is not $VERSION"; exit 1; }
 
-echo "== menu entries with the user's own registration beside the package's"
+echo "== a user's run of the package, and its removal"
+# The package as installed: its share folder among the system's data folders.
 HOME_DIR="$SCRATCH/home"
 mkdir -p "$HOME_DIR"
-# The program registers itself for the user at every start; it runs here until
-# its window is up, then ends.
-HOME="$HOME_DIR" XDG_DATA_HOME="$HOME_DIR/.local/share" XDG_CONFIG_HOME="$HOME_DIR/.config" \
-  QT_QPA_PLATFORM=offscreen timeout 10 "$ROOT/usr/bin/zentrope" >/dev/null 2>&1 || true
-[ -f "$HOME_DIR/.local/share/applications/zentrope.desktop" ] ||
-  { echo "!! the program did not register itself for the user"; exit 1; }
-XDG_DATA_HOME="$HOME_DIR/.local/share" XDG_DATA_DIRS="$ROOT/usr/share" python3 - <<'PY'
+USER_DATA="$HOME_DIR/.local/share"
+SYSTEM_DIRS="$ROOT/usr/share:/usr/local/share:/usr/share"
+# Runs the program until its window is up, then ends it; it registers itself
+# (or not) at every start.
+run_once() {
+  HOME="$HOME_DIR" XDG_DATA_HOME="$USER_DATA" XDG_CONFIG_HOME="$HOME_DIR/.config" XDG_DATA_DIRS="$1" \
+    QT_QPA_PLATFORM=offscreen timeout 5 "$ROOT/usr/bin/zentrope" >/dev/null 2>&1 || true
+}
+# What a desktop would show of Zentrope from the user's own folders.
+user_leftovers() {
+  find "$USER_DATA" \( -name '*.desktop' -o -name '*.xml' -o -name 'zentrope*' \) -type f \
+    -exec grep -lis zentrope {} + 2>/dev/null || true
+}
+run_once "$SYSTEM_DIRS"
+[ -z "$(user_leftovers)" ] || { echo "!! the packaged program wrote per-user registration:"; user_leftovers; exit 1; }
+[ ! -e "$ROOT/usr/bin/zentrope.ini" ] && [ ! -e "$ROOT/usr/bin/zentrope.ini.lock" ] ||
+  { echo "!! the installed program wrote its settings beside itself"; exit 1; }
+[ -f "$HOME_DIR/.config/zentrope/zentrope.ini" ] ||
+  { echo "!! the installed program kept no settings in the user's folder"; exit 1; }
+XDG_DATA_HOME="$USER_DATA" XDG_DATA_DIRS="$SYSTEM_DIRS" python3 - <<'PY'
 import os
 dirs = [os.environ["XDG_DATA_HOME"]] + os.environ["XDG_DATA_DIRS"].split(":")
 seen = {}
@@ -73,4 +88,19 @@ print("menu entries:", ", ".join(f"{n} ({seen[n]})" for n in names))
 if names != ["zentrope.desktop"]:
     raise SystemExit("!! the menu shows %d Zentrope entries" % len(names))
 PY
+# Copies an earlier start wrote (before the package's entries were seen) go
+# at the next start.
+run_once "/usr/local/share:/usr/share"
+[ -f "$USER_DATA/applications/zentrope.desktop" ] ||
+  { echo "!! the program did not register itself without the package's entries"; exit 1; }
+run_once "$SYSTEM_DIRS"
+# The desktop's caches are refreshed in the background.
+for _ in 1 2 3 4 5 6 7 8 9 10; do [ -z "$(user_leftovers)" ] && break; sleep 1; done
+[ -z "$(user_leftovers)" ] || { echo "!! per-user copies stayed:"; user_leftovers; exit 1; }
+
+# Removal: the package's files go; what would a desktop still show?
+rm -rf "$ROOT"
+LEFT=$(user_leftovers; find "$HOME_DIR" -maxdepth 2 -name 'Zentrope.env' 2>/dev/null)
+echo "left after removal: ${LEFT:-nothing}"
+[ -z "$LEFT" ] || { echo "!! the removed package left entries behind"; exit 1; }
 echo "== package checks passed"

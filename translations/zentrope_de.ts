@@ -1247,6 +1247,14 @@ Leerzeilen trennen die Adressen, ein Umschlag je Adresse.</translation>
         <source>--size: no envelope size &quot;%1&quot; in %2. Accepted, in any letter case: %3; the standard sizes %4.</source>
         <translation>--size: keine Umschlaggröße &quot;%1&quot; in %2. Möglich sind, in beliebiger Groß- und Kleinschreibung: %3; die Standardgrößen %4.</translation>
     </message>
+    <message>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>„%1“ ist keine gewöhnliche Datei.</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::TDlgAbout</name>

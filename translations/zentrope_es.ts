@@ -1247,6 +1247,14 @@ Las líneas vacías separan las direcciones, un sobre cada una.</translation>
         <source>--size: no envelope size &quot;%1&quot; in %2. Accepted, in any letter case: %3; the standard sizes %4.</source>
         <translation>--size: no hay ningún tamaño de sobre &quot;%1&quot; en %2. Se aceptan, en mayúsculas o minúsculas: %3; los tamaños estándar %4.</translation>
     </message>
+    <message>
+        <source>standard output</source>
+        <translation>salida estándar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>&quot;%1&quot; no es un archivo normal.</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::TDlgAbout</name>

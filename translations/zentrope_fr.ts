@@ -1247,6 +1247,14 @@ Des lignes vides séparent les adresses, une enveloppe chacune.</translation>
         <source>--size: no envelope size &quot;%1&quot; in %2. Accepted, in any letter case: %3; the standard sizes %4.</source>
         <translation>--size&#xa0;: aucun format d’enveloppe «&#xa0;%1&#xa0;» dans %2. Acceptés, en majuscules ou minuscules&#xa0;: %3&#xa0;; les formats standard %4.</translation>
     </message>
+    <message>
+        <source>standard output</source>
+        <translation>sortie standard</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier ordinaire.</translation>
+    </message>
 </context>
 <context>
     <name>zentrope::TDlgAbout</name>

@@ -5,6 +5,8 @@
 #include "contacts/ContactImport.h"
 #include "contacts/Country.h"
 #include "contacts/Envelopes.h"
+#include "core/FileName.h"
+#include "core/WholeFileWriter.h"
 #include "document/AddressFile.h"
 #include "document/AddressLines.h"
 #include "document/EnvelopeComposer.h"
@@ -27,6 +29,8 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zentrope {
 
@@ -36,7 +40,8 @@ namespace {
 // (a missing runtime folder and the like) stay out of it.
 void writeLine(FILE *stream, const QString &text)
 {
-    const QByteArray bytes = text.toLocal8Bit();
+    // A file name in the text goes out with the bytes it has on disk.
+    const QByteArray bytes = EncodeFileName(text);
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
     std::fflush(stream);
 }
@@ -201,16 +206,27 @@ void compose(ScriptEnvelope &envelope, TQevIniFile &ini, const ScriptCommand &co
 void writePdf(const ScriptCommand &command, const TQevIniFile &ini, const EnvelopeList &envelopes,
               const EnvelopeDesign &design)
 {
+    const bool standardOutput = command.PdfFile == QLatin1String("-");
+    const QString where = standardOutput
+                              ? QCoreApplication::translate("zentrope::ScriptRun", "standard output")
+                              : command.PdfFile;
     try {
         // Only the "Printer Setup" size takes the printer's paper; without one
         // stored, finding it asks the printing system for its default printer.
         const QPageLayout paper =
             EnvelopeSize::IsPrinterSetupName(design.SizeName) ? StoredPaper(ini) : QPageLayout();
-        WriteEnvelopePdf(
-            command.PdfFile, envelopes, JobPlan::All(envelopes.EnvelopeCount()),
-            [&design](const QStringList &lines) { return MakeEnvelopePage(design, lines); }, paper);
+        const PageSource page = [&design](const QStringList &lines) {
+            return MakeEnvelopePage(design, lines);
+        };
+        const JobPlan plan = JobPlan::All(envelopes.EnvelopeCount());
+        if (standardOutput) {
+            WholeFileWriter out(STDOUT_FILENO);
+            WriteEnvelopePdf(out, where, envelopes, plan, page, paper);
+        } else {
+            WriteEnvelopePdf(command.PdfFile, envelopes, plan, page, paper);
+        }
     } catch (const ZentropeError &e) {
-        throw ScriptFailure(ScriptOutputFailed, about(command.PdfFile, e.message()));
+        throw ScriptFailure(ScriptOutputFailed, about(where, e.message()));
     }
 }
 
@@ -266,10 +282,17 @@ int run(const ScriptCommand &command)
     QString settings = command.SettingsFile;
     if (settings.isEmpty()) {
         settings = SettingsFilePath(QFileInfo(QCoreApplication::applicationFilePath()).absolutePath());
-    } else if (!QFileInfo::exists(settings) || QFileInfo(settings).isDir()) {
-        throw ScriptFailure(
-            ScriptBadInput,
-            QCoreApplication::translate("zentrope::ScriptRun", "Cannot find file \"%1\".").arg(settings));
+    } else {
+        struct stat st {};
+        if (::stat(EncodeFileName(settings).constData(), &st) != 0 || S_ISDIR(st.st_mode))
+            throw ScriptFailure(
+                ScriptBadInput,
+                QCoreApplication::translate("zentrope::ScriptRun", "Cannot find file \"%1\".").arg(settings));
+        // A FIFO or a device would be read as no settings at all.
+        if (!S_ISREG(st.st_mode))
+            throw ScriptFailure(ScriptBadInput, QCoreApplication::translate("zentrope::ScriptRun",
+                                                                            "\"%1\" is not a regular file.")
+                                                    .arg(settings));
     }
     TQevIniFile ini(QFileInfo(settings).absoluteFilePath());
     const QString text =
@@ -293,7 +316,7 @@ int RunScript(int argc, char **argv)
     // ordinary command line nor Qt's own options (-platform, -reverse, ...).
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << DecodeFileName(argv[i]);
 
     qInstallMessageHandler(quietQt);
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,6 +1,6 @@
 #include "core/RegularFile.h"
 
-#include <QFile>
+#include "core/FileName.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -26,7 +26,7 @@ RegularFileBytes readRegularFile(const QString &path, qint64 maxBytes, bool stop
     // The type is checked on the opened descriptor, so a file swapped for a
     // FIFO between a check and the open cannot slip through.
     const FileDescriptor fd(
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        ::open(EncodeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0)
         return out;
     struct stat st {};

@@ -28,7 +28,9 @@ AddressText DecodeAddressText(const QByteArray &bytes);
 // character fits in it, otherwise the text is UTF-8; `used` tells which it was.
 QByteArray EncodeAddressText(const QString &text, TextEncoding preferred, TextEncoding *used = nullptr);
 
-// Whether a name opens as an address file: it exists and is a file, not a folder.
+// Whether a name opens as an address file: it exists and is a regular file.
+// Names are taken by their bytes (FileName.h) here and in the reading and
+// writing below.
 bool AddressFileExists(const QString &fileName);
 
 // Whether the file carries the read-only attribute: it exists and the current
@@ -40,13 +42,12 @@ bool AddressFileIsReadOnly(const QString &fileName);
 // it), and the capacity error of DecodeAddressText.
 AddressText ReadAddressFile(const QString &fileName);
 
-// Writes the text atomically: the old file stays as it was until every byte of
-// the new text has reached the file. A writable file in a folder the user may
-// not write cannot be replaced; it is rewritten in place, after a check of the
-// free space, and its old text is written back when that fails. Throws "Cannot
-// create file <name>." when the file cannot be created or replaced, "Stream
-// write error." when writing fails part way (a full disk); the old file is then
-// unchanged. Returns the encoding that was written.
+// Writes the text whole (WholeFileWriter.h): the old file stays as it was
+// until every byte of the new text has reached the disk; a character device
+// or a FIFO is written in place. Throws "Cannot create file <name>." when the
+// file cannot be created or replaced (a folder, a read-only file), "Stream
+// write error." when writing fails part way (a full disk); the old file is
+// then unchanged. Returns the encoding that was written.
 TextEncoding WriteAddressFile(const QString &fileName, const QString &text, TextEncoding preferred);
 
 } // namespace zentrope

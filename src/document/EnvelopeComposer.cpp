@@ -244,8 +244,8 @@ void EnvelopeComposer::openedFile()
 {
     if (!m_recent)
         return;
-    // A settings write that fails throws here: the list has changed, the
-    // menu follows all the same.
+    // A settings write that fails throws here: the list stays as it was and
+    // the menu is shown again from it.
     try {
         m_recent->OpenedFile(m_fileName);
     } catch (...) {

@@ -12,7 +12,7 @@ namespace zentrope {
 
 // The recent files list: at most six file names, newest first, kept in section
 // "OldFiles" of the settings file. Names are kept exactly as used, since file
-// names on Linux are case-sensitive.
+// names on Linux are case-sensitive and may end in blanks.
 class TOldFileList : public TStringList {
 public:
     static constexpr int MaxFiles = 6;
@@ -21,7 +21,8 @@ public:
     explicit TOldFileList(TQevIniFile &ini);
 
     // Puts the file at the top of the list, drops older duplicates and entries
-    // past the sixth, and rewrites the section.
+    // past the sixth, and rewrites the section in one write. A name that
+    // cannot be stored is left out, and the list stays as it was.
     void OpenedFile(const QString &FileName);
 
     // Rebuilds the items after `separator` in `menu`: one per entry, named
@@ -40,8 +41,12 @@ public:
 
     // The caption of entry `index` (0-based).
     static QString Caption(int index, const QString &fileName);
-    // The entry as it is kept: trailing blanks and control characters removed.
-    static QString Normalized(const QString &fileName);
+    // Whether a name can be one line of the settings file: no line break, no
+    // NUL, no bytes that are not UTF-8 (FileName.h).
+    static bool Storable(const QString &fileName);
+    // The value that reads back as the name: quoted when it begins or ends
+    // with a blank or with a pair of matching quotes.
+    static QString StoredValue(const QString &fileName);
 
 private:
     TQevIniFile &m_ini;

@@ -63,7 +63,7 @@ void EnvelopeSizeCatalog::SetGraphicSize(double x, double y)
 {
     // Compared as stored, so retyping the same value is no change.
     if (IniRealValue(x) != IniRealValue(FGraphicX) || IniRealValue(y) != IniRealValue(FGraphicY))
-        MarkModified();
+        MarkHeaderEdited();
     FGraphicX = x;
     FGraphicY = y;
 }
@@ -79,7 +79,7 @@ void EnvelopeSizeCatalog::SetDimensionFromControls(int index, const QString &wid
     if (IniRealValue(d.Width) != IniRealValue(before.Width) ||
         IniRealValue(d.Height) != IniRealValue(before.Height) ||
         IniRealValue(d.Indent) != IniRealValue(before.Indent))
-        MarkModified();
+        MarkEdited(index);
 }
 
 } // namespace zentrope

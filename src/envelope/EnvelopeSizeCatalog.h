@@ -53,6 +53,11 @@ public:
     int &DefaultIndexField() { return FDefaultIndex; }
     void ReadHeader(const TQevIniFile &ini);
     void WriteHeader(IniSection &section) const;
+    void TakeHeader(const EnvelopeSizeCatalog &other)
+    {
+        FGraphicX = other.FGraphicX;
+        FGraphicY = other.FGraphicY;
+    }
     EnvelopeSize ReadEntry(const TQevIniFile &ini, const QSet<QString> &stored, int index) const;
     void WriteEntry(IniSection &section, int index, const EnvelopeSize &entry) const;
     int InsertBuiltIns();

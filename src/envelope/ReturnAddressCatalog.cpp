@@ -18,7 +18,7 @@ void ReturnAddressCatalog::SetLines(int index, const QStringList &lines)
 {
     if (IsValidIndex(index) && EntryAt(index).Lines != lines) {
         EntryAt(index).Lines = lines;
-        MarkModified();
+        MarkEdited(index);
     }
 }
 

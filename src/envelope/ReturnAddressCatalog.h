@@ -37,6 +37,7 @@ public:
     int &DefaultIndexField() { return DefaultIndex; }
     void ReadHeader(const TQevIniFile &) {}
     void WriteHeader(IniSection &) const {}
+    void TakeHeader(const ReturnAddressCatalog &) {}
     ReturnAddress ReadEntry(const TQevIniFile &ini, const QSet<QString> &stored, int index) const;
     void WriteEntry(IniSection &section, int index, const ReturnAddress &entry) const;
     int InsertBuiltIns();

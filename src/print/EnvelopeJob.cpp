@@ -1,6 +1,7 @@
 #include "print/EnvelopeJob.h"
 
 #include "core/Error.h"
+#include "core/WholeFileWriter.h"
 #include "envelope/EnvelopeSizeCatalog.h"
 #include "envelope/StandardEnvelopes.h"
 #include "print/CupsJob.h"
@@ -18,7 +19,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QTemporaryFile>
 #include <algorithm>
 #ifdef __GLIBC__
@@ -173,13 +173,20 @@ int printFed(PrinterDevice &printer, const std::vector<int> &chosen, int copies,
     QTemporaryFile file(QDir::tempPath() + QStringLiteral("/zentrope-job-XXXXXX.pdf"));
     if (!file.open())
         throw ZentropeError(cannotStart);
-    QPdfWriter writer(&file);
+    // Every write checked: Qt's engine would send a PDF cut short by a full
+    // disk as if it were whole.
+    WholeFileWriter out(file.handle());
+    if (!out.begin())
+        throw ZentropeError(cannotStart);
+    QPdfWriter writer(&out);
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("Zentrope"));
     writer.setResolution(paper.DpiX);
     QPainter painter;
     ShapedLines returnLines;
     QString media;
+    const QString streamWriteError =
+        QCoreApplication::translate("zentrope::EnvelopeJob", "Stream write error.");
     const int pages = walk(chosen, copies, envelopes, monitor, [&](const QStringList &lines, bool first) {
         EnvelopePage page = source(lines);
         const FeedGeometry g = PlaceEnvelopePage(page, paper, &profile);
@@ -196,14 +203,18 @@ int printFed(PrinterDevice &printer, const std::vector<int> &chosen, int copies,
         painter.setTransform(g.Transform);
         PaintEnvelopePage(painter, page, &returnLines);
         painter.resetTransform();
+        if (out.failure() != WholeFileWriter::Failure::None)
+            throw ZentropeError(streamWriteError); // a full disk: no need to lay out the rest
         // As after a page handed to the spooler: Cancel can act.
         QCoreApplication::processEvents();
     });
     if (pages == 0)
         return 0; // cancelled before the first page: no job
-    if (!painter.end() || !file.flush())
+    if (!painter.end())
         throw ZentropeError(
             QCoreApplication::translate("zentrope::EnvelopeJob", "Printing on %1 failed").arg(name));
+    if (!out.commit())
+        throw ZentropeError(streamWriteError);
     const QList<PaperSource> sources =
         profile.Source.isEmpty() ? QList<PaperSource>() : PrinterPaperSources(name);
     // Monochrome as the user set it in Print Setup, on a printer that could
@@ -292,12 +303,23 @@ int PrintEnvelopeJob(PrinterDevice &printer, const EnvelopeList &envelopes, cons
 int WriteEnvelopePdf(const QString &fileName, const EnvelopeList &envelopes, const JobPlan &plan,
                      const PageSource &source, const QPageLayout &printerPaper, const JobMonitor &monitor)
 {
+    WholeFileWriter file(fileName);
+    return WriteEnvelopePdf(file, fileName, envelopes, plan, source, printerPaper, monitor);
+}
+
+int WriteEnvelopePdf(WholeFileWriter &file, const QString &fileName, const EnvelopeList &envelopes,
+                     const JobPlan &plan, const PageSource &source, const QPageLayout &printerPaper,
+                     const JobMonitor &monitor)
+{
     const std::vector<int> chosen = listed(plan, envelopes);
     if (chosen.empty() || plan.Copies < 1)
         throw ZentropeError(NoAddressMessage());
     const JobHeap heap;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    const QString streamWriteError =
+        QCoreApplication::translate("zentrope::EnvelopeJob", "Stream write error.");
+    // Qt's engine does not look at what its writes return: the file does, and
+    // takes the place of the old one only when everything reached the disk.
+    if (!file.begin())
         throw ZentropeError(cannotCreate(fileName));
     QPdfWriter writer(&file);
     writer.setTitle(EnvelopeDocumentTitle());
@@ -313,17 +335,21 @@ int WriteEnvelopePdf(const QString &fileName, const EnvelopeList &envelopes, con
                 if (!painter.begin(&writer))
                     throw ZentropeError(cannotCreate(fileName));
             } else if (!writer.newPage()) {
-                throw ZentropeError(
-                    QCoreApplication::translate("zentrope::EnvelopeJob", "Stream write error."));
+                throw ZentropeError(streamWriteError);
             }
             page.DpiX = page.DpiY = PdfResolution;
             page.Landscape = false;
             PaintEnvelopePage(painter, page, &returnLines);
+            if (file.failure() != WholeFileWriter::Failure::None)
+                throw ZentropeError(streamWriteError); // a full disk: no need to lay out the rest
         });
-    if (pages == 0)
+    if (pages == 0) {
+        file.cancel();
         return 0; // cancelled before the first page: no file
+    }
     if (!painter.end() || !file.commit())
-        throw ZentropeError(QCoreApplication::translate("zentrope::EnvelopeJob", "Stream write error."));
+        throw ZentropeError(file.failure() == WholeFileWriter::Failure::CannotCreate ? cannotCreate(fileName)
+                                                                                     : streamWriteError);
     return pages;
 }
 

@@ -14,6 +14,7 @@
 namespace zentrope {
 
 class PrinterDevice;
+class WholeFileWriter;
 
 // The one job path of every way of printing: the main window's print
 // commands, its PDF export and the script options. Each says which envelopes
@@ -79,12 +80,18 @@ bool TurnsEnvelopeSheet(const QPageLayout &paper);
 // size with the layout from the envelope's corner (the size's indent, which
 // is about how a printer takes the envelope, does not apply); the "Printer
 // Setup" size takes printerPaper whole. Text and bars stay vectors and the
-// fonts are embedded. The file appears only when it is complete: an error
-// leaves whatever was there before and throws "Cannot create file <name>."
-// or "Stream write error.". An empty plan throws NoAddressMessage().
-// Returns the pages written.
+// fonts are embedded. The file is written whole (WholeFileWriter.h): it
+// appears only when every write has reached the disk, a character device or
+// a FIFO is written as a stream. An error leaves whatever was there before
+// and throws "Cannot create file <name>." or "Stream write error.". An empty
+// plan throws NoAddressMessage(). Returns the pages written.
 int WriteEnvelopePdf(const QString &fileName, const EnvelopeList &envelopes, const JobPlan &plan,
                      const PageSource &source, const QPageLayout &printerPaper,
+                     const JobMonitor &monitor = {});
+// The same into a writer of the caller's (standard output); fileName names it
+// in the messages. Commits the writer.
+int WriteEnvelopePdf(WholeFileWriter &file, const QString &fileName, const EnvelopeList &envelopes,
+                     const JobPlan &plan, const PageSource &source, const QPageLayout &printerPaper,
                      const JobMonitor &monitor = {});
 
 // The resolution of the PDF's page units, which the bars are rounded to.

@@ -1,6 +1,7 @@
 #include "settings/IniFile.h"
 
 #include "core/Error.h"
+#include "core/FileName.h"
 #include "core/Units.h"
 #include "settings/IniSection.h"
 
@@ -16,11 +17,14 @@
 #include <cerrno>
 #include <climits>
 #include <csignal>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <mutex>
+#include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace zentrope {
@@ -376,7 +380,7 @@ Parsed parse(const QByteArray &bytes, const FileStamp &stamp)
 
 Parsed load(const QString &path)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = EncodeFileName(path);
     // Not blocking on a FIFO; the stamp comes from the descriptor read, so it
     // always belongs to the bytes that were read.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -442,7 +446,7 @@ class FileLock {
 public:
     explicit FileLock(const QString &path)
     {
-        const QByteArray lockPath = QFile::encodeName(path + QStringLiteral(".lock"));
+        const QByteArray lockPath = EncodeFileName(path + QStringLiteral(".lock"));
         m_fd = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
         if (m_fd < 0) // a lock file we may not write (another user's) can still be locked
             m_fd = ::open(lockPath.constData(), O_RDONLY | O_CLOEXEC);
@@ -473,11 +477,12 @@ private:
 // Empty for a dangling link.
 QByteArray writeTarget(const QString &path)
 {
-    QByteArray target = QFile::encodeName(path);
+    QByteArray target = EncodeFileName(path);
     struct stat st {};
     if (::lstat(target.constData(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        const QString resolved = QFileInfo(path).canonicalFilePath();
-        return resolved.isEmpty() ? QByteArray() : QFile::encodeName(resolved);
+        char *resolved = ::realpath(target.constData(), nullptr);
+        target = resolved ? QByteArray(resolved) : QByteArray();
+        std::free(resolved);
     }
     return target;
 }
@@ -589,6 +594,9 @@ struct TIniFile::Cache {
     bool valid = false;
     bool cleaned = false; // leftovers removed
     int replaces = 0;
+    // The thread that holds the writers' lock for a whole Transaction; its
+    // writes in between do not take it again.
+    std::thread::id lockOwner;
 
     // The parsed file, read again when it changed on disk since.
     const Parsed &current(const QString &path)
@@ -616,9 +624,12 @@ struct TIniFile::Cache {
         const QFileInfo info(path);
         if (!QDir().mkpath(info.absolutePath()))
             writeError(path);
-        FileLock lock(path);
-        if (!lock.ok())
-            writeError(path);
+        std::optional<FileLock> lock;
+        if (lockOwner != std::this_thread::get_id()) {
+            lock.emplace(path);
+            if (!lock->ok())
+                writeError(path);
+        }
         if (!cleaned) {
             removeLeftovers(path);
             cleaned = true;
@@ -705,7 +716,7 @@ bool ParseIniInteger(const QString &input, int32_t &value)
 
 TIniFile::TIniFile(QString fileName) : m_fileName(std::move(fileName)), m_cache(std::make_unique<Cache>())
 {
-    m_cache->encodedName = QFile::encodeName(m_fileName);
+    m_cache->encodedName = EncodeFileName(m_fileName);
 }
 
 TIniFile::~TIniFile() = default;
@@ -901,6 +912,40 @@ void TIniFile::RemoveLeftovers()
         return;
     removeLeftovers(m_fileName);
     m_cache->cleaned = true;
+}
+
+void TIniFile::Transaction(const std::function<void()> &update)
+{
+    bool nested = false;
+    {
+        const std::lock_guard guard(m_cache->mutex);
+        nested = m_cache->lockOwner == std::this_thread::get_id();
+    }
+    if (nested) {
+        update();
+        return;
+    }
+    // Taken before the cache's mutex, so reads of other threads go on while
+    // another process holds the file. Without a lock (no folder yet) the
+    // writes take their own, and say when they cannot.
+    FileLock lock(m_fileName);
+    if (!lock.ok()) {
+        update();
+        return;
+    }
+    {
+        const std::lock_guard guard(m_cache->mutex);
+        m_cache->lockOwner = std::this_thread::get_id();
+    }
+    struct Release {
+        Cache &cache;
+        ~Release()
+        {
+            const std::lock_guard guard(cache.mutex);
+            cache.lockOwner = {};
+        }
+    } release{*m_cache};
+    update();
 }
 
 int TIniFile::ReplaceCount() const

@@ -59,6 +59,11 @@ public:
     // order, from one read of the file.
     QList<std::pair<QString, QString>> ReadSectionValues(const QString &section) const;
 
+    // Runs `update` holding the writers' lock, so that what it reads is the
+    // file as it is now and no other running copy writes between those reads
+    // and its own writes. Reads and writes inside are the usual ones.
+    void Transaction(const std::function<void()> &update);
+
     // Removes temporary files that a writer killed between writing and renaming
     // left beside the settings file: only names of this store's own pattern
     // ("<name>.tmp-<pid>-<n>"), of processes that no longer run. Every store

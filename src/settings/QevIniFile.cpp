@@ -136,12 +136,34 @@ void TQevIniFile::WriteReal(const QString &section, const QString &key, double v
     WriteInteger(section, key, IniRealValue(value));
 }
 
+bool ProgramIsInstalled(const QString &programDir)
+{
+    const auto canonical = [](const QString &path) {
+        const QString c = QFileInfo(path).canonicalFilePath();
+        return c.isEmpty() ? QDir::cleanPath(QFileInfo(path).absoluteFilePath()) : c;
+    };
+    const QString dir = canonical(programDir);
+    if (dir == QLatin1String("/usr") || dir.startsWith(QLatin1String("/usr/")))
+        return true;
+#ifdef ZENTROPE_INSTALL_BINDIR
+    if (dir == canonical(QStringLiteral(ZENTROPE_INSTALL_BINDIR)))
+        return true;
+#endif
+    // An install to any other prefix, or a package unpacked somewhere: the
+    // program in <prefix>/bin, its desktop entry in <prefix>/share.
+    return QFileInfo(dir).fileName() == QLatin1String("bin") &&
+           QFileInfo::exists(dir + QStringLiteral("/../share/applications/zentrope.desktop"));
+}
+
 QString SettingsFilePath(const QString &programDir)
 {
     const QString beside = QDir(programDir).absoluteFilePath(QStringLiteral("zentrope.ini"));
     const QFileInfo file(beside);
     const QFileInfo dir(programDir);
-    if (file.exists() ? file.isWritable() && dir.isWritable() : dir.isWritable())
+    // An installed program never writes beside itself, even where it could
+    // (run as root): nothing there would own or remove the file.
+    if (!ProgramIsInstalled(programDir) &&
+        (file.exists() ? file.isFile() && file.isWritable() && dir.isWritable() : dir.isWritable()))
         return beside;
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (config.isEmpty() || QDir::isRelativePath(config)) // relative values are ignored by the XDG rules

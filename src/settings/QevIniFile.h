@@ -62,9 +62,15 @@ public:
     static constexpr int32_t MaxListItems = 65536;
 };
 
-// Where "zentrope.ini" lives: beside the program when that file can be written
-// (or is absent and its folder can be written), otherwise in the user's
-// configuration folder.
+// Whether the program in that folder is installed rather than run from its
+// own unpacked folder or build folder: the folder is under /usr, is the
+// folder the build installs the program to, or is the "bin" folder of a
+// prefix whose share folder holds the program's desktop entry.
+bool ProgramIsInstalled(const QString &programDir);
+
+// Where "zentrope.ini" lives: beside a program that is not installed when that
+// file can be written (or is absent and its folder can be written), otherwise
+// in the user's configuration folder.
 QString SettingsFilePath(const QString &programDir);
 
 } // namespace zentrope

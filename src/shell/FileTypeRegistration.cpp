@@ -1,12 +1,13 @@
 #include "shell/FileTypeRegistration.h"
 
+#include "core/RegularFile.h"
+#include "core/WholeFileWriter.h"
 #include "shell/ProgramLanguage.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QTranslator>
 #include <functional>
 #include <memory>
@@ -127,41 +128,111 @@ QString actionList(const QList<ActionVerb> &verbs)
 
 enum class WriteResult { Unchanged, Written, Failed };
 
-// Writes a file only when its content differs, atomically, so a crash never
-// leaves half an entry for the desktop to read.
+// Writes a file only when its content differs, whole (WholeFileWriter.h), so
+// a crash or a full disk never leaves half an entry for the desktop to read.
 WriteResult writeIfChanged(const QString &path, const QByteArray &content, bool executable = false)
 {
     const QFileDevice::Permissions exec = QFileDevice::ExeOwner | QFileDevice::ExeUser;
-    QFile existing(path);
-    if (existing.open(QIODevice::ReadOnly) && existing.size() == content.size() &&
-        existing.readAll() == content) {
-        existing.close();
-        if (executable && (existing.permissions() & exec) != exec) {
-            return existing.setPermissions(existing.permissions() | exec) ? WriteResult::Written
-                                                                          : WriteResult::Failed;
-        }
+    // Read only when it is a regular file: a FIFO would block the read.
+    const RegularFileBytes existing = readRegularFile(path, content.size());
+    if (existing.ok() && existing.bytes == content) {
+        QFile file(path);
+        if (executable && (file.permissions() & exec) != exec)
+            return file.setPermissions(file.permissions() | exec) ? WriteResult::Written
+                                                                  : WriteResult::Failed;
         return WriteResult::Unchanged;
     }
-    existing.close();
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return WriteResult::Failed;
-    // Unbuffered and checked: a small file kept in QSaveFile's buffer would be
-    // committed empty when the final flush fails on a full disk.
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (WriteWholeFile(path, content) != WholeFileWriter::Failure::None)
         return WriteResult::Failed;
-    if (out.write(content) != content.size() || !out.flush()) {
-        out.cancelWriting();
-        return WriteResult::Failed;
-    }
-    if (!out.commit())
-        return WriteResult::Failed;
-    if (executable) {
+    if (executable && QFileInfo(path).isFile()) {
         QFile f(path);
         if (!f.setPermissions(f.permissions() | exec))
             return WriteResult::Failed;
     }
     return WriteResult::Written;
+}
+
+// The Desktop Entry string escapes undone.
+QString unescapeValue(const QString &raw)
+{
+    QString value;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        if (raw[i] == u'\\' && i + 1 < raw.size()) {
+            const QChar n = raw[++i];
+            value += n == u's'   ? QChar(u' ')
+                     : n == u'n' ? QChar(u'\n')
+                     : n == u't' ? QChar(u'\t')
+                     : n == u'r' ? QChar(u'\r')
+                                 : n;
+        } else {
+            value += raw[i];
+        }
+    }
+    return value;
+}
+
+// The values of a key in every group of a desktop file, unescaped.
+QStringList desktopValues(const QString &path, const QString &key)
+{
+    const RegularFileBytes file = readRegularFile(path, 1 << 20);
+    QStringList values;
+    if (!file.ok())
+        return values;
+    const QString prefix = key + u'=';
+    for (const QString &line : QString::fromUtf8(file.bytes).split(u'\n'))
+        if (line.startsWith(prefix))
+            values << unescapeValue(line.mid(prefix.size()).trimmed());
+    return values;
+}
+
+// The program an Exec value starts: its first argument, quoting undone.
+QString execProgram(const QString &exec)
+{
+    QString program;
+    qsizetype i = 0;
+    while (i < exec.size() && exec[i] == u' ')
+        ++i;
+    const bool quoted = i < exec.size() && exec[i] == u'"';
+    for (i += quoted ? 1 : 0; i < exec.size(); ++i) {
+        const QChar c = exec[i];
+        if (quoted && c == u'"')
+            break;
+        if (!quoted && c == u' ')
+            break;
+        if (quoted && c == u'\\' && i + 1 < exec.size())
+            program += exec[++i];
+        else if (c == u'%' && i + 1 < exec.size() && exec[i + 1] == u'%')
+            program += exec[++i];
+        else
+            program += c;
+    }
+    return program;
+}
+
+// Whether two paths name one file (the same program reached through a link).
+bool sameFile(const QString &a, const QString &b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    const QString ca = QFileInfo(a).canonicalFilePath(), cb = QFileInfo(b).canonicalFilePath();
+    return ca.isEmpty() || cb.isEmpty() ? QDir::cleanPath(a) == QDir::cleanPath(b) : ca == cb;
+}
+
+// Whether a desktop file starts this program in any of its Exec keys.
+bool startsProgram(const QString &path, const QString &program)
+{
+    for (const QString &exec : desktopValues(path, QStringLiteral("Exec")))
+        if (sameFile(execProgram(exec), program))
+            return true;
+    return false;
+}
+
+bool declaresMimeType(const QString &path, const QString &mimeType)
+{
+    const RegularFileBytes file = readRegularFile(path, 1 << 20);
+    return file.ok() && file.bytes.contains("type=\"" + mimeType.toUtf8() + '"');
 }
 
 // The value of XDG_TEMPLATES_DIR in user-dirs.dirs: "$HOME/..." or an
@@ -215,6 +286,64 @@ void runTool(const QString &program, const QStringList &args, bool wait)
     } else {
         p.startDetached();
     }
+}
+
+// The template, when the templates folder exists and holds none yet.
+void writeTemplate(const FileTypeInfo &info, const RegistrationPlaces &places, RegistrationOutcome &o)
+{
+    if (places.TemplatesDir.isEmpty() || !QFileInfo(places.TemplatesDir).isDir())
+        return;
+    const QString templatePath = places.TemplatesDir + u'/' + info.TypeName + info.Extension;
+    const QFileInfo existing(templatePath);
+    if (existing.exists() || existing.isSymLink())
+        return; // the user's own template, whatever it holds
+    QByteArray content;
+    for (const QString &line : info.TemplateLines)
+        content += line.toUtf8() + "\r\n";
+    QFile f(templatePath);
+    // NewOnly: a template that appeared meanwhile is still never overwritten.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        o.TemplateNotCreated = templatePath;
+        return;
+    }
+    const bool written = f.write(content) == content.size() && f.flush();
+    f.close();
+    if (!written || f.error() != QFileDevice::NoError) {
+        f.remove();
+        o.TemplateNotCreated = templatePath;
+    }
+}
+
+// Removes the per-user files an earlier start wrote for this program: the
+// entries that start it, and the MIME package and icon that went with them.
+// Files of another copy of the program (one run from its own folder) stay.
+void removeUserCopies(const FileTypeInfo &info, const QString &program, const QString &data,
+                      RegistrationOutcome &o)
+{
+    const QString base = baseName(info);
+    const QString entry = data + QStringLiteral("/applications/%1.desktop").arg(base);
+    const QString menu = data + QStringLiteral("/kio/servicemenus/%1.desktop").arg(base);
+    const bool entryExists = QFileInfo::exists(entry);
+    const bool entryOurs = entryExists && startsProgram(entry, program);
+    if (entryExists && !entryOurs)
+        return;
+    const auto remove = [&](const QString &path, bool &changed) {
+        if (QFile::remove(path))
+            changed = true;
+        else
+            o.Failed << path;
+    };
+    if (entryOurs)
+        remove(entry, o.DesktopChanged);
+    if (QFileInfo::exists(menu) && startsProgram(menu, program))
+        remove(menu, o.DesktopChanged);
+    const QString mime = data + QStringLiteral("/mime/packages/%1.xml").arg(base);
+    if (QFileInfo(mime).isFile() && declaresMimeType(mime, info.MimeType))
+        remove(mime, o.MimeChanged);
+    const QString icon = data + QStringLiteral("/icons/hicolor/scalable/apps/%1.svg").arg(base);
+    const RegularFileBytes iconBytes = readRegularFile(icon, info.IconSvg.size());
+    if (!info.IconSvg.isEmpty() && iconBytes.ok() && iconBytes.bytes == info.IconSvg)
+        remove(icon, o.IconChanged);
 }
 
 } // namespace
@@ -335,7 +464,31 @@ RegistrationPlaces RegistrationPlaces::fromEnvironment()
     // the home folder is no place for a template.
     if (QDir(p.TemplatesDir) == QDir(home))
         p.TemplatesDir.clear();
+    QString dirs = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (dirs.isEmpty())
+        dirs = QStringLiteral("/usr/local/share:/usr/share");
+    for (const QString &d : dirs.split(u':', Qt::SkipEmptyParts))
+        if (QDir::isAbsolutePath(d))
+            p.SystemDataDirs << d;
     return p;
+}
+
+bool SystemProvidesRegistration(const FileTypeInfo &info, const QString &program, const QStringList &dataDirs)
+{
+    const QString base = baseName(info);
+    if (base.isEmpty() || program.isEmpty())
+        return false;
+    // The share folder of the prefix the program is installed in.
+    const QString ownShare = QFileInfo(program).absolutePath() + QStringLiteral("/../share");
+    for (const QString &dir : dataDirs) {
+        const QString entry = dir + QStringLiteral("/applications/%1.desktop").arg(base);
+        const QString mime = dir + QStringLiteral("/mime/packages/%1.xml").arg(base);
+        if (!QFileInfo(entry).isFile() || !declaresMimeType(mime, info.MimeType))
+            continue;
+        if (startsProgram(entry, program) || sameFile(dir, ownShare))
+            return true;
+    }
+    return false;
 }
 
 RegistrationOutcome WriteFileTypeRegistration(const FileTypeInfo &info, const RegistrationPlaces &places)
@@ -358,6 +511,14 @@ RegistrationOutcome WriteFileTypeRegistration(const FileTypeInfo &info, const Re
         }
     };
     const QString data = places.DataHome;
+    const QString program = execProgram(openCommand(info.Commands));
+    if (SystemProvidesRegistration(info, program, places.SystemDataDirs)) {
+        // A package: its own entries are the ones to show, and copies of them
+        // here would outlive its removal.
+        removeUserCopies(info, program, data, o);
+        writeTemplate(info, places, o);
+        return o;
+    }
     write(data + QStringLiteral("/applications/%1.desktop").arg(base), DesktopEntryText(info),
           o.DesktopChanged);
     // Dolphin reads its context menu entries from here, and only runs the
@@ -370,27 +531,7 @@ RegistrationOutcome WriteFileTypeRegistration(const FileTypeInfo &info, const Re
         write(data + QStringLiteral("/icons/hicolor/scalable/apps/%1.svg").arg(base), info.IconSvg,
               o.IconChanged);
 
-    if (places.TemplatesDir.isEmpty() || !QFileInfo(places.TemplatesDir).isDir())
-        return o;
-    const QString templatePath = places.TemplatesDir + u'/' + info.TypeName + info.Extension;
-    const QFileInfo existing(templatePath);
-    if (existing.exists() || existing.isSymLink())
-        return o; // the user's own template, whatever it holds
-    QByteArray content;
-    for (const QString &line : info.TemplateLines)
-        content += line.toUtf8() + "\r\n";
-    QFile f(templatePath);
-    // NewOnly: a template that appeared meanwhile is still never overwritten.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        o.TemplateNotCreated = templatePath;
-        return o;
-    }
-    const bool written = f.write(content) == content.size() && f.flush();
-    f.close();
-    if (!written || f.error() != QFileDevice::NoError) {
-        f.remove();
-        o.TemplateNotCreated = templatePath;
-    }
+    writeTemplate(info, places, o);
     return o;
 }
 

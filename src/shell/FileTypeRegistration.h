@@ -48,8 +48,9 @@ QList<FileTypeTranslation> TranslateFileType(const FileTypeInfo &info);
 
 // Where the per-user registration goes.
 struct RegistrationPlaces {
-    QString DataHome;     // $XDG_DATA_HOME, default ~/.local/share
-    QString TemplatesDir; // XDG_TEMPLATES_DIR of user-dirs.dirs, default ~/Templates; empty if disabled
+    QString DataHome;           // $XDG_DATA_HOME, default ~/.local/share
+    QString TemplatesDir;       // XDG_TEMPLATES_DIR of user-dirs.dirs, default ~/Templates; empty if disabled
+    QStringList SystemDataDirs; // $XDG_DATA_DIRS, default /usr/local/share and /usr/share
     static RegistrationPlaces fromEnvironment();
 };
 
@@ -72,10 +73,19 @@ QByteArray DesktopEntryText(const FileTypeInfo &info);
 QByteArray ServiceMenuText(const FileTypeInfo &info);
 QByteArray MimePackageText(const FileTypeInfo &info);
 
+// Whether one of the system's data folders holds the type's desktop entry and
+// MIME package for this program (installed from a package): the entry starts
+// the program, or the folder is the share folder of the program's own prefix.
+bool SystemProvidesRegistration(const FileTypeInfo &info, const QString &program,
+                                const QStringList &dataDirs);
+
 // Writes the desktop entry, the file manager's service menu, the MIME package,
 // the icon and, when the templates folder exists and holds none yet, the
 // template. A file whose content is already right is not touched, so the
-// outcome says what changed.
+// outcome says what changed. When the system provides the registration for
+// the program of the "open" verb, none of the per-user files is written, and
+// those that an earlier start wrote for that program are removed (the outcome
+// says what changed), so nothing is left behind when the package goes.
 RegistrationOutcome WriteFileTypeRegistration(const FileTypeInfo &info, const RegistrationPlaces &places);
 
 // Brings the desktop's caches up to date with what changed: in the background,

@@ -186,7 +186,7 @@ TEST_F(CatalogDialogsTest, SizeAddRenameDeleteKeepTheDefaultAndThePicker)
         EXPECT_FALSE(dlg.DeleteBtn->isEnabled());
 
         // Delete: Help keeps the question open; No keeps the size; Yes on the
-        // default makes the first size the default, in memory only.
+        // default makes the first size the default, written at once.
         selectRow(dlg.ListBoxEnvelopes, 4);
         answerDelete("Do you want to delete envelope \"Wide\"", 0, Prompt::No, helped);
         dlg.DeleteBtn->click();
@@ -198,7 +198,7 @@ TEST_F(CatalogDialogsTest, SizeAddRenameDeleteKeepTheDefaultAndThePicker)
         EXPECT_EQ(dlg.ListBoxEnvelopes->currentRow(), 0);
         EXPECT_EQ(picker->currentText(), "Greeting Card");
         EXPECT_EQ(dlg.EditDefault->text(), "Greeting Card");
-        EXPECT_EQ(ini("Envelopes", "Count"), "5");
+        EXPECT_EQ(ini("Envelopes", "Count"), "4");
         return int(QDialog::Rejected);
     });
     find<QAction>("OptionsEnvelope")->trigger();

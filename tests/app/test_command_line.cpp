@@ -1,11 +1,14 @@
 #include "AppFixture.h"
 
 #include "app/controls/Controls.h"
+#include "core/FileName.h"
 #include "support/CupsServer.h"
 
 #include <QAbstractPrintDialog>
 #include <QProcess>
 #include <QTimer>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace zentrope;
 using namespace zentrope::test;
@@ -93,6 +96,29 @@ TEST_F(CommandLineTest, MissingFilesAndFoldersAreReportedByName)
     answerMessage(Prompt::Ok, QStringLiteral("Cannot find file \"%1\".").arg(dir));
     start({dir});
     EXPECT_TRUE(main->Composer().fileName().isEmpty());
+}
+
+// A name that is not UTF-8 (as argv gives it) opens and saves by its bytes;
+// it cannot be a line of the settings file, so the recent files stay as they are.
+TEST_F(CommandLineTest, NameThatIsNotUtf8OpensAndSavesByItsBytes)
+{
+    const QByteArray raw = QFile::encodeName(dir) + "/tante-r\xe9gine.env";
+    const int fd = ::open(raw.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, "Tante\r\n", 7), 7);
+    ::close(fd);
+    start({DecodeFileName(raw)});
+    auto *memo = find<MemoControl>("MemoAddress");
+    EXPECT_TRUE(memo->text().startsWith(QStringLiteral("Tante"))) << memo->text().toStdString();
+    QTest::keyClicks(memo, QStringLiteral("X"));
+    find("FileSave")->trigger();
+    QFile saved;
+    const int in = ::open(raw.constData(), O_RDONLY);
+    ASSERT_GE(in, 0);
+    ASSERT_TRUE(saved.open(in, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+    EXPECT_EQ(saved.readAll(), QByteArray("XTante\r\n"));
+    EXPECT_EQ(ini(QStringLiteral("OldFiles"), QStringLiteral("File_Count")), QStringLiteral("<absent>"));
+    ::unlink(raw.constData()); // Qt could not remove it with the folder
 }
 
 TEST_F(CommandLineTest, PrintModePrintsThenClosesThroughTheCloseQuery)

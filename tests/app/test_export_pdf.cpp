@@ -71,6 +71,25 @@ TEST_F(ExportPdfTest, OnePagePerEnvelopeOfTheChosenSizeInAFolderItRemembers)
     exportPdf->trigger();
 }
 
+// A write that fails is reported, not taken for a PDF (a full device here).
+TEST_F(ExportPdfTest, AFailedWriteIsReported)
+{
+    start();
+    find<MemoControl>("MemoAddress")->setText(QStringLiteral("Alice Able\nAlbany, NY 12207"));
+    const QString full = dir + QStringLiteral("/full.pdf");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), full));
+    Prompt::push([&](QDialog &d) {
+        auto *fd = qobject_cast<QFileDialog *>(&d);
+        if (!fd)
+            return int(QDialog::Rejected);
+        fd->selectFile(full);
+        return int(QDialog::Accepted);
+    });
+    answerMessage(Prompt::Ok, QStringLiteral("Stream write error."));
+    find("FileExportPdf")->trigger();
+    EXPECT_TRUE(QFileInfo(full).isSymLink()) << "the link stays, and the device a device";
+}
+
 // Every word of a PDF with its box, as Poppler reads it.
 static QStringList wordBoxes(const QString &pdf)
 {

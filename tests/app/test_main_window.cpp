@@ -129,3 +129,29 @@ TEST_F(MainWindowTest, KeyboardReachesAndLeavesTheAddressBoxes)
     EXPECT_TRUE(copy->isEnabled());
     EXPECT_TRUE(find<QToolButton>("SpeedButtonCopy")->isEnabled());
 }
+
+// Settings that cannot be written (here a folder where the file would be):
+// the failure is shown once, the window is still laid out, and it closes.
+TEST_F(MainWindowTest, UnwritableSettingsShownOnceAndTheWindowStillCloses)
+{
+    ASSERT_TRUE(QDir().mkpath(iniPath));
+    const QString failure = QStringLiteral("Unable to write to ") + iniPath;
+    answerMessage(Prompt::Ok, failure);
+    start();
+    const auto laidOut = [&] {
+        main->resize(main->width() + 40, main->height() + 20);
+        QApplication::processEvents();
+        EXPECT_GT(find<MemoControl>("MemoAddress")->width(), 100);
+        EXPECT_GT(find<QWidget>("ImageStamp")->x(), main->width() / 2) << "the stamp at the right";
+    };
+    laidOut();
+    // A command the user gives still says why it failed; the layout goes on.
+    answerMessage(Prompt::Ok, failure);
+    find("OptionsBarCode")->trigger();
+    laidOut();
+
+    QTest::keyClicks(find<MemoControl>("MemoAddress"), QStringLiteral("Alice Able"));
+    answerMessage(Prompt::No, QStringLiteral("Save changes to envelope file \"Untitled\"?"));
+    main->close();
+    EXPECT_FALSE(main->isVisible());
+}

@@ -18,6 +18,7 @@
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace zentrope;
 using namespace zentrope::test;
@@ -213,6 +214,8 @@ TEST_F(ScriptTest, ExitStatusesAndOneLineOnStandardError)
         f.write(QByteArray(16 * 1024 * 1024, 'a') + "a");
     }
     const QString set = QStringLiteral("--settings");
+    const QString fifo = dir + QStringLiteral("/settings.fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const struct {
         QStringList args;
         int status;
@@ -250,6 +253,16 @@ TEST_F(ScriptTest, ExitStatusesAndOneLineOnStandardError)
           addresses},
          4,
          "no width or height"},
+        // A device is written in place (and is full); a folder is no file.
+        {{QStringLiteral("--pdf"), QStringLiteral("/dev/full"), set, settings, addresses},
+         4,
+         "/dev/full: Stream write error."},
+        {{QStringLiteral("--pdf"), dir, set, settings, addresses}, 4, "Cannot create file"},
+        // Settings that are no file would read as no settings at all.
+        {{QStringLiteral("--pdf"), pdf, set, fifo, addresses}, 3, "is not a regular file"},
+        {{QStringLiteral("--pdf"), pdf, set, QStringLiteral("/dev/null"), addresses},
+         3,
+         "is not a regular file"},
     };
     writeFile(pdf, "the old file");
     for (const auto &c : cases) {
@@ -469,4 +482,60 @@ TEST_F(ScriptTest, PrintFeedsAsTheProfileOfThePrinterItPrintsOn)
     EXPECT_EQ(job.value(QStringLiteral("print-scaling")), QStringLiteral("none"));
     EXPECT_TRUE(
         pageText(cups->receivedFiles(CupsServer::Feed).constFirst(), 1).contains(QLatin1String("Alice")));
+}
+
+// A PDF reaches its target whole or not at all: on a full disk the old file
+// stays; standard output and a name that is not UTF-8 get exactly the PDF.
+TEST_F(ScriptTest, PdfWholeOrNotAtAll)
+{
+    const QStringList base = {QStringLiteral("--settings"), settings, addresses};
+    for (const QString &target : {QStringLiteral("-"), QStringLiteral("/dev/stdout")}) {
+        QProcess p;
+        p.start(exe, QStringList{QStringLiteral("--pdf"), target} + base);
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+        const QByteArray out = p.readAllStandardOutput();
+        EXPECT_TRUE(out.startsWith("%PDF-")) << target.toStdString();
+        const QString copy = writeFile(dir + QStringLiteral("/stdout.pdf"), out);
+        EXPECT_EQ(pdfInfo(copy).Pages, 3) << target.toStdString();
+    }
+
+    // The name goes to the system byte for byte.
+    QProcess named;
+    named.start(QStringLiteral("sh"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("exec \"$0\" --pdf \"$(printf '%s/caf\\351.pdf' \"$1\")\" "
+                                "--settings \"$2\" \"$3\""),
+                 exe, dir, settings, addresses});
+    ASSERT_TRUE(named.waitForFinished(60000));
+    EXPECT_EQ(named.exitCode(), 0) << named.readAllStandardError().toStdString();
+    struct stat st {};
+    EXPECT_EQ(::stat(QFile::encodeName(dir) + "/caf\xe9.pdf", &st), 0);
+    EXPECT_FALSE(QFile::exists(dir + QStringLiteral("/caf\ufffd.pdf")));
+    ::unlink(QFile::encodeName(dir) + "/caf\xe9.pdf"); // Qt could not remove it with the folder
+
+    // A full file system: a tmpfs in a user and mount namespace.
+    const QString disk = freshDir(QStringLiteral("full"));
+    QProcess full;
+    full.setProcessChannelMode(QProcess::MergedChannels);
+    full.start(QStringLiteral("unshare"),
+               {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
+                QStringLiteral(
+                    "mount -t tmpfs -o size=64k none \"$1\" || exit 100\n"
+                    "printf old > \"$1/keep.pdf\"\n"
+                    "cat /dev/zero > \"$1/filler\" 2>/dev/null\n"
+                    "\"$2\" --pdf \"$1/new.pdf\" --settings \"$3\" \"$4\"; echo \"new=$?\"\n"
+                    "\"$2\" --pdf \"$1/keep.pdf\" --settings \"$3\" \"$4\"; echo \"keep=$?\"\n"
+                    "echo \"kept=$(cat \"$1/keep.pdf\")\"; echo \"files=$(ls -A \"$1\" | tr '\\n' ' ')\""),
+                QStringLiteral("sh"), disk, exe, settings, addresses});
+    ASSERT_TRUE(full.waitForFinished(120000));
+    if (full.exitCode() == 100)
+        GTEST_SKIP() << "user and mount namespaces are not permitted here";
+    const QString out = QString::fromUtf8(full.readAll());
+    EXPECT_TRUE(out.contains(QStringLiteral("zentrope: %1/new.pdf: Stream write error.\nnew=4\n").arg(disk)))
+        << out.toStdString();
+    EXPECT_TRUE(
+        out.contains(QStringLiteral("zentrope: %1/keep.pdf: Stream write error.\nkeep=4\n").arg(disk)))
+        << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("kept=old\nfiles=filler keep.pdf \n"))) << out.toStdString();
 }

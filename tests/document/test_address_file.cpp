@@ -1,4 +1,5 @@
 #include "core/Error.h"
+#include "core/FileName.h"
 #include "document/AddressFile.h"
 #include "support/TestEnv.h"
 
@@ -6,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QThread>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -304,4 +306,88 @@ TEST(AddressFile, WriteFailingMidwayKeepsOldFile)
     const QString text(256 * 1024, QLatin1Char('z'));
     WriteAddressFile(path, text, TextEncoding::Utf8);
     EXPECT_EQ(QFileInfo(path).size(), text.size());
+}
+
+// What is not a regular file is never replaced: a device or a FIFO is
+// written in place, anything else refused.
+TEST(AddressFile, DevicesAndFifosWrittenInPlaceOthersRefused)
+{
+    const QString dir = freshDir(QStringLiteral("targets"));
+    ::alarm(20); // a FIFO that blocked would hang here: end the test instead
+    EXPECT_EQ(errorOf([] {
+                  WriteAddressFile(QStringLiteral("/dev/null"), QStringLiteral("x"), TextEncoding::Utf8);
+              }),
+              "<no error>");
+    EXPECT_EQ(errorOf([] {
+                  WriteAddressFile(QStringLiteral("/dev/full"), QStringLiteral("x"), TextEncoding::Utf8);
+              }),
+              "Stream write error.");
+    struct stat st {};
+    ASSERT_EQ(::stat("/dev/full", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
+
+    const QString fifo = dir + QStringLiteral("/fifo.env");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(errorOf([&] { WriteAddressFile(fifo, QStringLiteral("x"), TextEncoding::Utf8); }),
+              "Cannot create file " + fifo.toStdString() + ".")
+        << "nobody reads it: refused at once";
+    QProcess reader;
+    reader.start(QStringLiteral("cat"), {fifo});
+    ASSERT_TRUE(reader.waitForStarted());
+    // The reader opens the FIFO soon after it starts.
+    for (int i = 0; i < 200; ++i) {
+        if (errorOf([&] { WriteAddressFile(fifo, QStringLiteral("Alice\nAlbany"), TextEncoding::Utf8); }) ==
+            "<no error>")
+            break;
+        QThread::msleep(10);
+    }
+    ASSERT_TRUE(reader.waitForFinished(10000));
+    EXPECT_EQ(reader.readAllStandardOutput(), QByteArray("Alice\r\nAlbany"));
+    ::alarm(0);
+    ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+
+    EXPECT_EQ(errorOf([&] { WriteAddressFile(dir, QStringLiteral("x"), TextEncoding::Utf8); }),
+              "Cannot create file " + dir.toStdString() + ".");
+
+    // A link: the file it leads to is replaced, the link stays.
+    const QString real = dir + QStringLiteral("/real.env");
+    const QString link = dir + QStringLiteral("/link.env");
+    writeBytes(real, "old");
+    ASSERT_TRUE(QFile::link(real, link));
+    WriteAddressFile(link, QStringLiteral("new"), TextEncoding::Utf8);
+    EXPECT_EQ(readBytes(real), QByteArray("new"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+}
+
+// A file name that is not UTF-8 is opened and written by its bytes.
+TEST(AddressFile, NamesThatAreNotUtf8)
+{
+    const std::pair<QByteArray, bool> names[] = {
+        {"plain.env", false},
+        {"caf\xc3\xa9.env", false},
+        {"four\xf0\x9f\x93\xa7", false},
+        {"caf\xe9.env", true},
+        {"\xff\xfe", true},
+        {"over\xc0\xaflong", true},
+        {"sur\xed\xa0\x80rogate", true},
+        {"cut\xf0\x9f", true},
+    };
+    for (const auto &[bytes, undecoded] : names) {
+        EXPECT_EQ(EncodeFileName(DecodeFileName(bytes)), bytes) << bytes.toHex().toStdString();
+        EXPECT_EQ(HasUndecodedBytes(DecodeFileName(bytes)), undecoded) << bytes.toHex().toStdString();
+    }
+    EXPECT_EQ(DecodeFileName("caf\xc3\xa9"), QStringLiteral("caf\u00e9"));
+
+    const QString dir = freshDir(QStringLiteral("bytes"));
+    const QByteArray raw = QFile::encodeName(dir) + "/caf\xe9.env";
+    const QString name = DecodeFileName(raw);
+    EXPECT_FALSE(AddressFileExists(name));
+    WriteAddressFile(name, QStringLiteral("Bob"), TextEncoding::Utf8);
+    struct stat st {};
+    EXPECT_EQ(::stat(raw.constData(), &st), 0) << "the file has the very bytes of its name";
+    EXPECT_TRUE(AddressFileExists(name));
+    EXPECT_FALSE(AddressFileIsReadOnly(name));
+    EXPECT_EQ(ReadAddressFile(name).Text, QStringLiteral("Bob"));
+    ::unlink(raw.constData()); // Qt could not remove it with the folder
 }

@@ -1,9 +1,11 @@
+#include "core/FileName.h"
 #include "document/OldFileList.h"
 #include "settings/QevIniFile.h"
 #include "support/TestEnv.h"
 
 #include <QAction>
 #include <QFile>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace zentrope;
@@ -42,9 +44,8 @@ TEST_F(OldFileListTest, NewestFirstSixAtMostNoDuplicatesCaseKept)
     EXPECT_EQ(ini("File_Count"), QStringLiteral("6"));
     EXPECT_EQ(ini("File_0"), QStringLiteral("/home/jane/Letter7.env"));
 
-    // Reopening moves the entry up; another spelling is another file; trailing
-    // blanks and control characters go.
-    list.OpenedFile(QStringLiteral("/home/jane/Letter4.env \t\r"));
+    // Reopening moves the entry up; another spelling is another file.
+    list.OpenedFile(QStringLiteral("/home/jane/Letter4.env"));
     list.OpenedFile(QStringLiteral("/home/jane/LETTER4.env"));
     EXPECT_EQ(list.Items.mid(0, 3),
               (QStringList{QStringLiteral("/home/jane/LETTER4.env"), QStringLiteral("/home/jane/Letter4.env"),
@@ -93,4 +94,37 @@ TEST_F(OldFileListTest, CaptionsAndClickedNames)
     QObject notAnItem;
     EXPECT_EQ(TOldFileList::GetFilename(&notAnItem), QString());
     EXPECT_EQ(TOldFileList::GetFilename(nullptr), QString());
+}
+
+// Names are stored exactly; one that cannot be one line of the file stays out
+// and leaves the list alone.
+TEST_F(OldFileListTest, NamesStoredExactlyOrLeftOut)
+{
+    TOldFileList list(*store);
+    const QStringList odd = {QStringLiteral("/home/jane/Letter.env  "), QStringLiteral(" /tmp/lead.env"),
+                             QStringLiteral("/tmp/\"quoted\""), QStringLiteral("/tmp/tab.env\t"),
+                             QStringLiteral("/tmp/'q'")};
+    for (const QString &name : odd)
+        list.OpenedFile(name);
+    TOldFileList again(*store);
+    QStringList expected = odd;
+    std::reverse(expected.begin(), expected.end());
+    EXPECT_EQ(again.Items, expected);
+    list.OpenedFile(QStringLiteral("/home/jane/Letter.env"));
+    EXPECT_EQ(list.Count(), 6) << "a name with blanks is another file";
+
+    const QByteArray before = [&] {
+        QFile f(iniPath);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    const QStringList items = list.Items;
+    for (const QString &bad : {QStringLiteral("/tmp/two\nlines.env"), QStringLiteral("/tmp/cr\r.env"),
+                               QStringLiteral("/tmp/nul") + QChar(0), DecodeFileName("/tmp/caf\xe9.env")}) {
+        EXPECT_FALSE(TOldFileList::Storable(bad));
+        EXPECT_NO_THROW(list.OpenedFile(bad));
+        EXPECT_EQ(list.Items, items);
+    }
+    QFile f(iniPath);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
 }

@@ -239,12 +239,8 @@ TEST(CatalogLoadTest, HugeStoredCountsLoadAndSaveQuickly)
         withLines += a.Lines == QStringList({"Line"});
     EXPECT_EQ(withLines, 1);
 
-    // Exit writes neither untouched catalog; a save writes each in one replace
-    // of the file, not one per key.
+    // A save writes each in one replace of the file, not one per key.
     const int before = ini.ReplaceCount();
-    EXPECT_FALSE(env.SaveAtShutdown(ini));
-    EXPECT_FALSE(ra.SaveAtShutdown(ini));
-    EXPECT_EQ(ini.ReplaceCount(), before);
     env.Save(ini);
     ra.Save(ini);
     EXPECT_EQ(ini.ReplaceCount(), before + 2);
@@ -338,6 +334,103 @@ TEST(CatalogSaveTest, EditsMarkTheCatalogModified)
     r.Load(ini);
     EXPECT_FALSE(r.Modified());
     EXPECT_TRUE((r.Add("x"), r.Modified()));
+}
+
+// What a damaged section shows is written back at exit, whole and in order;
+// a sound one is left alone.
+TEST(CatalogSaveTest, DamagedSectionsAreWrittenBackNormalised)
+{
+    TQevIniFile ini(iniIn("damaged"));
+    const auto section = [&](const QString &name) {
+        QStringList out;
+        for (const auto &[key, value] : ini.ReadSectionValues(name))
+            out << key + "=" + value;
+        return out;
+    };
+    ini.WriteString("ReturnAddresses", "Count", "-1");
+    ReturnAddressCatalog ra;
+    EXPECT_EQ(ra.Load(ini), -1);
+    EXPECT_TRUE(ra.Modified());
+    EXPECT_TRUE(ra.SaveAtShutdown(ini));
+    EXPECT_EQ(section("ReturnAddresses"), QStringList({"Count=0", "Default=1"}));
+
+    ini.EraseSection("ReturnAddresses");
+    ini.WriteInteger("ReturnAddresses", "Count", 2);
+    ini.WriteInteger("ReturnAddresses", "Default", -4);
+    ini.WriteString("ReturnAddresses", "Description1", "work");
+    ini.WriteString("ReturnAddresses", "Description2", "home");
+    ra.Load(ini);
+    EXPECT_TRUE(ra.SaveAtShutdown(ini));
+    EXPECT_EQ(section("ReturnAddresses"),
+              QStringList({"Count=2", "Default=0", "Description1=home", "Address1_Count=0",
+                           "Description2=work", "Address2_Count=0"}));
+    ra.Load(ini);
+    EXPECT_FALSE(ra.SaveAtShutdown(ini));
+
+    EnvelopeSizeCatalog env;
+    env.Load(ini);
+    env.Save(ini);
+    ini.WriteInteger("Envelopes", "Default", 7);
+    env.Load(ini);
+    EXPECT_TRUE(env.SaveAtShutdown(ini));
+    EXPECT_EQ(ini.ReadInteger("Envelopes", "Default", -9), 1);
+    EXPECT_FALSE(env.Modified());
+}
+
+// Two running copies change one catalog: each change is made to what the file
+// holds at that moment, so neither loses the other's.
+TEST(CatalogSaveTest, SharedChangesKeepTheOtherCopys)
+{
+    const QString path = iniIn("shared-changes");
+    TQevIniFile firstIni(path), secondIni(path);
+    ReturnAddressCatalog first, second;
+    first.Load(firstIni);
+    first.Save(firstIni);
+    second.Load(secondIni);
+    second.SetLines(0, {"Edited", "in the second"});
+
+    int at = -2; // the index each change hands to its dialog
+    const auto shown = [&](int index) { at = index; };
+    first.AddShared(firstIni, {"office", {"A"}}, shown);
+    EXPECT_EQ(at, 1);
+    second.AddShared(secondIni, {"cabin", {"B"}}, shown);
+    EXPECT_EQ(at, 0);
+    EXPECT_EQ(descriptions(second), QStringList({"cabin", "home", "office"}));
+    EXPECT_EQ(second.At(1)->Lines, QStringList({"Edited", "in the second"}));
+    EXPECT_FALSE(second.Modified());
+
+    // The first copy still shows two entries; its indexes name its own.
+    first.RenameShared(firstIni, 1, "work", shown);
+    EXPECT_EQ(at, 2);
+    EXPECT_EQ(descriptions(first), QStringList({"cabin", "home", "work"}));
+    first.SetDefaultShared(firstIni, 2, shown);
+    EXPECT_EQ(at, 2);
+    second.DeleteShared(secondIni, 0, shown);
+    EXPECT_EQ(at, 0);
+    ReturnAddressCatalog check;
+    check.Load(secondIni);
+    EXPECT_EQ(descriptions(check), QStringList({"home", "work"}));
+    EXPECT_EQ(defaultDescription(check), "work");
+    // An entry the other copy deleted meanwhile: nothing happens to the rest.
+    first.RenameShared(firstIni, 0, "lake", shown);
+    EXPECT_EQ(at, -1);
+    EXPECT_EQ(defaultDescription(first), "work");
+    EXPECT_EQ(descriptions(first), QStringList({"home", "work"}));
+
+    // Pending edits of sizes and of the graphic size survive a change too.
+    EnvelopeSizeCatalog sizes, other;
+    sizes.Load(firstIni);
+    other.Load(secondIni);
+    sizes.SetDimensionFromControls(0, "9.5", "4", "0");
+    sizes.SetGraphicSize(2, 2);
+    other.AddShared(secondIni, {"Other", {}}, shown);
+    EXPECT_TRUE(sizes.SaveAtShutdown(firstIni));
+    EnvelopeSizeCatalog after;
+    after.Load(firstIni);
+    EXPECT_EQ(names(after),
+              QStringList({"Business #10", "Greeting Card", "Other", "Printer Setup", "Small"}));
+    EXPECT_EQ(after.At(0)->Dimension.Width, 9.5);
+    EXPECT_EQ(after.FGraphicX, 2.0);
 }
 
 TEST(ReturnAddressCatalogTest, IndexesFollowAddRenameAndDelete)

@@ -65,6 +65,21 @@ TEST(IniCache, ChangedByAnotherProcessIsReadAgain)
     EXPECT_EQ(mine.ReadString("Options", "Name", "gone"), QStringLiteral("gone"));
 }
 
+// A read and a write made in one Transaction by two processes at once: no
+// increment is lost.
+TEST(IniCache, TransactionsOfTwoProcessesDoNotInterleave)
+{
+    const QString path = test::freshDir("transaction") + "/zentrope.ini";
+    QProcess a, b;
+    for (QProcess *p : {&a, &b})
+        p->start(QStringLiteral(ZENTROPE_INI_WRITER), {path, QStringLiteral("+"), QStringLiteral("150")});
+    for (QProcess *p : {&a, &b}) {
+        ASSERT_TRUE(p->waitForFinished(60000));
+        EXPECT_EQ(p->exitCode(), 0) << p->readAllStandardError().toStdString();
+    }
+    EXPECT_EQ(TIniFile(path).ReadInteger("Crash", "Counter", 0), 300);
+}
+
 TEST(IniCache, UnchangedWritesLeaveTheFileAlone)
 {
     const QString path = test::freshDir("unchanged") + "/zentrope.ini";

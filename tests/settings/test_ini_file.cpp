@@ -391,3 +391,26 @@ TEST(SettingsFilePath, BesideTheProgramWhenWritableElseUserConfig)
     ini.WriteString("Options", "Size", "1");
     EXPECT_EQ(bytesOf(config), QByteArray("[Options]\nSize=1\n"));
 }
+
+// An installed program never writes beside itself, even where it may (root
+// in /usr/bin): only a program run from its own folder keeps the file there.
+TEST(SettingsFilePath, InstalledProgramUsesTheUserConfig)
+{
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME") + "/zentrope/zentrope.ini";
+    EXPECT_TRUE(ProgramIsInstalled("/usr/bin"));
+    EXPECT_TRUE(ProgramIsInstalled("/usr/local/bin"));
+    EXPECT_EQ(SettingsFilePath("/usr/bin"), config);
+
+    // Any other prefix: the program in <prefix>/bin beside its desktop entry.
+    const QString prefix = test::freshDir("prefix");
+    const QString bin = prefix + "/bin";
+    QDir().mkpath(bin);
+    EXPECT_FALSE(ProgramIsInstalled(bin));
+    EXPECT_EQ(SettingsFilePath(bin), bin + "/zentrope.ini"); // a folder of its own
+    QDir().mkpath(prefix + "/share/applications");
+    put(prefix + "/share/applications/zentrope.desktop", "[Desktop Entry]\n");
+    EXPECT_TRUE(ProgramIsInstalled(bin));
+    put(bin + "/zentrope.ini", "[Options]\n");
+    EXPECT_EQ(SettingsFilePath(bin), config);
+    EXPECT_FALSE(ProgramIsInstalled(prefix)) << "not a bin folder";
+}

@@ -337,3 +337,56 @@ TEST(RegistrationTest, InstalledEntryMatchesTheOneEachStartWrites)
     QString out;
     EXPECT_EQ(validate(installed, &out), 0) << out.toStdString();
 }
+
+// A package provides the entries: the program writes no per-user copies and
+// removes those an earlier start wrote for it, so none outlives the package.
+TEST(RegistrationTest, PackagedProgramLeavesNoCopiesOfItsOwn)
+{
+    Places p = freshPlaces("reg-package");
+    const QString data = p.places.DataHome;
+    const QString prefix = p.home + QStringLiteral("/usr");
+    const QString program = prefix + QStringLiteral("/bin/zentrope");
+    const QStringList userFiles = {data + QStringLiteral("/applications/zentrope.desktop"),
+                                   data + QStringLiteral("/kio/servicemenus/zentrope.desktop"),
+                                   data + QStringLiteral("/mime/packages/zentrope.xml"),
+                                   data + QStringLiteral("/icons/hicolor/scalable/apps/zentrope.svg")};
+    // An earlier start, before the package's entries were there.
+    WriteFileTypeRegistration(envelopeType(program), p.places);
+    for (const QString &f : userFiles)
+        ASSERT_TRUE(QFile::exists(f)) << f.toStdString();
+
+    // The package's entries, naming the program as installed ("/usr/bin/zentrope"
+    // for a real package: the folder is the share folder of its own prefix).
+    const QString share = prefix + QStringLiteral("/share");
+    QDir().mkpath(share + QStringLiteral("/applications"));
+    QDir().mkpath(share + QStringLiteral("/mime/packages"));
+    const FileTypeInfo packaged = envelopeType(QStringLiteral("/usr/bin/zentrope"));
+    QFile entry(share + QStringLiteral("/applications/zentrope.desktop"));
+    ASSERT_TRUE(entry.open(QIODevice::WriteOnly) && entry.write(DesktopEntryText(packaged)) > 0);
+    entry.close();
+    QFile mime(share + QStringLiteral("/mime/packages/zentrope.xml"));
+    ASSERT_TRUE(mime.open(QIODevice::WriteOnly) && mime.write(MimePackageText(packaged)) > 0);
+    mime.close();
+    p.places.SystemDataDirs = {QStringLiteral("/nonexistent"), share};
+    EXPECT_TRUE(SystemProvidesRegistration(envelopeType(program), program, p.places.SystemDataDirs));
+    EXPECT_TRUE(SystemProvidesRegistration(packaged, QStringLiteral("/usr/bin/zentrope"), {share}));
+    EXPECT_FALSE(SystemProvidesRegistration(packaged, QStringLiteral("/opt/other/zentrope"), {share}));
+
+    RegistrationOutcome o = WriteFileTypeRegistration(envelopeType(program), p.places);
+    EXPECT_TRUE(o.Failed.isEmpty()) << o.Failed.join(u' ').toStdString();
+    EXPECT_TRUE(o.DesktopChanged && o.MimeChanged && o.IconChanged);
+    for (const QString &f : userFiles)
+        EXPECT_FALSE(QFile::exists(f)) << f.toStdString();
+    o = WriteFileTypeRegistration(envelopeType(program), p.places);
+    EXPECT_FALSE(o.DesktopChanged || o.MimeChanged || o.IconChanged);
+    for (const QString &f : userFiles)
+        EXPECT_FALSE(QFile::exists(f)) << f.toStdString();
+
+    // A copy run from its own folder keeps its registration, whichever starts.
+    const QString portable = p.home + QStringLiteral("/Apps/zentrope");
+    WriteFileTypeRegistration(envelopeType(portable), p.places);
+    WriteFileTypeRegistration(envelopeType(program), p.places);
+    for (const QString &f : userFiles)
+        EXPECT_TRUE(QFile::exists(f)) << f.toStdString();
+    EXPECT_EQ(entryValue(userFiles[0], "Desktop Entry", "Exec"), portable + QStringLiteral(" %f"));
+}

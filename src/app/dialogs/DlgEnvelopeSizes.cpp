@@ -368,12 +368,14 @@ void TDlgEnvelopeSizes::AddBtnClick(QObject *)
             return;
         standard = FNameDialog.ChosenStandardSize();
     }
-    const int at = standard ? FCatalog.Add(name, standard->Dimension()) : FCatalog.Add(name);
-    FillList(at);
-    ShowDefaultEnvelope();
-    emit catalogChanged();
-    ShowEnvelopeDetails();
-    SaveEnvelopes();
+    FCatalog.AddShared(m_settings,
+                       EnvelopeSize{name, standard ? standard->Dimension() : TEnvelopeDimension{}},
+                       [this](int at) {
+                           FillList(at);
+                           ShowDefaultEnvelope();
+                           emit catalogChanged();
+                           ShowEnvelopeDetails();
+                       });
 }
 
 void TDlgEnvelopeSizes::RenameBtnClick(QObject *)
@@ -384,12 +386,12 @@ void TDlgEnvelopeSizes::RenameBtnClick(QObject *)
     QString name;
     if (!AskName(FNameDialog, tr("Rename Envelope Size"), FCatalog.At(i)->Name, name))
         return;
-    const int at = FCatalog.Rename(i, name);
-    FillList(at);
-    emit catalogChanged();
-    ShowEnvelopeDetails();
-    SaveEnvelopes();
-    ShowDefaultEnvelope();
+    FCatalog.RenameShared(m_settings, i, name, [this](int at) {
+        FillList(at);
+        emit catalogChanged();
+        ShowEnvelopeDetails();
+        ShowDefaultEnvelope();
+    });
 }
 
 void TDlgEnvelopeSizes::DeleteBtnClick(QObject *)
@@ -400,16 +402,23 @@ void TDlgEnvelopeSizes::DeleteBtnClick(QObject *)
     // The question has no topic of its own.
     if (!ConfirmDelete(tr("Do you want to delete envelope \"%1\"").arg(FCatalog.At(i)->Name), 0))
         return;
-    FillList(FCatalog.Delete(i));
-    emit catalogChanged();
-    ShowEnvelopeDetails();
-    ShowDefaultEnvelope();
+    FCatalog.DeleteShared(m_settings, i, [this](int at) {
+        FillList(at);
+        emit catalogChanged();
+        ShowEnvelopeDetails();
+        ShowDefaultEnvelope();
+    });
 }
 
 void TDlgEnvelopeSizes::DefaultBtnClick(QObject *)
 {
-    FCatalog.SetDefaultIndex(SelectedIndex());
-    ShowDefaultEnvelope();
+    // The list as the section holds it now, on the new default.
+    FCatalog.SetDefaultShared(m_settings, SelectedIndex(), [this](int at) {
+        FillList(at);
+        emit catalogChanged();
+        ShowEnvelopeDetails();
+        ShowDefaultEnvelope();
+    });
 }
 
 void TDlgEnvelopeSizes::EditDetailDimensionsChange(QObject *)

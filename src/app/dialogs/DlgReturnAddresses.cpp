@@ -263,11 +263,12 @@ void TDlgReturnAddresses::AddBtnClick(QObject *)
     QString name;
     if (!AskName(FNameDialog, tr("Add Return Address"), QString(), name))
         return;
-    FillList(FCatalog.Add(name));
-    ShowDefault();
-    ShowDetails();
-    SaveAddresses();
-    emit catalogChanged();
+    FCatalog.AddShared(m_settings, ReturnAddress{name, {}}, [this](int at) {
+        FillList(at);
+        ShowDefault();
+        ShowDetails();
+        emit catalogChanged();
+    });
 }
 
 void TDlgReturnAddresses::RenameBtnClick(QObject *)
@@ -278,11 +279,12 @@ void TDlgReturnAddresses::RenameBtnClick(QObject *)
     QString name;
     if (!AskName(FNameDialog, tr("Rename Return Address"), FCatalog.At(p)->Description, name))
         return;
-    FillList(FCatalog.Rename(p, name));
-    ShowDetails();
-    SaveAddresses();
-    ShowDefault();
-    emit catalogChanged();
+    FCatalog.RenameShared(m_settings, p, name, [this](int at) {
+        FillList(at);
+        ShowDetails();
+        ShowDefault();
+        emit catalogChanged();
+    });
 }
 
 void TDlgReturnAddresses::DeleteBtnClick(QObject *)
@@ -293,16 +295,23 @@ void TDlgReturnAddresses::DeleteBtnClick(QObject *)
     if (!ConfirmDelete(tr("Do you want to delete address \"%1\"").arg(FCatalog.At(p)->Description),
                        HelpTopic))
         return;
-    FillList(FCatalog.Delete(p));
-    emit catalogChanged();
-    ShowDetails();
-    ShowDefault();
+    FCatalog.DeleteShared(m_settings, p, [this](int at) {
+        FillList(at);
+        emit catalogChanged();
+        ShowDetails();
+        ShowDefault();
+    });
 }
 
 void TDlgReturnAddresses::DefaultBtnClick(QObject *)
 {
-    FCatalog.SetDefaultIndex(SelectedIndex());
-    ShowDefault();
+    // The list as the section holds it now, on the new default.
+    FCatalog.SetDefaultShared(m_settings, SelectedIndex(), [this](int at) {
+        FillList(at);
+        ShowDetails();
+        emit catalogChanged();
+        ShowDefault();
+    });
 }
 
 void TDlgReturnAddresses::MemoDetailsChange(QObject *)

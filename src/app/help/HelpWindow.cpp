@@ -233,7 +233,10 @@ public:
 
 void installHelpKey()
 {
-    qApp->installEventFilter(new HelpKeyFilter(qApp));
+    // Only with windows: the script options run on a QGuiApplication, which
+    // qApp would take for a QApplication.
+    if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance()))
+        app->installEventFilter(new HelpKeyFilter(app));
 }
 
 } // namespace

@@ -877,7 +877,9 @@ void TFormStampMain::FormActivate(QObject *)
 
 void TFormStampMain::FormCloseQuery(QObject *, bool &CanClose)
 {
-    Options().SetEnvelopeSizeIndex(FComposer->sizeIndex());
+    // A settings file that cannot be written never keeps the window open.
+    GuardedOnce(FSession.SettingsFailureShown,
+                [this] { Options().SetEnvelopeSizeIndex(FComposer->sizeIndex()); });
     CanClose = FComposer->querySaveChanges();
 }
 
@@ -885,7 +887,7 @@ void TFormStampMain::FormDestroy(QObject *)
 {
     if (FDestroyed)
         return;
-    SavePosition();
+    GuardedOnce(FSession.SettingsFailureShown, [this] { SavePosition(); });
     FDestroyed = true;
     FState.PrintEnvelopes = {};
 }

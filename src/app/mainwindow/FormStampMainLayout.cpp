@@ -1,5 +1,6 @@
 #include "app/controls/Controls.h"
 #include "app/mainwindow/FormStampMain.h"
+#include "app/prompt/Guard.h"
 
 namespace zentrope {
 
@@ -38,8 +39,9 @@ void TFormStampMain::FormResize(QObject *)
     MemoAddress->setProperty("layoutHeight", destHeight);
     MemoReturnAddress->setProperty("layoutWidth", retWidth);
     MemoReturnAddress->setProperty("layoutHeight", retHeight);
-    SavePosition();
     FState.InLayout = false;
+    // A settings file that cannot be written must not stop the next layout.
+    GuardedOnce(FSession.SettingsFailureShown, [this] { SavePosition(); });
 }
 
 void TFormStampMain::PanelEnvelopeResize(QObject *Sender)

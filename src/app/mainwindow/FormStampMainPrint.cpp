@@ -3,6 +3,7 @@
 #include "app/controls/Controls.h"
 #include "app/dialogs/FormPrintStatus.h"
 #include "app/help/HelpContext.h"
+#include "app/prompt/Guard.h"
 #include "app/prompt/Prompt.h"
 #include "app/controls/Scale.h"
 #include "core/Error.h"
@@ -463,7 +464,9 @@ void TFormStampMain::FileExportPdfClick(QObject *)
     if (Prompt::exec(*ExportPdfDialog) != QDialog::Accepted || ExportPdfDialog->selectedFiles().isEmpty())
         return;
     const QString fileName = ExportPdfDialog->selectedFiles().constFirst();
-    Options().SetPdfFolder(QFileInfo(fileName).absolutePath());
+    // The folder is a convenience: the export goes on when it cannot be kept.
+    GuardedOnce(FSession.SettingsFailureShown,
+                [&] { Options().SetPdfFolder(QFileInfo(fileName).absolutePath()); });
 
     const WaitCursor wait;
     const EnvelopeDesign design = FComposer->design();

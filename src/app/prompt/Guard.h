@@ -23,6 +23,23 @@ template <typename F> void Guarded(F &&f) noexcept
     }
 }
 
+// Runs a write the user did not ask for (the window's position while it is
+// laid out, the chosen size at close): its error is shown the first time
+// only, and never ends the handler that wrote, so a settings file that
+// cannot be written neither floods the user nor stops the window.
+template <typename F> void GuardedOnce(bool &shown, F &&f) noexcept
+{
+    try {
+        std::forward<F>(f)();
+    } catch (const std::exception &e) {
+        if (!std::exchange(shown, true))
+            ShowErrorBox(QString::fromStdString(e.what()));
+    } catch (...) {
+        if (!std::exchange(shown, true))
+            ShowErrorBox(QCoreApplication::translate("zentrope::Guard", "Unexpected error"));
+    }
+}
+
 // Wraps a handler for connect(): the slot runs inside Guarded.
 template <typename F> auto Guard(F f)
 {

@@ -12,6 +12,7 @@
 #include "app/prompt/Prompt.h"
 #include "batch/ScriptCommand.h"
 #include "batch/ScriptRun.h"
+#include "core/FileName.h"
 #include "shell/ProgramLanguage.h"
 
 #include <QApplication>
@@ -166,9 +167,11 @@ void ZentropeSession::Shutdown()
     Windows &w = *m_windows;
     // The catalogs are saved here, in the order their dialogs are destroyed,
     // since nothing may throw from a destructor. A catalog this copy did not
-    // change is left as another running copy may have written it.
-    Guarded([&] { m_state.ReturnAddresses.SaveAtShutdown(*m_state.Settings); });
-    Guarded([&] { m_state.EnvelopeSizes.SaveAtShutdown(*m_state.Settings); });
+    // change is left as another running copy may have written it. A settings
+    // file that cannot be written is told once, not once per catalog.
+    bool &shown = m_state.SettingsFailureShown;
+    GuardedOnce(shown, [&] { m_state.ReturnAddresses.SaveAtShutdown(*m_state.Settings); });
+    GuardedOnce(shown, [&] { m_state.EnvelopeSizes.SaveAtShutdown(*m_state.Settings); });
     w.printStatus.reset();
     w.returnAddresses.reset();
     w.envelopeSizes.reset();
@@ -216,7 +219,8 @@ int RunZentrope(int argc, char **argv)
     for (int i = 1; i < argc; ++i) {
         if (!argv[i] || !*argv[i])
             break; // an empty argument ends the list
-        args << QString::fromLocal8Bit(argv[i]);
+        // A file name by its bytes, UTF-8 or not.
+        args << DecodeFileName(argv[i]);
     }
     ZentropeSession session;
     int rc = 0;

@@ -30,6 +30,8 @@ struct SessionState {
     ReturnAddressCatalog ReturnAddresses;
     CornerGraphic Graphic;
     std::unique_ptr<PrinterDevice> Printer;
+    // A settings write that failed on its own (GuardedOnce) has been shown.
+    bool SettingsFailureShown = false;
 };
 
 } // namespace zentrope

@@ -132,7 +132,7 @@ int main(int argc, char **argv)
     info.Commands.VerbCount = 1;
     info.Commands.Verbs[0] = QStringLiteral("open");
     info.Commands.Commands[0] = QStringLiteral("zentrope %f");
-    const RegistrationOutcome outcome = WriteFileTypeRegistration(info, {data, templates});
+    const RegistrationOutcome outcome = WriteFileTypeRegistration(info, {data, templates, {}});
     check(outcome.Failed.size() == 3,
           QStringLiteral("registration reports its %1 failed files").arg(outcome.Failed.size()));
     check(!outcome.DesktopChanged && !outcome.MimeChanged && !outcome.IconChanged,

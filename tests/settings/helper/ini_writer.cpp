@@ -2,6 +2,8 @@
 // standard output, one index per line, so that a test can kill it at any moment
 // and know which writes must have reached the file.
 //   ini_writer FILE PREFIX COUNT
+// With the prefix "+" it adds 1 to the key Counter of section Crash COUNT
+// times instead, each a read and a write in one Transaction.
 #include "core/Error.h"
 #include "settings/IniFile.h"
 #include "IniWriterValue.h"
@@ -21,7 +23,14 @@ int main(int argc, char **argv)
     const int count = std::atoi(argv[3]);
     TIniFile ini(QString::fromLocal8Bit(argv[1]));
     try {
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; prefix == QLatin1String("+") && i < count; ++i) {
+            ini.Transaction([&] {
+                const QString key = QStringLiteral("Counter");
+                ini.WriteInteger(QStringLiteral("Crash"), key,
+                                 ini.ReadInteger(QStringLiteral("Crash"), key, 0) + 1);
+            });
+        }
+        for (int i = 0; prefix != QLatin1String("+") && i < count; ++i) {
             ini.WriteString(QStringLiteral("Crash"), prefix + QLatin1Char('_') + QString::number(i),
                             iniWriterValue(prefix, i));
             char line[32];
