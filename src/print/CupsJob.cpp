@@ -1,4 +1,5 @@
 #include "print/CupsJob.h"
+#include "print/JobFollowUp.h"
 
 #include "core/Error.h"
 
@@ -180,8 +181,12 @@ int SubmitPdfJob(const QString &printer, const QString &title, const QString &pd
     const QByteArray name = title.toUtf8();
     const int job = cupsCreateJob(CUPS_HTTP_DEFAULT, queue.constData(), name.constData(), count, list);
     cupsFreeOptions(count, list);
-    if (job <= 0)
-        throw ZentropeError(failed.arg(printer, cupsMessage()));
+    if (job <= 0) {
+        // A queue that rejects jobs gives its reason in its state message.
+        const QString error = cupsMessage();
+        const JobOutcome refused = FollowJob(printer, 0, 0);
+        throw ZentropeError(JobRefusedMessage(printer, refused.Reason.isEmpty() ? error : refused.Reason));
+    }
 
     const auto fail = [&](const QString &why) {
         cupsCancelJob2(CUPS_HTTP_DEFAULT, queue.constData(), job, 0);

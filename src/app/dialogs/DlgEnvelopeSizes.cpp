@@ -368,7 +368,7 @@ void TDlgEnvelopeSizes::AddBtnClick(QObject *)
             return;
         standard = FNameDialog.ChosenStandardSize();
     }
-    FCatalog.AddShared(m_settings,
+    FCatalog.AddShared(FSettings,
                        EnvelopeSize{name, standard ? standard->Dimension() : TEnvelopeDimension{}},
                        [this](int at) {
                            FillList(at);
@@ -386,7 +386,7 @@ void TDlgEnvelopeSizes::RenameBtnClick(QObject *)
     QString name;
     if (!AskName(FNameDialog, tr("Rename Envelope Size"), FCatalog.At(i)->Name, name))
         return;
-    FCatalog.RenameShared(m_settings, i, name, [this](int at) {
+    FCatalog.RenameShared(FSettings, i, name, [this](int at) {
         FillList(at);
         emit catalogChanged();
         ShowEnvelopeDetails();
@@ -402,7 +402,7 @@ void TDlgEnvelopeSizes::DeleteBtnClick(QObject *)
     // The question has no topic of its own.
     if (!ConfirmDelete(tr("Do you want to delete envelope \"%1\"").arg(FCatalog.At(i)->Name), 0))
         return;
-    FCatalog.DeleteShared(m_settings, i, [this](int at) {
+    FCatalog.DeleteShared(FSettings, i, [this](int at) {
         FillList(at);
         emit catalogChanged();
         ShowEnvelopeDetails();
@@ -413,7 +413,7 @@ void TDlgEnvelopeSizes::DeleteBtnClick(QObject *)
 void TDlgEnvelopeSizes::DefaultBtnClick(QObject *)
 {
     // The list as the section holds it now, on the new default.
-    FCatalog.SetDefaultShared(m_settings, SelectedIndex(), [this](int at) {
+    FCatalog.SetDefaultShared(FSettings, SelectedIndex(), [this](int at) {
         FillList(at);
         emit catalogChanged();
         ShowEnvelopeDetails();

@@ -263,7 +263,7 @@ void TDlgReturnAddresses::AddBtnClick(QObject *)
     QString name;
     if (!AskName(FNameDialog, tr("Add Return Address"), QString(), name))
         return;
-    FCatalog.AddShared(m_settings, ReturnAddress{name, {}}, [this](int at) {
+    FCatalog.AddShared(FSettings, ReturnAddress{name, {}}, [this](int at) {
         FillList(at);
         ShowDefault();
         ShowDetails();
@@ -279,7 +279,7 @@ void TDlgReturnAddresses::RenameBtnClick(QObject *)
     QString name;
     if (!AskName(FNameDialog, tr("Rename Return Address"), FCatalog.At(p)->Description, name))
         return;
-    FCatalog.RenameShared(m_settings, p, name, [this](int at) {
+    FCatalog.RenameShared(FSettings, p, name, [this](int at) {
         FillList(at);
         ShowDetails();
         ShowDefault();
@@ -295,7 +295,7 @@ void TDlgReturnAddresses::DeleteBtnClick(QObject *)
     if (!ConfirmDelete(tr("Do you want to delete address \"%1\"").arg(FCatalog.At(p)->Description),
                        HelpTopic))
         return;
-    FCatalog.DeleteShared(m_settings, p, [this](int at) {
+    FCatalog.DeleteShared(FSettings, p, [this](int at) {
         FillList(at);
         emit catalogChanged();
         ShowDetails();
@@ -306,7 +306,7 @@ void TDlgReturnAddresses::DeleteBtnClick(QObject *)
 void TDlgReturnAddresses::DefaultBtnClick(QObject *)
 {
     // The list as the section holds it now, on the new default.
-    FCatalog.SetDefaultShared(m_settings, SelectedIndex(), [this](int at) {
+    FCatalog.SetDefaultShared(FSettings, SelectedIndex(), [this](int at) {
         FillList(at);
         ShowDetails();
         emit catalogChanged();
