@@ -368,8 +368,7 @@ void TDlgEnvelopeSizes::AddBtnClick(QObject *)
             return;
         standard = FNameDialog.ChosenStandardSize();
     }
-    FCatalog.AddShared(FSettings,
-                       EnvelopeSize{name, standard ? standard->Dimension() : TEnvelopeDimension{}},
+    FCatalog.AddShared(FSettings, EnvelopeSize{name, standard ? standard->Dimension() : TEnvelopeDimension{}},
                        [this](int at) {
                            FillList(at);
                            ShowDefaultEnvelope();
