@@ -21,8 +21,8 @@ QByteArray queueOf(const QString &printer)
 QByteArray printerUri(const QByteArray &queue)
 {
     char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
-                     queue.constData());
+    httpAssembleURI(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
+                    ("/printers/" + queue).constData());
     return QByteArray(uri);
 }
 

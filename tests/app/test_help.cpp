@@ -214,9 +214,13 @@ TEST_F(HelpTest, HelpWindowGoesWithTheMainWindow)
 TEST_F(HelpTest, AboutBoxShowsTitleVersionPlatformAndIcon)
 {
     start();
+    // Made when first asked for, then the same box each time.
+    EXPECT_EQ(main->findChild<TDlgAbout *>(), nullptr);
     bool seen = false;
-    Prompt::push([&seen](QDialog &d) {
+    QDialog *shown = nullptr;
+    Prompt::push([&seen, &shown](QDialog &d) {
         seen = true;
+        shown = &d;
         EXPECT_EQ(d.objectName(), QStringLiteral("DlgAbout"));
         auto text = [&d](const char *name) {
             auto *l = d.findChild<QLabel *>(QString::fromLatin1(name));
@@ -231,6 +235,14 @@ TEST_F(HelpTest, AboutBoxShowsTitleVersionPlatformAndIcon)
     });
     find<QAction>("HelpAbout")->trigger();
     EXPECT_TRUE(seen);
+    QDialog *again = nullptr;
+    Prompt::push([&again](QDialog &d) {
+        again = &d;
+        return int(QDialog::Accepted);
+    });
+    find<QAction>("HelpAbout")->trigger();
+    EXPECT_EQ(again, shown);
+    EXPECT_EQ(main->findChildren<TDlgAbout *>().size(), 1);
 }
 
 TEST_F(HelpTest, HelpAskedFromAModalDialogStaysUsableAndOutlivesTheDialog)

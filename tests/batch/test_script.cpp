@@ -170,6 +170,21 @@ TEST_F(ScriptTest, PdfOfAnAddressFileWithoutADisplay)
               QStringList{QStringLiteral("zentrope")});
 }
 
+// libcups and its many dependencies are opened at the first printing call, so
+// a PDF is written without them.
+TEST_F(ScriptTest, PdfLoadsNoPrintingLibrary)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
+    const QString pdf = dir + QStringLiteral("/plain.pdf");
+    const Result r =
+        run({QStringLiteral("--pdf"), pdf, addresses, QStringLiteral("--settings"), settings}, {}, env);
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QLatin1String("libQt6Gui"))) << "the loader's trace is read";
+    EXPECT_FALSE(r.err.contains(QLatin1String("libcups"))) << r.err.toStdString();
+    EXPECT_EQ(pdfInfo(pdf, 3).Pages, 3);
+}
+
 TEST_F(ScriptTest, StandardInputAndTheChoicesOverTheSettings)
 {
     // Windows-1252 text, no return address, no bar code, the small size.

@@ -38,10 +38,10 @@ QString unitWord(LengthUnit unit)
 } // namespace
 
 TDlgEnvelopeSizes::TDlgEnvelopeSizes(EnvelopeSizeCatalog &catalog, TQevIniFile &settings,
-                                     const CornerGraphic &graphic, TDlgNewEnvelopeSize &nameDialog,
-                                     QWidget *parent)
+                                     const CornerGraphic &graphic,
+                                     std::function<TDlgNewEnvelopeSize &()> nameDialog, QWidget *parent)
     : CatalogDialog(parent, HelpTopic), FCatalog(catalog), FSettings(settings), FGraphic(graphic),
-      FNameDialog(nameDialog)
+      FNameDialog(std::move(nameDialog))
 {
     setObjectName(QStringLiteral("DlgEnvelopeSizes"));
     setWindowTitle(tr("Define Envelope Sizes"));
@@ -363,10 +363,11 @@ void TDlgEnvelopeSizes::AddBtnClick(QObject *)
     };
     const StandardEnvelope *standard = nullptr;
     {
-        const Offer offer(FNameDialog);
-        if (!AskName(FNameDialog, tr("Add Envelope Size"), QString(), name))
+        TDlgNewEnvelopeSize &dialog = FNameDialog();
+        const Offer offer(dialog);
+        if (!AskName(dialog, tr("Add Envelope Size"), QString(), name))
             return;
-        standard = FNameDialog.ChosenStandardSize();
+        standard = dialog.ChosenStandardSize();
     }
     FCatalog.AddShared(FSettings, EnvelopeSize{name, standard ? standard->Dimension() : TEnvelopeDimension{}},
                        [this](int at) {
@@ -383,7 +384,7 @@ void TDlgEnvelopeSizes::RenameBtnClick(QObject *)
     if (i < 0)
         return;
     QString name;
-    if (!AskName(FNameDialog, tr("Rename Envelope Size"), FCatalog.At(i)->Name, name))
+    if (!AskName(FNameDialog(), tr("Rename Envelope Size"), FCatalog.At(i)->Name, name))
         return;
     FCatalog.RenameShared(FSettings, i, name, [this](int at) {
         FillList(at);

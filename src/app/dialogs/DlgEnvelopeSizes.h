@@ -5,6 +5,8 @@
 #include "envelope/LengthUnit.h"
 #include "platform/CornerGraphic.h"
 
+#include <functional>
+
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -24,7 +26,7 @@ class TDlgEnvelopeSizes : public CatalogDialog {
     Q_OBJECT
 public:
     TDlgEnvelopeSizes(EnvelopeSizeCatalog &catalog, TQevIniFile &settings, const CornerGraphic &graphic,
-                      TDlgNewEnvelopeSize &nameDialog, QWidget *parent = nullptr);
+                      std::function<TDlgNewEnvelopeSize &()> nameDialog, QWidget *parent = nullptr);
 
     QLabel *LabelSizes = nullptr;
     QListWidget *ListBoxEnvelopes = nullptr;
@@ -106,7 +108,8 @@ private:
     EnvelopeSizeCatalog &FCatalog;
     TQevIniFile &FSettings;
     const CornerGraphic &FGraphic;
-    TDlgNewEnvelopeSize &FNameDialog;
+    // Made at its first use.
+    std::function<TDlgNewEnvelopeSize &()> FNameDialog;
 };
 
 } // namespace zentrope

@@ -34,8 +34,9 @@ const char *const kGlyph = "glyph";
 } // namespace
 
 TDlgReturnAddresses::TDlgReturnAddresses(ReturnAddressCatalog &catalog, TQevIniFile &settings,
-                                         TDlgNewReturnAddress &nameDialog, QWidget *parent)
-    : CatalogDialog(parent, HelpTopic), FCatalog(catalog), FSettings(settings), FNameDialog(nameDialog)
+                                         std::function<TDlgNewReturnAddress &()> nameDialog, QWidget *parent)
+    : CatalogDialog(parent, HelpTopic), FCatalog(catalog), FSettings(settings),
+      FNameDialog(std::move(nameDialog))
 {
     setObjectName(QStringLiteral("DlgReturnAddresses"));
     setWindowTitle(tr("Define Return Addresses"));
@@ -261,7 +262,7 @@ void TDlgReturnAddresses::SaveAddresses()
 void TDlgReturnAddresses::AddBtnClick(QObject *)
 {
     QString name;
-    if (!AskName(FNameDialog, tr("Add Return Address"), QString(), name))
+    if (!AskName(FNameDialog(), tr("Add Return Address"), QString(), name))
         return;
     FCatalog.AddShared(FSettings, ReturnAddress{name, {}}, [this](int at) {
         FillList(at);
@@ -277,7 +278,7 @@ void TDlgReturnAddresses::RenameBtnClick(QObject *)
     if (p < 0)
         return;
     QString name;
-    if (!AskName(FNameDialog, tr("Rename Return Address"), FCatalog.At(p)->Description, name))
+    if (!AskName(FNameDialog(), tr("Rename Return Address"), FCatalog.At(p)->Description, name))
         return;
     FCatalog.RenameShared(FSettings, p, name, [this](int at) {
         FillList(at);

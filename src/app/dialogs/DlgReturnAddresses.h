@@ -3,6 +3,8 @@
 #include "app/dialogs/CatalogDialog.h"
 #include "envelope/ReturnAddressCatalog.h"
 
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -22,7 +24,7 @@ class TDlgReturnAddresses : public CatalogDialog {
     Q_OBJECT
 public:
     TDlgReturnAddresses(ReturnAddressCatalog &catalog, TQevIniFile &settings,
-                        TDlgNewReturnAddress &nameDialog, QWidget *parent = nullptr);
+                        std::function<TDlgNewReturnAddress &()> nameDialog, QWidget *parent = nullptr);
 
     QLabel *LabelReturnAddresses = nullptr;
     QListWidget *ListAddresses = nullptr;
@@ -82,7 +84,8 @@ private:
 
     ReturnAddressCatalog &FCatalog;
     TQevIniFile &FSettings;
-    TDlgNewReturnAddress &FNameDialog;
+    // Made at its first use.
+    std::function<TDlgNewReturnAddress &()> FNameDialog;
     bool FShown = false;
 };
 

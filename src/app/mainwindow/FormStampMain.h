@@ -55,9 +55,10 @@ struct MainWindowState {
 class TFormStampMain : public QMainWindow {
     Q_OBJECT
 public:
-    // The windows this one opens; the session makes them after this one.
+    // The windows this one opens; the session makes them after this one, the
+    // About box at its first use.
     struct Dialogs {
-        TDlgAbout *About = nullptr;
+        std::function<TDlgAbout &()> About;
         TDlgEnvelopeSizes *EnvelopeSizes = nullptr;
         TDlgReturnAddresses *ReturnAddresses = nullptr;
         TFormPrintStatus *PrintStatus = nullptr;

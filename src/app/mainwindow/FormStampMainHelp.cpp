@@ -48,8 +48,9 @@ void TFormStampMain::HelpAboutClick(QObject *)
 {
     if (!FDialogs.About)
         return;
-    FDialogs.About->ShowProgram(FSession.Application.Title, FState.VersionText);
-    Prompt::exec(*FDialogs.About);
+    TDlgAbout &about = FDialogs.About();
+    about.ShowProgram(FSession.Application.Title, FState.VersionText);
+    Prompt::exec(about);
 }
 
 } // namespace zentrope

@@ -69,11 +69,25 @@ void ZentropeSession::Start(const StartOptions &options)
     };
     QObject::connect(main, &TFormStampMain::closed, main, [help = m_help.get()] { help->Close(); });
 
-    w.about = std::make_unique<TDlgAbout>(main);
-    w.newReturnAddress = std::make_unique<TDlgNewReturnAddress>(main);
-    w.newEnvelopeSize = std::make_unique<TDlgNewEnvelopeSize>(main);
+    // The About box and the name dialogs are made at their first use: most
+    // sessions never open them, and each costs start-up time.
+    const auto about = [&w, main]() -> TDlgAbout & {
+        if (!w.about)
+            w.about = std::make_unique<TDlgAbout>(main);
+        return *w.about;
+    };
+    const auto newEnvelopeSize = [&w, main]() -> TDlgNewEnvelopeSize & {
+        if (!w.newEnvelopeSize)
+            w.newEnvelopeSize = std::make_unique<TDlgNewEnvelopeSize>(main);
+        return *w.newEnvelopeSize;
+    };
+    const auto newReturnAddress = [&w, main]() -> TDlgNewReturnAddress & {
+        if (!w.newReturnAddress)
+            w.newReturnAddress = std::make_unique<TDlgNewReturnAddress>(main);
+        return *w.newReturnAddress;
+    };
     w.envelopeSizes = std::make_unique<TDlgEnvelopeSizes>(m_state.EnvelopeSizes, *m_state.Settings,
-                                                          m_state.Graphic, *w.newEnvelopeSize, main);
+                                                          m_state.Graphic, newEnvelopeSize, main);
     TDlgEnvelopeSizes *sizes = w.envelopeSizes.get();
     QObject::connect(sizes, &TDlgEnvelopeSizes::catalogChanged, main,
                      Guard([main] { main->UpdateEnvelopeSizeCombo(); }));
@@ -82,7 +96,7 @@ void ZentropeSession::Start(const StartOptions &options)
     QObject::connect(sizes, &TDlgEnvelopeSizes::printSetupRequested, main,
                      Guard([main, sizes] { main->FilePrintSetupClick(sizes->SetupBtn); }));
     w.returnAddresses = std::make_unique<TDlgReturnAddresses>(m_state.ReturnAddresses, *m_state.Settings,
-                                                              *w.newReturnAddress, main);
+                                                              newReturnAddress, main);
     TDlgReturnAddresses *returns = w.returnAddresses.get();
     QObject::connect(returns, &TDlgReturnAddresses::catalogChanged, main,
                      Guard([main] { main->FillReturnAddressCombo(); }));
@@ -91,7 +105,7 @@ void ZentropeSession::Start(const StartOptions &options)
     QObject::connect(returns, &TDlgReturnAddresses::detailsChanged, main,
                      Guard([main] { main->ShowReturnAddress(); }));
     w.printStatus = std::make_unique<TFormPrintStatus>(main);
-    main->SetDialogs({w.about.get(), sizes, returns, w.printStatus.get()});
+    main->SetDialogs({about, sizes, returns, w.printStatus.get()});
 
     // Each catalog dialog loads its catalog as it comes into being; the
     // pickers follow.
