@@ -305,8 +305,14 @@ TEST_F(KeptWordTest, TheProgressWindowShowsTheJobAsItGoesAndCancelStopsIt)
             last = std::max(last, t);
         }
     gap = std::max(gap, pages.last() - last);
-    EXPECT_LE(gap, 250) << log.painted.size() << " paints while " << pages.size() << " pages took "
-                        << pages.last() - pages.first() << " ms";
+    // A quarter of a second, unless one page alone takes longer (a sanitized
+    // build on a loaded machine): the window is painted between pages.
+    qint64 longestPage = 0;
+    for (qsizetype i = 1; i < pages.size(); ++i)
+        longestPage = std::max(longestPage, pages[i] - pages[i - 1]);
+    EXPECT_LE(gap, std::max<qint64>(250, 2 * longestPage + 50))
+        << log.painted.size() << " paints while " << pages.size() << " pages took "
+        << pages.last() - pages.first() << " ms";
 
     // Cancel while pages are made: the job ends after the page in hand.
     qint64 cancelled = -1;
