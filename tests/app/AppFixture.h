@@ -6,6 +6,7 @@
 #include "app/prompt/Prompt.h"
 #include "app/controls/Scale.h"
 #include "settings/QevIniFile.h"
+#include "support/CupsServer.h"
 #include "support/TestEnv.h"
 
 #include <QAction>
@@ -124,6 +125,22 @@ protected:
     std::unique_ptr<ZentropeSession> session;
     TFormStampMain *main = nullptr;
     std::unique_ptr<PrinterDevice> spare;
+};
+
+// A window test that prints: on the private CUPS server, else skipped.
+class CupsAppFixture : public AppFixture {
+protected:
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        cups = CupsServer::shared(&whyNot);
+        if (!cups)
+            GTEST_SKIP() << "private CUPS server unavailable: " << whyNot.toStdString();
+        cups->clearReceived();
+    }
+
+    CupsServer *cups = nullptr;
+    QString whyNot;
 };
 
 } // namespace zentrope::test

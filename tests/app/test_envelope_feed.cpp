@@ -25,17 +25,8 @@ using namespace zentrope::test;
 
 namespace {
 
-class EnvelopeFeedTest : public AppFixture {
+class EnvelopeFeedTest : public CupsAppFixture {
 protected:
-    void SetUp() override
-    {
-        AppFixture::SetUp();
-        cups = CupsServer::shared(&whyNot);
-        if (!cups)
-            GTEST_SKIP() << "private CUPS server unavailable: " << whyNot.toStdString();
-        cups->clearReceived();
-    }
-
     // Print Setup: choose a printer; with a profile given, set it through the
     // dialog's Envelope Feed button first.
     void printSetup(const QString &printer, std::function<void(EnvelopeFeedDialog &)> feed = {})
@@ -85,9 +76,6 @@ protected:
             session->State().EnvelopeSizes.At(find<QComboBox>("ComboBoxEnvelopeSize")->currentIndex());
         return size ? PwgMediaName(size->Dimension.Width, size->Dimension.Height) : QString();
     }
-
-    CupsServer *cups = nullptr;
-    QString whyNot;
 };
 
 } // namespace

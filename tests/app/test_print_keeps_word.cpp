@@ -48,17 +48,8 @@ void pressPrint(std::function<void(QDialog &)> first = {})
     });
 }
 
-class KeptWordTest : public AppFixture {
+class KeptWordTest : public CupsAppFixture {
 protected:
-    void SetUp() override
-    {
-        AppFixture::SetUp();
-        cups = CupsServer::shared(&whyNot);
-        if (!cups)
-            GTEST_SKIP() << "private CUPS server unavailable: " << whyNot.toStdString();
-        cups->clearReceived();
-    }
-
     // Print Setup's result as it is stored: a queue, Env10 (code 20), landscape.
     void storeEnv10Landscape(const QString &queue)
     {
@@ -77,9 +68,6 @@ protected:
         EXPECT_TRUE(cups->waitForJobs(queue, count)) << cups->logTail().toStdString();
         return paperOf(cups->lastJobAttributes(queue));
     }
-
-    CupsServer *cups = nullptr;
-    QString whyNot;
 };
 
 } // namespace

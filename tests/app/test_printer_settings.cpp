@@ -26,17 +26,8 @@ QSizeF firstPagePoints(const QString &pdf)
     return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
 }
 
-class PrinterSettingsTest : public AppFixture {
+class PrinterSettingsTest : public CupsAppFixture {
 protected:
-    void SetUp() override
-    {
-        AppFixture::SetUp();
-        cups = CupsServer::shared(&whyNot);
-        if (!cups)
-            GTEST_SKIP() << "private CUPS server unavailable: " << whyNot.toStdString();
-        cups->clearReceived();
-    }
-
     void store(std::initializer_list<std::pair<const char *, QString>> keys)
     {
         TQevIniFile s(iniPath);
@@ -64,9 +55,6 @@ protected:
             return {};
         return cups->receivedFiles(queue).last();
     }
-
-    CupsServer *cups = nullptr;
-    QString whyNot;
 };
 
 } // namespace
