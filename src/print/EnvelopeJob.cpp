@@ -150,9 +150,9 @@ QSizeF sheetMillimetres(const FeedGeometry &g, const EnvelopePage &page, const F
 // The queue's own name for the sheets of a job; a sheet the queue has no
 // paper for stops the job before anything is sent, since CUPS would print it
 // on the queue's default paper or turn it onto a size of another shape.
-QString queueMediaName(const QString &printer, const QSizeF &millimetres)
+QString queueMediaName(const QString &printer, const QueueMedia &listed, const QSizeF &millimetres)
 {
-    const SheetMedia media = MatchSheetMedia(ReadQueueMedia(printer), millimetres);
+    const SheetMedia media = MatchSheetMedia(listed, millimetres);
     if (!media.Sendable())
         throw ZentropeError(MissingMediaMessage(printer, millimetres));
     return media.Name;
@@ -167,7 +167,10 @@ int printFed(PrinterDevice &printer, const std::vector<int> &chosen, int copies,
     const QString name = printer.PrinterName();
     const QString title = EnvelopeDocumentTitle();
     printer.SetTitle(title);
-    const PrinterPage paper = printer.Page();
+    // The queue's paper list, read once: the sheet's margins and its name.
+    const QueueMedia listed = ReadQueueMedia(name);
+    PrinterPage paper = printer.Page();
+    paper.SheetMargins = [&listed](const QSizeF &mm) { return MatchSheetMedia(listed, mm).Margins; };
     const QString cannotStart =
         QCoreApplication::translate("zentrope::EnvelopeJob", "Unable to start printing on %1").arg(name);
     QTemporaryFile file(QDir::tempPath() + QStringLiteral("/zentrope-job-XXXXXX.pdf"));
@@ -192,7 +195,7 @@ int printFed(PrinterDevice &printer, const std::vector<int> &chosen, int copies,
         const FeedGeometry g = PlaceEnvelopePage(page, paper, &profile);
         writer.setPageLayout(g.Layout);
         if (first) {
-            media = queueMediaName(name, sheetMillimetres(g, page, profile));
+            media = queueMediaName(name, listed, sheetMillimetres(g, page, profile));
             if (!painter.begin(&writer))
                 throw ZentropeError(cannotStart);
         } else if (!writer.newPage()) {

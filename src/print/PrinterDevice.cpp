@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -429,10 +430,13 @@ PrinterPage PrinterDevice::Page() const
     page.DpiY = DpiY();
     page.PrintableWidthMM = WidthMM();
     page.PrintableHeightMM = HeightMM();
-    // The queue's paper list is read once here, for every sheet of the job
-    // or preview that asks.
-    page.SheetMargins = [media = ReadQueueMedia(d->qt().printerName())](const QSizeF &mm) {
-        return MatchSheetMedia(media, mm).Margins;
+    // The queue's paper list is read at the first sheet that asks, once for
+    // the whole job or preview (and never for pages that do not ask).
+    auto media = std::make_shared<std::optional<QueueMedia>>();
+    page.SheetMargins = [media, printer = d->qt().printerName()](const QSizeF &mm) {
+        if (!*media)
+            *media = ReadQueueMedia(printer);
+        return MatchSheetMedia(**media, mm).Margins;
     };
     return page;
 }
