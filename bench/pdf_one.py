@@ -11,23 +11,10 @@ text and 62 bars.
 import argparse
 import os
 import statistics
-import subprocess
 import sys
 import tempfile
-import time
 
-
-def run(command):
-    start = time.monotonic()
-    p = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    _, status, usage = os.wait4(p.pid, 0)
-    if status != 0:
-        sys.exit(f"{' '.join(command)} failed ({status})")
-    return usage.ru_utime + usage.ru_stime, time.monotonic() - start
-
-
-def load():
-    return " ".join(open("/proc/loadavg").read().split()[:3])
+from alternate import alternate, load
 
 
 def main():
@@ -54,13 +41,7 @@ def main():
             "pdf_loop": [loop, os.path.join(work, "loop.pdf"), "1"],
         }
         print(f"load average before: {load()}")
-        for c in commands.values():
-            run(c)  # once first, not counted
-        results = {name: [] for name in commands}
-        for i in range(args.runs):
-            order = list(commands) if i % 2 == 0 else list(reversed(commands))
-            for name in order:
-                results[name].append(run(commands[name]))
+        results = alternate(commands, args.runs)
         cpu = {name: statistics.median(r[0] for r in results[name]) for name in commands}
         for name in commands:
             wall = statistics.median(r[1] for r in results[name])

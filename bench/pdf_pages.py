@@ -12,10 +12,10 @@ import argparse
 import os
 import statistics
 import struct
-import subprocess
 import sys
 import tempfile
-import time
+
+from alternate import alternate, load
 
 
 def logo_bmp(path):
@@ -36,15 +36,6 @@ def logo_bmp(path):
     header += struct.pack("<IiiHHIIiiII", 40, 96, 96, 1, 24, 0, len(data), 2835, 2835, 0, 0)
     with open(path, "wb") as f:
         f.write(header + data)
-
-
-def run(command):
-    start = time.monotonic()
-    p = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    _, status, usage = os.wait4(p.pid, 0)
-    if status != 0:
-        sys.exit(f"{' '.join(command)} failed ({status})")
-    return usage.ru_utime + usage.ru_stime, time.monotonic() - start, usage.ru_maxrss
 
 
 def main():
@@ -72,13 +63,8 @@ def main():
                             f"Anytown, ST {10000 + i * 37 % 90000:05d}-6789\r\n\r\n")
             commands[n] = [program, "--pdf", os.path.join(work, f"{n}.pdf"), "--settings", settings, addresses]
 
-        print(f"load average before: {' '.join(open('/proc/loadavg').read().split()[:3])}")
-        for n in counts:
-            run(commands[n])  # once first, not counted
-        results = {n: [] for n in counts}
-        for i in range(args.runs):
-            for n in (counts if i % 2 == 0 else tuple(reversed(counts))):
-                results[n].append(run(commands[n]))
+        print(f"load average before: {load()}")
+        results = alternate(commands, args.runs)
         cpu = {n: statistics.median(r[0] for r in results[n]) for n in counts}
         for n in counts:
             wall = statistics.median(r[1] for r in results[n])
@@ -86,7 +72,7 @@ def main():
             print(f"{n:5d} envelopes: CPU {cpu[n] * 1000:7.1f} ms, wall {wall * 1000:7.1f} ms, "
                   f"peak {peak:.1f} MiB (medians of {args.runs})")
         print(f"marginal CPU per page: {(cpu[2560] - cpu[256]) / (2560 - 256) * 1000:.3f} ms")
-        print(f"load average after: {' '.join(open('/proc/loadavg').read().split()[:3])}")
+        print(f"load average after: {load()}")
 
 
 if __name__ == "__main__":
