@@ -14,15 +14,6 @@ namespace zentrope {
 
 namespace {
 
-// "queue/instance" as CUPS takes it apart.
-std::pair<QByteArray, QByteArray> queueAndInstance(const QString &printer)
-{
-    const qsizetype slash = printer.indexOf(QLatin1Char('/'));
-    if (slash < 0)
-        return {printer.toLocal8Bit(), QByteArray()};
-    return {printer.left(slash).toLocal8Bit(), printer.mid(slash + 1).toLocal8Bit()};
-}
-
 // "envelope-feeder" -> "Envelope feeder".
 QString readableKeyword(const QString &keyword)
 {
@@ -110,7 +101,7 @@ QString cupsMessage()
 
 QList<PaperSource> PrinterPaperSources(const QString &printer)
 {
-    const auto [queue, instance] = queueAndInstance(printer);
+    const auto [queue, instance] = QueueAndInstance(printer);
     if (queue.isEmpty())
         return {};
     QList<PaperSource> sources = ppdSources(queue);
@@ -165,10 +156,18 @@ JobOptions FeedJobOptions(const QStringList &dialogOptions, const QString &media
     return options;
 }
 
+std::pair<QByteArray, QByteArray> QueueAndInstance(const QString &printer)
+{
+    const qsizetype slash = printer.indexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return {printer.toLocal8Bit(), QByteArray()};
+    return {printer.left(slash).toLocal8Bit(), printer.mid(slash + 1).toLocal8Bit()};
+}
+
 int SubmitPdfJob(const QString &printer, const QString &title, const QString &pdfFile,
                  const JobOptions &options)
 {
-    const auto [queue, instance] = queueAndInstance(printer);
+    const auto [queue, instance] = QueueAndInstance(printer);
     const QString failed = QCoreApplication::translate("zentrope::CupsJob", "Printing on %1 failed: %2");
     QFile file(pdfFile);
     if (!file.open(QIODevice::ReadOnly))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QSizeF>
 #include <QString>
@@ -12,6 +13,9 @@ namespace zentrope {
 // engine always sends its own "media" (the PPD's key for the page size) and
 // "landscape", so a job that must carry exactly one PWG media name goes to
 // CUPS from here instead.
+
+// "queue/instance" as CUPS takes it apart (the instance empty when none).
+std::pair<QByteArray, QByteArray> QueueAndInstance(const QString &printer);
 
 // A paper source a printer offers.
 struct PaperSource {

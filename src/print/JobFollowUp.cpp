@@ -1,5 +1,7 @@
 #include "print/JobFollowUp.h"
 
+#include "print/CupsJob.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
@@ -12,11 +14,6 @@ namespace {
 
 // How often CUPS is asked while a job is followed.
 constexpr int kPollInterval = 100;
-
-QByteArray queueOf(const QString &printer)
-{
-    return printer.section(QLatin1Char('/'), 0, 0).toLocal8Bit();
-}
 
 QByteArray printerUri(const QByteArray &queue)
 {
@@ -85,8 +82,8 @@ int NewestJob(const QString &printer)
 int JobAfter(const QString &printer, int after)
 {
     cups_job_t *jobs = nullptr;
-    const int count =
-        cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queueOf(printer).constData(), 1, CUPS_WHICHJOBS_ALL);
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, QueueAndInstance(printer).first.constData(), 1,
+                                   CUPS_WHICHJOBS_ALL);
     int found = 0;
     for (int i = 0; i < count; ++i) {
         if (after < 0)
@@ -100,7 +97,7 @@ int JobAfter(const QString &printer, int after)
 
 JobOutcome FollowJob(const QString &printer, int job, int boundMs, const std::function<void(int)> &wait)
 {
-    const QByteArray queue = queueOf(printer);
+    const QByteArray queue = QueueAndInstance(printer).first;
     if (job <= 0)
         return {true, queueReason(queue)};
     QElapsedTimer clock;

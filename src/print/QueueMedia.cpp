@@ -1,5 +1,7 @@
 #include "print/QueueMedia.h"
 
+#include "print/CupsJob.h"
+
 #include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
@@ -96,9 +98,7 @@ QString number(double v, int decimals)
 QueueMedia ReadQueueMedia(const QString &printer)
 {
     QueueMedia q;
-    const qsizetype slash = printer.indexOf(QLatin1Char('/'));
-    const QByteArray queue = (slash < 0 ? printer : printer.left(slash)).toLocal8Bit();
-    const QByteArray instance = slash < 0 ? QByteArray() : printer.mid(slash + 1).toLocal8Bit();
+    const auto [queue, instance] = QueueAndInstance(printer);
     if (queue.isEmpty())
         return q;
     cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(),
