@@ -224,7 +224,7 @@ BENCHMARK(BM_PrintJob)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Iterations(1)
-    ->Repetitions(3);
+    ->Repetitions(5);
 
 // A private home for everything the program writes.
 bool makeHome(QTemporaryDir &home)
