@@ -19,18 +19,29 @@ install(FILES ${PROJECT_SOURCE_DIR}/assets/zentrope-mime.xml DESTINATION ${CMAKE
 add_executable(grab_window EXCLUDE_FROM_ALL ${PROJECT_SOURCE_DIR}/tools/grab_window.cpp)
 target_link_libraries(grab_window PRIVATE Qt6::Gui)
 
-# Icons: the vector original, and fixed sizes rendered from it at build time.
+# Icons: the vector original, and fixed sizes rendered from it at build time:
+# some for the icon theme, the rest for the windows' title bars, which then
+# need not render the vector original at every start.
 set(ZENTROPE_ICON_SIZES 48 64 128 256)
+set(ZENTROPE_WINDOW_ICON_SIZES 16 32 64 128)
 add_executable(render_icon ${PROJECT_SOURCE_DIR}/tools/render_icon.cpp)
 target_link_libraries(render_icon PRIVATE Qt6::Gui Qt6::Svg)
+set(_rendered ${ZENTROPE_ICON_SIZES} ${ZENTROPE_WINDOW_ICON_SIZES})
+list(REMOVE_DUPLICATES _rendered)
 set(_icons)
-foreach(size ${ZENTROPE_ICON_SIZES})
+foreach(size ${_rendered})
   list(APPEND _icons ${PROJECT_BINARY_DIR}/icons/${size}/zentrope.png)
 endforeach()
 add_custom_command(OUTPUT ${_icons}
-  COMMAND render_icon ${PROJECT_SOURCE_DIR}/assets/icons/zentrope.svg ${PROJECT_BINARY_DIR}/icons ${ZENTROPE_ICON_SIZES}
+  COMMAND render_icon ${PROJECT_SOURCE_DIR}/assets/icons/zentrope.svg ${PROJECT_BINARY_DIR}/icons ${_rendered}
   DEPENDS render_icon ${PROJECT_SOURCE_DIR}/assets/icons/zentrope.svg
   COMMENT "Rendering the program's icon")
+set(_window_icons)
+foreach(size ${ZENTROPE_WINDOW_ICON_SIZES})
+  list(APPEND _window_icons ${PROJECT_BINARY_DIR}/icons/${size}/zentrope.png)
+endforeach()
+qt_add_resources(zentrope_app window_icon PREFIX /zentrope/window-icon BASE ${PROJECT_BINARY_DIR}/icons
+                 FILES ${_window_icons})
 install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/zentrope.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size ${ZENTROPE_ICON_SIZES})

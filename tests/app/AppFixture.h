@@ -47,7 +47,8 @@ protected:
     }
 
     // Starts the program (hidden windows, command line); shows the main window
-    // and activates it as the loop would, unless told not to.
+    // and activates it as the loop would, unless told not to, and finishes it
+    // as the loop does after the first paint.
     TFormStampMain *start(const QStringList &args = {}, bool show = true)
     {
         session = std::make_unique<ZentropeSession>();
@@ -58,6 +59,7 @@ protected:
             QApplication::processEvents();
             main->FormActivate(main);
         }
+        main->AfterFirstPaint();
         return main;
     }
 

@@ -88,6 +88,31 @@ protected:
     QList<int> helped;
 };
 
+TEST_F(CatalogDialogsTest, MadeAtTheirFirstUseWithThePickersChoiceWhileThePickersShowTheCatalogsFromTheStart)
+{
+    start();
+    EXPECT_EQ(main->findChild<TDlgEnvelopeSizes *>(), nullptr);
+    EXPECT_EQ(main->findChild<TDlgReturnAddresses *>(), nullptr);
+    auto *picker = find<QComboBox>("ComboBoxEnvelopeSize");
+    EXPECT_EQ(picker->currentText(), "Business #10");
+    EXPECT_EQ(find<QComboBox>("ComboBoxReturnAddress")->currentText(), "home");
+
+    // Made with another size chosen: the dialog opens on it, and its making
+    // does not put the catalog's own selection into the picker.
+    picker->setCurrentIndex(picker->findText("Small"));
+    emit picker->activated(picker->currentIndex());
+    QStringList seen;
+    Prompt::push([&](QDialog &d) {
+        seen << static_cast<TDlgEnvelopeSizes &>(d).ListBoxEnvelopes->currentItem()->text()
+             << picker->currentText();
+        return int(QDialog::Accepted);
+    });
+    find<QAction>("OptionsEnvelope")->trigger();
+    EXPECT_EQ(seen, QStringList({"Small", "Small"}));
+    EXPECT_EQ(main->Composer().design().SizeName, "Small");
+    EXPECT_EQ(main->findChildren<TDlgEnvelopeSizes *>().size(), 1);
+}
+
 TEST_F(CatalogDialogsTest, SelectionInTheSizeDialogBecomesTheCurrentSize)
 {
     startRecordingHelp();

@@ -243,6 +243,11 @@ TEST_F(HelpTest, AboutBoxShowsTitleVersionPlatformAndIcon)
     find<QAction>("HelpAbout")->trigger();
     EXPECT_EQ(again, shown);
     EXPECT_EQ(main->findChildren<TDlgAbout *>().size(), 1);
+
+    // The title bars' icon comes drawn at the sizes the window system asks for.
+    const QIcon icon = main->windowIcon();
+    EXPECT_EQ(icon.availableSizes(), QList<QSize>({{16, 16}, {32, 32}, {64, 64}, {128, 128}}));
+    EXPECT_EQ(icon.pixmap(QSize(32, 32)).size(), QSize(32, 32));
 }
 
 TEST_F(HelpTest, HelpAskedFromAModalDialogStaysUsableAndOutlivesTheDialog)

@@ -229,12 +229,10 @@ void TDlgEnvelopeSizes::CreateControls()
 void TDlgEnvelopeSizes::FormCreate(QObject *)
 {
     FUpdating = false;
-    const int selected = FCatalog.Load(FSettings);
     FUnit = ReadLengthUnit(FSettings);
     ShowUnit();
     ShowGraphicSize();
-    FillList(selected);
-    emit catalogChanged();
+    FillList(FCatalog.CurrentIndex());
     ShowEnvelopeDetails();
 }
 

@@ -57,7 +57,7 @@ public:
     LengthUnit FUnit = LengthUnit::Inches;
 
     // --- Handlers ------------------------------------------------------------------------------
-    // Loads the catalog; the main window's picker follows (catalogChanged).
+    // Shows the catalog as the session loaded it.
     void FormCreate(QObject *Sender);
     void FormActivate(QObject *Sender);
     void ListBoxEnvelopesKeyUp(QObject *Sender);

@@ -147,8 +147,7 @@ void TDlgReturnAddresses::CreateControls()
 void TDlgReturnAddresses::FormCreate(QObject *)
 {
     Updating = false;
-    FillList(FCatalog.Load(FSettings));
-    emit catalogChanged();
+    FillList(FCatalog.CurrentIndex());
     ShowDetails();
     SetHelpContext(this, HelpTopic);
     for (QWidget *w : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))

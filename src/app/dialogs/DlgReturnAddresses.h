@@ -41,7 +41,7 @@ public:
 
     bool Updating = false; // ShowDetails is filling MemoDetails
 
-    // Loads the catalog; the main window's picker follows (catalogChanged).
+    // Shows the catalog as the session loaded it.
     void FormCreate(QObject *Sender);
     void FormActivate(QObject *Sender);
     void ListAddressesKeyUp(QObject *Sender);

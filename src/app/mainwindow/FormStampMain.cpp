@@ -2,6 +2,7 @@
 
 #include "app/controls/Controls.h"
 #include "app/controls/GlyphIconEngine.h"
+#include "app/controls/ProgramIcon.h"
 #include "app/controls/Named.h"
 #include "platform/PaperPalette.h"
 #include "app/prompt/Guard.h"
@@ -111,7 +112,7 @@ TFormStampMain::TFormStampMain(SessionState &session, HelpDesk &help, QWidget *p
     initAssets();
     setObjectName(QStringLiteral("FormStampMain"));
     setWindowTitle(QStringLiteral("Zentrope"));
-    setWindowIcon(QIcon(iconFile("zentrope")));
+    setWindowIcon(ProgramIcon());
     setFont(windowFont(18));
     resize(Scale::dp(QSize(722, 458)));
     CreateControls();
@@ -501,7 +502,7 @@ void TFormStampMain::CreateFileMenu(QMenuBar *bar)
 {
     using F = TFormStampMain;
     FileMenu = newMenu(bar, nullptr, "FileMenu", tr("&File"));
-    Wire(FileMenu, &QMenu::aboutToShow, &F::UpdateMenu);
+    Wire(FileMenu, &QMenu::aboutToShow, &F::ClipboardChange);
     QAction *fileNew = Command(FileMenu, "FileNew", tr("&New"), &F::FileNewClick,
                                QKeySequence(Qt::CTRL | Qt::Key_N), tr("Open a new Zentrope file"));
     QAction *fileOpen =
@@ -548,7 +549,7 @@ void TFormStampMain::CreateEditMenu(QMenuBar *bar)
 {
     using F = TFormStampMain;
     QMenu *menu = newMenu(bar, nullptr, "EditMenu", tr("&Edit"));
-    Wire(menu, &QMenu::aboutToShow, &F::UpdateMenu);
+    Wire(menu, &QMenu::aboutToShow, &F::ClipboardChange);
     EditCut = Command(menu, "EditCut", tr("Cu&t"), &F::EditCutClick, QKeySequence(Qt::CTRL | Qt::Key_X),
                       tr("Cut the current selection to the clipboard."));
     EditCopy = Command(menu, "EditCopy", tr("&Copy"), &F::EditCopyClick, QKeySequence(Qt::CTRL | Qt::Key_C),
@@ -573,7 +574,7 @@ void TFormStampMain::CreateOptionsMenu(QMenuBar *bar)
 {
     using F = TFormStampMain;
     QMenu *menu = newMenu(bar, nullptr, "OptionsMenu", tr("&Options"));
-    Wire(menu, &QMenu::aboutToShow, &F::UpdateMenu);
+    Wire(menu, &QMenu::aboutToShow, &F::ClipboardChange);
     QAction *returns =
         Command(menu, "OptionsReturnAddresses", tr("&Return Addresses..."), &F::OptionsReturnAddressesClick,
                 {}, tr("Define the list of return addresses"));
@@ -614,7 +615,7 @@ void TFormStampMain::CreateHelpMenu(QMenuBar *bar)
 {
     using F = TFormStampMain;
     QMenu *menu = newMenu(bar, nullptr, "HelpMenu", tr("&Help"));
-    Wire(menu, &QMenu::aboutToShow, &F::UpdateMenu);
+    Wire(menu, &QMenu::aboutToShow, &F::ClipboardChange);
     Command(menu, "HelpContents", tr("&Contents"), &F::HelpContentsClick,
             QKeySequence(Qt::CTRL | Qt::Key_F1));
     Command(menu, "HelpOverview", tr("&Overview"), &F::HelpOverviewClick, QKeySequence(Qt::ALT | Qt::Key_F1));
@@ -644,6 +645,7 @@ void TFormStampMain::CreatePopupMenus()
     Follow(command("OptionsFontReturnAddress"),
            {item(PopupMenuReturnAddress, "FontReturnAddress", tr("Font..."))});
     PopupMenuAddress = popup("PopupMenuAddress");
+    Wire(PopupMenuAddress, &QMenu::aboutToShow, &TFormStampMain::ClipboardChange);
     Follow(EditCut, {item(PopupMenuAddress, "M_Cut", tr("Cut"))});
     Follow(EditCopy, {item(PopupMenuAddress, "M_Copy", tr("Copy"))});
     Follow(EditPaste, {item(PopupMenuAddress, "M_Paste", tr("Paste"))});
@@ -753,7 +755,7 @@ void TFormStampMain::WireHandlers()
     // What may be cut, copied or pasted changes with the selection and the clipboard.
     Wire(MemoAddress, &MemoControl::selectionChanged, &F::UpdateMenu);
     Wire(MemoReturnAddress, &MemoControl::selectionChanged, &F::UpdateMenu);
-    Wire(QGuiApplication::clipboard(), &QClipboard::dataChanged, &F::UpdateMenu);
+    Wire(QGuiApplication::clipboard(), &QClipboard::dataChanged, &F::ClipboardChange);
 
     const auto popup = [this](QWidget *w, QMenu *m) {
         connect(w, &QWidget::customContextMenuRequested, this,
@@ -861,11 +863,26 @@ void TFormStampMain::FormCreate(QObject *)
     FCreated = true;
 
     AcceptFileDrops();
-    Guarded([this] { RegisterFileType(); });
     Guarded([this] { RefreshRecentFiles(); });
-    AssignHelpContexts();
     FState.VersionText = tr("Version %1").arg(QStringLiteral("6.0a"));
-    Guarded([this] { FillFontNames(); });
+    // Until the whole list comes, after the first paint, the font box holds
+    // the faces it may show.
+    for (const bool returnAddress : {false, true})
+        if (ComboBoxFontName->findText(FComposer->font(returnAddress).Name, Qt::MatchFixedString) < 0)
+            ComboBoxFontName->addItem(FComposer->font(returnAddress).Name);
+}
+
+void TFormStampMain::AfterFirstPaint()
+{
+    if (FFirstPaintDone)
+        return;
+    FFirstPaintDone = true;
+    Guarded([this] { RegisterFileType(); });
+    AssignHelpContexts();
+    Guarded([this] {
+        FillFontNames();
+        UpdateMenu(this);
+    });
 }
 
 void TFormStampMain::FormActivate(QObject *)
@@ -887,6 +904,7 @@ void TFormStampMain::FormDestroy(QObject *)
 {
     if (FDestroyed)
         return;
+    AfterFirstPaint();
     GuardedOnce(FSession.SettingsFailureShown, [this] { SavePosition(); });
     FDestroyed = true;
     FState.PrintEnvelopes = {};

@@ -55,12 +55,12 @@ struct MainWindowState {
 class TFormStampMain : public QMainWindow {
     Q_OBJECT
 public:
-    // The windows this one opens; the session makes them after this one, the
-    // About box at its first use.
+    // The windows this one opens; the session makes the progress window after
+    // this one, the others at their first use.
     struct Dialogs {
         std::function<TDlgAbout &()> About;
-        TDlgEnvelopeSizes *EnvelopeSizes = nullptr;
-        TDlgReturnAddresses *ReturnAddresses = nullptr;
+        std::function<TDlgEnvelopeSizes &()> EnvelopeSizes;
+        std::function<TDlgReturnAddresses &()> ReturnAddresses;
         TFormPrintStatus *PrintStatus = nullptr;
     };
 
@@ -75,6 +75,10 @@ public:
     void FormActivate(QObject *Sender);
     void FormDestroy(QObject *Sender);
     void RunCommandLine(const QStringList &Arguments);
+    // What the window's first paint does not need (the desktop registration,
+    // the font list, the help contexts): run once, just after that paint, or
+    // when the window is destroyed without one.
+    void AfterFirstPaint();
 
     // --- What the catalog dialogs report -------------------------------------------------------
     void UpdateEnvelopeSizeCombo();
@@ -87,6 +91,8 @@ public:
 
     // Recomputes the commands' enabled and checked states and the status panels.
     void UpdateMenu(QObject *Sender);
+    // The clipboard changed, or a menu opens: it is asked again.
+    void ClipboardChange(QObject *Sender);
 
     // The envelopes of the address box, or of its selection, as the print
     // commands take them (State().PrintEnvelopes).
@@ -338,9 +344,13 @@ private:
     // The font dialog of both address fonts; made at its first use.
     AddressFontDialog *FontDialog = nullptr;
 
-    bool FCreated = false;   // FormCreate has read the stored position
-    bool FDestroyed = false; // FormDestroy has run
-    bool FShown = false;     // the window has been shown once
+    bool FCreated = false;        // FormCreate has read the stored position
+    bool FDestroyed = false;      // FormDestroy has run
+    bool FShown = false;          // the window has been shown once
+    bool FFirstPaintDone = false; // AfterFirstPaint has run
+    // Whether the clipboard holds text; asked again when it changes or a menu
+    // opens, since asking the X server's clipboard owner takes a round trip.
+    std::optional<bool> FClipboardText;
 };
 
 } // namespace zentrope

@@ -71,7 +71,7 @@ void TFormStampMain::OptionsEnvelopeClick(QObject *)
 {
     // Closing the dialog reactivates the main window, which refreshes the pickers.
     if (FDialogs.EnvelopeSizes)
-        FDialogs.EnvelopeSizes->EditEnvelopeSizes(FComposer->sizeIndex());
+        FDialogs.EnvelopeSizes().EditEnvelopeSizes(FComposer->sizeIndex());
     // The sizes may have changed in place.
     ScheduleFitCheck();
 }
@@ -79,7 +79,7 @@ void TFormStampMain::OptionsEnvelopeClick(QObject *)
 void TFormStampMain::OptionsReturnAddressesClick(QObject *)
 {
     if (FDialogs.ReturnAddresses)
-        FDialogs.ReturnAddresses->ShowCatalog(ComboBoxReturnAddress->currentIndex());
+        FDialogs.ReturnAddresses().ShowCatalog(ComboBoxReturnAddress->currentIndex());
 }
 
 } // namespace zentrope

@@ -135,8 +135,11 @@ void TFormStampMain::UpdateMenu(QObject *)
     FilePrintEnvelope->setEnabled(hasText);
 
     const bool isDest = active == aaDestination;
-    const QMimeData *clip = QGuiApplication::clipboard()->mimeData();
-    EditPaste->setEnabled(clip && clip->hasText() && isDest);
+    if (!FClipboardText) {
+        const QMimeData *clip = QGuiApplication::clipboard()->mimeData();
+        FClipboardText = clip && clip->hasText();
+    }
+    EditPaste->setEnabled(*FClipboardText && isDest);
     EditCut->setEnabled(sel && isDest);
     EditCopy->setEnabled(sel);
     EditDelete->setEnabled(sel && isDest);
@@ -149,6 +152,12 @@ void TFormStampMain::UpdateMenu(QObject *)
     OptionsFontToolbar->setChecked(!PanelFormatToolbar->isHidden());
     PanelModified->setText(FComposer->modified() ? tr(" Modified") : QString());
     ScheduleFitCheck();
+}
+
+void TFormStampMain::ClipboardChange(QObject *Sender)
+{
+    FClipboardText.reset();
+    UpdateMenu(Sender);
 }
 
 // The active box changes the composer's state, whose change refreshes the

@@ -1,5 +1,6 @@
 #include "app/session/Session.h"
 
+#include "app/controls/ProgramIcon.h"
 #include "app/dialogs/DlgAbout.h"
 #include "app/dialogs/DlgEnvelopeSizes.h"
 #include "app/dialogs/DlgNewEnvelopeSize.h"
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QWindow>
 
@@ -30,6 +32,8 @@ struct ZentropeSession::Windows {
     std::unique_ptr<TDlgNewEnvelopeSize> newEnvelopeSize;
     std::unique_ptr<TDlgEnvelopeSizes> envelopeSizes;
     std::unique_ptr<TDlgReturnAddresses> returnAddresses;
+    std::function<void()> makeEnvelopeSizes;
+    std::function<void()> makeReturnAddresses;
     std::unique_ptr<TFormPrintStatus> printStatus;
 };
 
@@ -86,31 +90,51 @@ void ZentropeSession::Start(const StartOptions &options)
             w.newReturnAddress = std::make_unique<TDlgNewReturnAddress>(main);
         return *w.newReturnAddress;
     };
-    w.envelopeSizes = std::make_unique<TDlgEnvelopeSizes>(m_state.EnvelopeSizes, *m_state.Settings,
-                                                          m_state.Graphic, newEnvelopeSize, main);
-    TDlgEnvelopeSizes *sizes = w.envelopeSizes.get();
-    QObject::connect(sizes, &TDlgEnvelopeSizes::catalogChanged, main,
-                     Guard([main] { main->UpdateEnvelopeSizeCombo(); }));
-    QObject::connect(sizes, &TDlgEnvelopeSizes::envelopeShown, main,
-                     [main](int index) { Guarded([&] { main->SelectEnvelopeSize(index); }); });
-    QObject::connect(sizes, &TDlgEnvelopeSizes::printSetupRequested, main,
-                     Guard([main, sizes] { main->FilePrintSetupClick(sizes->SetupBtn); }));
-    w.returnAddresses = std::make_unique<TDlgReturnAddresses>(m_state.ReturnAddresses, *m_state.Settings,
-                                                              newReturnAddress, main);
-    TDlgReturnAddresses *returns = w.returnAddresses.get();
-    QObject::connect(returns, &TDlgReturnAddresses::catalogChanged, main,
-                     Guard([main] { main->FillReturnAddressCombo(); }));
-    QObject::connect(returns, &TDlgReturnAddresses::addressShown, main,
-                     [main](int index) { Guarded([&] { main->SelectReturnAddress(index); }); });
-    QObject::connect(returns, &TDlgReturnAddresses::detailsChanged, main,
-                     Guard([main] { main->ShowReturnAddress(); }));
+    // So are the catalog dialogs; their catalogs are loaded now, for the pickers.
+    w.makeEnvelopeSizes = [this, &w, main, newEnvelopeSize] {
+        w.envelopeSizes = std::make_unique<TDlgEnvelopeSizes>(m_state.EnvelopeSizes, *m_state.Settings,
+                                                              m_state.Graphic, newEnvelopeSize, main);
+        TDlgEnvelopeSizes *sizes = w.envelopeSizes.get();
+        QObject::connect(sizes, &TDlgEnvelopeSizes::catalogChanged, main,
+                         Guard([main] { main->UpdateEnvelopeSizeCombo(); }));
+        QObject::connect(sizes, &TDlgEnvelopeSizes::envelopeShown, main,
+                         [main](int index) { Guarded([&] { main->SelectEnvelopeSize(index); }); });
+        QObject::connect(sizes, &TDlgEnvelopeSizes::printSetupRequested, main,
+                         Guard([main, sizes] { main->FilePrintSetupClick(sizes->SetupBtn); }));
+        // Made when it is about to open, which then selects the picker's size:
+        // showing the catalog's own selection meanwhile must not reach the picker.
+        const QSignalBlocker quiet(sizes);
+        Guarded([sizes] { sizes->FormCreate(sizes); });
+    };
+    w.makeReturnAddresses = [this, &w, main, newReturnAddress] {
+        w.returnAddresses = std::make_unique<TDlgReturnAddresses>(m_state.ReturnAddresses, *m_state.Settings,
+                                                                  newReturnAddress, main);
+        TDlgReturnAddresses *returns = w.returnAddresses.get();
+        QObject::connect(returns, &TDlgReturnAddresses::catalogChanged, main,
+                         Guard([main] { main->FillReturnAddressCombo(); }));
+        QObject::connect(returns, &TDlgReturnAddresses::addressShown, main,
+                         [main](int index) { Guarded([&] { main->SelectReturnAddress(index); }); });
+        QObject::connect(returns, &TDlgReturnAddresses::detailsChanged, main,
+                         Guard([main] { main->ShowReturnAddress(); }));
+        const QSignalBlocker quiet(returns);
+        Guarded([returns] { returns->FormCreate(returns); });
+    };
     w.printStatus = std::make_unique<TFormPrintStatus>(main);
-    main->SetDialogs({about, sizes, returns, w.printStatus.get()});
+    main->SetDialogs({about, [this]() -> TDlgEnvelopeSizes & { return *EnvelopeSizesDialog(); },
+                      [this]() -> TDlgReturnAddresses & { return *ReturnAddressesDialog(); },
+                      w.printStatus.get()});
 
-    // Each catalog dialog loads its catalog as it comes into being; the
-    // pickers follow.
-    Guarded([sizes] { sizes->FormCreate(sizes); });
-    Guarded([returns] { returns->FormCreate(returns); });
+    // The pickers show the catalogs with the entries the catalogs select.
+    Guarded([&] {
+        const int selected = m_state.EnvelopeSizes.Load(*m_state.Settings);
+        main->UpdateEnvelopeSizeCombo();
+        main->SelectEnvelopeSize(selected);
+    });
+    Guarded([&] {
+        const int selected = m_state.ReturnAddresses.Load(*m_state.Settings);
+        main->FillReturnAddressCombo();
+        main->SelectReturnAddress(selected);
+    });
     m_started = true;
 
     Guarded([&] { main->RunCommandLine(options.Arguments); });
@@ -118,12 +142,13 @@ void ZentropeSession::Start(const StartOptions &options)
 
 namespace {
 
-// Builds the printer once the window's first paint is done, so CUPS is asked
-// while the user looks at the window rather than before it appears. Any use
-// of the printer before then builds it first.
+// Finishes the main window and builds the printer once the window's first
+// paint is done, so CUPS is asked while the user looks at the window rather
+// than before it appears. Any use of the printer before then builds it first.
 class FirstExposeWatch : public QObject {
 public:
-    FirstExposeWatch(QWindow *window, PrinterDevice &printer) : QObject(window), m_printer(printer)
+    FirstExposeWatch(QWindow *window, TFormStampMain &main, PrinterDevice &printer)
+        : QObject(window), m_main(main), m_printer(printer)
     {
         window->installEventFilter(this);
     }
@@ -135,22 +160,31 @@ protected:
         if (e->type() == QEvent::Expose && window && window->isExposed()) {
             window->removeEventFilter(this);
             // After the expose event, which paints the window.
-            QTimer::singleShot(0, window, [&printer = m_printer] { Guarded([&] { printer.Prepare(); }); });
+            QTimer::singleShot(0, window,
+                               [&main = m_main, &printer = m_printer] { afterFirstPaint(main, printer); });
             deleteLater();
         }
         return false;
     }
 
+public:
+    static void afterFirstPaint(TFormStampMain &main, PrinterDevice &printer)
+    {
+        main.AfterFirstPaint();
+        Guarded([&] { printer.Prepare(); });
+    }
+
 private:
+    TFormStampMain &m_main;
     PrinterDevice &m_printer;
 };
 
-void PrepareAfterFirstExpose(QWidget *window, PrinterDevice &printer)
+void PrepareAfterFirstExpose(TFormStampMain *window, PrinterDevice &printer)
 {
     if (QWindow *handle = window->windowHandle())
-        new FirstExposeWatch(handle, printer);
+        new FirstExposeWatch(handle, *window, printer);
     else
-        printer.Prepare();
+        FirstExposeWatch::afterFirstPaint(*window, printer);
 }
 
 } // namespace
@@ -204,14 +238,20 @@ TFormStampMain *ZentropeSession::MainWindow() const
     return m_windows->main.get();
 }
 
-TDlgEnvelopeSizes *ZentropeSession::EnvelopeSizesDialog() const
+TDlgEnvelopeSizes *ZentropeSession::EnvelopeSizesDialog()
 {
-    return m_windows->envelopeSizes.get();
+    Windows &w = *m_windows;
+    if (!w.envelopeSizes && m_started && w.makeEnvelopeSizes)
+        w.makeEnvelopeSizes();
+    return w.envelopeSizes.get();
 }
 
-TDlgReturnAddresses *ZentropeSession::ReturnAddressesDialog() const
+TDlgReturnAddresses *ZentropeSession::ReturnAddressesDialog()
 {
-    return m_windows->returnAddresses.get();
+    Windows &w = *m_windows;
+    if (!w.returnAddresses && m_started && w.makeReturnAddresses)
+        w.makeReturnAddresses();
+    return w.returnAddresses.get();
 }
 
 TFormPrintStatus *ZentropeSession::PrintStatusWindow() const
@@ -226,7 +266,7 @@ int RunZentrope(int argc, char **argv)
         return RunScript(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zentrope"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/zentrope/icons/zentrope.svg")));
+    QApplication::setWindowIcon(ProgramIcon());
     // The user's language, Qt's dialogs included, before any window exists.
     const ProgramLanguage language(ProgramLanguage::Choose(ProgramLanguage::UserPreferences()));
     QStringList args;

@@ -44,9 +44,9 @@ public:
     TFormStampMain *MainWindow() const;
     SessionState &State() { return m_state; }
     HelpDesk &Help() { return *m_help; }
-    // The windows made at start-up, for tests; null outside a session.
-    TDlgEnvelopeSizes *EnvelopeSizesDialog() const;
-    TDlgReturnAddresses *ReturnAddressesDialog() const;
+    // The catalog dialogs, made at their first use; null outside a session.
+    TDlgEnvelopeSizes *EnvelopeSizesDialog();
+    TDlgReturnAddresses *ReturnAddressesDialog();
     TFormPrintStatus *PrintStatusWindow() const;
 
 private:
