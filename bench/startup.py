@@ -196,8 +196,9 @@ Sandboxing Relaxed
 """
 
 
-def start_cups(root):
-    """A private cupsd with one PPD queue, the default, as a desktop has."""
+def start_cups(root, raw_queue=False):
+    """A private cupsd with one PPD queue, the default, as a desktop has; with
+    raw_queue also a raw queue "Raw" whose jobs go to /dev/null."""
     d = os.path.join(root, "cups")
     for sub in ("spool/tmp", "cache", "state", "ppd"):
         os.makedirs(os.path.join(d, sub), exist_ok=True)
@@ -207,7 +208,7 @@ def start_cups(root):
     with open(os.path.join(d, "cupsd.conf"), "w") as f:
         f.write(CUPSD_CONF.format(sock=sock))
     with open(os.path.join(d, "cups-files.conf"), "w") as f:
-        f.write(CUPS_FILES_CONF.format(d=d))
+        f.write(CUPS_FILES_CONF.format(d=d).replace("FileDevice No", f"FileDevice {'Yes' if raw_queue else 'No'}"))
     cupsd = subprocess.Popen(["/usr/sbin/cupsd", "-f", "-c", os.path.join(d, "cupsd.conf"),
                               "-s", os.path.join(d, "cups-files.conf")],
                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -223,6 +224,9 @@ def start_cups(root):
                     "drv:///sample.drv/generic.ppd", "-o", "printer-is-shared=false", "-E"],
                    env=env, check=True, capture_output=True)
     subprocess.run(["lpadmin", "-d", "Office"], env=env, check=True, capture_output=True)
+    if raw_queue:
+        subprocess.run(["lpadmin", "-p", "Raw", "-v", "file:///dev/null", "-m", "raw", "-E"],
+                       env=env, check=True, capture_output=True)
     return cupsd, sock
 
 
