@@ -213,6 +213,9 @@ void ZentropeSession::Shutdown()
     Prompt::afterModalHandler() = nullptr;
     Prompt::helpHandler() = nullptr;
     Windows &w = *m_windows;
+    // No dialog is made from here on.
+    w.makeEnvelopeSizes = nullptr;
+    w.makeReturnAddresses = nullptr;
     // The catalogs are saved here, in the order their dialogs are destroyed,
     // since nothing may throw from a destructor. A catalog this copy did not
     // change is left as another running copy may have written it. A settings
@@ -241,7 +244,7 @@ TFormStampMain *ZentropeSession::MainWindow() const
 TDlgEnvelopeSizes *ZentropeSession::EnvelopeSizesDialog()
 {
     Windows &w = *m_windows;
-    if (!w.envelopeSizes && m_started && w.makeEnvelopeSizes)
+    if (!w.envelopeSizes && w.makeEnvelopeSizes)
         w.makeEnvelopeSizes();
     return w.envelopeSizes.get();
 }
@@ -249,7 +252,7 @@ TDlgEnvelopeSizes *ZentropeSession::EnvelopeSizesDialog()
 TDlgReturnAddresses *ZentropeSession::ReturnAddressesDialog()
 {
     Windows &w = *m_windows;
-    if (!w.returnAddresses && m_started && w.makeReturnAddresses)
+    if (!w.returnAddresses && w.makeReturnAddresses)
         w.makeReturnAddresses();
     return w.returnAddresses.get();
 }
