@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTranslator>
+#include <optional>
 
 // The compiled translations live in this static library, which a link does
 // not register by itself.
@@ -96,14 +97,17 @@ QStringList ProgramLanguage::Translated()
 
 QString ProgramLanguage::Choose(const QStringList &preferences)
 {
-    const QStringList translated = Translated();
+    // Listed only when a preference comes before English: most starts need not.
+    std::optional<QStringList> translated;
     for (const QString &p : preferences) {
         if (isCLocale(p))
             break;
         const QString code = languageCode(p);
         if (code == QLatin1String("en"))
             break;
-        if (translated.contains(code))
+        if (!translated)
+            translated = Translated();
+        if (translated->contains(code))
             return code;
     }
     return QStringLiteral("en");

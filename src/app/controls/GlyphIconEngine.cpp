@@ -34,9 +34,16 @@ QPalette::ColorRole foregroundOf(QPalette::ColorRole background)
 } // namespace
 
 GlyphIconEngine::GlyphIconEngine(const QString &svgFile, QPalette::ColorRole background)
-    : m_background(background)
+    : m_file(svgFile), m_background(background)
 {
-    QFile f(svgFile);
+}
+
+void GlyphIconEngine::load() const
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    QFile f(m_file);
     if (f.open(QIODevice::ReadOnly))
         m_source = f.readAll();
     const QRegularExpressionMatch m = rootColor().match(QString::fromUtf8(m_source));
@@ -62,6 +69,7 @@ QColor GlyphIconEngine::ink(const QColor &drawn, const QPalette &palette, QPalet
 
 QImage GlyphIconEngine::render(const QSize &pixels, QIcon::Mode mode) const
 {
+    load();
     QImage img(pixels, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QByteArray source = m_source;

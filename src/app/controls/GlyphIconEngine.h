@@ -31,9 +31,13 @@ public:
 
 private:
     QImage render(const QSize &pixels, QIcon::Mode mode) const;
+    // Reads the source at the first drawing: the window is built before then.
+    void load() const;
 
-    QByteArray m_source;
-    QColor m_drawn; // the ink the source names; invalid when it names none
+    QString m_file;
+    mutable bool m_loaded = false;
+    mutable QByteArray m_source;
+    mutable QColor m_drawn; // the ink the source names; invalid when it names none
     QPalette::ColorRole m_background;
 };
 
