@@ -5,6 +5,8 @@
 #include "support/CupsServer.h"
 
 #include <QAbstractPrintDialog>
+#include <QComboBox>
+#include <QFile>
 #include <QProcess>
 #include <QTimer>
 #include <fcntl.h>
@@ -158,6 +160,33 @@ TEST_F(CommandLineTest, PrintModeWithAMissingFileStillShowsTheDialogAndCloses)
     ASSERT_TRUE(execUntilClosed()) << "the posted close request did not end the loop";
     EXPECT_NE(ini("Options", "Size"), QStringLiteral("<absent>"));
     EXPECT_EQ(cups->receivedCount(cups->defaultQueue()), 0);
+}
+
+TEST_F(CommandLineTest, TheLoopRegistersAndFillsTheFontListJustAfterTheFirstPaint)
+{
+    const QString entry =
+        qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/applications/zentrope.desktop");
+    QFile::remove(entry);
+    session = std::make_unique<ZentropeSession>();
+    session->Start(StartOptions{{}, dir + QStringLiteral("/zentrope"), iniPath});
+    main = session->MainWindow();
+    // Before: only the faces the boxes use, and no registration yet.
+    auto *fonts = find<QComboBox>("ComboBoxFontName");
+    EXPECT_EQ(fonts->count(), 1);
+    EXPECT_EQ(fonts->currentText(), main->Composer().font(false).Name);
+    EXPECT_FALSE(QFile::exists(entry));
+    bool registered = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (fonts->count() > 1) {
+            registered = QFile::exists(entry);
+            main->close();
+        }
+    });
+    poll.start(5);
+    ASSERT_TRUE(execUntilClosed()) << "the font list never came";
+    EXPECT_TRUE(registered);
+    EXPECT_EQ(fonts->currentText(), main->Composer().font(false).Name);
 }
 
 TEST_F(CommandLineTest, EachStartRegistersThisCopyAndReportsATemplateItCannotCreate)
