@@ -21,11 +21,6 @@ using namespace zentrope::test;
 
 namespace {
 
-QString sample(const char *name)
-{
-    return QStringLiteral(ZENTROPE_SOURCE_DIR "/tests/contacts/data/") + QString::fromUtf8(name);
-}
-
 // Every window and dialog of the program, opened the way the user opens it.
 class EveryWindow : public AppFixture {
 protected:
@@ -92,7 +87,7 @@ protected:
         EXPECT_TRUE(csv.open(QIODevice::WriteOnly));
         csv.write("Mitglied;Strasse;Hausnummer;PLZ;Ort\nHans Meier;Lindenweg;3;80331;Muenchen\n");
         csv.close();
-        for (const QString &file : {club, sample("google.csv")}) {
+        for (const QString &file : {club, contactSample("google.csv")}) {
             Prompt::push([file](QDialog &d) {
                 static_cast<QFileDialog &>(d).selectFile(file);
                 return int(QDialog::Accepted);

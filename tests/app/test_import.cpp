@@ -22,11 +22,6 @@ using namespace zentrope::test;
 
 namespace {
 
-QString sample(const char *name)
-{
-    return QStringLiteral(ZENTROPE_SOURCE_DIR "/tests/contacts/data/") + QString::fromUtf8(name);
-}
-
 class ImportTest : public AppFixture {
 protected:
     MemoControl *memo() { return find<MemoControl>("MemoAddress"); }
@@ -81,7 +76,7 @@ TEST_F(ImportTest, PickerAppendsTheTickedEnvelopesAsOneUndoableStep)
     memo()->setFocus();
     QTest::keyClicks(memo(), QStringLiteral("Existing"));
 
-    answerFile(sample("google.csv"));
+    answerFile(contactSample("google.csv"));
     answerPicker(QStringLiteral("US"), [](ImportAddressesDialog &p) {
         ContactPickerModel &m = p.Model();
         EXPECT_EQ(p.windowTitle(), QStringLiteral("Import Addresses - google.csv"));
@@ -144,7 +139,7 @@ TEST_F(ImportTest, PickerAppendsTheTickedEnvelopesAsOneUndoableStep)
         EXPECT_EQ(fd ? fd->directory().absolutePath() : QString(),
                   QStringLiteral(ZENTROPE_SOURCE_DIR "/tests/contacts/data"));
         if (fd)
-            fd->selectFile(sample("iphone-3.0.vcf"));
+            fd->selectFile(contactSample("iphone-3.0.vcf"));
         return int(QDialog::Accepted);
     });
     answerPicker(QStringLiteral("US"), [this](ImportAddressesDialog &p) {
@@ -170,7 +165,7 @@ TEST_F(ImportTest, FilesThatAreNoContactListsSaySo)
     // Damaged contacts are skipped and counted; the rest can be imported.
     // Damaged contacts are skipped and counted, damaged lines passed over;
     // the rest can be imported.
-    answerFile(sample("damaged.vcf"));
+    answerFile(contactSample("damaged.vcf"));
     answerPicker(QStringLiteral("US"), [](ImportAddressesDialog &p) {
         EXPECT_EQ(p.LabelRead->text(),
                   QStringLiteral("Contacts read: 4. Skipped: 2 not closed, 1 without a name or an address. "
@@ -195,7 +190,7 @@ TEST_F(ImportTest, FilesThatAreNoContactListsSaySo)
     const QString line = QString(79, QLatin1Char('x')) + QLatin1Char('\n');
     const QString full = line.repeated(int(AddressFileCapacity / 81)); // with CR LF: 81 bytes a line
     memo()->setText(full);
-    answerFile(sample("vcard-4.0.vcf"));
+    answerFile(contactSample("vcard-4.0.vcf"));
     answerPicker(QStringLiteral("US"), pressOk);
     answerMessage(Prompt::Ok, QStringLiteral("Text exceeds memo capacity."));
     import();
@@ -205,7 +200,7 @@ TEST_F(ImportTest, FilesThatAreNoContactListsSaySo)
 TEST_F(ImportTest, ReturnAcceptsAndACsvFileIsReadInTheCharacterSetChosen)
 {
     start();
-    answerFile(sample("thunderbird-1251.csv"));
+    answerFile(contactSample("thunderbird-1251.csv"));
     answerPicker(QStringLiteral("US"), [](ImportAddressesDialog &p) {
         EXPECT_TRUE(p.OKBtn->isDefault());
         EXPECT_TRUE(p.ComboBoxCharset->isVisibleTo(&p));

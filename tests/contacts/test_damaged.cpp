@@ -16,11 +16,6 @@ using namespace zentrope::test;
 
 namespace {
 
-QString sample(const char *name)
-{
-    return QStringLiteral(ZENTROPE_SOURCE_DIR "/tests/contacts/data/") + QString::fromUtf8(name);
-}
-
 QStringList names(const QList<Contact> &contacts)
 {
     QStringList out;
@@ -46,7 +41,7 @@ TEST(DamagedContacts, SkippedAndCounted)
     // A card cut off by the next one and one the file ends inside are
     // skipped; a line that is no property and a property without a name
     // cost only that line; an empty card is skipped as such.
-    const ContactImport vcards = ReadContactFile(sample("damaged.vcf"));
+    const ContactImport vcards = ReadContactFile(contactSample("damaged.vcf"));
     EXPECT_EQ(names(vcards.Contacts), QStringList({"Good One", "Garbage Inside", "Good Two", "Empty Name"}));
     EXPECT_EQ(vcards.Counts.NotClosed, 2);
     EXPECT_EQ(vcards.Counts.Empty, 1);
@@ -57,7 +52,7 @@ TEST(DamagedContacts, SkippedAndCounted)
 
     // CSV: a record with more filled cells than the header, and a quote never
     // closed, after which reading picks up again on the next line.
-    ContactImport csv = ReadContactFile(sample("damaged.csv"));
+    ContactImport csv = ReadContactFile(contactSample("damaged.csv"));
     ASSERT_TRUE(csv.NeedsMapping);
     EXPECT_EQ(csv.Table.Separator, QLatin1Char(';'));
     ApplyColumnMapping(csv, csv.Mapping);

@@ -2,17 +2,14 @@
 // the ticks and chosen addresses make.
 #include "contacts/ContactImport.h"
 #include "contacts/ContactPickerModel.h"
+#include "support/TestEnv.h"
 
 #include <gtest/gtest.h>
 
 using namespace zentrope;
+using zentrope::test::contactSample;
 
 namespace {
-
-QString sample(const char *name)
-{
-    return QStringLiteral(ZENTROPE_SOURCE_DIR "/tests/contacts/data/") + QString::fromUtf8(name);
-}
 
 QStringList listed(const ContactPickerModel &m)
 {
@@ -28,7 +25,7 @@ TEST(ContactPickerModel, SearchTicksAndAddressesMakeTheEnvelopes)
 {
     ContactPickerModel m;
     m.SetHomeCountry(QStringLiteral("US"));
-    m.SetContacts(ReadContactFile(sample("google.csv")).Contacts);
+    m.SetContacts(ReadContactFile(contactSample("google.csv")).Contacts);
     EXPECT_EQ(listed(m), QStringList({"Ada Lovelace", "Grace Hopper", "Konrad Zuse", "Alan Turing",
                                       "Mary Kenneth Keller"}));
     // Everyone with an address starts ticked at the default address; Alan has none.

@@ -6,6 +6,7 @@
 #include "contacts/ContactImport.h"
 #include "contacts/Envelopes.h"
 #include "contacts/TextDecoding.h"
+#include "support/TestEnv.h"
 
 #include <QGlyphRun>
 #include <QImage>
@@ -15,13 +16,9 @@
 #include <gtest/gtest.h>
 
 using namespace zentrope;
+using zentrope::test::contactSample;
 
 namespace {
-
-QString sample(const char *name)
-{
-    return QStringLiteral(ZENTROPE_SOURCE_DIR "/tests/contacts/data/") + QString::fromUtf8(name);
-}
 
 struct Sample {
     const char *file;
@@ -159,7 +156,7 @@ void expectEnvelopes(const Sample *samples, size_t count)
     for (size_t i = 0; i < count; ++i) {
         const Sample &s = samples[i];
         SCOPED_TRACE(s.file);
-        ContactImport import = ReadContactFile(sample(s.file));
+        ContactImport import = ReadContactFile(contactSample(s.file));
         EXPECT_FALSE(import.NeedsMapping);
         EXPECT_EQ(ReadReport(int(import.Contacts.size()), import.Counts), QString::fromUtf8(s.report));
         const QList<ImportChoice> choices = DefaultChoices(import.Contacts);
@@ -186,7 +183,7 @@ TEST(ContactSamples, EveryCharacterSetDecoded)
     // A CSV file in a character set only the user knows: read as
     // Windows-1252 first, then as the user chose.
     const Sample &csv = kCharsets[std::size(kCharsets) - 1];
-    ContactImport import = ReadContactFile(sample(csv.file));
+    ContactImport import = ReadContactFile(contactSample(csv.file));
     ASSERT_EQ(import.Contacts.size(), 1);
     EXPECT_NE(import.Contacts[0].NameLine(), QStringLiteral("Ольга Смирнова"));
     ChangeCharset(import, "windows-1251");
@@ -206,7 +203,7 @@ TEST(ContactSamples, NamesInAnyScriptPrint)
     // The address font has no Japanese letters; fontconfig's fallback fonts
     // (here WenQuanYi Micro Hei, fonts-wqy-microhei) draw them, so the name
     // prints instead of empty boxes.
-    const ContactImport import = ReadContactFile(sample("japanese-phone.vcf"));
+    const ContactImport import = ReadContactFile(contactSample("japanese-phone.vcf"));
     ASSERT_EQ(import.Contacts.size(), 1);
     const QString name = import.Contacts[0].NameLine();
     ASSERT_EQ(name, QStringLiteral("安藤 ロイド"));
@@ -271,8 +268,8 @@ TEST(ContactSamples, CsvExportsInEveryLanguage)
     // Thunderbird, which names the town of both addresses alike.
     expectEnvelopes(kCsvLanguages, std::size(kCsvLanguages));
     for (const char *file : {"outlook-de.csv", "outlook-fr.csv", "outlook-es.csv"})
-        EXPECT_EQ(ReadContactFile(sample(file)).Preset, CsvPreset::Outlook) << file;
-    EXPECT_EQ(ReadContactFile(sample("thunderbird-fr.csv")).Preset, CsvPreset::Thunderbird);
+        EXPECT_EQ(ReadContactFile(contactSample(file)).Preset, CsvPreset::Outlook) << file;
+    EXPECT_EQ(ReadContactFile(contactSample("thunderbird-fr.csv")).Preset, CsvPreset::Thunderbird);
 }
 
 TEST(ContactSamples, DamagedLinesCostTheLineNotTheCard)
@@ -286,7 +283,7 @@ TEST(ContactSamples, DamagedLinesCostTheLineNotTheCard)
 TEST(ContactSamples, ModelKeepsKindsPreferenceAndOtherAddresses)
 {
     // Google: "* Home" is the preferred home address; a custom type is a caption.
-    const ContactImport google = ReadContactFile(sample("google.csv"));
+    const ContactImport google = ReadContactFile(contactSample("google.csv"));
     EXPECT_EQ(google.Preset, CsvPreset::GoogleContacts);
     const Contact &ada = google.Contacts[0];
     ASSERT_EQ(ada.Addresses.size(), 2);
@@ -299,7 +296,7 @@ TEST(ContactSamples, ModelKeepsKindsPreferenceAndOtherAddresses)
 
     // Outlook: no preference, so home comes before business; another address
     // can be chosen.
-    const ContactImport outlook = ReadContactFile(sample("outlook.csv"));
+    const ContactImport outlook = ReadContactFile(contactSample("outlook.csv"));
     EXPECT_EQ(outlook.Preset, CsvPreset::Outlook);
     EXPECT_EQ(outlook.Contacts[0].DefaultAddress(), 0);
     EXPECT_EQ(
@@ -308,7 +305,7 @@ TEST(ContactSamples, ModelKeepsKindsPreferenceAndOtherAddresses)
 
     // iPhone: Apple's own captions set the kind, the user's word is a caption;
     // a fold inside "ü" is joined before decoding.
-    const ContactImport iphone = ReadContactFile(sample("iphone-3.0.vcf"));
+    const ContactImport iphone = ReadContactFile(contactSample("iphone-3.0.vcf"));
     EXPECT_EQ(AddressKindName(iphone.Contacts[0].Addresses[1]), QStringLiteral("Cottage"));
     const Contact &anna = iphone.Contacts[2];
     ASSERT_EQ(anna.Addresses.size(), 2);
@@ -319,7 +316,7 @@ TEST(ContactSamples, ModelKeepsKindsPreferenceAndOtherAddresses)
               QStringLiteral("Dr. Anna Gruber\nGrüner Weg 7, 2. Stock\n8010 GRAZ\nAUSTRIA"));
 
     // vCard 4.0: PREF=1 beats PREF=2; a fold inside a value joins the words.
-    const ContactImport v4 = ReadContactFile(sample("vcard-4.0.vcf"));
+    const ContactImport v4 = ReadContactFile(contactSample("vcard-4.0.vcf"));
     const Contact &homer = v4.Contacts[1];
     EXPECT_TRUE(homer.Addresses[0].Home && homer.Addresses[0].Work);
     EXPECT_EQ(homer.Addresses[0].Preference, 2);
@@ -328,7 +325,7 @@ TEST(ContactSamples, ModelKeepsKindsPreferenceAndOtherAddresses)
 
     // Outlook 2.1: LABEL goes with the ADR of its kind; the mailing address
     // Outlook names apart is the default when no ADR is marked preferred.
-    const ContactImport o21 = ReadContactFile(sample("outlook-2.1.vcf"));
+    const ContactImport o21 = ReadContactFile(contactSample("outlook-2.1.vcf"));
     const Contact &bjorn = o21.Contacts[0];
     EXPECT_EQ(bjorn.Addresses[0].Label, QStringLiteral("Nørrebrogade 20\n2200 København N\nDanmark"));
     EXPECT_EQ(bjorn.Addresses[0].Street, QStringLiteral("Nørrebrogade 20"));
@@ -339,10 +336,10 @@ TEST(ContactSamples, ModelKeepsKindsPreferenceAndOtherAddresses)
 TEST(ContactSamples, UsAddressesCarryTheirBarCode)
 {
     // The ZIP ends the last line, and the street above gives the delivery point.
-    const ContactImport iphone = ReadContactFile(sample("iphone-3.0.vcf"));
+    const ContactImport iphone = ReadContactFile(contactSample("iphone-3.0.vcf"));
     EXPECT_EQ(ExtractZipCode(EnvelopeLines(iphone.Contacts[1], 0, QStringLiteral("US"))),
               QStringLiteral("205000003000"));
-    const ContactImport outlook = ReadContactFile(sample("outlook.csv"));
+    const ContactImport outlook = ReadContactFile(contactSample("outlook.csv"));
     EXPECT_EQ(ExtractZipCode(EnvelopeLines(outlook.Contacts[1], 0, QStringLiteral("US"))),
               QStringLiteral("9807399997"));
     // Sent from abroad the country ends the address, and no code is derived.

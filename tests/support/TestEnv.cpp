@@ -63,4 +63,9 @@ QString writeFile(const QString &path, const QByteArray &bytes)
     return path;
 }
 
+QString contactSample(const char *name)
+{
+    return QStringLiteral(ZENTROPE_SOURCE_DIR "/tests/contacts/data/") + QString::fromUtf8(name);
+}
+
 } // namespace zentrope::test

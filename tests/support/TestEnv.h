@@ -25,6 +25,9 @@ QString runOutput(const QString &program, const QStringList &args, int timeoutMs
 // Writes bytes to a file and gives its path back.
 QString writeFile(const QString &path, const QByteArray &bytes);
 
+// A file of tests/contacts/data, the contact exports the tests read.
+QString contactSample(const char *name);
+
 } // namespace zentrope::test
 
 // Skips the current test when the shared picture corpus is not there.
